@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace mw::test {
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempDir
+{
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return m_path; }
+    std::filesystem::path file(const std::string& name) const { return m_path / name; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+std::string readFile(const std::filesystem::path& path);
+void writeFile(const std::filesystem::path& path, const std::string& bytes);
+// A file of the source tree, e.g. "tests/data/candidate_kinds.csv".
+std::filesystem::path sourcePath(const std::string& relative);
+
+} // namespace mw::test
