@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <locale>
 
 namespace mw {
 namespace {
@@ -26,16 +27,23 @@ TEST(NumberText, ParsesWholeTextOnly)
     EXPECT_EQ(parseInteger("99999999999999999999"), std::nullopt);
 }
 
+// A comma-decimal locale that is always available, whatever the machine has installed.
+struct CommaDecimal : std::numpunct<char>
+{
+    char do_decimal_point() const override { return ','; }
+};
+
 TEST(NumberText, IgnoresTheUserLocale)
 {
-    const char* before = std::setlocale(LC_ALL, nullptr);
-    const std::string saved = before ? before : "C";
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr && std::setlocale(LC_ALL, "fr_FR.UTF-8") == nullptr) {
-        GTEST_SKIP() << "no comma-decimal locale installed";
-    }
+    const std::locale saved = std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
+    const std::string savedC = std::setlocale(LC_NUMERIC, nullptr);
+    std::setlocale(LC_NUMERIC, "de_DE.UTF-8"); // takes effect only where installed
     EXPECT_EQ(parseDouble("61.4"), 61.4);
+    EXPECT_EQ(parseDouble("61,4"), std::nullopt);
     EXPECT_EQ(formatFloat(61.4f), "61.4");
-    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_EQ(formatDouble(0.5), "0.5");
+    std::setlocale(LC_NUMERIC, savedC.c_str());
+    std::locale::global(saved);
 }
 
 } // namespace
