@@ -1,0 +1,41 @@
+#include "format/file_bytes.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fstream>
+
+namespace mw {
+
+FileStart readFileStart(const std::filesystem::path& path, std::size_t maxBytes)
+{
+    FileStart start;
+    const std::filesystem::file_status status = std::filesystem::status(path, start.error);
+    if (start.error) {
+        return start;
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        start.error = std::make_error_code(std::filesystem::exists(status) ? std::errc::invalid_argument
+                                                                           : std::errc::no_such_file_or_directory);
+        return start;
+    }
+    start.fileSize = std::filesystem::file_size(path, start.error);
+    if (start.error) {
+        return start;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        start.error = std::make_error_code(errno != 0 ? std::errc(errno) : std::errc::io_error);
+        return start;
+    }
+    const auto wanted = static_cast<std::size_t>(std::min<std::uintmax_t>(start.fileSize, maxBytes));
+    start.bytes.resize(wanted);
+    in.read(start.bytes.data(), static_cast<std::streamsize>(wanted));
+    // A file that shrank since its size was taken gives fewer bytes; that is what it holds now.
+    start.bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) {
+        start.error = std::make_error_code(std::errc::io_error);
+    }
+    return start;
+}
+
+} // namespace mw

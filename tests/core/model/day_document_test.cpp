@@ -1,0 +1,167 @@
+#include "model/day_document.h"
+
+#include "model/food_operations.h"
+#include "support/day_printers.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+
+namespace mw {
+namespace {
+
+constexpr FoodId kMilk = 0;
+
+class FakePersonalFoods final : public PersonalFoodSource
+{
+public:
+    void add(PersonalFoodRecord record) { m_records.push_back(std::move(record)); }
+    std::size_t count() const override { return m_records.size(); }
+    const PersonalFoodRecord* record(std::size_t index) const override
+    {
+        return index < m_records.size() ? &m_records[index] : nullptr;
+    }
+
+private:
+    std::deque<PersonalFoodRecord> m_records;
+};
+
+class DayDocument : public ::testing::Test
+{
+protected:
+    DayDocument()
+    {
+        // A personal food of 100 g with a negative calorie value that no total may subtract.
+        PersonalFoodRecord odd{"Odd food [100 g]", {}, kPyramidFruit};
+        odd.values[kWeight] = 100.0f;
+        odd.values[kCalories] = -50.0f;
+        odd.values[kProtein] = 10.0f;
+        m_personal.add(odd);
+    }
+
+    static constexpr FoodId kOddFood = kFirstPersonalFoodId;
+
+    FakePersonalFoods m_personal;
+    FoodOperations m_foods{&m_personal};
+    CFofDoc m_day{m_foods};
+};
+
+TEST_F(DayDocument, NewDayHasSixEmptyMealsAndIsUnmodified)
+{
+    EXPECT_FALSE(m_day.isModified());
+    for (int m = 0; m < kMealCount; ++m) {
+        EXPECT_EQ(m_day.entryCount(MealIndex(m)), 0u);
+        EXPECT_EQ(m_day.mealNutrients(MealIndex(m)), NutrientVector());
+    }
+    EXPECT_EQ(m_day.dayNutrients(), NutrientVector());
+    EXPECT_EQ(CFood(), CFood(0, 100));
+}
+
+TEST_F(DayDocument, SameFoodTwiceMakesTwoEntriesTotalledSeparately)
+{
+    m_day.appendEntry(kLunch, kMilk, 244);
+    m_day.appendEntry(kLunch, kMilk, 244);
+    ASSERT_EQ(m_day.entryCount(kLunch), 2u);
+    NutrientVector twice = m_day.entryNutrients(m_day.entry(kLunch, 0));
+    twice.add(m_day.entryNutrients(m_day.entry(kLunch, 1)));
+    EXPECT_EQ(m_day.mealNutrients(kLunch), twice);
+    EXPECT_EQ(m_day.mealNutrients(kLunch)[kWeight], 488.0f);
+    EXPECT_EQ(m_day.mealPyramidServings(kLunch)[kPyramidMilk], 2.0f);
+}
+
+TEST_F(DayDocument, TotalsCountOnlyPositiveValuesAndAmountZeroIsOneServing)
+{
+    m_day.appendEntry(kBreakfast, kOddFood, 50);
+    m_day.appendEntry(kDinner, kOddFood, 0);
+    m_day.appendEntry(kDinner, kMilk, 244);
+
+    const NutrientVector breakfast = m_day.mealNutrients(kBreakfast);
+    EXPECT_EQ(breakfast[kWeight], 50.0f);
+    EXPECT_EQ(breakfast[kCalories], 0.0f);
+    EXPECT_EQ(breakfast[kProtein], 5.0f);
+
+    const NutrientVector dinner = m_day.mealNutrients(kDinner);
+    EXPECT_EQ(dinner[kWeight], 100.0f + 244.0f);
+    EXPECT_FLOAT_EQ(dinner[kCalories], m_foods.entryCalories(kMilk, 244));
+
+    NutrientVector expectedDay = breakfast;
+    expectedDay.add(dinner);
+    EXPECT_EQ(m_day.dayNutrients(), expectedDay);
+    EXPECT_FLOAT_EQ(m_day.entryServings(m_day.entry(kBreakfast, 0)), 0.5f);
+    EXPECT_FLOAT_EQ(m_day.mealPyramidServings(kBreakfast)[kPyramidFruit], 0.5f);
+}
+
+TEST_F(DayDocument, EveryEditMarksTheDayModified)
+{
+    const std::vector<std::pair<const char*, std::function<void(CFofDoc&)>>> edits = {
+        {"append", [](CFofDoc& day) { day.appendEntry(kLunch, kMilk, 100); }},
+        {"insert", [](CFofDoc& day) { day.insertEntries(kLunch, 0, std::vector<CFood>{CFood(1, 1)}); }},
+        {"insert nothing", [](CFofDoc& day) { day.insertEntries(kBreakfast, 1, {}); }},
+        {"remove", [](CFofDoc& day) { day.removeEntry(kBreakfast, 0); }},
+        {"set amount", [](CFofDoc& day) { day.setAmount(kBreakfast, 0, 50); }},
+        {"clear a meal", [](CFofDoc& day) { day.clearMeal(kBreakfast); }},
+        {"clear an empty meal", [](CFofDoc& day) { day.clearMeal(kDinner); }},
+    };
+    for (const auto& [name, edit] : edits) {
+        SCOPED_TRACE(name);
+        CFofDoc day(m_foods);
+        DayMeals meals;
+        meals[kBreakfast].append(CFood(kMilk, 244));
+        day.replaceMeals(meals);
+        ASSERT_FALSE(day.isModified());
+        edit(day);
+        EXPECT_TRUE(day.isModified());
+    }
+}
+
+TEST_F(DayDocument, EditsAtPositionsOutsideTheMealChangeNothing)
+{
+    m_day.appendEntry(kLunch, kMilk, 244);
+    m_day.clearModified();
+    EXPECT_FALSE(m_day.removeEntry(kLunch, 1));
+    EXPECT_FALSE(m_day.setAmount(kLunch, 1, 10));
+    EXPECT_FALSE(m_day.insertEntries(kLunch, 2, std::vector<CFood>{CFood(1, 1)}));
+    EXPECT_FALSE(m_day.removeEntry(kDinner, 0));
+    EXPECT_FALSE(m_day.isModified());
+    EXPECT_EQ(m_day.entryCount(kLunch), 1u);
+    EXPECT_THROW(m_day.meal(MealIndex(6)), std::out_of_range);
+    EXPECT_THROW(m_day.entry(kLunch, 1), std::out_of_range);
+}
+
+TEST_F(DayDocument, EditsChangeOnlyTheirMealAndPosition)
+{
+    m_day.appendEntry(kLunch, 1, 10);
+    m_day.appendEntry(kLunch, 2, 20);
+    m_day.appendEntry(kDinner, 9, 90);
+    ASSERT_TRUE(m_day.insertEntries(kLunch, 1, std::vector<CFood>{CFood(5, 50), CFood(6, 60)}));
+    EXPECT_EQ(m_day.meal(kLunch).entries().size(), 4u);
+    EXPECT_EQ(m_day.entry(kLunch, 1), CFood(5, 50));
+    EXPECT_EQ(m_day.entry(kLunch, 3), CFood(2, 20));
+
+    // Pasting a meal into itself copies the entries as they were before the paste.
+    ASSERT_TRUE(m_day.insertEntries(kLunch, 0, m_day.meal(kLunch).entries()));
+    EXPECT_EQ(m_day.entryCount(kLunch), 8u);
+    EXPECT_EQ(m_day.entry(kLunch, 3), CFood(2, 20));
+    EXPECT_EQ(m_day.entry(kLunch, 4), CFood(1, 10));
+
+    ASSERT_TRUE(m_day.removeEntry(kLunch, 0));
+    ASSERT_TRUE(m_day.setAmount(kLunch, 0, 55));
+    EXPECT_EQ(m_day.entry(kLunch, 0), CFood(5, 55));
+    m_day.clearMeal(kLunch);
+    EXPECT_EQ(m_day.entryCount(kLunch), 0u);
+    EXPECT_EQ(m_day.entry(kDinner, 0), CFood(9, 90));
+}
+
+TEST_F(DayDocument, CopiedEntriesOutliveTheClearedMeal)
+{
+    m_day.appendEntry(kBreakfast, kMilk, 244);
+    m_day.appendEntry(kBreakfast, 26, 28);
+    std::vector<CFood> clipboard = {CFood(3, 3)};
+    m_day.copyEntriesInto(clipboard, kBreakfast);
+    m_day.clearMeal(kBreakfast);
+    EXPECT_EQ(clipboard, (std::vector<CFood>{CFood(3, 3), CFood(kMilk, 244), CFood(26, 28)}));
+}
+
+} // namespace
+} // namespace mw
