@@ -1,0 +1,234 @@
+#include "commands.h"
+#include "json_writer.h"
+
+#include "calc/analysis.h"
+#include "calc/requirements.h"
+#include "format/day_file.h"
+#include "format/ini_file.h"
+#include "format/number_text.h"
+#include "model/catalogue.h"
+#include "model/day_document.h"
+#include "model/settings_keys.h"
+
+#include <algorithm>
+#include <climits>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace mw::cli {
+namespace {
+
+// The profile as read once when the command starts; the command never writes it.
+class ProfileSnapshot final : public Settings
+{
+public:
+    explicit ProfileSnapshot(IniDocument document) : m_document(std::move(document)) {}
+
+    std::optional<std::string> readValue(std::string_view section, std::string_view key) const override
+    {
+        return m_document.value(section, key);
+    }
+    std::error_code writeValues(std::span<const SettingChange>) override
+    {
+        return std::make_error_code(std::errc::read_only_file_system);
+    }
+
+private:
+    IniDocument m_document;
+};
+
+ProfileSnapshot readProfile(const Context& context)
+{
+    const std::optional<std::string> given = context.args().value("--settings");
+    const std::filesystem::path path = given ? std::filesystem::path(*given) : defaultProfilePath();
+    if (path.empty()) {
+        return ProfileSnapshot(IniDocument());
+    }
+    IniLoadResult loaded = loadIniFile(path);
+    if (loaded.error) {
+        throw FileError(path.string() + ": cannot read the settings profile: " + loaded.error.message());
+    }
+    return ProfileSnapshot(std::move(loaded.document));
+}
+
+std::string_view shortMealTitle(int meal)
+{
+    static constexpr std::string_view kTitles[kMealCount] = {"Breakfast",       "Morning snack", "Lunch",
+                                                             "Afternoon snack", "Dinner",        "Evening snack"};
+    return kTitles[meal];
+}
+
+class AnalyzeCommand final : public Command
+{
+public:
+    std::string_view name() const override { return "analyze"; }
+    std::string_view summary() const override { return "print a day's nutrient analysis"; }
+    std::string_view help() const override
+    {
+        return "Usage: mealwright-cli analyze FILE [--age A --weight LBS --activity L --sex S]\n\n"
+               "Prints the totals of the six meals and of the day in FILE, the calories from protein,\n"
+               "carbohydrate and fat, and the day's percent of its goal and intake level per nutrient.\n"
+               "The goals come from the settings profile: the requirements of the stored caloric-need\n"
+               "inputs, the stored intake preferences and \"Use PDA\" (measure against the preferred\n"
+               "upper values instead of the requirements).\n\n"
+               "  --age A, --weight LBS, --activity L, --sex S\n"
+               "                 override the stored caloric-need inputs (see 'requirements --help');\n"
+               "                 all four are needed when the profile holds none\n"
+               "  --json         {\"goal\", \"requirements\": [28], \"meals\": [six {\"title\", \"totals\": [28],\n"
+               "                 \"shares\"}], \"day\": {\"totals\", \"shares\", \"display\", \"percent\", "
+               "\"level\"},\n"
+               "                 \"fat_warning_level\"}\n";
+    }
+    std::vector<OptionSpec> options() const override
+    {
+        return {{"--age", true}, {"--weight", true}, {"--activity", true}, {"--sex", true}};
+    }
+
+    int run(Context& context) override
+    {
+        const std::string file = context.args().singlePositional("day FILE");
+        const ProfileSnapshot profile = readProfile(context);
+        const RequirementVector requirements = ComputeRequirements(caloricNeedInputs(context, profile));
+
+        CFofDoc document(context.foods());
+        const DayFileResult read = loadDayFile(file, document);
+        if (!read.ok()) {
+            throw FileError(file + ": " + describeDayFileError(read));
+        }
+        const AnalysisGoals goals = analysisGoals(profile, requirements);
+        const DayAnalysis analysis = analyzeDay(computeTotals(document.meals(), context.foods()), goals);
+        if (context.json()) {
+            printJson(context.out(), goals, analysis);
+        } else {
+            printText(context.out(), goals, analysis);
+        }
+        return 0;
+    }
+
+private:
+    // The stored inputs with each given option in place of its value.
+    static CaloricNeedInputs caloricNeedInputs(const Context& context, const Settings& profile)
+    {
+        const ParsedArguments& args = context.args();
+        const std::optional<CaloricNeedInputs> stored = storedCaloricNeed(profile);
+        const bool allGiven = args.has("--age") && args.has("--weight") && args.has("--activity") && args.has("--sex");
+        if (!stored && !allGiven) {
+            throw UsageError("the settings profile holds no caloric-need inputs; give --age, --weight, "
+                             "--activity and --sex");
+        }
+        CaloricNeedInputs inputs = stored.value_or(CaloricNeedInputs{});
+        inputs.age = static_cast<int>(args.integer("--age", INT_MIN, INT_MAX, inputs.age));
+        inputs.idealWeight = static_cast<int>(args.integer("--weight", INT_MIN, INT_MAX, inputs.idealWeight));
+        inputs.activity = static_cast<int>(args.integer("--activity", INT_MIN, INT_MAX, inputs.activity));
+        inputs.sexCategory = static_cast<int>(args.integer("--sex", INT_MIN, INT_MAX, inputs.sexCategory));
+        return inputs;
+    }
+
+    static void printShares(JsonWriter& json, const CalorieShares& shares)
+    {
+        json.key("shares").beginObject();
+        json.key("protein").value(shares.protein);
+        json.key("carbohydrate").value(shares.carbohydrate);
+        json.key("fat").value(shares.fat);
+        json.endObject();
+    }
+
+    static void printJson(std::ostream& out, const AnalysisGoals& goals, const DayAnalysis& analysis)
+    {
+        JsonWriter json(out);
+        json.beginObject();
+        json.key("goal").value(goals.usePersonalGoal ? "personal" : "rda");
+        json.key("requirements").floatArray(goals.requirements.values());
+        json.key("meals").beginArray();
+        for (int m = 0; m < kMealCount; ++m) {
+            json.beginObject();
+            json.key("title").value(mealTitle(m));
+            json.key("totals").floatArray(analysis.totals.meal(m).values());
+            printShares(json, analysis.mealShares[static_cast<std::size_t>(m)]);
+            json.endObject();
+        }
+        json.endArray();
+
+        json.key("day").beginObject();
+        json.key("totals").floatArray(analysis.totals.day().values());
+        printShares(json, analysis.dayShares);
+        json.key("display").beginArray();
+        for (const int value : analysis.display) {
+            json.value(value);
+        }
+        json.endArray();
+        json.key("percent").beginArray();
+        for (const std::optional<int>& percent : analysis.percent) {
+            percent ? json.value(*percent) : json.null();
+        }
+        json.endArray();
+        json.key("level").beginArray();
+        for (const std::optional<IntakeLevel>& level : analysis.level) {
+            level ? json.value(intakeLevelName(*level)) : json.null();
+        }
+        json.endArray();
+        json.endObject();
+
+        json.key("fat_warning_level").value(goals.fatWarningPercent);
+        json.endObject();
+        out << '\n';
+    }
+
+    static std::string padded(std::string_view text, std::size_t width)
+    {
+        std::string cell(text);
+        cell.resize(std::max(width, cell.size() + 1), ' ');
+        return cell;
+    }
+
+    static std::string rightAligned(const std::string& text, std::size_t width)
+    {
+        return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+    }
+
+    static std::string sharesText(const CalorieShares& shares, int warningPercent)
+    {
+        std::string text = "protein " + std::to_string(shares.protein) + " %, carbohydrate " +
+                           std::to_string(shares.carbohydrate) + " %, fat " + std::to_string(shares.fat) + " %";
+        if (fatWarning(shares.fat, warningPercent, FatWarningPlace::kReport)) {
+            text += "  (more than " + std::to_string(warningPercent) + " % from fat)";
+        }
+        return text;
+    }
+
+    static void printText(std::ostream& out, const AnalysisGoals& goals, const DayAnalysis& analysis)
+    {
+        out << "Goal: " << (goals.usePersonalGoal ? "personal intake preference" : "RDA") << "\n\n";
+        out << padded("Nutrient", 15) << rightAligned("Day", 8) << rightAligned("Goal", 8) << rightAligned("% Goal", 8)
+            << "  " << padded("Level", 10) << "Unit\n";
+        for (int j = 0; j < kNutrientCount; ++j) {
+            const auto slot = static_cast<std::size_t>(j);
+            const std::optional<int>& percent = analysis.percent[slot];
+            const std::optional<IntakeLevel>& level = analysis.level[slot];
+            out << padded(nutrientLongName(j), 15) << rightAligned(std::to_string(analysis.display[slot]), 8)
+                << rightAligned(j == kWeight ? "" : formatFloat(goalOf(goals, j)), 8)
+                << rightAligned(percent ? std::to_string(*percent) + "%" : "", 8) << "  "
+                << padded(level ? intakeLevelName(*level) : "", 10) << nutrientPanelUnit(j) << '\n';
+        }
+        out << "\nCalories from protein, carbohydrate and fat:\n";
+        for (int m = 0; m < kMealCount; ++m) {
+            const NutrientVector& meal = analysis.totals.meal(m);
+            out << padded(shortMealTitle(m), 16) << rightAligned(std::to_string(displayInteger(meal[kWeight])), 6)
+                << " g " << rightAligned(std::to_string(displayInteger(meal[kCalories])), 6) << " kcal  "
+                << sharesText(analysis.mealShares[static_cast<std::size_t>(m)], goals.fatWarningPercent) << '\n';
+        }
+        out << padded("Day", 16) << rightAligned(std::to_string(analysis.display[kWeight]), 6) << " g "
+            << rightAligned(std::to_string(analysis.display[kCalories]), 6) << " kcal  "
+            << sharesText(analysis.dayShares, goals.fatWarningPercent) << '\n';
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Command> makeAnalyzeCommand()
+{
+    return std::make_unique<AnalyzeCommand>();
+}
+
+} // namespace mw::cli
