@@ -1,0 +1,21 @@
+#include "resources.h"
+
+#include <QtGlobal>
+
+// Q_INIT_RESOURCE must be used outside any namespace.
+static void registerResourceCollections()
+{
+    Q_INIT_RESOURCE(mealwright);
+    Q_INIT_RESOURCE(panel);
+    Q_INIT_RESOURCE(dialogs);
+}
+
+namespace mw::gui {
+
+void initResources()
+{
+    static const bool registered = (registerResourceCollections(), true);
+    (void)registered;
+}
+
+} // namespace mw::gui
