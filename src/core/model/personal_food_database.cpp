@@ -1,0 +1,229 @@
+#include "model/personal_food_database.h"
+
+#include "format/file_bytes.h"
+#include "model/string_table.h"
+
+#include <algorithm>
+#include <fstream>
+#include <system_error>
+
+namespace mw {
+namespace {
+
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// Opening in "r+" mode neither creates nor truncates, so this only asks.
+bool canOpenForWriting(const std::filesystem::path& path)
+{
+    const std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    return file.is_open();
+}
+
+// Append mode creates the file without truncating one that appeared in the meantime.
+bool createEmptyFile(const std::filesystem::path& path)
+{
+    std::ofstream file(path, std::ios::out | std::ios::app | std::ios::binary);
+    file.close();
+    return !file.fail();
+}
+
+// What must come before a new line so that the file's last line keeps its own line.
+std::string_view lineEndBeforeAppend(char lastByte)
+{
+    if (lastByte == '\n') {
+        return {};
+    }
+    return lastByte == '\r' ? std::string_view("\n") : kUserfoodLineEnd;
+}
+
+} // namespace
+
+void PersonalFoodDatabase::reset(const std::filesystem::path& path)
+{
+    m_entries.clear();
+    m_path = path;
+    m_state = FileState::kNone;
+    m_fileSize = 0;
+}
+
+PersonalFoodOpenResult PersonalFoodDatabase::open(const std::filesystem::path& folder, Access access)
+{
+    reset(folder / kFileName);
+    std::error_code error;
+    std::filesystem::file_status status = std::filesystem::status(m_path, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        if (access == Access::kReadOnly) {
+            m_state = FileState::kReadOnly;
+            return {};
+        }
+        if (!createEmptyFile(m_path)) {
+            return {PersonalFoodStatus::kCannotCreate};
+        }
+        status = std::filesystem::status(m_path, error);
+    }
+    if (error) {
+        return {PersonalFoodStatus::kUnreadable};
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        return {PersonalFoodStatus::kNotAFile};
+    }
+    const bool writable = access == Access::kReadWrite && canOpenForWriting(m_path);
+    PersonalFoodOpenResult result = readFile(writable);
+    if (result.status == PersonalFoodStatus::kOk && access == Access::kReadWrite && !writable) {
+        result.status = PersonalFoodStatus::kReadOnly;
+    }
+    return result;
+}
+
+PersonalFoodOpenResult PersonalFoodDatabase::readFile(bool writable)
+{
+    const FileStart file = readFileStart(m_path, kMaxFileBytes);
+    if (file.error) {
+        return {PersonalFoodStatus::kUnreadable, file.bytes.size()};
+    }
+    const bool complete = file.fileSize <= kMaxFileBytes;
+    std::uint64_t stoppedAt = 0;
+    const bool allLines = indexLines(file.bytes, complete, stoppedAt);
+    if (!allLines || !complete) {
+        // Appending to a file only partly read would give the new line a FoodId it does not have.
+        m_state = FileState::kReadOnly;
+        return {PersonalFoodStatus::kTooLarge, stoppedAt};
+    }
+    m_fileSize = file.bytes.size();
+    m_state = writable ? FileState::kWritable : FileState::kReadOnly;
+    return {};
+}
+
+bool PersonalFoodDatabase::indexLines(std::string_view bytes, bool complete, std::uint64_t& stoppedAt)
+{
+    std::size_t start = bytes.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        if (end == std::string_view::npos) {
+            if (!complete) {
+                break;
+            }
+            end = bytes.size();
+        }
+        if (m_entries.size() == kMaxAddressableFoods) {
+            stoppedAt = start;
+            return false;
+        }
+        std::string_view line = bytes.substr(start, end - start);
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        addEntry(userfoodTextToUtf8(line));
+        start = end + 1;
+    }
+    stoppedAt = std::min(start, bytes.size());
+    return true;
+}
+
+void PersonalFoodDatabase::addEntry(std::string line)
+{
+    PersonalFoodRecord record = parseUserfoodLine(line);
+    m_entries.push_back(Entry{std::move(line), std::move(record)});
+}
+
+const PersonalFoodRecord* PersonalFoodDatabase::record(std::size_t index) const
+{
+    return index < m_entries.size() ? &m_entries[index].record : nullptr;
+}
+
+bool PersonalFoodDatabase::exists(FoodId id) const
+{
+    return id >= kFirstPersonalFoodId && static_cast<std::size_t>(id - kFirstPersonalFoodId) < m_entries.size();
+}
+
+const std::string* PersonalFoodDatabase::recordText(FoodId id) const
+{
+    return exists(id) ? &m_entries[static_cast<std::size_t>(id - kFirstPersonalFoodId)].line : nullptr;
+}
+
+std::size_t PersonalFoodDatabase::listedCount() const
+{
+    return std::min(m_entries.size(), static_cast<std::size_t>(kMaxPersonalFoods));
+}
+
+std::string PersonalFoodDatabase::itemText(std::size_t index) const
+{
+    if (index >= m_entries.size()) {
+        return std::string(LoadString(kFoodDeletedText));
+    }
+    return std::to_string(personalFoodId(index)) + ";" + m_entries[index].record.text;
+}
+
+std::vector<std::string> PersonalFoodDatabase::listItems() const
+{
+    std::vector<std::string> items;
+    items.reserve(listedCount());
+    for (std::size_t i = 0; i < listedCount(); ++i) {
+        items.push_back(itemText(i));
+    }
+    return items;
+}
+
+PersonalFoodAppendResult PersonalFoodDatabase::append(std::string_view name, std::string_view portion,
+                                                      const PersonalFoodValues& values)
+{
+    if (m_state == FileState::kNone) {
+        return {PersonalFoodStatus::kNoFile};
+    }
+    if (m_state == FileState::kReadOnly) {
+        return {PersonalFoodStatus::kReadOnly};
+    }
+    if (m_entries.size() >= static_cast<std::size_t>(kMaxPersonalFoods)) {
+        return {PersonalFoodStatus::kDatabaseFull};
+    }
+    if (!userfoodValuesFit(values)) {
+        return {PersonalFoodStatus::kValueOutOfRange};
+    }
+    std::string line = buildUserfoodLine(name, portion, values);
+    const PersonalFoodStatus written = appendLine(line);
+    if (written != PersonalFoodStatus::kOk) {
+        return {written};
+    }
+    addEntry(std::move(line));
+    return {PersonalFoodStatus::kOk, personalFoodId(m_entries.size() - 1)};
+}
+
+PersonalFoodStatus PersonalFoodDatabase::appendLine(std::string_view line)
+{
+    std::fstream file(m_path, std::ios::in | std::ios::out | std::ios::binary);
+    if (!file.is_open()) {
+        return PersonalFoodStatus::kWriteFailed;
+    }
+    file.seekg(0, std::ios::end);
+    const std::streamoff size = file.tellg();
+    if (size < 0) {
+        return PersonalFoodStatus::kWriteFailed;
+    }
+    if (static_cast<std::uint64_t>(size) != m_fileSize) {
+        return PersonalFoodStatus::kFileChanged;
+    }
+    char lastByte = '\n';
+    if (size > 0 && !file.seekg(size - 1).get(lastByte)) {
+        return PersonalFoodStatus::kWriteFailed;
+    }
+    // One write of the whole line, so a failure leaves at most a tail that is cut off below.
+    const std::string bytes =
+        std::string(lineEndBeforeAppend(lastByte)) + std::string(line) + std::string(kUserfoodLineEnd);
+    file.seekp(0, std::ios::end);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.flush();
+    file.close();
+    if (file.fail()) {
+        std::error_code error;
+        std::filesystem::resize_file(m_path, static_cast<std::uintmax_t>(size), error);
+        if (error) {
+            // The file may now end in part of a line; writing more could only make it worse.
+            m_state = FileState::kReadOnly;
+        }
+        return PersonalFoodStatus::kWriteFailed;
+    }
+    m_fileSize = static_cast<std::uint64_t>(size) + bytes.size();
+    return PersonalFoodStatus::kOk;
+}
+
+} // namespace mw

@@ -1,0 +1,467 @@
+#include "model/personal_food_database.h"
+
+#include "model/food_operations.h"
+#include "support/file_size_limit.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace mw {
+namespace {
+
+using Access = PersonalFoodDatabase::Access;
+using Status = PersonalFoodStatus;
+namespace fs = std::filesystem;
+
+const std::string kStewLine = "\"Beef stew [1 bowl]\", 200, 300, 20, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "
+                              "0, 0, 0, 0, 0, 0, 80, 0, 0, ";
+const std::string kToastLine = "\"Toast [1 slice]\", 30, 80, 3, 15, 1, 0, 0, 0, 0, 1.2, 0, 0, 0, 0, 0, 0, 0, 0, 0, "
+                               "0, 0, 0, 0, 0, 0, 0, 0, 0, 6, ";
+const std::string kOddLine = "Not a food line";
+
+PersonalFoodValues soupValues()
+{
+    PersonalFoodValues values{};
+    values[kWeight] = 250.0f;
+    values[kCalories] = 123.4f;
+    values[kProtein] = 12.345f;
+    values[kSodium] = 0.07f;
+    return values;
+}
+
+const std::string kSoupLine = "\"Soup [1 cup]\", 250, 123, 12.35, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "
+                              "0, 0, 0, 0, 0, 0.1, 0, 0, \r\n";
+
+std::string manyLines(std::size_t count)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i < count; ++i) {
+        bytes += "\"Food " + std::to_string(i) + " [1 g]\", 1, 2, \r\n";
+    }
+    return bytes;
+}
+
+std::size_t linesIn(const std::string& bytes)
+{
+    const auto ends = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+    return ends + (!bytes.empty() && bytes.back() != '\n' ? 1 : 0);
+}
+
+TEST(PersonalFoodDatabase, MissingFileIsCreatedEmpty)
+{
+    test::TempDir dir;
+    PersonalFoodDatabase database;
+    EXPECT_EQ(database.open(dir.path()).status, Status::kOk);
+    EXPECT_EQ(database.count(), 0u);
+    EXPECT_TRUE(database.canAppend());
+    EXPECT_EQ(database.filePath(), dir.file("userfood.txt"));
+    ASSERT_TRUE(fs::is_regular_file(dir.file("userfood.txt")));
+    EXPECT_EQ(fs::file_size(dir.file("userfood.txt")), 0u);
+    EXPECT_TRUE(database.listItems().empty());
+}
+
+TEST(PersonalFoodDatabase, ReadOnlyAccessNeverCreatesOrWrites)
+{
+    test::TempDir dir;
+    PersonalFoodDatabase database;
+    EXPECT_EQ(database.open(dir.path(), Access::kReadOnly).status, Status::kOk);
+    EXPECT_EQ(database.count(), 0u);
+    EXPECT_FALSE(fs::exists(dir.file("userfood.txt")));
+    EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kReadOnly);
+    EXPECT_FALSE(fs::exists(dir.file("userfood.txt")));
+
+    test::writeFile(dir.file("userfood.txt"), kStewLine + "\r\n");
+    EXPECT_EQ(database.open(dir.path(), Access::kReadOnly).status, Status::kOk);
+    EXPECT_EQ(database.count(), 1u);
+    EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kReadOnly);
+    EXPECT_EQ(test::readFile(dir.file("userfood.txt")), kStewLine + "\r\n");
+}
+
+TEST(PersonalFoodDatabase, FoodsAreFoundByPositionAndServeTheEntryOperations)
+{
+    test::TempDir dir;
+    test::writeFile(dir.file("userfood.txt"), kStewLine + "\r\n" + kToastLine + "\r\n" + kOddLine + "\r\n");
+    PersonalFoodDatabase database;
+    ASSERT_EQ(database.open(dir.path()).status, Status::kOk);
+    ASSERT_EQ(database.count(), 3u);
+    EXPECT_EQ(*database.recordText(643), kStewLine);
+    EXPECT_EQ(*database.recordText(645), kOddLine);
+    EXPECT_EQ(database.recordText(646), nullptr);
+    EXPECT_EQ(database.recordText(642), nullptr);
+    EXPECT_TRUE(database.exists(645));
+    EXPECT_FALSE(database.exists(646));
+
+    const FoodOperations foods(&database);
+    EXPECT_EQ(foods.foodName(643), "643;Beef stew [1 bowl]");
+    EXPECT_EQ(foods.foodName(645), "645;Not a food line");
+    EXPECT_EQ(foods.foodName(646), "9999;Food has been deleted from personal database!");
+    // Value 0 is 200 g, so 100 g is half of each value.
+    const NutrientVector stew = foods.entryNutrients(643, 100);
+    EXPECT_EQ(stew[kWeight], 100.0f);
+    EXPECT_EQ(stew[kCalories], 150.0f);
+    EXPECT_EQ(stew[kProtein], 10.0f);
+    EXPECT_EQ(stew[kSodium], 40.0f);
+    EXPECT_EQ(foods.entryNutrients(643, 0)[kCalories], 300.0f);
+    EXPECT_EQ(foods.entryServings(643, 100), 0.5f);
+    // A line as the program writes it names no pyramid group; one made by hand may.
+    EXPECT_EQ(foods.entryPyramidServings(643, 100), PyramidServings());
+    EXPECT_EQ(foods.entryPyramidServings(644, 60)[kPyramidBread], 2.0f);
+    // A line that cannot be read describes 100 g of nothing.
+    EXPECT_EQ(foods.servingWeight(645), 100.0f);
+    EXPECT_EQ(foods.entryNutrients(645, 50)[kCalories], 0.0f);
+    EXPECT_EQ(foods.entryNutrients(646, 50)[kWeight], 1.0f);
+
+    EXPECT_EQ(database.listItems(),
+              (std::vector<std::string>{"643;Beef stew [1 bowl]", "644;Toast [1 slice]", "645;Not a food line"}));
+}
+
+TEST(PersonalFoodDatabase, AppendWritesTheLineAndGivesTheNextIds)
+{
+    test::TempDir dir;
+    PersonalFoodDatabase database;
+    ASSERT_EQ(database.open(dir.path()).status, Status::kOk);
+    const PersonalFoodAppendResult first = database.append("Soup", "1 cup", soupValues());
+    EXPECT_EQ(first.status, Status::kOk);
+    EXPECT_EQ(first.id, 643);
+    PersonalFoodValues pie{};
+    pie[kWeight] = 150.0f;
+    const PersonalFoodAppendResult second = database.append("My \"own\" [pie]", "1\nslice", pie);
+    EXPECT_EQ(second.status, Status::kOk);
+    EXPECT_EQ(second.id, 644);
+    EXPECT_EQ(database.count(), 2u);
+
+    const std::string pieLine = "\"My  own   pie  [1 slice]\", 150, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "
+                                "0, 0, 0, 0, 0, 0, 0, 0, 0, 0, \r\n";
+    EXPECT_EQ(test::readFile(dir.file("userfood.txt")), kSoupLine + pieLine);
+    // The new foods read as they will after a restart: as written.
+    EXPECT_EQ(database.record(0)->values[kProtein], 12.35f);
+    EXPECT_EQ(database.record(0)->values[kSodium], 0.1f);
+    EXPECT_EQ(database.record(1)->values[kWeight], 150.0f);
+    EXPECT_EQ(database.itemText(1), "644;My  own   pie  [1 slice]");
+
+    PersonalFoodDatabase reopened;
+    ASSERT_EQ(reopened.open(dir.path()).status, Status::kOk);
+    ASSERT_EQ(reopened.count(), 2u);
+    EXPECT_EQ(reopened.record(0)->text, database.record(0)->text);
+    EXPECT_EQ(reopened.record(0)->values, database.record(0)->values);
+    EXPECT_EQ(reopened.record(1)->values, database.record(1)->values);
+}
+
+TEST(PersonalFoodDatabase, ValuesThatWouldNotReadBackAreRefused)
+{
+    test::TempDir dir;
+    PersonalFoodDatabase database;
+    ASSERT_EQ(database.open(dir.path()).status, Status::kOk);
+    const std::vector<std::pair<std::size_t, float>> refused = {
+        {kWeight, 0.0f},
+        {kWeight, 0.04f}, // written as 0, which reads as 100 g
+        {kWeight, std::numeric_limits<float>::quiet_NaN()},
+        {kProtein, std::numeric_limits<float>::infinity()},
+        {kSodium, 2e9f},
+    };
+    for (const auto& [slot, value] : refused) {
+        PersonalFoodValues values = soupValues();
+        values[slot] = value;
+        EXPECT_EQ(database.append("Soup", "1 cup", values).status, Status::kValueOutOfRange) << value;
+    }
+    EXPECT_EQ(database.count(), 0u);
+    EXPECT_EQ(test::readFile(dir.file("userfood.txt")), "");
+    // Negative nutrients are written as 0, as they read.
+    PersonalFoodValues values = soupValues();
+    values[kProtein] = -5.0f;
+    values[kWeight] = 0.05f;
+    ASSERT_EQ(database.append("Soup", "1 cup", values).status, Status::kOk);
+    EXPECT_EQ(database.record(0)->values[kWeight], 0.1f);
+    EXPECT_EQ(database.record(0)->values[kProtein], 0.0f);
+}
+
+TEST(PersonalFoodDatabase, RecordsKeepTheirAddressesWhileFoodsAreAppended)
+{
+    test::TempDir dir;
+    test::writeFile(dir.file("userfood.txt"), kStewLine + "\r\n");
+    PersonalFoodDatabase database;
+    ASSERT_EQ(database.open(dir.path()).status, Status::kOk);
+    const PersonalFoodRecord* stew = database.record(0);
+    for (int i = 0; i < 300; ++i) {
+        ASSERT_EQ(database.append("Food " + std::to_string(i), "1 g", soupValues()).status, Status::kOk);
+    }
+    EXPECT_EQ(database.record(0), stew);
+    EXPECT_EQ(stew->text, "Beef stew [1 bowl]");
+    EXPECT_EQ(database.itemText(300), "943;Food 299 [1 g]");
+}
+
+TEST(PersonalFoodDatabase, LastLineWithoutLineEndCountsAndIsEndedBeforeAnAppend)
+{
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {kStewLine, kStewLine + "\r\n"},
+        {kStewLine + "\r", kStewLine + "\r\n"},
+        {kStewLine + "\n", kStewLine + "\n"},
+    };
+    for (const auto& [before, ended] : cases) {
+        test::TempDir dir;
+        test::writeFile(dir.file("userfood.txt"), before);
+        PersonalFoodDatabase database;
+        ASSERT_EQ(database.open(dir.path()).status, Status::kOk);
+        ASSERT_EQ(database.count(), 1u);
+        EXPECT_EQ(*database.recordText(643), kStewLine);
+        EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).id, 644);
+        EXPECT_EQ(test::readFile(dir.file("userfood.txt")), ended + kSoupLine);
+    }
+}
+
+TEST(PersonalFoodDatabase, ReadsLineFeedsByteOrderMarkAndLongLines)
+{
+    test::TempDir dir;
+    const std::string longName(100000, 'x');
+    test::writeFile(dir.file("userfood.txt"),
+                    "\xEF\xBB\xBF" + kStewLine + "\n\n\"" + longName + " [1 g]\", 5, 1, \n" + kToastLine);
+    PersonalFoodDatabase database;
+    ASSERT_EQ(database.open(dir.path()).status, Status::kOk);
+    ASSERT_EQ(database.count(), 4u);
+    EXPECT_EQ(database.record(0)->text, "Beef stew [1 bowl]");
+    EXPECT_EQ(*database.recordText(644), "");
+    EXPECT_EQ(database.record(1)->values[kWeight], 100.0f);
+    EXPECT_EQ(database.record(2)->text, longName + " [1 g]");
+    EXPECT_EQ(database.record(2)->values[kCalories], 1.0f);
+    EXPECT_EQ(database.record(3)->text, "Toast [1 slice]");
+}
+
+TEST(PersonalFoodDatabase, LineInWindows1252IsReadAsUtf8)
+{
+    test::TempDir dir;
+    test::writeFile(dir.file("userfood.txt"),
+                    "\"Caf\xE9 cr\xE8me [1 cup]\", 120, 80, \r\n\"Cr\xC3\xA8me [1 g]\", 1, \r\n");
+    PersonalFoodDatabase database;
+    ASSERT_EQ(database.open(dir.path()).status, Status::kOk);
+    EXPECT_EQ(database.itemText(0), "643;Café crème [1 cup]");
+    EXPECT_EQ(*database.recordText(643), "\"Café crème [1 cup]\", 120, 80, ");
+    EXPECT_EQ(database.record(0)->values[kCalories], 80.0f);
+    EXPECT_EQ(database.itemText(1), "644;Crème [1 g]");
+}
+
+TEST(PersonalFoodDatabase, TheFourThousandAndFirstFoodIsRefused)
+{
+    test::TempDir dir;
+    const std::string full = manyLines(3999);
+    test::writeFile(dir.file("userfood.txt"), full);
+    PersonalFoodDatabase database;
+    ASSERT_EQ(database.open(dir.path()).status, Status::kOk);
+    const PersonalFoodAppendResult last = database.append("Soup", "1 cup", soupValues());
+    EXPECT_EQ(last.status, Status::kOk);
+    EXPECT_EQ(last.id, kLastUsableFoodId);
+    EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kDatabaseFull);
+    EXPECT_EQ(database.count(), 4000u);
+    EXPECT_EQ(test::readFile(dir.file("userfood.txt")), full + kSoupLine);
+}
+
+TEST(PersonalFoodDatabase, ListsStopAfterFourThousandFoods)
+{
+    test::TempDir dir;
+    test::writeFile(dir.file("userfood.txt"), manyLines(4005));
+    PersonalFoodDatabase database;
+    ASSERT_EQ(database.open(dir.path()).status, Status::kOk);
+    EXPECT_EQ(database.count(), 4005u);
+    EXPECT_EQ(database.listedCount(), 4000u);
+    const std::vector<std::string> items = database.listItems();
+    ASSERT_EQ(items.size(), 4000u);
+    EXPECT_EQ(items.front(), "643;Food 0 [1 g]");
+    EXPECT_EQ(items.back(), "4642;Food 3999 [1 g]");
+    // Days may still name the foods after them.
+    EXPECT_TRUE(database.exists(4647));
+    EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kDatabaseFull);
+}
+
+TEST(PersonalFoodDatabase, LinesBeyondTheLastFoodIdAreLeftAloneReadOnly)
+{
+    test::TempDir dir;
+    const std::string named = manyLines(PersonalFoodDatabase::kMaxAddressableFoods);
+    test::writeFile(dir.file("userfood.txt"), named + "\"One too many [1 g]\", 1, \r\n");
+    PersonalFoodDatabase database;
+    const PersonalFoodOpenResult result = database.open(dir.path());
+    EXPECT_EQ(result.status, Status::kTooLarge);
+    EXPECT_EQ(result.byteOffset, named.size());
+    EXPECT_EQ(database.count(), PersonalFoodDatabase::kMaxAddressableFoods);
+    EXPECT_TRUE(database.exists(65535));
+    EXPECT_FALSE(database.canAppend());
+}
+
+TEST(PersonalFoodDatabase, HugeFileIsUsedUpToTheLimitReadOnly)
+{
+    test::TempDir dir;
+    const std::string first = kStewLine + "\r\n";
+    // A second line that runs past the limit: a quote and then zero bytes, cheap to make.
+    test::writeFile(dir.file("userfood.txt"), first + "\"");
+    fs::resize_file(dir.file("userfood.txt"), PersonalFoodDatabase::kMaxFileBytes + 100);
+    PersonalFoodDatabase database;
+    const PersonalFoodOpenResult result = database.open(dir.path());
+    EXPECT_EQ(result.status, Status::kTooLarge);
+    EXPECT_EQ(result.byteOffset, first.size());
+    EXPECT_EQ(database.count(), 1u);
+    EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kReadOnly);
+}
+
+TEST(PersonalFoodDatabase, FolderInPlaceOfTheFileIsReportedAndLeftAlone)
+{
+    test::TempDir dir;
+    fs::create_directory(dir.file("userfood.txt"));
+    test::writeFile(dir.file("userfood.txt") / "keep.txt", "kept");
+    PersonalFoodDatabase database;
+    EXPECT_EQ(database.open(dir.path()).status, Status::kNotAFile);
+    EXPECT_EQ(database.count(), 0u);
+    EXPECT_FALSE(database.canAppend());
+    EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kNoFile);
+    EXPECT_EQ(test::readFile(dir.file("userfood.txt") / "keep.txt"), "kept");
+}
+
+TEST(PersonalFoodDatabase, FileThatCannotBeCreatedLeavesAnEmptyDatabase)
+{
+    test::TempDir dir;
+    test::writeFile(dir.file("not-a-folder"), "plain file");
+    PersonalFoodDatabase database;
+    EXPECT_EQ(database.open(dir.file("not-a-folder")).status, Status::kCannotCreate);
+    EXPECT_EQ(database.count(), 0u);
+    EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kNoFile);
+    EXPECT_EQ(test::readFile(dir.file("not-a-folder")), "plain file");
+}
+
+TEST(PersonalFoodDatabase, OpeningAgainDropsTheEarlierFoods)
+{
+    test::TempDir first;
+    test::TempDir second;
+    test::writeFile(first.file("userfood.txt"), kStewLine + "\r\n" + kToastLine + "\r\n");
+    test::writeFile(second.file("userfood.txt"), kToastLine + "\r\n");
+    PersonalFoodDatabase database;
+    ASSERT_EQ(database.open(first.path()).status, Status::kOk);
+    ASSERT_EQ(database.open(second.path()).status, Status::kOk);
+    EXPECT_EQ(database.count(), 1u);
+    EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).id, 644);
+    EXPECT_EQ(test::readFile(first.file("userfood.txt")), kStewLine + "\r\n" + kToastLine + "\r\n");
+}
+
+// Permissions do not stop a privileged user, so these tests only run where they do.
+bool permissionsAreEnforced(const fs::path& path)
+{
+    return !std::fstream(path, std::ios::in | std::ios::out | std::ios::binary).is_open();
+}
+
+TEST(PersonalFoodDatabase, FileThatCannotBeWrittenIsUsedReadOnly)
+{
+    test::TempDir dir;
+    const std::string bytes = kStewLine + "\r\n";
+    test::writeFile(dir.file("userfood.txt"), bytes);
+    fs::permissions(dir.file("userfood.txt"), fs::perms::owner_read);
+    if (!permissionsAreEnforced(dir.file("userfood.txt"))) {
+        GTEST_SKIP() << "file permissions are not enforced for this user";
+    }
+    PersonalFoodDatabase database;
+    EXPECT_EQ(database.open(dir.path()).status, Status::kReadOnly);
+    EXPECT_EQ(database.count(), 1u);
+    EXPECT_EQ(FoodOperations(&database).foodName(643), "643;Beef stew [1 bowl]");
+    EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kReadOnly);
+    EXPECT_EQ(test::readFile(dir.file("userfood.txt")), bytes);
+}
+
+TEST(PersonalFoodDatabase, FileThatCannotBeReadIsReportedAndLeftAlone)
+{
+    test::TempDir dir;
+    const std::string bytes = kStewLine + "\r\n";
+    test::writeFile(dir.file("userfood.txt"), bytes);
+    fs::permissions(dir.file("userfood.txt"), fs::perms::none);
+    if (!permissionsAreEnforced(dir.file("userfood.txt"))) {
+        GTEST_SKIP() << "file permissions are not enforced for this user";
+    }
+    PersonalFoodDatabase database;
+    EXPECT_EQ(database.open(dir.path()).status, Status::kUnreadable);
+    EXPECT_EQ(database.count(), 0u);
+    EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kNoFile);
+    fs::permissions(dir.file("userfood.txt"), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(test::readFile(dir.file("userfood.txt")), bytes);
+}
+
+TEST(PersonalFoodDatabase, AppendFailsWhenTheFileWasReplacedByAFolder)
+{
+    test::TempDir dir;
+    test::writeFile(dir.file("userfood.txt"), kStewLine + "\r\n");
+    PersonalFoodDatabase database;
+    ASSERT_EQ(database.open(dir.path()).status, Status::kOk);
+    fs::remove(dir.file("userfood.txt"));
+    fs::create_directory(dir.file("userfood.txt"));
+    EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kWriteFailed);
+    EXPECT_EQ(database.count(), 1u);
+    EXPECT_TRUE(fs::is_empty(dir.file("userfood.txt")));
+}
+
+TEST(PersonalFoodDatabase, AppendRefusesAFileChangedByOthers)
+{
+    test::TempDir dir;
+    test::writeFile(dir.file("userfood.txt"), kStewLine + "\r\n");
+    PersonalFoodDatabase database;
+    ASSERT_EQ(database.open(dir.path()).status, Status::kOk);
+    const std::string changed = kStewLine + "\r\n" + kToastLine + "\r\n";
+    test::writeFile(dir.file("userfood.txt"), changed);
+    EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kFileChanged);
+    EXPECT_EQ(database.count(), 1u);
+    EXPECT_EQ(test::readFile(dir.file("userfood.txt")), changed);
+}
+
+TEST(PersonalFoodDatabase, FailedWriteLeavesNoPartOfTheLine)
+{
+    if (!test::FileSizeLimit::available()) {
+        GTEST_SKIP() << "no way to make a write fail here";
+    }
+    test::TempDir dir;
+    const std::string bytes = kStewLine; // no line end, so the append writes one first
+    test::writeFile(dir.file("userfood.txt"), bytes);
+    PersonalFoodDatabase database;
+    ASSERT_EQ(database.open(dir.path()).status, Status::kOk);
+    {
+        const test::FileSizeLimit limit(bytes.size() + 20);
+        EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kWriteFailed);
+    }
+    EXPECT_EQ(test::readFile(dir.file("userfood.txt")), bytes);
+    EXPECT_EQ(database.count(), 1u);
+    // Once there is room again the same food goes in with the next id.
+    EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).id, 644);
+    EXPECT_EQ(test::readFile(dir.file("userfood.txt")), bytes + "\r\n" + kSoupLine);
+}
+
+TEST(PersonalFoodDatabase, FileCutAtEveryLengthOpensAndTakesAppends)
+{
+    const std::string whole = kStewLine + "\r\n" + kOddLine + "\r\n" + kToastLine + "\r\n";
+    PersonalFoodDatabase full;
+    test::TempDir fullDir;
+    test::writeFile(fullDir.file("userfood.txt"), whole);
+    ASSERT_EQ(full.open(fullDir.path()).status, Status::kOk);
+    test::TempDir dir;
+    for (std::size_t length = 0; length <= whole.size(); ++length) {
+        SCOPED_TRACE(length);
+        const std::string cut = whole.substr(0, length);
+        test::writeFile(dir.file("userfood.txt"), cut);
+        PersonalFoodDatabase database;
+        ASSERT_EQ(database.open(dir.path()).status, Status::kOk);
+        const std::size_t lines = linesIn(cut);
+        ASSERT_EQ(database.count(), lines);
+        const std::size_t completeLines = lines - (cut.empty() || cut.back() == '\n' ? 0 : 1);
+        for (std::size_t i = 0; i < completeLines; ++i) {
+            EXPECT_EQ(database.record(i)->text, full.record(i)->text);
+            EXPECT_EQ(database.record(i)->values, full.record(i)->values);
+        }
+        ASSERT_EQ(database.append("Soup", "1 cup", soupValues()).id, personalFoodId(lines));
+        PersonalFoodDatabase reopened;
+        ASSERT_EQ(reopened.open(dir.path()).status, Status::kOk);
+        ASSERT_EQ(reopened.count(), lines + 1);
+        EXPECT_EQ(reopened.record(lines)->text, "Soup [1 cup]");
+        EXPECT_TRUE(test::readFile(dir.file("userfood.txt")).ends_with("\r\n" + kSoupLine) || lines == 0);
+    }
+}
+
+} // namespace
+} // namespace mw
