@@ -1,12 +1,25 @@
 #pragma once
 
+#include "model/food_attribute_database.h"
 #include "model/food_types.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace mw {
 
 // The standard foods of a group (0..29) in FoodId order; empty for any other number.
 std::vector<FoodId> foodsOfGroup(int group);
+
+// The foods of a group the user has not hidden, as the food list shows them.
+std::vector<FoodId> visibleFoodsOfGroup(int group, const CFoodAttributeDatabase& attributes);
+
+// Every food whose attribute word has the mask's bit: standard foods in FoodId order, then the
+// personal ones among the first personalCount records (at most the 4000 lists can show).
+std::vector<FoodId> foodsWithFlag(std::uint16_t mask, const CFoodAttributeDatabase& attributes,
+                                  std::size_t personalCount);
+
+// The personal foods lists show: the first 4000 records in file order.
+std::vector<FoodId> listedPersonalFoods(std::size_t personalCount);
 
 } // namespace mw
