@@ -1,0 +1,59 @@
+#pragma once
+
+#include "model/food_attribute_database.h"
+#include "model/food_operations.h"
+#include "model/personal_food_database.h"
+#include "model/settings.h"
+
+#include <QObject>
+
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+namespace mw::gui {
+
+// The objects every window of the program shares: the personal foods, the food attribute flags,
+// the settings profile and the food operations over them. One lives for the whole run.
+class AppContext : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Opens userfood.txt and fad.dat in dataDir (creating userfood.txt when it is missing).
+    AppContext(std::filesystem::path dataDir, std::unique_ptr<Settings> settings, QObject* parent = nullptr);
+    ~AppContext() override;
+
+    const std::filesystem::path& dataDir() const { return m_dataDir; }
+    Settings& settings() { return *m_settings; }
+    PersonalFoodDatabase& personalFoods() { return m_personalFoods; }
+    const FoodOperations& foods() const { return m_foods; }
+    CFoodAttributeDatabase& attributes() { return m_attributes; }
+
+    const PersonalFoodOpenResult& personalFoodsOpened() const { return m_personalOpened; }
+    const FoodAttributeLoadResult& attributesLoaded() const { return m_attributesLoaded; }
+
+    // Call after changing hidden flags or list memberships: saves fad.dat at once (so a crash loses
+    // nothing) and tells every view to repaint its lists. Returns the save's error, if any.
+    std::error_code foodFlagsChanged();
+    // Call after a personal food was added.
+    void personalFoodAdded();
+    // Call after the requirement or intake-preference settings changed.
+    void analysisSettingsChanged();
+
+signals:
+    void foodFlagsChangedSignal();
+    void personalFoodAddedSignal();
+    void analysisSettingsChangedSignal();
+
+private:
+    std::filesystem::path m_dataDir;
+    std::unique_ptr<Settings> m_settings;
+    PersonalFoodDatabase m_personalFoods;
+    FoodOperations m_foods;
+    CFoodAttributeDatabase m_attributes;
+    PersonalFoodOpenResult m_personalOpened;
+    FoodAttributeLoadResult m_attributesLoaded;
+};
+
+} // namespace mw::gui
