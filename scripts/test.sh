@@ -26,5 +26,5 @@ run_suite() {
 }
 
 export QT_QPA_PLATFORM=offscreen
-run_suite build-release -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite build-release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMEALWRIGHT_BENCHMARKS=ON
 run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DMEALWRIGHT_SANITIZE=ON

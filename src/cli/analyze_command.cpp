@@ -19,39 +19,6 @@
 namespace mw::cli {
 namespace {
 
-// The profile as read once when the command starts; the command never writes it.
-class ProfileSnapshot final : public Settings
-{
-public:
-    explicit ProfileSnapshot(IniDocument document) : m_document(std::move(document)) {}
-
-    std::optional<std::string> readValue(std::string_view section, std::string_view key) const override
-    {
-        return m_document.value(section, key);
-    }
-    std::error_code writeValues(std::span<const SettingChange>) override
-    {
-        return std::make_error_code(std::errc::read_only_file_system);
-    }
-
-private:
-    IniDocument m_document;
-};
-
-ProfileSnapshot readProfile(const Context& context)
-{
-    const std::optional<std::string> given = context.args().value("--settings");
-    const std::filesystem::path path = given ? std::filesystem::path(*given) : defaultProfilePath();
-    if (path.empty()) {
-        return ProfileSnapshot(IniDocument());
-    }
-    IniLoadResult loaded = loadIniFile(path);
-    if (loaded.error) {
-        throw FileError(path.string() + ": cannot read the settings profile: " + loaded.error.message());
-    }
-    return ProfileSnapshot(std::move(loaded.document));
-}
-
 std::string_view shortMealTitle(int meal)
 {
     static constexpr std::string_view kTitles[kMealCount] = {"Breakfast",       "Morning snack", "Lunch",
@@ -88,14 +55,11 @@ public:
     int run(Context& context) override
     {
         const std::string file = context.args().singlePositional("day FILE");
-        const ProfileSnapshot profile = readProfile(context);
+        const Settings& profile = context.profile();
         const RequirementVector requirements = ComputeRequirements(caloricNeedInputs(context, profile));
 
         CFofDoc document(context.foods());
-        const DayFileResult read = loadDayFile(file, document);
-        if (!read.ok()) {
-            throw FileError(file + ": " + describeDayFileError(read));
-        }
+        loadDay(file, document);
         const AnalysisGoals goals = analysisGoals(profile, requirements);
         const DayAnalysis analysis = analyzeDay(computeTotals(document.meals(), context.foods()), goals);
         if (context.json()) {

@@ -2,7 +2,11 @@
 
 #include "arguments.h"
 
+#include "model/day_document.h"
+#include "model/food_attribute_database.h"
 #include "model/food_operations.h"
+#include "model/personal_food_database.h"
+#include "model/settings.h"
 
 #include <filesystem>
 #include <memory>
@@ -12,11 +16,13 @@
 
 namespace mw::cli {
 
-// What every command gets: its parsed arguments, the output streams and the global options.
+// What every command gets: its parsed arguments, the output streams, the global options and the
+// files of the data folder, each opened the first time a command asks for it.
 class Context
 {
 public:
     Context(ParsedArguments arguments, std::ostream& out, std::ostream& err);
+    ~Context();
 
     const ParsedArguments& args() const { return m_args; }
     std::ostream& out() { return m_out; }
@@ -24,14 +30,28 @@ public:
     bool json() const { return m_args.has("--json"); }
     std::filesystem::path dataDir() const;
 
+    // The settings profile as read once; the tool writes it only where a command says so.
+    const Settings& profile();
     // Food names and entry numbers, standard and personal.
     const FoodOperations& foods();
+    // userfood.txt of the data folder, created empty when missing (as the desktop program does).
+    PersonalFoodDatabase& personalFoods();
+    // The same, but a file that cannot be read is an error (exit code 2) instead of a warning.
+    PersonalFoodDatabase& readablePersonalFoods();
+    // fad.dat of the data folder, read only; a missing file means no food is hidden or listed.
+    const CFoodAttributeDatabase& attributes();
 
 private:
+    PersonalFoodOpenResult openPersonalFoods();
+
     ParsedArguments m_args;
     std::ostream& m_out;
     std::ostream& m_err;
+    std::unique_ptr<Settings> m_profile;
+    std::unique_ptr<PersonalFoodDatabase> m_personal;
+    PersonalFoodOpenResult m_personalOpened;
     std::unique_ptr<FoodOperations> m_foods;
+    std::unique_ptr<CFoodAttributeDatabase> m_attributes;
 };
 
 class Command
@@ -49,5 +69,14 @@ public:
 };
 
 std::vector<std::unique_ptr<Command>> makeCommands();
+
+// A day file read whole into a document; FileError naming the file and the cause otherwise.
+void loadDay(const std::string& file, CFofDoc& document);
+// The document written over the file (through a temporary file); FileError when it fails.
+void saveDay(const std::string& file, CFofDoc& document);
+// The meal option "--meal M" (0..5).
+MealIndex mealOption(const ParsedArguments& args);
+// A short English cause for a personal food database status.
+std::string personalStatusText(PersonalFoodStatus status);
 
 } // namespace mw::cli

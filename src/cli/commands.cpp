@@ -7,6 +7,15 @@ std::vector<std::unique_ptr<Command>> makeCommands()
     std::vector<std::unique_ptr<Command>> commands;
     commands.push_back(makeFoodsCommand());
     commands.push_back(makeFoodCommand());
+    commands.push_back(makeNewCommand());
+    commands.push_back(makeShowCommand());
+    commands.push_back(makeAddCommand());
+    commands.push_back(makeSetAmountCommand());
+    commands.push_back(makeRemoveCommand());
+    commands.push_back(makeClearCommand());
+    commands.push_back(makePersonalCommand());
+    commands.push_back(makeAnalyzeCommand());
+    commands.push_back(makeRequirementsCommand());
     return commands;
 }
 

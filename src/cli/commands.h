@@ -6,5 +6,14 @@ namespace mw::cli {
 
 std::unique_ptr<Command> makeFoodsCommand();
 std::unique_ptr<Command> makeFoodCommand();
+std::unique_ptr<Command> makeNewCommand();
+std::unique_ptr<Command> makeShowCommand();
+std::unique_ptr<Command> makeAddCommand();
+std::unique_ptr<Command> makeSetAmountCommand();
+std::unique_ptr<Command> makeRemoveCommand();
+std::unique_ptr<Command> makeClearCommand();
+std::unique_ptr<Command> makePersonalCommand();
+std::unique_ptr<Command> makeAnalyzeCommand();
+std::unique_ptr<Command> makeRequirementsCommand();
 
 } // namespace mw::cli

@@ -1,0 +1,150 @@
+#include "commands.h"
+#include "json_writer.h"
+
+#include "format/number_text.h"
+#include "model/personal_food_validation.h"
+#include "query/food_listing.h"
+
+#include <string>
+
+namespace mw::cli {
+namespace {
+
+PersonalFoodValues parseValues(const std::string& text)
+{
+    PersonalFoodValues values{};
+    std::size_t count = 0;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        std::string piece = text.substr(start, comma - start);
+        const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+        while (!piece.empty() && blank(piece.front())) {
+            piece.erase(piece.begin());
+        }
+        while (!piece.empty() && blank(piece.back())) {
+            piece.pop_back();
+        }
+        const std::optional<double> value = parseDouble(piece);
+        if (!value) {
+            throw UsageError("--values: '" + piece + "' is not a number");
+        }
+        if (count == values.size()) {
+            throw UsageError("--values takes exactly 28 numbers, weight first");
+        }
+        values[count++] = static_cast<float>(*value);
+        start = comma + 1;
+    }
+    if (count != values.size()) {
+        throw UsageError("--values takes exactly 28 numbers, weight first; " + std::to_string(count) + " given");
+    }
+    return values;
+}
+
+std::string problemText(const PersonalFoodProblem& problem)
+{
+    switch (problem.field) {
+    case PersonalFoodField::kName:
+        return "--name: at most " + std::to_string(kMaxPersonalNameLength) + " characters";
+    case PersonalFoodField::kUnit:
+        return "--unit: at most " + std::to_string(kMaxPersonalUnitLength) + " characters";
+    case PersonalFoodField::kValue:
+        break;
+    }
+    return "--values: value " + std::to_string(problem.nutrient) + (problem.nutrient == kWeight ? " (weight)" : "") +
+           " must lie in " + (problem.nutrient == kWeight ? "1" : "0") + "..9999";
+}
+
+class PersonalCommand final : public Command
+{
+public:
+    std::string_view name() const override { return "personal"; }
+    std::string_view summary() const override { return "list or add personal foods"; }
+    std::string_view help() const override
+    {
+        return "Usage: mealwright-cli personal list\n"
+               "       mealwright-cli personal add --name NAME --unit UNIT --values V0,V1,...,V27\n\n"
+               "list  prints the personal foods of userfood.txt as list items, hidden ones marked\n"
+               "      \"(hidden)\" (--json: {\"items\": [{\"id\", \"text\", \"hidden\"}]})\n"
+               "add   appends one food as the add-food dialog does and prints its FoodId: V0 is the\n"
+               "      weight in grams (1..9999) of the portion the other 27 values describe (0..9999 each,\n"
+               "      in the order of the nutrient catalogue); NAME at most 80, UNIT at most 20 characters\n";
+    }
+    std::vector<OptionSpec> options() const override
+    {
+        return {{"--name", true}, {"--unit", true}, {"--values", true}};
+    }
+
+    int run(Context& context) override
+    {
+        const std::string action = context.args().singlePositional("list or add");
+        if (action == "list") {
+            return list(context);
+        }
+        if (action == "add") {
+            return add(context);
+        }
+        throw UsageError("unknown action '" + action + "' (list or add)");
+    }
+
+private:
+    static int list(Context& context)
+    {
+        const PersonalFoodDatabase& database = context.readablePersonalFoods();
+        const CFoodAttributeDatabase& attributes = context.attributes();
+        const std::vector<FoodId> ids = listedPersonalFoods(database.count());
+        if (ids.empty()) {
+            context.err() << "No personal foods.\n";
+        }
+        JsonWriter json(context.out());
+        if (context.json()) {
+            json.beginObject().key("items").beginArray();
+        }
+        for (const FoodId id : ids) {
+            const std::string text = context.foods().foodName(id);
+            const bool hidden = attributes.test(id, CFoodAttributeDatabase::kHidden) != 0;
+            if (context.json()) {
+                json.beginObject().key("id").value(static_cast<int>(id)).key("text").value(text);
+                json.key("hidden").value(hidden).endObject();
+            } else {
+                context.out() << text << (hidden ? " (hidden)" : "") << '\n';
+            }
+        }
+        if (context.json()) {
+            json.endArray().endObject();
+            context.out() << '\n';
+        }
+        return 0;
+    }
+
+    static int add(Context& context)
+    {
+        const std::string name = context.args().required("--name");
+        const std::string unit = context.args().required("--unit");
+        const PersonalFoodValues values = parseValues(context.args().required("--values"));
+        if (const auto problem = validatePersonalFood(name, unit, values)) {
+            throw UsageError(problemText(*problem));
+        }
+        PersonalFoodDatabase& database = context.readablePersonalFoods();
+        const PersonalFoodAppendResult added = database.append(name, unit, values);
+        if (added.status != PersonalFoodStatus::kOk) {
+            throw FileError(database.filePath().string() + ": " + personalStatusText(added.status));
+        }
+        if (context.json()) {
+            JsonWriter(context.out()).beginObject().key("id").value(static_cast<int>(added.id)).endObject();
+            context.out() << '\n';
+        } else {
+            context.out() << added.id << '\n';
+        }
+        return 0;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Command> makePersonalCommand()
+{
+    return std::make_unique<PersonalCommand>();
+}
+
+} // namespace mw::cli
