@@ -2,6 +2,7 @@
 #include "json_writer.h"
 
 #include "format/number_text.h"
+#include "format/text_trim.h"
 #include "model/personal_food_validation.h"
 #include "query/food_listing.h"
 
@@ -17,17 +18,10 @@ PersonalFoodValues parseValues(const std::string& text)
     std::size_t start = 0;
     while (start <= text.size()) {
         const std::size_t comma = std::min(text.find(',', start), text.size());
-        std::string piece = text.substr(start, comma - start);
-        const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-        while (!piece.empty() && blank(piece.front())) {
-            piece.erase(piece.begin());
-        }
-        while (!piece.empty() && blank(piece.back())) {
-            piece.pop_back();
-        }
+        const std::string_view piece = trimBlanks(std::string_view(text).substr(start, comma - start));
         const std::optional<double> value = parseDouble(piece);
         if (!value) {
-            throw UsageError("--values: '" + piece + "' is not a number");
+            throw UsageError("--values: '" + std::string(piece) + "' is not a number");
         }
         if (count == values.size()) {
             throw UsageError("--values takes exactly 28 numbers, weight first");

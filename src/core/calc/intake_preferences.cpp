@@ -1,5 +1,7 @@
 #include "calc/intake_preferences.h"
 
+#include "format/text_trim.h"
+
 #include "calc/saturate.h"
 #include "format/number_text.h"
 
@@ -77,22 +79,6 @@ int defaultBound(const DefaultBound& rule, float requirement)
 {
     const float value = rule.factor != 0.0f ? requirement * rule.factor : rule.fixed;
     return std::clamp(saturatingTruncate<int>(value), kMinPreferenceValue, kMaxPreferenceValue);
-}
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimBlanks(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 bool isSignedDigits(std::string_view text)

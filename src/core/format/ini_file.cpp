@@ -1,5 +1,7 @@
 #include "format/ini_file.h"
 
+#include "format/text_trim.h"
+
 #include "format/atomic_file.h"
 
 #include <algorithm>
@@ -13,26 +15,10 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 bool isControl(char c)
 {
     const auto byte = static_cast<unsigned char>(c);
     return byte < 0x20 || byte == 0x7F;
-}
-
-std::string_view trimBlanks(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 bool needsQuotes(std::string_view value)

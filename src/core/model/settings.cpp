@@ -1,5 +1,7 @@
 #include "model/settings.h"
 
+#include "format/text_trim.h"
+
 #include "format/number_text.h"
 
 #include <algorithm>
@@ -24,22 +26,6 @@ bool isControl(char c)
 {
     const auto byte = static_cast<unsigned char>(c);
     return byte < 0x20 || byte == 0x7F;
-}
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimBlanks(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 bool allDigits(std::string_view text)
