@@ -16,6 +16,7 @@ std::vector<std::unique_ptr<Command>> makeCommands()
     commands.push_back(makePersonalCommand());
     commands.push_back(makeAnalyzeCommand());
     commands.push_back(makeRequirementsCommand());
+    commands.push_back(makeHealthyWeightCommand());
     return commands;
 }
 

@@ -15,5 +15,6 @@ std::unique_ptr<Command> makeClearCommand();
 std::unique_ptr<Command> makePersonalCommand();
 std::unique_ptr<Command> makeAnalyzeCommand();
 std::unique_ptr<Command> makeRequirementsCommand();
+std::unique_ptr<Command> makeHealthyWeightCommand();
 
 } // namespace mw::cli

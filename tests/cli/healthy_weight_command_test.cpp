@@ -1,0 +1,139 @@
+#include "cli_app.h"
+#include "command.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace mw::cli {
+// Registered by the command list; declared here so the tests can run it on its own.
+std::unique_ptr<Command> makeHealthyWeightCommand();
+} // namespace mw::cli
+
+namespace mw::test {
+namespace {
+
+struct CommandResult
+{
+    int code;
+    std::string out;
+    std::string err;
+};
+
+// Runs the command as the tool would: global options, the command's own options, exit codes.
+CommandResult healthyWeight(const std::vector<std::string>& arguments)
+{
+    std::vector<cli::OptionSpec> specs = {{"--data-dir", true}, {"--settings", true}, {"--json", false}};
+    const std::unique_ptr<cli::Command> command = cli::makeHealthyWeightCommand();
+    const std::vector<cli::OptionSpec> own = command->options();
+    specs.insert(specs.end(), own.begin(), own.end());
+    std::ostringstream out;
+    std::ostringstream err;
+    try {
+        cli::Context context(cli::ParsedArguments::parse(arguments, specs), out, err);
+        const int code = command->run(context);
+        return {code, out.str(), err.str()};
+    } catch (const cli::UsageError& e) {
+        return {cli::kExitUsage, out.str(), e.what()};
+    } catch (const cli::FileError& e) {
+        return {cli::kExitFile, out.str(), e.what()};
+    }
+}
+
+constexpr const char* kManOf70Over34 = "U.S. Guidelines 1989: 156 - 190 lbs  or  70 - 86 kg\n"
+                                       "U.S. Guidelines 1996: 140 - 175 lbs  or  63 - 79 kg\n";
+
+TEST(HealthyWeightCommand, PrintsBothLinesAfterTheirLabels)
+{
+    const CommandResult r = healthyWeight({"--height", "70", "--sex", "male", "--age-group", "over-34"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, kManOf70Over34);
+
+    const CommandResult woman = healthyWeight({"--height", "64", "--sex", "female", "--age-group", "19-34"});
+    ASSERT_EQ(woman.code, 0) << woman.err;
+    EXPECT_EQ(woman.out, "U.S. Guidelines 1989: 112 - 138 lbs  or  50 - 62 kg\n"
+                         "U.S. Guidelines 1996: 112 - 138 lbs  or  50 - 62 kg\n");
+}
+
+TEST(HealthyWeightCommand, Json)
+{
+    const CommandResult r = healthyWeight({"--json", "--height", "57", "--sex", "female", "--age-group", "over-34"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "{\"height_inches\": 57, \"lines\": ["
+                     "{\"label\": \"U.S. Guidelines 1989:\", \"pounds\": [96, 115], \"kilograms\": [43, 52], "
+                     "\"text\": \"96 - 115 lbs  or  43 - 52 kg\"}, "
+                     "{\"label\": \"U.S. Guidelines 1996:\", \"pounds\": [86, 106], \"kilograms\": [39, 48], "
+                     "\"text\": \"86 - 106 lbs  or  39 - 48 kg\"}]}\n");
+}
+
+TEST(HealthyWeightCommand, HeightIsBroughtIntoRange)
+{
+    const CommandResult tall = healthyWeight({"--json", "--height", "90", "--sex", "male", "--age-group", "over-34"});
+    ASSERT_EQ(tall.code, 0) << tall.err;
+    EXPECT_EQ(tall.out.rfind("{\"height_inches\": 84,", 0), 0u) << tall.out;
+    EXPECT_NE(tall.out.find("\"text\": \"216 - 263 lbs  or  97 - 119 kg\""), std::string::npos);
+
+    const CommandResult small = healthyWeight({"--height", "-4", "--sex", "female", "--age-group", "over-34"});
+    ASSERT_EQ(small.code, 0) << small.err;
+    EXPECT_EQ(small.out, "U.S. Guidelines 1989: 96 - 115 lbs  or  43 - 52 kg\n"
+                         "U.S. Guidelines 1996: 86 - 106 lbs  or  39 - 48 kg\n");
+}
+
+TEST(HealthyWeightCommand, MissingOptionsComeFromTheProfile)
+{
+    TempDir dir;
+    const std::string profile = dir.file("profile.ini").string();
+    writeFile(profile, "[Recommended Weight]\nHeight=64\nAge=1\nSex=1\n[Caloric Need]\nSex=0\nAge=40\n");
+    const CommandResult stored = healthyWeight({"--settings", profile});
+    ASSERT_EQ(stored.code, 0) << stored.err;
+    EXPECT_EQ(stored.out, "U.S. Guidelines 1989: 112 - 138 lbs  or  50 - 62 kg\n"
+                          "U.S. Guidelines 1996: 112 - 138 lbs  or  50 - 62 kg\n");
+
+    const CommandResult overridden =
+        healthyWeight({"--settings", profile, "--height", "70", "--sex", "male", "--age-group", "over-34"});
+    EXPECT_EQ(overridden.out, kManOf70Over34);
+
+    // Nothing stored: 70 inches, male, over 34.
+    writeFile(profile, "");
+    EXPECT_EQ(healthyWeight({"--settings", profile}).out, kManOf70Over34);
+    EXPECT_EQ(readFile(profile), "");
+}
+
+TEST(HealthyWeightCommand, UnreadableProfileMattersOnlyWhenAnOptionIsLeftOut)
+{
+    TempDir dir;
+    const std::string folder = dir.path().string(); // a folder cannot be read as a profile
+    const CommandResult all =
+        healthyWeight({"--settings", folder, "--height", "70", "--sex", "male", "--age-group", "over-34"});
+    EXPECT_EQ(all.code, 0) << all.err;
+    EXPECT_EQ(all.out, kManOf70Over34);
+
+    const CommandResult partial = healthyWeight({"--settings", folder, "--height", "70", "--sex", "male"});
+    EXPECT_EQ(partial.code, cli::kExitFile);
+    EXPECT_TRUE(partial.out.empty());
+    EXPECT_NE(partial.err.find(folder), std::string::npos) << partial.err;
+}
+
+TEST(HealthyWeightCommand, BadArgumentsAreUsageErrorsWithNoOutput)
+{
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--height", "tall", "--sex", "male", "--age-group", "over-34"},
+             {"--height", "99999999999", "--sex", "male", "--age-group", "over-34"},
+             {"--height", "70", "--sex", "m", "--age-group", "over-34"},
+             {"--height", "70", "--sex", "Male", "--age-group", "over-34"},
+             {"--height", "70", "--sex", "male", "--age-group", "35"},
+             {"--height", "70", "--sex", "male", "--age-group", "over-34", "extra"},
+             {"--height", "70", "--sex", "male", "--age-group"},
+             {"--height", "70", "--sex", "male", "--age-group", "over-34", "--weight", "160"}}) {
+        const CommandResult r = healthyWeight(args);
+        EXPECT_EQ(r.code, cli::kExitUsage) << args.back();
+        EXPECT_TRUE(r.out.empty()) << r.out;
+        EXPECT_FALSE(r.err.empty());
+    }
+}
+
+} // namespace
+} // namespace mw::test
