@@ -1,0 +1,50 @@
+#pragma once
+
+#include "analysis_panel_painter.h"
+
+#include <QWidget>
+
+#include <span>
+
+namespace mw::gui {
+
+// The analysis panel under a day's food lists: a thin widget over AnalysisPanelState and paintAnalysisPanel.
+// It keeps only what it was last given and repaints from it.
+class AnalysisPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit AnalysisPanel(QWidget* parent = nullptr);
+
+    // The rows (Weight to Total Fat are always among them) and the layout; the panel's height follows.
+    void setDisplay(std::span<const NutrientIndex> displayed, PanelLayout layout);
+    void setGoals(const AnalysisGoals& goals);
+    // The selected entry: its totals, its servings title and its glycemic class 0..3 (any other number: no
+    // picture, as for an entry whose food is out of range).
+    void setFoodColumn(const NutrientVector& totals, const QString& title, int glycemicClass);
+    void clearFoodColumn();
+    void setMealColumn(const NutrientVector& totals);
+    void setDayColumn(const NutrientVector& totals);
+
+    const AnalysisPanelState& state() const { return m_state; }
+    // R: the rows of the current display and layout.
+    int rowCount() const;
+    // L in this widget's font.
+    int lineHeight() const;
+    // The height the panel needs for rows rows in this widget's font, its frame included; the view's part of it
+    // is P = L x (R + 2), the rest is the frame's margin above.
+    int heightForRows(int rows) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    AnalysisPanelState m_state;
+};
+
+} // namespace mw::gui
