@@ -1,0 +1,289 @@
+#include "caloric_need_dialog.h"
+
+#include "model/settings.h"
+#include "model/settings_keys.h"
+#include "prompts.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include <memory>
+#include <system_error>
+
+using mw::MemorySettings;
+using mw::gui::CCaloricNeedDlg;
+using mw::gui::Prompts;
+
+namespace {
+
+QSpinBox* spinBox(const QDialog& dialog, const char* name)
+{
+    auto* box = dialog.findChild<QSpinBox*>(QLatin1String(name));
+    if (!box) {
+        qFatal("no spin box %s", name);
+    }
+    return box;
+}
+
+QString labelText(const QDialog& dialog, const QString& name)
+{
+    const auto* label = dialog.findChild<QLabel*>(name);
+    return label ? label->text() : QStringLiteral("<missing %1>").arg(name);
+}
+
+QString requirementText(const QDialog& dialog, int nutrient)
+{
+    return labelText(dialog, QStringLiteral("requirementValue%1").arg(nutrient));
+}
+
+// Clicks an up-down arrow with the keyboard, as often as asked.
+void press(QSpinBox* box, Qt::Key key, int times)
+{
+    for (int i = 0; i < times; ++i) {
+        QTest::keyClick(box, key);
+    }
+}
+
+void clickButton(const QDialog& dialog, QDialogButtonBox::StandardButton which)
+{
+    auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    QVERIFY(buttons);
+    QTest::mouseClick(buttons->button(which), Qt::LeftButton);
+}
+
+std::unique_ptr<CCaloricNeedDlg> openDialog(MemorySettings& settings)
+{
+    auto dialog = std::make_unique<CCaloricNeedDlg>(settings);
+    dialog->open();
+    return dialog;
+}
+
+} // namespace
+
+class CaloricNeedDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Prompts::setScripted(true); }
+    void cleanup() { Prompts::takeShownMessages(); }
+
+    void freshProfileOpensWithDefaultsAndTheirRequirements()
+    {
+        MemorySettings settings;
+        const auto dialog = openDialog(settings);
+
+        QCOMPARE(spinBox(*dialog, "ageSpinBox")->value(), 40);
+        QCOMPARE(spinBox(*dialog, "idealWeightSpinBox")->value(), 160);
+        QCOMPARE(spinBox(*dialog, "idealWeightSpinBox")->minimum(), 70);
+        QCOMPARE(spinBox(*dialog, "idealWeightSpinBox")->maximum(), 300);
+        QCOMPARE(spinBox(*dialog, "activitySpinBox")->value(), 5);
+        QCOMPARE(labelText(*dialog, QStringLiteral("kilogramsLabel")), QStringLiteral("72"));
+        auto* category = dialog->findChild<QComboBox*>(QStringLiteral("categoryComboBox"));
+        QCOMPARE(category->count(), 5);
+        QCOMPARE(category->currentText(), QStringLiteral("Male"));
+        QVERIFY(category->isEnabled());
+
+        QCOMPARE(requirementText(*dialog, mw::kCalories), QStringLiteral("2604"));
+        QCOMPARE(labelText(*dialog, QStringLiteral("energyValue")), QStringLiteral("10936"));
+        QCOMPARE(requirementText(*dialog, mw::kProtein), QStringLiteral("58"));
+        QCOMPARE(requirementText(*dialog, mw::kCarbohydrate), QStringLiteral("325"));
+        QCOMPARE(requirementText(*dialog, mw::kTotalFat), QStringLiteral("86"));
+        QCOMPARE(requirementText(*dialog, mw::kSaturatedFat), QStringLiteral("28"));
+        QCOMPARE(requirementText(*dialog, mw::kMonounsaturatedFat), QStringLiteral("26"));
+        QCOMPARE(requirementText(*dialog, mw::kPolyunsaturatedFat), QStringLiteral("26"));
+        QCOMPARE(requirementText(*dialog, mw::kThiamin), QStringLiteral("1500"));
+        QCOMPARE(requirementText(*dialog, mw::kPotassium), QStringLiteral("2500"));
+        QCOMPARE(labelText(*dialog, QStringLiteral("alcoholValue")), QStringLiteral("0"));
+        QVERIFY(settings.empty());
+    }
+
+    void everyStepRecomputesTheRequirements()
+    {
+        MemorySettings settings;
+        const auto dialog = openDialog(settings);
+
+        QTest::keyClick(dialog->findChild<QComboBox*>(QStringLiteral("categoryComboBox")), Qt::Key_Down);
+        press(spinBox(*dialog, "ageSpinBox"), Qt::Key_Down, 10);
+        press(spinBox(*dialog, "idealWeightSpinBox"), Qt::Key_Down, 30);
+        press(spinBox(*dialog, "activitySpinBox"), Qt::Key_Down, 2);
+
+        QCOMPARE(dialog->form().inputs(), (mw::CaloricNeedInputs{30, 130, 3, mw::kFemale}));
+        QCOMPARE(requirementText(*dialog, mw::kCalories), QStringLiteral("1825"));
+        QCOMPARE(requirementText(*dialog, mw::kProtein), QStringLiteral("47"));
+        QCOMPARE(requirementText(*dialog, mw::kIron), QStringLiteral("15"));
+        QCOMPARE(requirementText(*dialog, mw::kZinc), QStringLiteral("12"));
+        QCOMPARE(labelText(*dialog, QStringLiteral("kilogramsLabel")), QStringLiteral("58"));
+        QCOMPARE(labelText(*dialog, QStringLiteral("energyValue")), QStringLiteral("7665"));
+    }
+
+    void childAgesNarrowTheRangesAndDisableTheCategory()
+    {
+        MemorySettings settings;
+        QVERIFY(!mw::storeCaloricNeed(settings, {12, 160, 9, mw::kFemale}));
+        const auto dialog = openDialog(settings);
+        QSpinBox* age = spinBox(*dialog, "ageSpinBox");
+        QSpinBox* weight = spinBox(*dialog, "idealWeightSpinBox");
+        QSpinBox* activity = spinBox(*dialog, "activitySpinBox");
+        auto* category = dialog->findChild<QComboBox*>(QStringLiteral("categoryComboBox"));
+        QCOMPARE(activity->maximum(), 10);
+
+        press(age, Qt::Key_Down, 2);
+        QCOMPARE(age->value(), 10);
+        QVERIFY(!category->isEnabled());
+        QCOMPARE(category->currentIndex(), int(mw::kFemale)); // kept while disabled
+        QCOMPARE(weight->maximum(), 150);
+        QCOMPARE(weight->value(), 150);
+        QCOMPARE(activity->minimum(), 4);
+        QCOMPARE(activity->maximum(), 7);
+        QCOMPARE(activity->value(), 7);
+
+        press(age, Qt::Key_Down, 5);
+        press(weight, Qt::Key_Down, 70);
+        QCOMPARE(weight->minimum(), 20);
+        QCOMPARE(weight->value(), 40);
+        press(activity, Qt::Key_Down, 2);
+        QCOMPARE(requirementText(*dialog, mw::kCalories), QStringLiteral("1583"));
+        QCOMPARE(requirementText(*dialog, mw::kProtein), QStringLiteral("19"));
+        QCOMPARE(requirementText(*dialog, mw::kPotassium), QStringLiteral("1234"));
+        QCOMPARE(requirementText(*dialog, mw::kVitaminA), QStringLiteral("500"));
+
+        // Beyond the end of the range an arrow changes nothing.
+        press(activity, Qt::Key_Down, 3);
+        QCOMPARE(activity->value(), 4);
+        QCOMPARE(dialog->form().activity(), 4);
+
+        press(age, Qt::Key_Up, 6);
+        QCOMPARE(age->value(), 11);
+        QVERIFY(category->isEnabled());
+        QCOMPARE(weight->value(), 70);
+        QCOMPARE(activity->maximum(), 7);
+        press(age, Qt::Key_Up, 1);
+        QCOMPARE(activity->maximum(), 10);
+    }
+
+    void typedAgeMovesTheOtherValuesAsArrowClicksWouldAndEnterConfirms()
+    {
+        MemorySettings settings;
+        const auto dialog = openDialog(settings);
+        QSpinBox* age = spinBox(*dialog, "ageSpinBox");
+        QTest::keyClick(age, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(age, QStringLiteral("3"));
+        QCOMPARE(dialog->form().age(), 40); // nothing counts until the number is finished
+        QTest::keyClick(age, Qt::Key_Return);
+
+        QCOMPARE(dialog->form().inputs(), (mw::CaloricNeedInputs{3, 70, 5, mw::kMale}));
+        QCOMPARE(spinBox(*dialog, "idealWeightSpinBox")->maximum(), 70);
+        QVERIFY(!dialog->findChild<QComboBox*>(QStringLiteral("categoryComboBox"))->isEnabled());
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(settings.readInt(mw::kCaloricNeedSection, mw::kAgeKey, -1), 3);
+        QCOMPARE(settings.readInt(mw::kCaloricNeedSection, mw::kIdealWeightKey, -1), 70);
+    }
+
+    void storedValuesOutOfRangeAreBroughtIntoRange()
+    {
+        MemorySettings settings;
+        QVERIFY(!settings.writeInt(mw::kCaloricNeedSection, mw::kAgeKey, 5));
+        QVERIFY(!settings.writeInt(mw::kCaloricNeedSection, mw::kWeightKey, 200));
+        QVERIFY(!settings.writeInt(mw::kCaloricNeedSection, mw::kActivityKey, 0));
+        QVERIFY(!settings.writeInt(mw::kCaloricNeedSection, mw::kSexKey, 9));
+        const auto dialog = openDialog(settings);
+
+        QCOMPARE(spinBox(*dialog, "idealWeightSpinBox")->minimum(), 10);
+        QCOMPARE(spinBox(*dialog, "idealWeightSpinBox")->value(), 150);
+        QCOMPARE(spinBox(*dialog, "activitySpinBox")->value(), 4);
+        QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("categoryComboBox"))->currentIndex(), 0);
+    }
+
+    void okStoresAllFiveKeys()
+    {
+        MemorySettings settings;
+        const auto dialog = openDialog(settings);
+        auto* category = dialog->findChild<QComboBox*>(QStringLiteral("categoryComboBox"));
+        QTest::keyClick(category, Qt::Key_Down);
+        QTest::keyClick(category, Qt::Key_Down);
+        press(spinBox(*dialog, "ageSpinBox"), Qt::Key_Down, 12);
+        press(spinBox(*dialog, "idealWeightSpinBox"), Qt::Key_Down, 20);
+        press(spinBox(*dialog, "activitySpinBox"), Qt::Key_Down, 1);
+        QCOMPARE(requirementText(*dialog, mw::kCalories), QStringLiteral("2391"));
+        QCOMPARE(requirementText(*dialog, mw::kFolate), QStringLiteral("400"));
+
+        clickButton(*dialog, QDialogButtonBox::Ok);
+
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(settings.readInt(mw::kCaloricNeedSection, mw::kAgeKey, -1), 28);
+        QCOMPARE(settings.readInt(mw::kCaloricNeedSection, mw::kWeightKey, -1), 140);
+        QCOMPARE(settings.readInt(mw::kCaloricNeedSection, mw::kIdealWeightKey, -1), 140);
+        QCOMPARE(settings.readInt(mw::kCaloricNeedSection, mw::kActivityKey, -1), 4);
+        QCOMPARE(settings.readInt(mw::kCaloricNeedSection, mw::kSexKey, -1), int(mw::kPregnant));
+        QCOMPARE(settings.writeCount(), 1);
+        QVERIFY(Prompts::takeShownMessages().isEmpty());
+    }
+
+    void escapeAndCancelStoreNothing()
+    {
+        MemorySettings settings;
+        {
+            const auto dialog = openDialog(settings);
+            press(spinBox(*dialog, "ageSpinBox"), Qt::Key_Up, 3);
+            QTest::keyClick(dialog.get(), Qt::Key_Escape);
+            QCOMPARE(dialog->result(), int(QDialog::Rejected));
+            QVERIFY(!dialog->isVisible());
+        }
+        {
+            const auto dialog = openDialog(settings);
+            press(spinBox(*dialog, "activitySpinBox"), Qt::Key_Up, 3);
+            clickButton(*dialog, QDialogButtonBox::Cancel);
+            QCOMPARE(dialog->result(), int(QDialog::Rejected));
+        }
+        QVERIFY(settings.empty());
+        QCOMPARE(settings.writeCount(), 0);
+    }
+
+    void okOnAnUnwritableProfileTellsWhyAndLetsTheUserTryAgain()
+    {
+        MemorySettings settings;
+        const std::error_code readOnly = std::make_error_code(std::errc::read_only_file_system);
+        settings.failWritesWith(readOnly);
+        const auto dialog = openDialog(settings);
+        press(spinBox(*dialog, "ageSpinBox"), Qt::Key_Up, 2);
+        clickButton(*dialog, QDialogButtonBox::Ok);
+
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->storeError(), readOnly);
+        const QStringList shown = Prompts::takeShownMessages();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.front().contains(QString::fromStdString(readOnly.message())), qPrintable(shown.front()));
+        QVERIFY(settings.empty());
+
+        settings.failWritesWith({});
+        clickButton(*dialog, QDialogButtonBox::Ok);
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(dialog->storeError(), std::error_code());
+        QCOMPARE(settings.readInt(mw::kCaloricNeedSection, mw::kAgeKey, -1), 42);
+    }
+
+    void acceptingUnsavedInputsClosesWithoutAWord()
+    {
+        MemorySettings settings;
+        settings.failWritesWith(std::make_error_code(std::errc::no_space_on_device));
+        const auto dialog = openDialog(settings);
+        dialog->setAcceptUnsaved(true);
+        press(spinBox(*dialog, "activitySpinBox"), Qt::Key_Up, 1);
+        clickButton(*dialog, QDialogButtonBox::Ok);
+
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(dialog->storeError(), std::make_error_code(std::errc::no_space_on_device));
+        QCOMPARE(dialog->form().activity(), 6);
+        QVERIFY(Prompts::takeShownMessages().isEmpty());
+        QVERIFY(settings.empty());
+    }
+};
+
+QTEST_MAIN(CaloricNeedDialogTest)
+#include "caloric_need_dialog_test.moc"
