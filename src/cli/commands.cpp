@@ -17,6 +17,8 @@ std::vector<std::unique_ptr<Command>> makeCommands()
     commands.push_back(makeAnalyzeCommand());
     commands.push_back(makeRequirementsCommand());
     commands.push_back(makeHealthyWeightCommand());
+    commands.push_back(makeGenerateCommand());
+    commands.push_back(makeExportCommand());
     return commands;
 }
 

@@ -16,5 +16,7 @@ std::unique_ptr<Command> makePersonalCommand();
 std::unique_ptr<Command> makeAnalyzeCommand();
 std::unique_ptr<Command> makeRequirementsCommand();
 std::unique_ptr<Command> makeHealthyWeightCommand();
+std::unique_ptr<Command> makeGenerateCommand();
+std::unique_ptr<Command> makeExportCommand();
 
 } // namespace mw::cli

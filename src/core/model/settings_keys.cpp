@@ -125,7 +125,7 @@ CaloricNeedInputs clampedCaloricNeed(CaloricNeedInputs inputs)
 
 int clampWrightCalories(int calories)
 {
-    return calories <= 0 ? 0 : std::clamp(calories, kMinWrightCalories, kMaxWrightCalories);
+    return calories == 0 ? 0 : std::clamp(calories, kMinWrightCalories, kMaxWrightCalories);
 }
 
 MouseChoice mouseChoice(int stored, MouseChoice fallback)

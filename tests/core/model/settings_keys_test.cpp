@@ -169,7 +169,7 @@ TEST(SettingsKeys, HandEditedNumbersAreBroughtIntoRange)
         {"Options", "Fat Warning Percent", "forty", fat, 0},
         {"Options", "Wright calories", "500", wright, 800},
         {"Options", "Wright calories", "5000", wright, 3000},
-        {"Options", "Wright calories", "-20", wright, 0},
+        {"Options", "Wright calories", "-20", wright, 800},
         {"Options", "Wright calories", "1750", wright, 1750},
         {"Mouse Option", "Left", "3", left, 3},
         {"Mouse Option", "Left", "7", left, 1},

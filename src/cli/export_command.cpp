@@ -1,0 +1,52 @@
+#include "command.h"
+
+#include "format/atomic_file.h"
+#include "format/day_csv.h"
+#include "model/day_document.h"
+
+#include <string>
+
+namespace mw::cli {
+namespace {
+
+class ExportCommand final : public Command
+{
+public:
+    std::string_view name() const override { return "export"; }
+    std::string_view summary() const override { return "write a day file as CSV"; }
+    std::string_view help() const override
+    {
+        return "Usage: mealwright-cli export FILE -o OUT.csv\n\n"
+               "Writes the day in FILE as CSV (RFC 4180, UTF-8): a header row, one row per meal entry with\n"
+               "its meal, FoodId, food, grams, servings and the 28 nutrients (units in the header), then a\n"
+               "total row for each meal and one for the day.\n\n"
+               "  -o OUT.csv   the file to write; - writes to standard output\n";
+    }
+    std::vector<OptionSpec> options() const override { return {{"-o", true}}; }
+
+    int run(Context& context) override
+    {
+        const std::string file = context.args().singlePositional("day FILE");
+        const std::string output = context.args().required("-o");
+        CFofDoc document(context.foods());
+        loadDay(file, document);
+        const std::string csv = dayCsv(document);
+        if (output == "-") {
+            context.out() << csv;
+            return 0;
+        }
+        if (const std::error_code error = writeFileAtomically(output, csv)) {
+            throw FileError(output + ": cannot be written: " + error.message());
+        }
+        return 0;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Command> makeExportCommand()
+{
+    return std::make_unique<ExportCommand>();
+}
+
+} // namespace mw::cli

@@ -1,0 +1,105 @@
+#include "command.h"
+#include "json_writer.h"
+
+#include "calc/analysis.h"
+#include "calc/crt_random.h"
+#include "calc/menu_generator.h"
+#include "model/day_document.h"
+#include "model/settings_keys.h"
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+namespace mw::cli {
+namespace {
+
+int caloriesOption(const ParsedArguments& args)
+{
+    const std::string text = args.required("--calories");
+    const auto calories = static_cast<int>(parseIntegerArgument(text, 0, kMaxWrightCalories, "--calories"));
+    if (calories != 0 && calories < kMinWrightCalories) {
+        throw UsageError("--calories must be 0 (a random menu) or lie in " + std::to_string(kMinWrightCalories) + ".." +
+                         std::to_string(kMaxWrightCalories) + ", not " + text);
+    }
+    return calories;
+}
+
+std::uint32_t seedOption(const ParsedArguments& args)
+{
+    if (!args.has("--seed")) {
+        return clockSeed();
+    }
+    return static_cast<std::uint32_t>(args.integer("--seed", 0, std::numeric_limits<std::uint32_t>::max(), 0));
+}
+
+std::size_t entryCount(const CFofDoc& document)
+{
+    std::size_t count = 0;
+    for (const CMeal& meal : document.meals()) {
+        count += meal.size();
+    }
+    return count;
+}
+
+class GenerateCommand final : public Command
+{
+public:
+    std::string_view name() const override { return "generate"; }
+    std::string_view summary() const override { return "compose a balanced day with the menu generator"; }
+    std::string_view help() const override
+    {
+        return "Usage: mealwright-cli generate --calories N [--seed S] -o FILE\n\n"
+               "Fills a new day with a menu balanced on the food pyramid and writes it to FILE.\n\n"
+               "  --calories N   the day's target in kcal, 800..3000; 0 for a random target of 1400..1599\n"
+               "  --seed S       0..4294967295: the same seed and food data give the same day\n"
+               "                 (default: a seed from the clock, printed so the day can be made again)\n"
+               "  -o FILE        the day file to write\n"
+               "  --json         {\"file\", \"target\", \"seed\", \"calories\", \"entries\"}\n";
+    }
+    std::vector<OptionSpec> options() const override { return {{"--calories", true}, {"--seed", true}, {"-o", true}}; }
+
+    int run(Context& context) override
+    {
+        const ParsedArguments& args = context.args();
+        if (!args.positionals().empty()) {
+            throw UsageError("unexpected argument '" + args.positionals().front() + "'");
+        }
+        const int calories = caloriesOption(args);
+        const std::uint32_t seed = seedOption(args);
+        const std::string file = args.required("-o");
+
+        CFofDoc document(context.foods());
+        DocumentGeneratorView view(document);
+        CrtRandom random(seed);
+        const GeneratedMenu menu = MenuGenerator(view, random).GenerateMenu(calories);
+        saveDay(file, document);
+        report(context, file, seed, menu, view.totals().day()[kCalories], entryCount(document));
+        return 0;
+    }
+
+private:
+    static void report(Context& context, const std::string& file, std::uint32_t seed, const GeneratedMenu& menu,
+                       float dayCalories, std::size_t entries)
+    {
+        if (context.json()) {
+            JsonWriter json(context.out());
+            json.beginObject().key("file").value(file).key("target").value(menu.target);
+            json.key("seed").value(static_cast<long long>(seed)).key("calories").value(dayCalories);
+            json.key("entries").value(static_cast<long long>(entries)).endObject();
+            context.out() << '\n';
+            return;
+        }
+        context.out() << file << ": a " << menu.target << "-calorie menu of " << entries << " foods, "
+                      << displayInteger(dayCalories) << " kcal (seed " << seed << ")\n";
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Command> makeGenerateCommand()
+{
+    return std::make_unique<GenerateCommand>();
+}
+
+} // namespace mw::cli

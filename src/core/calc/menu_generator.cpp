@@ -1,0 +1,448 @@
+#include "calc/menu_generator.h"
+
+#include "calc/candidate_lists.h"
+#include "calc/saturate.h"
+#include "model/food_operations.h"
+#include "model/settings_keys.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <iterator>
+#include <span>
+#include <utility>
+
+namespace mw {
+namespace {
+
+constexpr int kCalorieClassLimits[] = {1400, 2000, 2400};
+constexpr std::array<int, kMealCount> kMealShares = {20, 3, 30, 3, 40, 4};
+// CaloriesRemain holds while more than this is missing.
+constexpr float kCaloriesLeftOver = 10.0f;
+// Portions of this many kcal or fewer are never cut.
+constexpr int kWholePortionCalories = 20;
+
+constexpr bool isSnack(MealIndex meal)
+{
+    return meal == kMorningSnack || meal == kAfternoonSnack || meal == kEveningSnack;
+}
+
+bool contains(std::initializer_list<int> lists, int list)
+{
+    return std::find(lists.begin(), lists.end(), list) != lists.end();
+}
+
+// The meal each top-up case goes to on its k-th use, and the list it takes from there.
+MealIndex topUpMeal(PyramidGroup group, int k)
+{
+    static constexpr MealIndex kMilkMeals[] = {kLunch, kMorningSnack, kDinner, kAfternoonSnack};
+    static constexpr MealIndex kMeatMeals[] = {kDinner, kLunch};
+    static constexpr MealIndex kVegetableMeals[] = {kLunch, kDinner};
+    static constexpr MealIndex kFruitMeals[] = {kMorningSnack, kAfternoonSnack, kEveningSnack, kDinner, kLunch};
+    static constexpr MealIndex kBreadMeals[] = {kEveningSnack, kAfternoonSnack, kMorningSnack};
+    const auto pick = [k](const auto& meals) { return meals[static_cast<std::size_t>(k) % std::size(meals)]; };
+    switch (group) {
+    case kPyramidMilk:
+        return pick(kMilkMeals);
+    case kPyramidMeat:
+        return pick(kMeatMeals);
+    case kPyramidVegetable:
+        return pick(kVegetableMeals);
+    case kPyramidFruit:
+        return pick(kFruitMeals);
+    default:
+        return pick(kBreadMeals);
+    }
+}
+
+int topUpList(PyramidGroup group, MealIndex meal)
+{
+    switch (group) {
+    case kPyramidMilk:
+        return isSnack(meal) ? 126 : 67; // frozen yogurt; milk, yogurt, cheese
+    case kPyramidMeat:
+        return 35; // fish
+    case kPyramidVegetable:
+        return 117; // mixed salad greens
+    case kPyramidFruit:
+        return 44; // mandarin orange and tangelo
+    default:
+        return 47; // English muffin and bagel
+    }
+}
+
+} // namespace
+
+int generatorTarget(int requested)
+{
+    return requested == 0 ? 0 : std::clamp(requested, kMinWrightCalories, kMaxWrightCalories);
+}
+
+int calorieClass(int target)
+{
+    int calorieClass = 0;
+    for (const int limit : kCalorieClassLimits) {
+        if (target >= limit) {
+            ++calorieClass;
+        }
+    }
+    return calorieClass;
+}
+
+int mealShare(MealIndex meal)
+{
+    return kMealShares.at(static_cast<std::size_t>(meal));
+}
+
+Grams candidateAmount(Grams portion, int portionCalories, int remaining)
+{
+    if (portionCalories <= remaining || portionCalories <= kWholePortionCalories) {
+        return portion;
+    }
+    const long long cut = static_cast<long long>(std::max(remaining, 0)) * portion / portionCalories;
+    return static_cast<Grams>(std::max(cut, 1LL));
+}
+
+PyramidServings DayServings(const CFofDoc& document)
+{
+    PyramidServings total;
+    for (const CMeal& meal : document.meals()) {
+        for (const CFood& entry : meal) {
+            total.add(document.entryPyramidServings(entry));
+        }
+    }
+    return total;
+}
+
+PyramidGroup PyramidBalance(const PyramidServings& day, float dayTotalFat)
+{
+    const float milk = day[kPyramidMilk];
+    const float meat = day[kPyramidMeat];
+    const float vegetable = day[kPyramidVegetable];
+    const float fruit = day[kPyramidFruit];
+    // Fat eaten beyond the foods' own servings counts as sweets: a fortieth of a serving per gram.
+    const auto sweets = static_cast<float>(day[kPyramidSweets] + 0.025 * dayTotalFat);
+    const float halfSweets = sweets * 0.5f;
+    const float halfBread = day[kPyramidBread] * 0.5f;
+    if (halfBread <= fruit || halfBread <= vegetable || halfBread <= milk || halfBread <= meat) {
+        return kPyramidBread;
+    }
+    if (vegetable <= milk) {
+        return kPyramidVegetable;
+    }
+    if (fruit <= meat) {
+        return kPyramidFruit;
+    }
+    if (milk <= halfSweets) {
+        return kPyramidMilk;
+    }
+    if (meat <= halfSweets) {
+        return kPyramidMeat;
+    }
+    if (2.0f * fruit <= halfBread) {
+        return kPyramidFruit;
+    }
+    if (2.0f * milk <= vegetable) {
+        return kPyramidMilk;
+    }
+    if (2.0f * vegetable <= halfBread) {
+        return kPyramidVegetable;
+    }
+    return kPyramidBread;
+}
+
+bool FruitNeeded(const PyramidServings& day)
+{
+    return day[kPyramidFruit] <= day[kPyramidMeat];
+}
+
+DocumentGeneratorView::DocumentGeneratorView(CFofDoc& document)
+    : m_document(document), m_totals(computeTotals(document.meals(), document.foods()))
+{
+}
+
+void DocumentGeneratorView::clearDay()
+{
+    for (int m = 0; m < kMealCount; ++m) {
+        m_document.clearMeal(static_cast<MealIndex>(m));
+    }
+    m_totals = DayTotals();
+}
+
+void DocumentGeneratorView::selectMeal(MealIndex meal)
+{
+    m_current = meal;
+}
+
+void DocumentGeneratorView::addFood(FoodId food, Grams amount)
+{
+    m_document.appendEntry(m_current, food, amount);
+    m_totals.addEntry(m_current, CFood(food, amount), m_document.foods());
+}
+
+MenuGenerator::MenuGenerator(GeneratorView& view, RandomSource& random) : m_view(view), m_random(random)
+{
+}
+
+GeneratedMenu MenuGenerator::GenerateMenu(int requested)
+{
+    const int target = generatorTarget(requested);
+    m_target = target != 0 ? target : kRandomMenuBase + draw(kRandomMenuSpan);
+    m_calorieClass = calorieClass(m_target);
+    m_picks.clear();
+    m_view.clearDay();
+
+    BuildMeal(kBreakfast);
+    BuildMeal(kLunch);
+    BuildMeal(kDinner);
+    buildSnacksWhileCaloriesRemain();
+    topUpWhileCaloriesRemain();
+
+    static constexpr MealIndex kShownMeals[] = {kBreakfast, kLunch, kDinner};
+    const MealIndex shown = kShownMeals[draw(3)];
+    selectMeal(shown);
+
+    GeneratedMenu menu;
+    menu.target = m_target;
+    menu.calorieClass = m_calorieClass;
+    menu.shownMeal = shown;
+    menu.picks = std::move(m_picks);
+    m_picks.clear();
+    return menu;
+}
+
+void MenuGenerator::buildSnacksWhileCaloriesRemain()
+{
+    for (const MealIndex snack : {kAfternoonSnack, kEveningSnack, kMorningSnack}) {
+        if (!CaloriesRemain()) {
+            return;
+        }
+        BuildMeal(snack);
+    }
+}
+
+void MenuGenerator::topUpWhileCaloriesRemain()
+{
+    m_topUpCounters.fill(0);
+    while (CaloriesRemain()) {
+        const int before = remainingCalories();
+        topUp();
+        // A candidate without calories would never let the loop end.
+        if (remainingCalories() >= before) {
+            return;
+        }
+    }
+}
+
+void MenuGenerator::topUp()
+{
+    const PyramidGroup group = PyramidBalance();
+    int& counter = m_topUpCounters[static_cast<std::size_t>(group - kPyramidMilk)];
+    const int k = counter++;
+    const MealIndex meal = topUpMeal(group, k);
+    selectMeal(meal);
+    AddCandidate(topUpList(group, meal));
+    m_picks.back().topUp = true;
+}
+
+void MenuGenerator::BuildMeal(MealIndex meal)
+{
+    // The run's target stands for the request, so a random menu shares out its drawn target.
+    m_mealTarget = m_target * mealShare(meal) / 100;
+    selectMeal(meal);
+    switch (meal) {
+    case kBreakfast:
+        buildBreakfast();
+        break;
+    case kLunch:
+        buildLunch();
+        break;
+    case kDinner:
+        buildDinner();
+        break;
+    default:
+        buildSnack();
+        break;
+    }
+}
+
+void MenuGenerator::buildBreakfast()
+{
+    const int main = oneOf({33, 25, 71, 1, 76, 31, 15});
+    AddCandidate(main);
+    AddCandidate(main == 25 ? 66 : oneOf({125, 17, 27})); // milk with cereals, else yogurt or cheese
+    if (main == 33 || main == 25) {
+        AddCandidate(8);
+    }
+    if (main == 33 && MealBelow(50)) {
+        AddCandidate(0);
+    }
+    if (m_target < kCalorieClassLimits[0]) {
+        AddCandidate(45);
+    } else if (MealBelow(70)) {
+        AddCandidate(oneOf({23, 55, 7, 42, 7}));
+    }
+    if (MealBelow(50)) {
+        AddCandidate(oneOf({9, 106}));
+    }
+    AddCandidate(oneOf({109, 24}));
+}
+
+void MenuGenerator::buildLunch()
+{
+    const int cc = m_calorieClass;
+    const int s13 = cc < 2 ? 95 : 94;
+    const int s14 = cc < 2 ? 51 : (cc == 2 ? 49 : 50);
+    const int s15 = cc < 2 ? 20 : 5;
+    const int s16 = cc < 2 ? 39 : 38;
+    const int s17 = cc == 0 ? 11 : 10;
+    const int s18 = cc == 0 ? 61 : 58;
+    const int s21 = cc == 3 ? 89 : 95;
+    const int s9 = cc < 2 ? 7 : 81;
+    const int s10 = cc < 2 ? 41 : 70;
+    const int s11 = cc < 2 ? 41 : 13;
+    const int s12 = cc < 2 ? 52 : 53;
+    const int s6 = cc == 3 ? 101 : 123;
+
+    const int main = oneOf({s13, s14, s15, s16, s17, s18, 82, 48, s21, 65, 105});
+    AddCandidate(main);
+    if (MealBelow(30)) {
+        AddCandidate(102);
+    }
+    // Sandwiches and burgers bring their own bread.
+    if (MealBelow(70) && !contains({94, 95, 49, 51}, main)) {
+        AddCandidate(oneOf({8, 30}));
+    }
+    if (MealBelow(80)) {
+        AddCandidate(oneOf({92, 119}));
+    }
+    if (MealBelow(80)) {
+        AddCandidate(oneOf({41, 88, s9, s10, s11, s12}));
+    }
+    if (PyramidBalance() == kPyramidMilk && MealBelow(90)) {
+        AddCandidate(66);
+    } else {
+        AddCandidate(oneOf({109, 24, s6}));
+    }
+}
+
+void MenuGenerator::buildDinner()
+{
+    const int cc = m_calorieClass;
+    const int d2 = cc >= 2 && CaloriesRemain() ? 101 : 123;
+    const int d13 = cc <= 2 ? 41 : 81;
+    const int d14 = cc < 2 ? 41 : 70;
+    const int d15 = cc == 0 ? 41 : 13;
+    const int d16 = cc == 0 ? 45 : 52;
+    const int d22 = cc < 2 ? 4 : 6;
+
+    AddCandidate(oneOf({5, 36, 57, 60, 20, d22, 122, 56, 85, 100, 113, 84, 19, 32, 99, 98, 114, 111, 59}));
+    AddCandidate(oneOf({90, 77, 104, 91}));
+    if (MealBelow(40)) {
+        AddCandidate(102);
+    }
+    if (MealBelow(50) && CaloriesRemain()) {
+        AddCandidate(30);
+    }
+    AddCandidate(oneOf({115, 110}));
+    if (MealBelow(60) && CaloriesRemain()) {
+        const PyramidGroup group = PyramidBalance();
+        if (group == kPyramidBread) {
+            AddCandidate(72);
+        } else if (group == kPyramidVegetable) {
+            AddCandidate(oneOf({86, 112}));
+        }
+    }
+    if (MealBelow(80) && CaloriesRemain()) {
+        AddCandidate(FruitNeeded() ? 41 : oneOf({7, 88, d13, d14, d15, d16}));
+    }
+    AddCandidate(oneOf({109, 24, d2}));
+}
+
+void MenuGenerator::buildSnack()
+{
+    const PyramidGroup group = PyramidBalance();
+    if (group == kPyramidBread) {
+        AddCandidate(oneOf({83, 28}));
+    } else if (group == kPyramidFruit || FruitNeeded()) {
+        AddCandidate(oneOf({55, 41}));
+    } else if (group == kPyramidMilk) {
+        AddCandidate(oneOf({17, 66, 22}));
+    } else if (group == kPyramidMeat) {
+        AddCandidate(73);
+    } else if (group == kPyramidVegetable) {
+        AddCandidate(oneOf({120, 118}));
+    }
+}
+
+void MenuGenerator::AddCandidate(int list)
+{
+    GeneratorPick pick;
+    pick.meal = m_meal;
+    pick.list = list;
+    const int remaining = remainingCalories();
+    const std::span<const FoodId> foods = candidateList(list);
+    if (remaining > 0 && !foods.empty()) {
+        const FoodId food = foods[static_cast<std::size_t>(draw(static_cast<int>(foods.size())))];
+        const FoodOperations& operations = m_view.document().foods();
+        const Grams portion = operations.generatorPortion(food, m_calorieClass);
+        const int calories = saturatingTruncate<int>(operations.entryCalories(food, portion));
+        const Grams amount = candidateAmount(portion, calories, remaining);
+        m_view.addFood(food, amount);
+        pick.added = CFood(food, amount);
+    }
+    m_picks.push_back(pick);
+}
+
+bool MenuGenerator::MealBelow(int percent) const
+{
+    const float mealCalories = m_view.totals().meal(m_meal)[kCalories];
+    return static_cast<float>(percent * m_mealTarget / 100) > mealCalories;
+}
+
+bool MenuGenerator::CaloriesRemain() const
+{
+    return static_cast<float>(m_target) - dayCalories() > kCaloriesLeftOver;
+}
+
+PyramidServings MenuGenerator::DayServings() const
+{
+    return mw::DayServings(m_view.document());
+}
+
+PyramidGroup MenuGenerator::PyramidBalance() const
+{
+    return mw::PyramidBalance(DayServings(), m_view.totals().day()[kTotalFat]);
+}
+
+bool MenuGenerator::FruitNeeded() const
+{
+    return mw::FruitNeeded(DayServings());
+}
+
+void MenuGenerator::selectMeal(MealIndex meal)
+{
+    m_meal = meal;
+    m_view.selectMeal(meal);
+}
+
+int MenuGenerator::oneOf(std::initializer_list<int> lists)
+{
+    return lists.begin()[draw(static_cast<int>(lists.size()))];
+}
+
+int MenuGenerator::draw(int count)
+{
+    return std::clamp(m_random.next(), 0, RandomSource::kMaxValue) % count;
+}
+
+int MenuGenerator::remainingCalories() const
+{
+    return m_target - saturatingTruncate<int>(dayCalories());
+}
+
+float MenuGenerator::dayCalories() const
+{
+    return m_view.totals().day()[kCalories];
+}
+
+} // namespace mw

@@ -1,0 +1,113 @@
+#include "format/day_csv.h"
+
+#include "model/catalogue.h"
+#include "model/day_document.h"
+#include "model/food_item_text.h"
+#include "model/food_operations.h"
+
+#include <charconv>
+#include <iterator>
+#include <vector>
+
+namespace mw {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kLeadingColumns[] = {"Meal", "FoodId", "Food", "Grams", "Servings"};
+constexpr std::string_view kTotalText = "Total";
+// The panel's column label "Day" names the day's total row.
+constexpr int kDayColumn = 3;
+
+using Row = std::vector<std::string>;
+
+void appendNutrients(Row& row, const NutrientVector& values)
+{
+    for (std::size_t n = 0; n < NutrientVector::size(); ++n) {
+        row.push_back(csvNumber(values[n]));
+    }
+}
+
+void appendRow(std::string& csv, const Row& row)
+{
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        if (i != 0) {
+            csv += ',';
+        }
+        csv += csvField(row[i]);
+    }
+    csv += kLineEnd;
+}
+
+Row headerRow()
+{
+    Row row(std::begin(kLeadingColumns), std::end(kLeadingColumns));
+    for (int n = 0; n < kNutrientCount; ++n) {
+        row.push_back(std::string(nutrientLongName(n)) + " (" + std::string(nutrientPanelUnit(n)) + ")");
+    }
+    return row;
+}
+
+Row entryRow(const CFofDoc& document, MealIndex meal, const CFood& entry)
+{
+    Row row{
+        std::string(mealTitle(meal)),
+        std::to_string(entry.foodId()),
+        std::string(itemDisplayText(document.foods().foodName(entry.foodId()))),
+        std::to_string(entry.amount()),
+        csvNumber(document.entryServings(entry)),
+    };
+    appendNutrients(row, document.entryNutrients(entry));
+    return row;
+}
+
+Row totalRow(std::string_view title, const NutrientVector& totals)
+{
+    Row row{std::string(title), std::string(), std::string(kTotalText), std::string(), std::string()};
+    appendNutrients(row, totals);
+    return row;
+}
+
+} // namespace
+
+std::string csvField(std::string_view text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        return std::string(text);
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"') {
+            quoted += '"';
+        }
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+std::string csvNumber(float value)
+{
+    char buffer[64];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    return error == std::errc() ? std::string(buffer, end) : std::string("0");
+}
+
+std::string dayCsv(const CFofDoc& document)
+{
+    std::string csv;
+    appendRow(csv, headerRow());
+    for (int m = 0; m < kMealCount; ++m) {
+        const auto meal = static_cast<MealIndex>(m);
+        for (const CFood& entry : document.meal(meal)) {
+            appendRow(csv, entryRow(document, meal, entry));
+        }
+    }
+    for (int m = 0; m < kMealCount; ++m) {
+        const auto meal = static_cast<MealIndex>(m);
+        appendRow(csv, totalRow(mealTitle(meal), document.mealNutrients(meal)));
+    }
+    appendRow(csv, totalRow(panelColumnLabel(kDayColumn), document.dayNutrients()));
+    return csv;
+}
+
+} // namespace mw

@@ -1,0 +1,218 @@
+#include "format/day_csv.h"
+
+#include "model/day_document.h"
+#include "model/food_operations.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <locale>
+#include <string>
+#include <vector>
+
+namespace mw {
+namespace {
+
+using Table = std::vector<std::vector<std::string>>;
+
+// An RFC 4180 reader: quoted fields may hold commas, doubled quotes and line breaks; records end in CRLF.
+Table parseCsv(const std::string& text)
+{
+    Table rows(1, std::vector<std::string>(1));
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+                rows.back().back() += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                rows.back().back() += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            rows.back().emplace_back();
+        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            rows.emplace_back(1);
+            ++i;
+        } else {
+            rows.back().back() += c;
+        }
+    }
+    EXPECT_FALSE(quoted) << "a quoted field is not closed";
+    EXPECT_EQ(rows.back(), std::vector<std::string>(1)) << "the last record does not end in CRLF";
+    rows.pop_back();
+    return rows;
+}
+
+class OnePersonalFood final : public PersonalFoodSource
+{
+public:
+    OnePersonalFood()
+    {
+        m_record.text = "Mom's \"best\", stew [1 bowl]";
+        m_record.values[kWeight] = 200;
+        m_record.values[kCalories] = 300;
+    }
+    std::size_t count() const override { return 1; }
+    const PersonalFoodRecord* record(std::size_t index) const override { return index == 0 ? &m_record : nullptr; }
+
+private:
+    PersonalFoodRecord m_record;
+};
+
+class DayCsvTest : public ::testing::Test
+{
+protected:
+    DayCsvTest() : m_foods(&m_personal), m_day(m_foods) {}
+
+    OnePersonalFood m_personal;
+    FoodOperations m_foods;
+    CFofDoc m_day;
+};
+
+TEST_F(DayCsvTest, HeaderNamesEveryColumnWithItsUnit)
+{
+    const Table table = parseCsv(dayCsv(m_day));
+    ASSERT_FALSE(table.empty());
+    const std::vector<std::string> expected = {
+        "Meal",
+        "FoodId",
+        "Food",
+        "Grams",
+        "Servings",
+        "Weight (g)",
+        "Calories (kcal)",
+        "Protein (g)",
+        "Carbohydrate (g)",
+        "Total Fat (g)",
+        "Saturated Fat (g)",
+        "Monoun. Fat (g)",
+        "Polyun. Fat (g)",
+        "Cholesterol (mg)",
+        "Fiber (g)",
+        "Vitamin A (mcg RE)",
+        "Vitamin E (mg)",
+        "Vitamin C (mg)",
+        "Thiamin (mcg)",
+        "Riboflavin (mcg)",
+        "Niacin (mg)",
+        "Vitamin B6 (mcg)",
+        "Folate (mcg)",
+        "Vitamin B12 (mcg)",
+        "Calcium (mg)",
+        "Phosphorus (mg)",
+        "Magnesium (mg)",
+        "Iron (mg)",
+        "Zinc (mg)",
+        "Copper (mg)",
+        "Sodium (mg)",
+        "Potassium (mg)",
+        "Alcohol (g)",
+    };
+    EXPECT_EQ(table.front(), expected);
+}
+
+TEST_F(DayCsvTest, EmptyDayHasATotalRowPerMealAndOneForTheDay)
+{
+    const std::string csv = dayCsv(m_day);
+    const Table table = parseCsv(csv);
+    ASSERT_EQ(table.size(), 8u);
+    const char* titles[] = {"BREAKFAST", "SNACK - Morning", "LUNCH", "SNACK - Afternoon",
+                            "DINNER",    "SNACK - Evening", "Day"};
+    for (std::size_t i = 0; i < 7; ++i) {
+        const auto& row = table[i + 1];
+        ASSERT_EQ(row.size(), 33u);
+        EXPECT_EQ(row[0], titles[i]);
+        EXPECT_EQ(row[1], "");
+        EXPECT_EQ(row[2], "Total");
+        EXPECT_EQ(row[3], "");
+        EXPECT_EQ(row[4], "");
+        EXPECT_EQ(row[6], "0");
+    }
+    EXPECT_EQ(csv.substr(csv.size() - 2), "\r\n");
+}
+
+TEST_F(DayCsvTest, EntryRowsThenTotals)
+{
+    m_day.appendEntry(kBreakfast, 0, 244); // a cup of milk
+    m_day.appendEntry(kBreakfast, 0, 0);   // one serving, stored as 0 g
+    m_day.appendEntry(kDinner, 643, 100);  // the personal stew
+    const Table table = parseCsv(dayCsv(m_day));
+    ASSERT_EQ(table.size(), 1u + 3u + 7u);
+    for (const auto& row : table) {
+        EXPECT_EQ(row.size(), 33u);
+    }
+
+    const auto& milk = table[1];
+    EXPECT_EQ(std::vector<std::string>(milk.begin(), milk.begin() + 8),
+              (std::vector<std::string>{"BREAKFAST", "0", "Milk [1 cup]", "244", "1", "244", "149.816", "8.0276"}));
+    EXPECT_EQ(milk[5 + kCalcium], "291.336");
+    EXPECT_EQ(milk[5 + kIron], "0.122");
+
+    const auto& serving = table[2];
+    EXPECT_EQ(serving[3], "0");
+    EXPECT_EQ(serving[4], "0");
+    EXPECT_EQ(serving[5], "244");
+
+    const auto& stew = table[3];
+    EXPECT_EQ(stew[0], "DINNER");
+    EXPECT_EQ(stew[1], "643");
+    EXPECT_EQ(stew[2], "Mom's \"best\", stew [1 bowl]");
+    EXPECT_EQ(stew[4], "0.5");
+    EXPECT_EQ(stew[6], "150");
+
+    EXPECT_EQ(table[4][0], "BREAKFAST");
+    EXPECT_EQ(table[4][5], "488");
+    EXPECT_EQ(table[4][6], "299.632");
+    EXPECT_EQ(table[8][0], "DINNER");
+    EXPECT_EQ(table[8][6], "150");
+    EXPECT_EQ(table[10][0], "Day");
+    EXPECT_EQ(table[10][5], "588");
+    EXPECT_EQ(table[10][6], "449.632");
+}
+
+TEST_F(DayCsvTest, MissingFoodKeepsItsReplacementName)
+{
+    m_day.appendEntry(kLunch, 700, 50);
+    const Table table = parseCsv(dayCsv(m_day));
+    EXPECT_EQ(table[1][2], "Food has been deleted from personal database!");
+    EXPECT_EQ(table[1][5], "1");
+}
+
+TEST(CsvField, QuotesOnlyWhatNeedsIt)
+{
+    EXPECT_EQ(csvField("Milk [1 cup]"), "Milk [1 cup]");
+    EXPECT_EQ(csvField(""), "");
+    EXPECT_EQ(csvField("a,b"), "\"a,b\"");
+    EXPECT_EQ(csvField("say \"hi\""), "\"say \"\"hi\"\"\"");
+    EXPECT_EQ(csvField("two\nlines"), "\"two\nlines\"");
+    EXPECT_EQ(csvField("cr\r"), "\"cr\r\"");
+    EXPECT_EQ(csvField("Crème brûlée"), "Crème brûlée");
+}
+
+// A comma-decimal locale that is always available, whatever the machine has installed.
+struct CommaDecimal : std::numpunct<char>
+{
+    char do_decimal_point() const override { return ','; }
+};
+
+TEST(CsvNumber, FixedNotationWithAPointWhateverTheLocale)
+{
+    const std::locale saved = std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
+    const std::string savedC = std::setlocale(LC_NUMERIC, nullptr);
+    std::setlocale(LC_NUMERIC, "de_DE.UTF-8"); // takes effect only where installed
+    EXPECT_EQ(csvNumber(149.816f), "149.816");
+    EXPECT_EQ(csvNumber(0.0005f), "0.0005");
+    EXPECT_EQ(csvNumber(1e6f), "1000000");
+    EXPECT_EQ(csvNumber(0.0f), "0");
+    EXPECT_EQ(csvNumber(-2.5f), "-2.5");
+    std::setlocale(LC_NUMERIC, savedC.c_str());
+    std::locale::global(saved);
+}
+
+} // namespace
+} // namespace mw
