@@ -2,7 +2,12 @@
 #include "json_writer.h"
 
 #include "model/food_types.h"
+#include "model/string_table.h"
 #include "query/food_listing.h"
+#include "query/food_search.h"
+#include "query/food_sort.h"
+
+#include <optional>
 
 namespace mw::cli {
 namespace {
@@ -14,17 +19,23 @@ public:
     std::string_view summary() const override { return "list foods as the food list shows them"; }
     std::string_view help() const override
     {
-        return "Usage: mealwright-cli foods [--group G | --list K | --hidden | --personal]\n\n"
+        return "Usage: mealwright-cli foods [--group G | --search TEXT | --list K | --hidden | --personal]\n"
+               "                            [--sort K --ascending|--descending]\n\n"
                "Prints food list items, one per line, as \"ID;Name [portion]\", as the food list shows them.\n\n"
-               "  --group G    the visible foods of standard group G (0..29); the default is group 0\n"
-               "  --list K     the foods of food list K (1..14)\n"
-               "  --hidden     every hidden food\n"
-               "  --personal   the personal foods\n"
-               "  --json       {\"items\": [{\"id\": 0, \"text\": \"0;Milk [1 cup]\"}, ...]}\n";
+               "  --group G      the visible foods of standard group G (0..29); the default is group 0\n"
+               "  --search TEXT  the visible standard and personal foods whose names hold TEXT, in any case;\n"
+               "                 \"!TEXT\" lists those whose names lack it\n"
+               "  --list K       the foods of food list K (1..14)\n"
+               "  --hidden       every hidden food\n"
+               "  --personal     the personal foods\n"
+               "  --sort K       then orders them by nutrient K (1..27) per 100 g, foods with equal\n"
+               "                 amounts in their listed order; give --ascending or --descending\n"
+               "  --json         {\"items\": [{\"id\": 0, \"text\": \"0;Milk [1 cup]\"}, ...]}\n";
     }
     std::vector<OptionSpec> options() const override
     {
-        return {{"--group", true}, {"--list", true}, {"--hidden", false}, {"--personal", false}};
+        return {{"--group", true},     {"--search", true}, {"--list", true},       {"--hidden", false},
+                {"--personal", false}, {"--sort", true},   {"--ascending", false}, {"--descending", false}};
     }
 
     int run(Context& context) override
@@ -33,22 +44,58 @@ public:
         if (!args.positionals().empty()) {
             throw UsageError("unexpected argument '" + args.positionals().front() + "'");
         }
-        const int selectors = args.has("--group") + args.has("--list") + args.has("--hidden") + args.has("--personal");
+        const int selectors = args.has("--group") + args.has("--search") + args.has("--list") + args.has("--hidden") +
+                              args.has("--personal");
         if (selectors > 1) {
-            throw UsageError("give only one of --group, --list, --hidden and --personal");
+            throw UsageError("give only one of --group, --search, --list, --hidden and --personal");
         }
-        const std::vector<FoodId> ids = select(context);
+        const std::optional<Sorting> sorting = sortingOption(args);
+        std::vector<FoodId> ids = select(context);
         if (ids.empty()) {
-            context.err() << "No foods to list.\n";
+            context.err() << (args.has("--search") ? LoadString(kNoEntryFoundText) : "No foods to list.") << '\n';
+        }
+        if (sorting) {
+            ids = sortFoodsByNutrient(ids, sorting->nutrient, sorting->direction, context.foods());
         }
         printItems(context, ids);
         return 0;
     }
 
 private:
+    struct Sorting
+    {
+        int nutrient;
+        SortDirection direction;
+    };
+
+    static std::optional<Sorting> sortingOption(const ParsedArguments& args)
+    {
+        const bool ascending = args.has("--ascending");
+        const bool descending = args.has("--descending");
+        if (!args.has("--sort")) {
+            if (ascending || descending) {
+                throw UsageError("--ascending and --descending go with --sort");
+            }
+            return std::nullopt;
+        }
+        if (ascending == descending) {
+            throw UsageError("--sort needs one of --ascending and --descending");
+        }
+        const int nutrient =
+            static_cast<int>(args.requiredInteger("--sort", kFirstRankedNutrient, kLastRankedNutrient));
+        return Sorting{nutrient, ascending ? SortDirection::kAscending : SortDirection::kDescending};
+    }
+
     static std::vector<FoodId> select(Context& context)
     {
         const ParsedArguments& args = context.args();
+        if (args.has("--search")) {
+            const std::optional<SearchPattern> pattern = parseSearchPattern(args.required("--search"));
+            if (!pattern) {
+                throw UsageError("--search needs a text to look for");
+            }
+            return globalSearch(*pattern, context.foods(), context.attributes());
+        }
         if (args.has("--personal")) {
             return listedPersonalFoods(context.personalFoods().count());
         }

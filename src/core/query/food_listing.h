@@ -1,9 +1,14 @@
 #pragma once
 
 #include "model/food_attribute_database.h"
+#include "model/food_operations.h"
 #include "model/food_types.h"
 
 #include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace mw {
@@ -21,5 +26,12 @@ std::vector<FoodId> foodsWithFlag(std::uint16_t mask, const CFoodAttributeDataba
 
 // The personal foods lists show: the first 4000 records in file order.
 std::vector<FoodId> listedPersonalFoods(std::size_t personalCount);
+
+// The food a list item "id;Name [portion]" names: its leading number when there is one and it lies
+// in 0..4642. The 9999 lines that stand for missing foods name none.
+std::optional<FoodId> foodOfItem(std::string_view item);
+
+// The list items of the foods, in the same order.
+std::vector<std::string> foodItems(std::span<const FoodId> ids, const FoodOperations& foods);
 
 } // namespace mw

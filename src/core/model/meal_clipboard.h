@@ -1,0 +1,71 @@
+#pragma once
+
+#include "model/day_document.h"
+#include "model/food_entry.h"
+#include "model/food_types.h"
+#include "model/nutrient_vector.h"
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace mw {
+
+class FoodOperations;
+
+inline constexpr std::string_view kMealEmptyMessage = "Meal is empty!";
+inline constexpr std::string_view kClipboardEmptyMessage = "Clipboard is empty! Nothing to paste.";
+
+enum class MealClipboardStatus
+{
+    kDone,
+    kMealEmpty,      // copy, cut or clear of a meal without entries: nothing changed
+    kClipboardEmpty, // paste with nothing copied: nothing changed
+};
+
+// The message to show for a status; empty for kDone.
+std::string_view mealClipboardMessage(MealClipboardStatus status);
+
+struct PasteResult
+{
+    MealClipboardStatus status = MealClipboardStatus::kDone;
+    // Where the pasted entries begin in the meal, and how many there are.
+    std::size_t position = 0;
+    std::size_t count = 0;
+};
+
+// Whole meals moved between days: one list of entry copies for the whole program, so a meal copied
+// in one day can be pasted into another. The clipboard and the meals never share an entry.
+class MealClipboard
+{
+public:
+    bool empty() const { return m_entries.empty(); }
+    std::span<const CFood> entries() const { return m_entries; }
+    // The clipboard's entries summed as meal totals are, for the running totals a paste adds to.
+    NutrientVector nutrients(const FoodOperations& foods) const;
+
+    // Replaces the clipboard with copies of the meal's entries.
+    MealClipboardStatus copyMeal(const CFofDoc& day, MealIndex meal);
+    // Copies the meal, then empties it.
+    MealClipboardStatus cutMeal(CFofDoc& day, MealIndex meal);
+    // Inserts copies of the clipboard right after the selected entry, or at the start of the meal
+    // when none is selected (a selection past the end pastes at the end). The clipboard keeps its
+    // entries, so the same foods can be pasted again.
+    PasteResult pasteMeal(CFofDoc& day, MealIndex meal, std::optional<std::size_t> selectedEntry) const;
+
+    // Empties a meal; kMealEmpty and no change when it has no entries.
+    static MealClipboardStatus clearMeal(CFofDoc& day, MealIndex meal);
+    // Cut, copy and clear are offered for a meal with entries; paste when the clipboard has some.
+    static bool canTakeMeal(const CFofDoc& day, MealIndex meal);
+    bool canPaste() const { return !empty(); }
+
+    // The program's one clipboard, alive until exit.
+    static MealClipboard& instance();
+
+private:
+    std::vector<CFood> m_entries;
+};
+
+} // namespace mw

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "model/food_attribute_database.h"
+#include "model/food_operations.h"
+#include "model/food_types.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mw {
+
+// String ids of the search texts.
+inline constexpr int kNotEnoughMemoryToDisplayText = 20044; // "Not enough memory to display all items!"
+inline constexpr int kNoEntryFoundText = 20055;             // "No entry found!"
+inline constexpr int kSearchPromptText = 20207;             // "Enter text to be searched, or !text to exclude"
+
+// What the user typed into the search field, ready for matching.
+struct SearchPattern
+{
+    // Case-folded; never empty.
+    std::string folded;
+    // Typed with a leading "!": the foods whose names lack the text.
+    bool exclude = false;
+};
+
+// The pattern of a typed text; nullopt when there is nothing to look for ("" or "!"), and then the
+// search does nothing.
+std::optional<SearchPattern> parseSearchPattern(std::string_view typed);
+
+// Whether a candidate text matches: contains the pattern, or lacks it for an exclusion. Case does not
+// matter, by Unicode rules.
+bool matchesSearch(const SearchPattern& pattern, std::string_view candidate);
+
+// The text a global search looks at for a standard food's item "id;Name [portion]": the name without
+// the portion, with the id and its ";" blanked so that the digits of the FoodId never match.
+std::string standardSearchCandidate(std::string_view item);
+// The text a local search looks at: the whole item, portion included, with the id and ";" blanked.
+std::string localSearchCandidate(std::string_view item);
+
+// Standard foods in FoodId order, then the listed personal foods in file order, hidden foods left
+// out. A personal food is looked for in its stored name, portion included.
+std::vector<FoodId> globalSearch(const SearchPattern& pattern, const FoodOperations& foods,
+                                 const CFoodAttributeDatabase& attributes);
+
+// The items of a food list that stay after a local search, in their order.
+std::vector<std::string> localSearch(const SearchPattern& pattern, std::span<const std::string> items);
+// The same as positions into items, for a list that deletes the others in place.
+std::vector<std::size_t> localSearchMatches(const SearchPattern& pattern, std::span<const std::string> items);
+
+} // namespace mw
