@@ -1,0 +1,633 @@
+#include "fof_view.h"
+
+#include "analysis_panel.h"
+#include "first_start.h"
+#include "food_list_box.h"
+#include "qt_bridge.h"
+#include "quick_amount_menu.h"
+#include "resources.h"
+#include "view_layout.h"
+#include "view_texts.h"
+
+#include "format/nutrient_value_text.h"
+#include "model/catalogue.h"
+#include "model/food_item_text.h"
+#include "model/meal_editing.h"
+#include "query/food_listing.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace mw::gui {
+namespace {
+
+// The wait cursor while a list fills.
+class WaitCursor
+{
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+QPushButton* makeButton(std::string_view caption, std::string_view tip, const char* name, QWidget* parent)
+{
+    auto* button = new QPushButton(toQString(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(toQString(tip));
+    button->setAutoDefault(false);
+    return button;
+}
+
+// The picture buttons beside the food list; what they do comes with sorting, searching and the group
+// order, so for now they show where they will be.
+QToolButton* makeIconButton(std::string_view caption, std::string_view tip, const char* icon, const char* name,
+                            QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(toQString(caption));
+    button->setToolTip(toQString(tip));
+    button->setIcon(QIcon(QString::fromLatin1(icon)));
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    button->setFocusPolicy(Qt::NoFocus);
+    // A press on the button is not a press on the view's own area.
+    button->setAttribute(Qt::WA_NoMousePropagation);
+    button->setEnabled(false);
+    return button;
+}
+
+QColor toQColor(RgbColor color)
+{
+    return QColor(color.red, color.green, color.blue);
+}
+
+// The glycemic picture of an item's food; none for an item of a missing food.
+int glycemicClassOfItem(const CFoodAttributeDatabase& attributes, unsigned long item)
+{
+    if (item > kLastUsableFoodId) {
+        return -1;
+    }
+    return static_cast<int>(glycemicClassOf(attributes.test(static_cast<FoodId>(item), 0xFFFF)));
+}
+
+} // namespace
+
+struct CFofView::Private
+{
+    QComboBox* mealBox = nullptr;
+    QComboBox* groupBox = nullptr;
+    CFoodListBox* mealList = nullptr;
+    CFoodListBox* foodList = nullptr;
+    QPushButton* deleteButton = nullptr;
+    QLineEdit* searchEdit = nullptr;
+    QPushButton* eatButton = nullptr;
+    QLineEdit* amountEdit = nullptr;
+    QPushButton* amountOkButton = nullptr;
+    QToolButton* globalSearchButton = nullptr;
+    QToolButton* localSearchButton = nullptr;
+    QToolButton* normalOrderButton = nullptr;
+    QToolButton* reverseOrderButton = nullptr;
+    QToolButton* sortAscendingButton = nullptr;
+    QToolButton* sortDescendingButton = nullptr;
+    AnalysisPanel* panel = nullptr;
+    QPointer<QMenu> popup;
+
+    int currentMeal = 0;
+    NutrientVector currentFood;
+    DayTotals totals;
+    std::vector<NutrientIndex> displayed;
+    PanelLayout panelLayout = PanelLayout::kOneColumn;
+    // The nutrient the food list is sorted by, while it is.
+    std::optional<int> sortNutrient;
+    bool listsPersonalFoods = false;
+};
+
+CFofView::CFofView(AppContext& app, CFofDoc& document, QWidget* parent)
+    : QWidget(parent), m_app(app), m_document(document), d(std::make_unique<Private>())
+{
+    setObjectName(QStringLiteral("fofView"));
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    initResources();
+    processViewMetrics(*this);
+
+    createControls();
+    fillBoxes();
+    connectControls();
+
+    d->totals = computeTotals(m_document.meals(), m_app.foods());
+    const ScreenMetrics screen = currentScreenMetrics();
+    d->panelLayout = panelLayout(m_app.settings(), screen.height);
+    d->displayed = displayedNutrients(m_app.settings(), screen, d->panelLayout);
+    d->panel->setDisplay(d->displayed, d->panelLayout);
+    d->currentMeal = 0;
+    showMealAndDayColumns();
+    reloadAnalysisSettings();
+
+    connect(&m_app, &AppContext::analysisSettingsChangedSignal, this, &CFofView::reloadAnalysisSettings);
+    connect(&m_app, &AppContext::foodFlagsChangedSignal, this, &CFofView::repaintFoodLists);
+    connect(&m_app, &AppContext::personalFoodAddedSignal, this, [this] {
+        if (d->listsPersonalFoods) {
+            listPersonalFoods();
+        }
+    });
+    applyLayout();
+}
+
+CFofView::~CFofView() = default;
+
+int CFofView::currentMeal() const
+{
+    return d->currentMeal;
+}
+
+const NutrientVector& CFofView::currentFoodTotals() const
+{
+    return d->currentFood;
+}
+
+const DayTotals& CFofView::totals() const
+{
+    return d->totals;
+}
+
+// ---- Controls ---------------------------------------------------------------------------------------------
+
+void CFofView::createControls()
+{
+    const Settings& settings = m_app.settings();
+    const CFoodAttributeDatabase& attributes = m_app.attributes();
+
+    // Created in tab order: boxes, lists, delete, search edit, eat, amount edit, amount OK.
+    d->mealBox = new QComboBox(this);
+    d->mealBox->setObjectName(QStringLiteral("mealBox"));
+    d->groupBox = new QComboBox(this);
+    d->groupBox->setObjectName(QStringLiteral("groupBox"));
+    d->mealList = new CFoodListBox(settings, attributes, this);
+    d->mealList->setObjectName(QStringLiteral("mealList"));
+    d->foodList = new CFoodListBox(settings, attributes, this);
+    d->foodList->setObjectName(QStringLiteral("foodList"));
+    d->deleteButton = makeButton(texts::kDeleteButton, texts::kDeleteTip, "deleteButton", this);
+    d->searchEdit = new QLineEdit(this);
+    d->searchEdit->setObjectName(QStringLiteral("searchEdit"));
+    d->searchEdit->hide();
+    d->eatButton = makeButton(texts::kEatButton, texts::kEatTip, "eatButton", this);
+    d->amountEdit = new QLineEdit(this);
+    d->amountEdit->setObjectName(QStringLiteral("amountEdit"));
+    d->amountEdit->setToolTip(toQString(texts::kAmountEditTip));
+    d->amountOkButton = makeButton(texts::kAmountOkButton, texts::kAmountOkTip, "amountOkButton", this);
+
+    d->globalSearchButton = makeIconButton(texts::kGlobalSearchButton, texts::kGlobalSearchTip,
+                                           ":/icons/search-global.svg", "globalSearchButton", this);
+    d->localSearchButton = makeIconButton(texts::kLocalSearchButton, texts::kLocalSearchTip, ":/icons/search-local.svg",
+                                          "localSearchButton", this);
+    d->globalSearchButton->hide();
+    d->localSearchButton->hide();
+    d->normalOrderButton = makeIconButton(texts::kNormalOrderButton, texts::kNormalOrderTip, ":/icons/order-normal.svg",
+                                          "normalOrderButton", this);
+    d->reverseOrderButton = makeIconButton(texts::kReverseOrderButton, texts::kReverseOrderTip,
+                                           ":/icons/order-reverse.svg", "reverseOrderButton", this);
+    d->sortAscendingButton = makeIconButton(texts::kSortAscendingName, texts::kSortAscendingTip,
+                                            ":/icons/sort-ascending.svg", "sortAscendingButton", this);
+    d->sortDescendingButton = makeIconButton(texts::kSortDescendingName, texts::kSortDescendingTip,
+                                             ":/icons/sort-descending.svg", "sortDescendingButton", this);
+
+    d->panel = new AnalysisPanel(this);
+
+    setTabOrder(d->mealBox, d->groupBox);
+    setTabOrder(d->groupBox, d->mealList);
+    setTabOrder(d->mealList, d->foodList);
+    setTabOrder(d->foodList, d->deleteButton);
+    setTabOrder(d->deleteButton, d->searchEdit);
+    setTabOrder(d->searchEdit, d->eatButton);
+    setTabOrder(d->eatButton, d->amountEdit);
+    setTabOrder(d->amountEdit, d->amountOkButton);
+    // Whenever the view itself is given the focus, the eat button takes it.
+    setFocusProxy(d->eatButton);
+}
+
+void CFofView::fillBoxes()
+{
+    const QSignalBlocker mealBlocker(d->mealBox);
+    const QSignalBlocker groupBlocker(d->groupBox);
+    for (int meal = 0; meal < kMealCount; ++meal) {
+        d->mealBox->addItem(toQString(mealTitle(meal)));
+    }
+    for (int group = 0; group < kFoodGroupCount; ++group) {
+        d->groupBox->addItem(toQString(foodGroupTitle(group)));
+    }
+    d->mealBox->setCurrentIndex(0);
+    d->groupBox->setCurrentIndex(0);
+    fillFoodListFromGroup();
+    showMeal();
+    d->eatButton->setFocus();
+}
+
+void CFofView::connectControls()
+{
+    connect(d->mealBox, &QComboBox::currentIndexChanged, this, &CFofView::showMeal);
+    connect(d->groupBox, &QComboBox::currentIndexChanged, this, &CFofView::fillFoodListFromGroup);
+    connect(d->mealList, &QListWidget::itemSelectionChanged, this, &CFofView::showEntry);
+    connect(d->foodList, &QListWidget::itemSelectionChanged, this, &CFofView::showSortedNutrientPopup);
+    connect(d->foodList, &QAbstractItemView::doubleClicked, this, &CFofView::addSelectedFood);
+    connect(d->eatButton, &QPushButton::clicked, this, &CFofView::addSelectedFood);
+    connect(d->deleteButton, &QPushButton::clicked, this, &CFofView::deleteSelectedEntry);
+    connect(d->amountOkButton, &QPushButton::clicked, this, &CFofView::applyTypedAmount);
+    connect(d->amountEdit, &QLineEdit::returnPressed, this, &CFofView::applyTypedAmount);
+}
+
+// ---- Layout and painting ----------------------------------------------------------------------------------
+
+void CFofView::applyLayout()
+{
+    const ViewMetrics& metrics = processViewMetrics(*this);
+    const ViewLayout layout =
+        computeViewLayout(metrics, rect(), d->panel->rowCount(), static_cast<int>(d->displayed.size()));
+    d->mealBox->setGeometry(layout.mealBox);
+    d->mealBox->setMaxVisibleItems(layout.mealBoxVisibleItems);
+    d->groupBox->setGeometry(layout.groupBox);
+    d->groupBox->setMaxVisibleItems(layout.groupBoxVisibleItems);
+    d->searchEdit->setGeometry(layout.searchEdit);
+    d->mealList->setGeometry(layout.mealList);
+    d->foodList->setGeometry(layout.foodList);
+    d->deleteButton->setGeometry(layout.deleteButton);
+    d->amountOkButton->setGeometry(layout.amountOkButton);
+    d->amountEdit->setGeometry(layout.amountEdit);
+    d->eatButton->setGeometry(layout.eatButton);
+    d->normalOrderButton->setGeometry(layout.normalOrderButton);
+    d->reverseOrderButton->setGeometry(layout.reverseOrderButton);
+    d->globalSearchButton->setGeometry(layout.globalSearchButton);
+    d->localSearchButton->setGeometry(layout.localSearchButton);
+    d->sortAscendingButton->setGeometry(layout.sortAscendingButton);
+    d->sortDescendingButton->setGeometry(layout.sortDescendingButton);
+    const QSize icon(layout.pictureButtonSide * 3 / 4, layout.pictureButtonSide * 3 / 4);
+    for (QToolButton* button : {d->normalOrderButton, d->reverseOrderButton, d->globalSearchButton,
+                                d->localSearchButton, d->sortAscendingButton, d->sortDescendingButton}) {
+        button->setIconSize(icon);
+    }
+    d->panel->setGeometry(layout.panel);
+}
+
+QSize CFofView::sizeHint() const
+{
+    const ViewMetrics& metrics = processViewMetrics(*this);
+    const QSize least = minimumViewSize(metrics, d->panel->rowCount());
+    return QSize(std::max(least.width(), 100 * metrics.averageCharWidth), least.height() + 12 * metrics.lineHeight);
+}
+
+QSize CFofView::minimumSizeHint() const
+{
+    return minimumViewSize(processViewMetrics(*this), d->panel->rowCount());
+}
+
+void CFofView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    applyLayout();
+}
+
+void CFofView::paintEvent(QPaintEvent* event)
+{
+    // Read at every paint, so a colour chosen for one day shows in every open day.
+    QPainter painter(this);
+    painter.fillRect(event->rect(), toQColor(viewBackgroundColor(m_app.settings())));
+}
+
+// ---- Meals and food lists ---------------------------------------------------------------------------------
+
+void CFofView::showMeal()
+{
+    const int meal = d->mealBox->currentIndex();
+    if (meal < 0) {
+        return;
+    }
+    d->currentMeal = meal;
+    fillMealList();
+    clearFoodColumn();
+    d->panel->setMealColumn(d->totals.meal(meal));
+}
+
+void CFofView::fillMealList()
+{
+    QStringList items;
+    for (const CFood& entry : m_document.meal(static_cast<MealIndex>(d->currentMeal))) {
+        items.append(toQString(m_app.foods().foodName(entry.foodId())));
+    }
+    const QSignalBlocker blocker(d->mealList);
+    d->mealList->setFoodItems(items);
+}
+
+void CFofView::fillFoodListFromGroup()
+{
+    const int group = d->groupBox->currentIndex();
+    if (group < 0) {
+        return;
+    }
+    const WaitCursor wait;
+    QStringList items;
+    for (const FoodId id : visibleFoodsOfGroup(group, m_app.attributes())) {
+        items.append(toQString(m_app.foods().foodName(id)));
+    }
+    setFoodListItems(items);
+    d->listsPersonalFoods = false;
+    leaveSortedState();
+}
+
+void CFofView::setFoodListItems(const QStringList& itemTexts)
+{
+    const QSignalBlocker blocker(d->foodList);
+    d->foodList->setFoodItems(itemTexts);
+    if (d->foodList->count() > 0) {
+        d->foodList->setCurrentRow(0);
+    }
+}
+
+void CFofView::listPersonalFoods()
+{
+    QStringList items;
+    for (const FoodId id : listedPersonalFoods(m_app.foods().personalCount())) {
+        items.append(toQString(m_app.foods().foodName(id)));
+    }
+    setFoodListItems(items);
+    d->listsPersonalFoods = true;
+    d->eatButton->setFocus();
+    leaveSortedState();
+}
+
+void CFofView::showFoodGroups()
+{
+    d->searchEdit->hide();
+    d->globalSearchButton->hide();
+    d->localSearchButton->hide();
+    d->groupBox->show();
+    d->normalOrderButton->show();
+    d->reverseOrderButton->show();
+    fillFoodListFromGroup();
+}
+
+void CFofView::leaveSortedState()
+{
+    d->sortNutrient.reset();
+}
+
+void CFofView::repaintFoodLists()
+{
+    for (CFoodListBox* list : {d->mealList, d->foodList}) {
+        list->doItemsLayout();
+        list->viewport()->update();
+    }
+}
+
+// ---- Meal editing -----------------------------------------------------------------------------------------
+
+void CFofView::addSelectedFood()
+{
+    const int row = d->foodList->selectedRow();
+    if (row < 0) {
+        return;
+    }
+    addEntry(d->foodList->foodItemText(row), 0, true);
+}
+
+void CFofView::addFood(FoodId food, Grams amount)
+{
+    addEntry(toQString(m_app.foods().foodName(food)), amount, false);
+}
+
+void CFofView::addEntry(const QString& itemText, Grams requested, bool fromFoodList)
+{
+    const unsigned long number = foodIdOfItem(toStdString(itemText));
+    // An item of a food that no longer exists cannot become an entry the day file could name.
+    if (number > kLastUsableFoodId) {
+        return;
+    }
+    const auto id = static_cast<FoodId>(number);
+    const auto meal = static_cast<MealIndex>(d->currentMeal);
+    const Grams amount = amountForNewEntry(m_app.foods(), id, requested);
+    m_document.appendEntry(meal, id, amount);
+    {
+        const QSignalBlocker blocker(d->mealList);
+        d->mealList->addFoodItem(itemText);
+        d->mealList->setCurrentRow(d->mealList->count() - 1);
+    }
+    recomputeCurrentMeal();
+    const CFood& entry = m_document.entry(meal, m_document.entryCount(meal) - 1);
+    // From the stored whole grams, so that taking the entry out again returns the totals exactly.
+    d->currentFood = m_document.entryNutrients(entry);
+    if (fromFoodList) {
+        d->amountEdit->setText(toQString(FormatNutrientValue(d->currentFood[kWeight], 0, 0)) +
+                               toQString(texts::kAmountUnit));
+        showFoodColumn(toQString(texts::kOneUnitTitle), id);
+    }
+    showMealAndDayColumns();
+    emit documentModified();
+}
+
+void CFofView::showEntry()
+{
+    const int row = d->mealList->selectedRow();
+    if (row < 0) {
+        return;
+    }
+    const CFood& entry = m_document.entry(static_cast<MealIndex>(d->currentMeal), static_cast<std::size_t>(row));
+    d->currentFood = m_document.entryNutrients(entry);
+    d->amountEdit->setText(amountEditText(entry.amount()));
+    // An entry of amount 0 counts one serving.
+    const float servings = entry.amount() == 0 ? 1.0f : m_document.entryServings(entry);
+    showFoodColumn(foodColumnTitle(servings, d->panelLayout), entry.foodId());
+    emit statusMessage(QString());
+}
+
+void CFofView::deleteSelectedEntry()
+{
+    const int row = d->mealList->selectedRow();
+    if (row < 0) {
+        return;
+    }
+    m_document.removeEntry(static_cast<MealIndex>(d->currentMeal), static_cast<std::size_t>(row));
+    {
+        const QSignalBlocker blocker(d->mealList);
+        delete d->mealList->takeItem(row);
+        d->mealList->clearSelection();
+    }
+    recomputeCurrentMeal();
+    clearFoodColumn();
+    showMealAndDayColumns();
+    d->deleteButton->setFocus();
+    emit documentModified();
+}
+
+void CFofView::applyTypedAmount()
+{
+    const int row = d->mealList->selectedRow();
+    if (row < 0) {
+        return;
+    }
+    setEntryAmount(row, typedAmount(toStdString(d->amountEdit->text())));
+}
+
+void CFofView::setEntryAmount(int row, Grams amount)
+{
+    const auto meal = static_cast<MealIndex>(d->currentMeal);
+    const auto k = static_cast<std::size_t>(row);
+    if (!m_document.setAmount(meal, k, amount)) {
+        return;
+    }
+    d->amountEdit->setText(amountEditText(amount));
+    recomputeCurrentMeal();
+    const CFood& entry = m_document.entry(meal, k);
+    d->currentFood = m_document.entryNutrients(entry);
+    showFoodColumn(foodColumnTitle(m_document.entryServings(entry), d->panelLayout), entry.foodId());
+    showMealAndDayColumns();
+    emit documentModified();
+}
+
+void CFofView::recomputeCurrentMeal()
+{
+    const auto meal = static_cast<MealIndex>(d->currentMeal);
+    d->totals.recomputeMeal(meal, m_document.meal(meal).entries(), m_app.foods());
+}
+
+// ---- Panel ------------------------------------------------------------------------------------------------
+
+void CFofView::clearFoodColumn()
+{
+    d->currentFood = NutrientVector{};
+    d->panel->clearFoodColumn();
+    d->amountEdit->clear();
+}
+
+void CFofView::showFoodColumn(const QString& title, FoodId food)
+{
+    d->panel->setFoodColumn(d->currentFood, title, glycemicClassOfItem(m_app.attributes(), food));
+}
+
+void CFofView::showMealAndDayColumns()
+{
+    d->panel->setMealColumn(d->totals.meal(d->currentMeal));
+    d->panel->setDayColumn(d->totals.day());
+}
+
+void CFofView::reloadAnalysisSettings()
+{
+    Settings& settings = m_app.settings();
+    const std::optional<AnalysisSetup> setup = ensureAnalysisSetup(settings, this);
+    AnalysisGoals goals = analysisGoals(settings, setup ? setup->requirements : RequirementVector{});
+    // The session's table, which holds what the user confirmed even when the profile could not keep it.
+    if (setup) {
+        goals.preferences = setup->preferences;
+    }
+    d->panel->setGoals(goals);
+}
+
+// ---- Popups -----------------------------------------------------------------------------------------------
+
+void CFofView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    // Read at every press, so a choice made in the mouse dialog counts at once in every day.
+    const MouseOptions options = mouseOptions(m_app.settings());
+    const MouseChoice choice = event->button() == Qt::LeftButton ? options.left : options.right;
+    event->accept();
+    if (choice != MouseChoice::kOff) {
+        openQuickAmountMenu(choice, event->globalPosition().toPoint());
+    }
+}
+
+void CFofView::openQuickAmountMenu(MouseChoice choice, const QPoint& globalPos)
+{
+    delete d->popup.data();
+    auto* menu = new QuickAmountMenu(choice, this);
+    d->popup = menu;
+    connect(menu, &QuickAmountMenu::amountChosen, this, &CFofView::applyQuickAmount);
+    connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+    menu->popupCentredAt(globalPos);
+}
+
+void CFofView::applyQuickAmount(QuickAmountKind kind, double value)
+{
+    const int row = d->mealList->selectedRow();
+    if (row < 0) {
+        return;
+    }
+    const CFood& entry = m_document.entry(static_cast<MealIndex>(d->currentMeal), static_cast<std::size_t>(row));
+    const float servingWeight = m_app.foods().entryNutrients(entry.foodId(), 0)[kWeight];
+    // Straight to the entry: the amount edit's four characters would cut 5 servings of 2400 g to 1200 g.
+    setEntryAmount(row, quickAmount(kind, value, servingWeight));
+}
+
+void CFofView::showSortedNutrientPopup()
+{
+    const int row = d->foodList->selectedRow();
+    if (!d->sortNutrient || row < 0) {
+        return;
+    }
+    const unsigned long number = d->foodList->foodIdAt(row);
+    if (number > kLastUsableFoodId) {
+        return;
+    }
+    const NutrientVector per100g = m_app.foods().entryNutrients(static_cast<FoodId>(number), 100);
+    const QStringList lines = nutrientInfoTexts(*d->sortNutrient, per100g[static_cast<std::size_t>(*d->sortNutrient)]);
+    delete d->popup.data();
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("nutrientInfoMenu"));
+    for (const QString& line : lines) {
+        menu->addAction(line);
+    }
+    d->popup = menu;
+    connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+    const QRect list = d->foodList->geometry();
+    menu->popup(mapToGlobal(QPoint(list.left(), list.top() + list.height() / 2)));
+}
+
+// ---- Texts ------------------------------------------------------------------------------------------------
+
+QString servingsText(float servings)
+{
+    const double tenths = std::floor(static_cast<double>(servings) * 10.0 + 0.5);
+    if (!(tenths >= 0.0)) {
+        return QStringLiteral("0.0");
+    }
+    if (tenths >= static_cast<double>(std::numeric_limits<int>::max())) {
+        return QString::number(std::numeric_limits<int>::max() / 10);
+    }
+    const int t = static_cast<int>(tenths);
+    if (t < 100) {
+        return QString::number(t / 10) + u'.' + QString::number(t % 10);
+    }
+    return QString::number(t / 10);
+}
+
+QString foodColumnTitle(float servings, PanelLayout layout)
+{
+    const std::string_view suffix = layout == PanelLayout::kTwoColumns ? texts::kUnitsShortSuffix : texts::kUnitsSuffix;
+    return servingsText(servings) + toQString(suffix);
+}
+
+QString amountEditText(Grams grams)
+{
+    return QString::number(grams) + toQString(texts::kAmountUnit);
+}
+
+QStringList nutrientInfoTexts(int nutrient, float valuePer100g)
+{
+    return {toQString(nutrientLongName(nutrient)) + u':',
+            toQString(FormatNutrientValue(valuePer100g, 0, 0)) + u' ' + toQString(nutrientReportUnit(nutrient))};
+}
+
+} // namespace mw::gui

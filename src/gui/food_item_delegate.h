@@ -1,0 +1,84 @@
+#pragma once
+
+#include "model/food_attribute_database.h"
+#include "model/settings_keys.h"
+
+#include <QColor>
+#include <QString>
+#include <QStyledItemDelegate>
+
+#include <cstdint>
+
+class QTextLayout;
+
+namespace mw::gui {
+
+// The item's whole text "id;Name [portion]"; the display role holds the part after the ";".
+inline constexpr int kFoodItemTextRole = Qt::UserRole + 1;
+
+// The colour-code symbols the food lists put before every name: one symbol per food list whose
+// "Food Color Code" position is "1", each coloured by whether the food is on that list.
+class FoodItemMarkers
+{
+public:
+    static constexpr QChar kBullet = QChar(0x2022);
+    static constexpr QChar kAltSymbol = QChar(u'@');
+
+    FoodItemMarkers() = default;
+    FoodItemMarkers(const FoodListFlags& codes, bool bullets);
+    static FoodItemMarkers fromSettings(const Settings& settings);
+
+    // How many code positions are on.
+    int count() const;
+    // That many symbols, or "-" when none is on.
+    QString prefix() const;
+    // The prefix, a blank and the item text after its first ";".
+    QString displayedText(const QString& itemText) const;
+    // Symbol i (0 = first) stands for the i-th position that is on: its list's attribute bit and colour.
+    std::uint16_t symbolMask(int symbol) const;
+    QColor symbolColor(int symbol, std::uint16_t attributeWord) const;
+
+    friend bool operator==(const FoodItemMarkers&, const FoodItemMarkers&) = default;
+
+private:
+    int positionOfSymbol(int symbol) const;
+
+    FoodListFlags m_codes{};
+    QChar m_symbol = kBullet;
+};
+
+// The colour of code position 0..6 for a food on its list.
+QColor foodListColor(int position);
+// The symbol colour of a food that is not on the list.
+inline const QColor kNotOnListColor(192, 192, 192);
+// Item text colours.
+inline const QColor kSelectedFoodColor(255, 0, 0);
+inline const QColor kFoodColor(0, 0, 255);
+
+// Draws and sizes the items of the meal and food lists: the marked name word-wrapped in the list's
+// width, red when selected and blue otherwise, on the list's own background.
+class FoodItemDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    // The text starts this far right of the item's left edge.
+    static constexpr int kTextIndent = 2;
+
+    // Both must outlive the delegate; the markers are the list's own, re-read before it lays out and paints.
+    FoodItemDelegate(const CFoodAttributeDatabase& attributes, const FoodItemMarkers& markers,
+                     QObject* parent = nullptr);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    // Lays the item's text out in the width and returns the height it takes.
+    int layOut(QTextLayout& layout, const QModelIndex& index, const QFont& font, bool selected, int width) const;
+    static int textWidth(const QStyleOptionViewItem& option);
+
+    const CFoodAttributeDatabase& m_attributes;
+    const FoodItemMarkers& m_markers;
+};
+
+} // namespace mw::gui
