@@ -8,6 +8,7 @@ static void registerResourceCollections()
     Q_INIT_RESOURCE(mealwright);
     Q_INIT_RESOURCE(panel);
     Q_INIT_RESOURCE(dialogs);
+    Q_INIT_RESOURCE(dlg2);
 }
 
 namespace mw::gui {

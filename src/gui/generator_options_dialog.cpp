@@ -1,0 +1,121 @@
+#include "generator_options_dialog.h"
+
+#include "dialog_texts.h"
+#include "format/number_text.h"
+#include "model/settings_keys.h"
+#include "option_dialog_texts.h"
+#include "prompts.h"
+#include "qt_bridge.h"
+#include "resources.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace mw::gui {
+namespace {
+
+constexpr int kIconSize = 32;
+// More digits than any target has, so a slip cannot grow without end.
+constexpr int kMaxCaloriesDigits = 10;
+
+QString rangeMessage()
+{
+    return QString(texts::kEnterIntegerBetween).arg(kMinWrightCalories).arg(kMaxWrightCalories);
+}
+
+} // namespace
+
+CGeneratorOptionsDlg::CGeneratorOptionsDlg(Settings& settings, QWidget* parent) : QDialog(parent), m_settings(settings)
+{
+    setObjectName(QStringLiteral("generatorOptionsDialog"));
+    setWindowTitle(option_texts::kGeneratorOptionsTitle);
+
+    m_calories = new QLineEdit(this);
+    m_calories->setObjectName(QStringLiteral("caloriesEdit"));
+    m_calories->setAlignment(Qt::AlignRight);
+    m_calories->setMaxLength(kMaxCaloriesDigits);
+    m_calories->setFixedWidth(m_calories->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
+    const int opening = std::clamp(wrightCalories(settings), kMinWrightCalories, kMaxWrightCalories);
+    m_calories->setText(QString::number(opening));
+    m_calories->selectAll();
+
+    initResources();
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("generatorIcon"));
+    icon->setPixmap(QIcon(QStringLiteral(":/icons/dlg2-menu-generator.svg")).pixmap(kIconSize, kIconSize));
+
+    auto* approximately = new QLabel(option_texts::kOfApproximately, this);
+    approximately->setBuddy(m_calories);
+    auto* target = new QHBoxLayout;
+    target->addWidget(approximately);
+    target->addWidget(m_calories);
+    target->addWidget(new QLabel(option_texts::kCaloriesWhenRequested, this));
+    target->addStretch(1);
+
+    auto* text = new QVBoxLayout;
+    text->addWidget(new QLabel(option_texts::kGenerateBalancedDiet, this));
+    text->addLayout(target);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(text, 1);
+    top->addSpacing(24);
+    top->addWidget(icon, 0, Qt::AlignTop);
+
+    auto* ok = new QPushButton(option_texts::kGeneratorOptionsOk, this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    ok->setMinimumWidth(ok->fontMetrics().horizontalAdvance(QStringLiteral("OK")) * 5);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addSpacing(24);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+std::optional<int> CGeneratorOptionsDlg::readCalories()
+{
+    const std::optional<long long> typed = parseInteger(toStdString(m_calories->text().trimmed()));
+    if (!typed) {
+        rejectCalories(option_texts::kEnterPositiveInteger);
+        return std::nullopt;
+    }
+    if (*typed < kMinWrightCalories || *typed > kMaxWrightCalories) {
+        rejectCalories(rangeMessage());
+        return std::nullopt;
+    }
+    return static_cast<int>(*typed);
+}
+
+void CGeneratorOptionsDlg::rejectCalories(const QString& message)
+{
+    Prompts::warning(this, texts::kProgramTitle, message);
+    m_calories->setFocus(Qt::OtherFocusReason);
+    m_calories->selectAll();
+}
+
+void CGeneratorOptionsDlg::accept()
+{
+    const std::optional<int> calories = readCalories();
+    if (!calories) {
+        return;
+    }
+    m_storeError = storeWrightCalories(m_settings, *calories);
+    if (m_storeError) {
+        Prompts::warning(this, texts::kProgramTitle,
+                         QString(texts::kSettingsNotSaved).arg(toQString(m_storeError.message())));
+        return;
+    }
+    m_stored = *calories;
+    QDialog::accept();
+}
+
+} // namespace mw::gui

@@ -1,0 +1,222 @@
+#include "generator_options_dialog.h"
+
+#include "model/settings.h"
+#include "model/settings_keys.h"
+#include "prompts.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+#include <system_error>
+
+using mw::MemorySettings;
+using mw::gui::CGeneratorOptionsDlg;
+using mw::gui::Prompts;
+
+namespace {
+
+QLineEdit* caloriesEdit(const QDialog& dialog)
+{
+    auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("caloriesEdit"));
+    if (!edit) {
+        qFatal("no calories edit");
+    }
+    return edit;
+}
+
+void typeInto(QLineEdit* field, const QString& text)
+{
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+}
+
+void clickOk(const QDialog& dialog)
+{
+    auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("okButton"));
+    QVERIFY(ok);
+    QTest::mouseClick(ok, Qt::LeftButton);
+}
+
+std::string storedText(const MemorySettings& settings)
+{
+    return settings.readText(mw::kOptionsSection, mw::kWrightCaloriesKey, "<missing>");
+}
+
+std::unique_ptr<CGeneratorOptionsDlg> openDialog(MemorySettings& settings)
+{
+    auto dialog = std::make_unique<CGeneratorOptionsDlg>(settings);
+    dialog->open();
+    return dialog;
+}
+
+} // namespace
+
+class GeneratorOptionsDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Prompts::setScripted(true); }
+    void cleanup() { Prompts::takeShownMessages(); }
+
+    void opensWithTheStoredTargetInRange_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("missing: random menu") << QString() << QStringLiteral("800");
+        QTest::newRow("0: random menu") << QStringLiteral("0") << QStringLiteral("800");
+        QTest::newRow("in range") << QStringLiteral("2000") << QStringLiteral("2000");
+        QTest::newRow("below") << QStringLiteral("500") << QStringLiteral("800");
+        QTest::newRow("above") << QStringLiteral("5000") << QStringLiteral("3000");
+        QTest::newRow("negative") << QStringLiteral("-40") << QStringLiteral("800");
+        QTest::newRow("not a number") << QStringLiteral("lots") << QStringLiteral("800");
+    }
+
+    void opensWithTheStoredTargetInRange()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        MemorySettings settings;
+        if (!stored.isNull()) {
+            QVERIFY(!settings.writeText(mw::kOptionsSection, mw::kWrightCaloriesKey, stored.toStdString()));
+        }
+        const int writes = settings.writeCount();
+        const auto dialog = openDialog(settings);
+
+        QCOMPARE(caloriesEdit(*dialog)->text(), shown);
+        QCOMPARE(settings.writeCount(), writes);
+        QVERIFY(!dialog->calories());
+    }
+
+    void hasOnlyAnOkButtonAndItsIcon()
+    {
+        MemorySettings settings;
+        const auto dialog = openDialog(settings);
+        const QList<QPushButton*> buttons = dialog->findChildren<QPushButton*>();
+        QCOMPARE(buttons.size(), 1);
+        QVERIFY(buttons.front()->isDefault());
+        auto* icon = dialog->findChild<QLabel*>(QStringLiteral("generatorIcon"));
+        QVERIFY(icon);
+        QVERIFY(!icon->pixmap().isNull());
+    }
+
+    void okStoresTheTypedTarget()
+    {
+        MemorySettings settings;
+        const auto dialog = openDialog(settings);
+        typeInto(caloriesEdit(*dialog), QStringLiteral(" 1850 "));
+        clickOk(*dialog);
+
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(dialog->calories(), std::optional<int>(1850));
+        QCOMPARE(storedText(settings), std::string("1850"));
+        QCOMPARE(mw::wrightCalories(settings), 1850);
+        QVERIFY(Prompts::takeShownMessages().isEmpty());
+    }
+
+    void okAcceptsBothBounds()
+    {
+        for (const int bound : {800, 3000}) {
+            MemorySettings settings;
+            const auto dialog = openDialog(settings);
+            typeInto(caloriesEdit(*dialog), QString::number(bound));
+            QTest::keyClick(caloriesEdit(*dialog), Qt::Key_Return);
+            QCOMPARE(dialog->result(), int(QDialog::Accepted));
+            QCOMPARE(mw::wrightCalories(settings), bound);
+        }
+    }
+
+    void aBadTargetIsReportedAndNothingIsStored_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        const QString range = QStringLiteral("Please enter an integer between 800 and 3000.");
+        const QString positive = QStringLiteral("Please enter a positive integer.");
+        QTest::newRow("below") << QStringLiteral("799") << range;
+        QTest::newRow("above") << QStringLiteral("3001") << range;
+        QTest::newRow("zero") << QStringLiteral("0") << range;
+        QTest::newRow("negative") << QStringLiteral("-1200") << range;
+        QTest::newRow("more digits than fit") << QStringLiteral("99999999999999999999") << range;
+        QTest::newRow("empty") << QString() << positive;
+        QTest::newRow("words") << QStringLiteral("lots") << positive;
+        QTest::newRow("decimal") << QStringLiteral("1500.5") << positive;
+        QTest::newRow("comma") << QStringLiteral("1,500") << positive;
+    }
+
+    void aBadTargetIsReportedAndNothingIsStored()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        MemorySettings settings;
+        const auto dialog = openDialog(settings);
+        QLineEdit* edit = caloriesEdit(*dialog);
+        typeInto(edit, typed);
+        clickOk(*dialog);
+
+        QCOMPARE(Prompts::takeShownMessages(), QStringList{message});
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->focusWidget(), edit);
+        QCOMPARE(edit->selectedText(), edit->text());
+        QVERIFY(settings.empty());
+        QVERIFY(!dialog->calories());
+
+        typeInto(edit, QStringLiteral("1200"));
+        clickOk(*dialog);
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(storedText(settings), std::string("1200"));
+    }
+
+    void escapeStoresNothing()
+    {
+        MemorySettings settings;
+        QVERIFY(!mw::storeWrightCalories(settings, 2200));
+        const auto dialog = openDialog(settings);
+        typeInto(caloriesEdit(*dialog), QStringLiteral("1000"));
+        QTest::keyClick(dialog.get(), Qt::Key_Escape);
+
+        QCOMPARE(dialog->result(), int(QDialog::Rejected));
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(!dialog->calories());
+        QCOMPARE(settings.writeCount(), 1);
+        QCOMPARE(mw::wrightCalories(settings), 2200);
+    }
+
+    void openingWithZeroAndPressingOkChoosesTheLowestTarget()
+    {
+        // The random-menu 0 cannot be chosen here: OK on what the dialog shows stores 800.
+        MemorySettings settings;
+        const auto dialog = openDialog(settings);
+        clickOk(*dialog);
+        QCOMPARE(dialog->calories(), std::optional<int>(800));
+        QCOMPARE(storedText(settings), std::string("800"));
+    }
+
+    void okOnAnUnwritableProfileTellsWhyAndStaysOpen()
+    {
+        MemorySettings settings;
+        const std::error_code denied = std::make_error_code(std::errc::permission_denied);
+        settings.failWritesWith(denied);
+        const auto dialog = openDialog(settings);
+        typeInto(caloriesEdit(*dialog), QStringLiteral("1500"));
+        clickOk(*dialog);
+
+        QVERIFY(dialog->isVisible());
+        QVERIFY(!dialog->calories());
+        QCOMPARE(dialog->storeError(), denied);
+        const QStringList shown = Prompts::takeShownMessages();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.front().contains(QString::fromStdString(denied.message())), qPrintable(shown.front()));
+
+        settings.failWritesWith({});
+        clickOk(*dialog);
+        QCOMPARE(dialog->calories(), std::optional<int>(1500));
+        QCOMPARE(mw::wrightCalories(settings), 1500);
+    }
+};
+
+QTEST_MAIN(GeneratorOptionsDialogTest)
+#include "generator_options_dialog_test.moc"

@@ -1,0 +1,208 @@
+#include "healthy_weight_dialog.h"
+
+#include "model/settings.h"
+#include "model/settings_keys.h"
+#include "prompts.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+#include <system_error>
+
+using mw::MemorySettings;
+using mw::gui::CHealthyWeightDlg;
+using mw::gui::Prompts;
+
+namespace {
+
+template <typename T>
+T* child(const QDialog& dialog, const char* name)
+{
+    auto* widget = dialog.findChild<T*>(QLatin1String(name));
+    if (!widget) {
+        qFatal("no child %s", name);
+    }
+    return widget;
+}
+
+QString text(const QDialog& dialog, const char* name)
+{
+    return child<QLabel>(dialog, name)->text();
+}
+
+void click(const QDialog& dialog, const char* name, int times = 1)
+{
+    for (int i = 0; i < times; ++i) {
+        QTest::mouseClick(child<QAbstractButton>(dialog, name), Qt::LeftButton);
+    }
+}
+
+bool checked(const QDialog& dialog, const char* name)
+{
+    return child<QRadioButton>(dialog, name)->isChecked();
+}
+
+void store(MemorySettings& settings, int height, int age, int sex)
+{
+    QVERIFY(!settings.writeInt(mw::kRecommendedWeightSection, mw::kHeightKey, height));
+    QVERIFY(!settings.writeInt(mw::kRecommendedWeightSection, mw::kAgeKey, age));
+    QVERIFY(!settings.writeInt(mw::kRecommendedWeightSection, mw::kSexKey, sex));
+}
+
+int stored(const MemorySettings& settings, std::string_view key)
+{
+    return settings.readInt(mw::kRecommendedWeightSection, key, -1);
+}
+
+std::unique_ptr<CHealthyWeightDlg> openDialog(MemorySettings& settings)
+{
+    auto dialog = std::make_unique<CHealthyWeightDlg>(settings);
+    dialog->open();
+    return dialog;
+}
+
+} // namespace
+
+class HealthyWeightDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Prompts::setScripted(true); }
+    void cleanup() { Prompts::takeShownMessages(); }
+
+    void freshProfileOpensAsATallManOverThirtyFour()
+    {
+        MemorySettings settings;
+        const auto dialog = openDialog(settings);
+
+        QCOMPARE(text(*dialog, "heightLabel"), QStringLiteral("5'10\"  or  177 cm"));
+        QVERIFY(checked(*dialog, "maleRadio"));
+        QVERIFY(!checked(*dialog, "femaleRadio"));
+        QVERIFY(checked(*dialog, "over34Radio"));
+        QVERIFY(!checked(*dialog, "age19To34Radio"));
+        QCOMPARE(text(*dialog, "guidelines1989Label"), QStringLiteral("156 - 190 lbs  or  70 - 86 kg"));
+        QCOMPARE(text(*dialog, "guidelines1996Label"), QStringLiteral("140 - 175 lbs  or  63 - 79 kg"));
+        QVERIFY(settings.empty());
+        // Only OK: Escape is the way out without storing.
+        QCOMPARE(dialog->findChildren<QPushButton*>().size(), 1);
+    }
+
+    void clicksRecomputeBothLines()
+    {
+        MemorySettings settings;
+        const auto dialog = openDialog(settings);
+        click(*dialog, "femaleRadio");
+        click(*dialog, "age19To34Radio");
+        click(*dialog, "heightDownButton", 6);
+
+        QVERIFY(!checked(*dialog, "maleRadio"));
+        QVERIFY(!checked(*dialog, "over34Radio"));
+        QCOMPARE(text(*dialog, "heightLabel"), QStringLiteral("5'4\"  or  162 cm"));
+        QCOMPARE(text(*dialog, "guidelines1989Label"), QStringLiteral("112 - 138 lbs  or  50 - 62 kg"));
+        QCOMPARE(text(*dialog, "guidelines1996Label"), QStringLiteral("112 - 138 lbs  or  50 - 62 kg"));
+
+        // The 1996 line ignores the age group.
+        click(*dialog, "over34Radio");
+        QCOMPARE(dialog->form().inputs(), (mw::HealthyWeightInputs{64, false, true}));
+        QCOMPARE(text(*dialog, "guidelines1996Label"), QStringLiteral("112 - 138 lbs  or  50 - 62 kg"));
+        QVERIFY(text(*dialog, "guidelines1989Label") != text(*dialog, "guidelines1996Label"));
+        QVERIFY(settings.empty());
+    }
+
+    void theHeightStopsAtBothEnds()
+    {
+        MemorySettings settings;
+        store(settings, 58, 0, 1);
+        const auto dialog = openDialog(settings);
+        click(*dialog, "heightDownButton", 3);
+
+        QCOMPARE(dialog->form().heightInches(), 57);
+        QVERIFY(!child<QToolButton>(*dialog, "heightDownButton")->isEnabled());
+        QCOMPARE(text(*dialog, "guidelines1989Label"), QStringLiteral("96 - 115 lbs  or  43 - 52 kg"));
+        QCOMPARE(text(*dialog, "guidelines1996Label"), QStringLiteral("86 - 106 lbs  or  39 - 48 kg"));
+
+        click(*dialog, "heightUpButton", 40);
+        QCOMPARE(dialog->form().heightInches(), 84);
+        QCOMPARE(text(*dialog, "heightLabel"), QStringLiteral("7'0\"  or  213 cm"));
+        QVERIFY(!child<QToolButton>(*dialog, "heightUpButton")->isEnabled());
+        QVERIFY(child<QToolButton>(*dialog, "heightDownButton")->isEnabled());
+    }
+
+    void storedValuesOutsideTheChoicesOpenInRange()
+    {
+        MemorySettings settings;
+        store(settings, 90, 0, 2);
+        const auto dialog = openDialog(settings);
+
+        QCOMPARE(text(*dialog, "heightLabel"), QStringLiteral("7'0\"  or  213 cm"));
+        QVERIFY(checked(*dialog, "maleRadio"));
+        QCOMPARE(text(*dialog, "guidelines1989Label"), QStringLiteral("216 - 263 lbs  or  97 - 119 kg"));
+        QCOMPARE(text(*dialog, "guidelines1996Label"), QStringLiteral("195 - 243 lbs  or  88 - 110 kg"));
+        QCOMPARE(settings.writeCount(), 3); // only the three writes of store()
+    }
+
+    void okStoresTheThreeValuesInTheirOwnSection()
+    {
+        MemorySettings settings;
+        const auto dialog = openDialog(settings);
+        click(*dialog, "femaleRadio");
+        click(*dialog, "age19To34Radio");
+        click(*dialog, "heightUpButton", 2);
+        click(*dialog, "okButton");
+
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(stored(settings, mw::kHeightKey), 72);
+        QCOMPARE(stored(settings, mw::kAgeKey), 1);
+        QCOMPARE(stored(settings, mw::kSexKey), 1);
+        // The caloric-need keys of the same names are another section's.
+        QCOMPARE(settings.readInt(mw::kCaloricNeedSection, mw::kSexKey, -1), -1);
+        QCOMPARE(settings.readInt(mw::kCaloricNeedSection, mw::kAgeKey, -1), -1);
+
+        const auto reopened = openDialog(settings);
+        QCOMPARE(reopened->form().inputs(), (mw::HealthyWeightInputs{72, true, true}));
+        QVERIFY(checked(*reopened, "femaleRadio"));
+        QVERIFY(checked(*reopened, "age19To34Radio"));
+    }
+
+    void escapeStoresNothing()
+    {
+        MemorySettings settings;
+        const auto dialog = openDialog(settings);
+        click(*dialog, "femaleRadio");
+        click(*dialog, "heightUpButton");
+        QTest::keyClick(dialog.get(), Qt::Key_Escape);
+
+        QCOMPARE(dialog->result(), int(QDialog::Rejected));
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(settings.empty());
+    }
+
+    void okOnAnUnwritableProfileTellsWhyAndStaysOpen()
+    {
+        MemorySettings settings;
+        const std::error_code denied = std::make_error_code(std::errc::read_only_file_system);
+        settings.failWritesWith(denied);
+        const auto dialog = openDialog(settings);
+        click(*dialog, "okButton");
+
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->storeError(), denied);
+        QVERIFY(settings.empty());
+        const QStringList shown = Prompts::takeShownMessages();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.front().contains(QString::fromStdString(denied.message())), qPrintable(shown.front()));
+
+        settings.failWritesWith({});
+        click(*dialog, "okButton");
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(stored(settings, mw::kHeightKey), 70);
+    }
+};
+
+QTEST_MAIN(HealthyWeightDialogTest)
+#include "healthy_weight_dialog_test.moc"
