@@ -128,10 +128,11 @@ int clampWrightCalories(int calories)
     return calories == 0 ? 0 : std::clamp(calories, kMinWrightCalories, kMaxWrightCalories);
 }
 
-MouseChoice mouseChoice(int stored, MouseChoice fallback)
+// A hand-edited option outside 0..3 switches the button's menu off rather than guessing one.
+MouseChoice mouseChoice(int stored)
 {
     if (stored < static_cast<int>(MouseChoice::kOff) || stored > static_cast<int>(MouseChoice::kGram)) {
-        return fallback;
+        return MouseChoice::kOff;
     }
     return static_cast<MouseChoice>(stored);
 }
@@ -261,8 +262,8 @@ MouseOptions mouseOptions(const Settings& settings)
 {
     const MouseOptions defaults;
     return MouseOptions{
-        mouseChoice(settings.readInt(kMouseOptionSection, kLeftKey, static_cast<int>(defaults.left)), defaults.left),
-        mouseChoice(settings.readInt(kMouseOptionSection, kRightKey, static_cast<int>(defaults.right)), defaults.right),
+        mouseChoice(settings.readInt(kMouseOptionSection, kLeftKey, static_cast<int>(defaults.left))),
+        mouseChoice(settings.readInt(kMouseOptionSection, kRightKey, static_cast<int>(defaults.right))),
     };
 }
 

@@ -134,7 +134,7 @@ struct MouseOptions
     friend bool operator==(const MouseOptions&, const MouseOptions&) = default;
 };
 
-// A stored value outside the four choices reads as that button's default.
+// A missing value reads as that button's default; one outside the four choices switches its menu off.
 MouseOptions mouseOptions(const Settings& settings);
 std::error_code storeMouseOptions(Settings& settings, const MouseOptions& options);
 

@@ -1,0 +1,177 @@
+#include "print_nutrients_dialog.h"
+
+#include "model/settings.h"
+#include "model/settings_keys.h"
+#include "prompts.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+#include <string>
+#include <system_error>
+
+using mw::MemorySettings;
+using mw::gui::CPrintNutrientsDlg;
+using mw::gui::Prompts;
+
+namespace {
+
+std::unique_ptr<CPrintNutrientsDlg> openDialog(MemorySettings& settings)
+{
+    auto dialog = std::make_unique<CPrintNutrientsDlg>(settings);
+    dialog->open();
+    return dialog;
+}
+
+QCheckBox* nutrientBox(const QDialog& dialog, int nutrient)
+{
+    auto* box = dialog.findChild<QCheckBox*>(QStringLiteral("nutrientCheckBox%1").arg(nutrient));
+    if (!box) {
+        qFatal("no check box %d", nutrient);
+    }
+    return box;
+}
+
+// The boxes as a selection text: "1" ticked, "0" not.
+std::string tickedText(const QDialog& dialog)
+{
+    std::string text;
+    for (int i = 0; i < mw::kNutrientCount; ++i) {
+        text += nutrientBox(dialog, i)->isChecked() ? '1' : '0';
+    }
+    return text;
+}
+
+void clickBox(QCheckBox* box)
+{
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->height() / 2, box->height() / 2));
+}
+
+void clickOk(const QDialog& dialog)
+{
+    auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    QVERIFY(buttons);
+    QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+}
+
+std::string storedText(const MemorySettings& settings)
+{
+    return settings.readText(mw::kOptionsSection, mw::kPrintNutrientsKey, "<missing>");
+}
+
+const std::string kAll(28, '1');
+
+} // namespace
+
+class PrintNutrientsDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Prompts::setScripted(true); }
+    void cleanup() { Prompts::takeShownMessages(); }
+
+    void freshProfileTicksAllInThreeColumns()
+    {
+        MemorySettings settings;
+        const auto dialog = openDialog(settings);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Select Nutrients for Printing"));
+        QCOMPARE(tickedText(*dialog), kAll);
+        QCOMPARE(nutrientBox(*dialog, 0)->text(), QStringLiteral("Weight"));
+        QCOMPARE(nutrientBox(*dialog, 1)->text(), QStringLiteral("Energy"));
+        QCOMPARE(nutrientBox(*dialog, 6)->text(), QStringLiteral("MonoUnsat Fat"));
+        QCOMPARE(nutrientBox(*dialog, 27)->text(), QStringLiteral("Alcohol"));
+
+        // Ten, ten and eight boxes, top to bottom in each column.
+        QCOMPARE(nutrientBox(*dialog, 10)->y(), nutrientBox(*dialog, 0)->y());
+        QCOMPARE(nutrientBox(*dialog, 20)->y(), nutrientBox(*dialog, 0)->y());
+        QVERIFY(nutrientBox(*dialog, 10)->x() > nutrientBox(*dialog, 9)->x());
+        QVERIFY(nutrientBox(*dialog, 20)->x() > nutrientBox(*dialog, 19)->x());
+        QCOMPARE(nutrientBox(*dialog, 19)->x(), nutrientBox(*dialog, 10)->x());
+        QCOMPARE(nutrientBox(*dialog, 27)->y(), nutrientBox(*dialog, 7)->y());
+        QVERIFY(settings.empty());
+    }
+
+    // The boxes show what will be printed: a nutrient past the end of a shorter text is printed.
+    void storedTextsTickWhatIsPrinted_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("ticked");
+        QTest::newRow("empty") << QString() << QString::fromStdString(kAll);
+        QTest::newRow("five zeros and two ones")
+            << QStringLiteral("0000011") << QStringLiteral("0000011111111111111111111111");
+        QTest::newRow("all 28") << QStringLiteral("1010101010101010101010101010")
+                                << QStringLiteral("1010101010101010101010101010");
+        QTest::newRow("other characters are not 1")
+            << QStringLiteral("x1 y") << QStringLiteral("0100111111111111111111111111");
+        QTest::newRow("longer than 28") << QStringLiteral("00000000000000000000000000001111")
+                                        << QStringLiteral("0000000000000000000000000000");
+    }
+
+    void storedTextsTickWhatIsPrinted()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, ticked);
+        MemorySettings settings;
+        QVERIFY(!settings.writeText(mw::kOptionsSection, mw::kPrintNutrientsKey, stored.toStdString()));
+        const auto dialog = openDialog(settings);
+        QCOMPARE(tickedText(*dialog), ticked.toStdString());
+        QCOMPARE(dialog->selection(), mw::printedNutrients(settings));
+    }
+
+    void okStoresAll28()
+    {
+        MemorySettings settings;
+        QVERIFY(!settings.writeText(mw::kOptionsSection, mw::kPrintNutrientsKey, "01"));
+        const auto dialog = openDialog(settings);
+        clickBox(nutrientBox(*dialog, 1));
+        clickBox(nutrientBox(*dialog, 27));
+        clickBox(nutrientBox(*dialog, 0));
+        clickOk(*dialog);
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(storedText(settings), std::string("1011111111111111111111111110"));
+    }
+
+    void okWithEverythingTickedStillWritesTheText()
+    {
+        MemorySettings settings;
+        const auto dialog = openDialog(settings);
+        clickOk(*dialog);
+        QCOMPARE(storedText(settings), kAll);
+    }
+
+    void escapeStoresNothing()
+    {
+        MemorySettings settings;
+        const auto dialog = openDialog(settings);
+        clickBox(nutrientBox(*dialog, 5));
+        QVERIFY(!nutrientBox(*dialog, 5)->isChecked());
+        QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        QCOMPARE(dialog->result(), int(QDialog::Rejected));
+        QVERIFY(settings.empty());
+    }
+
+    void unwritableProfileKeepsTheDialogOpen()
+    {
+        MemorySettings settings;
+        settings.failWritesWith(std::make_error_code(std::errc::no_space_on_device));
+        const auto dialog = openDialog(settings);
+        clickBox(nutrientBox(*dialog, 3));
+        clickOk(*dialog);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->storeError(), std::make_error_code(std::errc::no_space_on_device));
+        QCOMPARE(Prompts::takeShownMessages().size(), 1);
+        QVERIFY(settings.empty());
+
+        settings.failWritesWith({});
+        clickOk(*dialog);
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(storedText(settings), std::string("1110111111111111111111111111"));
+    }
+};
+
+QTEST_MAIN(PrintNutrientsDialogTest)
+#include "print_nutrients_dialog_test.moc"
