@@ -1,0 +1,161 @@
+#include "day_window.h"
+
+#include "app_context.h"
+#include "fof_view.h"
+#include "frame_texts.h"
+#include "prompts.h"
+#include "qt_bridge.h"
+
+#include "format/day_file.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+
+namespace mw::gui {
+namespace {
+
+QString messageTitle()
+{
+    return toQString(texts::kMainFrameTitle);
+}
+
+QString shownPath(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+CDayWindow* CDayWindow::createNew(AppContext& app, const QString& untitledName)
+{
+    return new CDayWindow(app, std::make_unique<CFofDoc>(app.foods()), QString(), untitledName);
+}
+
+CDayWindow* CDayWindow::openFile(AppContext& app, const QString& path, QString* errorText)
+{
+    auto document = std::make_unique<CFofDoc>(app.foods());
+    const DayFileResult result = loadDayFile(toPath(path), *document);
+    if (!result.ok()) {
+        if (errorText != nullptr) {
+            *errorText = toQString(texts::kCannotOpenDay).arg(shownPath(path), toQString(describeDayFileError(result)));
+        }
+        return nullptr;
+    }
+    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    return new CDayWindow(app, std::move(document), absolute, QFileInfo(path).fileName());
+}
+
+CDayWindow::CDayWindow(AppContext& app, std::unique_ptr<CFofDoc> document, const QString& path, const QString& title)
+    : m_app(app), m_document(std::move(document)), m_path(path), m_title(title)
+{
+    setObjectName(QStringLiteral("dayWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/day-document.svg")));
+    setWindowTitle(m_title + QStringLiteral("[*]"));
+    refreshModifiedMark();
+}
+
+void CDayWindow::createView()
+{
+    if (m_view != nullptr) {
+        return;
+    }
+    m_view = new CFofView(m_app, *m_document, this);
+    m_view->setObjectName(QStringLiteral("dayView"));
+    setWidget(m_view);
+    // A child added to a window already on screen stays hidden until shown.
+    m_view->show();
+    connect(m_view, &CFofView::documentModified, this, &CDayWindow::refreshModifiedMark);
+    connect(m_view, &CFofView::documentModified, this, &CDayWindow::documentModified);
+    connect(m_view, &CFofView::statusMessage, this, &CDayWindow::statusMessage);
+}
+
+CDayWindow::~CDayWindow()
+{
+    // The view uses the day until it is gone, and child widgets outlive the members otherwise.
+    delete m_view;
+    m_view = nullptr;
+}
+
+void CDayWindow::refreshModifiedMark()
+{
+    setWindowModified(m_document->isModified());
+}
+
+bool CDayWindow::save()
+{
+    return m_path.isEmpty() ? saveAs() : saveTo(m_path);
+}
+
+bool CDayWindow::saveAs()
+{
+    const QString chosen = Prompts::saveFileName(this, toQString(texts::kSaveDayCaption), suggestedFileName(),
+                                                 toQString(texts::kDayFileFilter));
+    return !chosen.isEmpty() && saveTo(withDayFileExtension(chosen));
+}
+
+bool CDayWindow::saveTo(const QString& path)
+{
+    const std::error_code error = saveDayFile(toPath(path), *m_document);
+    refreshModifiedMark();
+    if (error) {
+        Prompts::warning(this, messageTitle(),
+                         toQString(texts::kCannotSaveDay).arg(shownPath(path), toQString(error.message())));
+        return false;
+    }
+    setFile(path);
+    emit saved(m_path);
+    return true;
+}
+
+bool CDayWindow::queryClose()
+{
+    if (!m_document->isModified()) {
+        return true;
+    }
+    const auto answer =
+        Prompts::question(this, messageTitle(), toQString(texts::kSaveChangesQuestion).arg(m_title),
+                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    switch (answer) {
+    case QMessageBox::Save:
+        return save();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString CDayWindow::withDayFileExtension(const QString& fileName)
+{
+    return QFileInfo(fileName).suffix().isEmpty() ? fileName + toQString(texts::kDayFileExtension) : fileName;
+}
+
+void CDayWindow::closeEvent(QCloseEvent* event)
+{
+    if (!queryClose()) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+}
+
+void CDayWindow::setFile(const QString& path)
+{
+    m_path = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    m_title = QFileInfo(m_path).fileName();
+    setWindowTitle(m_title + QStringLiteral("[*]"));
+    refreshModifiedMark();
+}
+
+QString CDayWindow::suggestedFileName() const
+{
+    if (!m_path.isEmpty()) {
+        return m_path;
+    }
+    return QDir::current().filePath(withDayFileExtension(m_title));
+}
+
+} // namespace mw::gui

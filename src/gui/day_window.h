@@ -1,0 +1,82 @@
+#pragma once
+
+#include "model/day_document.h"
+
+#include <QMdiSubWindow>
+#include <QString>
+
+#include <memory>
+
+namespace mw::gui {
+
+class AppContext;
+class CFofView;
+
+// The window of one day: it owns the day (`CFofDoc`), knows its file and title, and hosts the day's one
+// view. Closing it asks to save a modified day first.
+class CDayWindow : public QMdiSubWindow
+{
+    Q_OBJECT
+
+public:
+    // A new empty day, untitled until it is saved ("MenuDay1").
+    static CDayWindow* createNew(AppContext& app, const QString& untitledName);
+    // The day of a file; nullptr when the file cannot be read, with the cause in errorText.
+    static CDayWindow* openFile(AppContext& app, const QString& path, QString* errorText);
+    ~CDayWindow() override;
+
+    // Creates the day's view. Called once the window stands in the MDI area and is shown, so that any dialog
+    // the view opens at its start (the first-start questions) comes up over the main window.
+    void createView();
+
+    CFofDoc& document() { return *m_document; }
+    const CFofDoc& document() const { return *m_document; }
+    // nullptr until createView().
+    CFofView* view() const { return m_view; }
+    // Empty while the day has never been saved.
+    const QString& filePath() const { return m_path; }
+    // "MenuDay1" or the file's name.
+    const QString& title() const { return m_title; }
+    bool isModified() const { return m_document->isModified(); }
+
+    // Saves to the day's file, or asks for one when it has none. False when cancelled or failed (the
+    // failure is reported and the day stays modified).
+    bool save();
+    // Asks for a file name, then saves there.
+    bool saveAs();
+    // Writes the day to path; on success the day takes that file and title.
+    bool saveTo(const QString& path);
+    // True when the day may go: unmodified, or saved, or the user chose not to save it.
+    bool queryClose();
+
+    // The user's name with the day file's extension added when it has none.
+    static QString withDayFileExtension(const QString& fileName);
+
+public slots:
+    // Brings the title's modified mark up to date with the day.
+    void refreshModifiedMark();
+
+signals:
+    // After the day was written to path (the main frame adds it to the recent files).
+    void saved(const QString& path);
+    // After every change the view made to the day.
+    void documentModified();
+    // A text for the status bar's message pane, from the view.
+    void statusMessage(const QString& text);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    CDayWindow(AppContext& app, std::unique_ptr<CFofDoc> document, const QString& path, const QString& title);
+    void setFile(const QString& path);
+    QString suggestedFileName() const;
+
+    AppContext& m_app;
+    std::unique_ptr<CFofDoc> m_document;
+    CFofView* m_view = nullptr;
+    QString m_path;
+    QString m_title;
+};
+
+} // namespace mw::gui

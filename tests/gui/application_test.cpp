@@ -1,0 +1,190 @@
+#include "application.h"
+
+#include "app_context.h"
+#include "day_window.h"
+#include "frame_test_support.h"
+#include "icon_frame_button.h"
+#include "main_window.h"
+#include "prompts.h"
+#include "qt_bridge.h"
+#include "splash_window.h"
+
+#include "support/temp_dir.h"
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QTest>
+
+#include <filesystem>
+#include <memory>
+
+using mw::gui::CDietApp;
+using mw::gui::CSplashDlg;
+using mw::gui::parseCommandLine;
+using mw::gui::Prompts;
+
+class ApplicationTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<mw::test::TempDir> m_dir;
+
+    std::unique_ptr<CDietApp> start(const QStringList& arguments)
+    {
+        auto app = std::make_unique<CDietApp>(m_dir->path(), mw::test::profileWithAnalysisSettings());
+        app->start(parseCommandLine(arguments));
+        return app;
+    }
+
+    static QString goldenDay() { return mw::gui::fromPath(mw::test::sourcePath("tests/data/golden/day_example.ypd")); }
+
+private slots:
+    void init()
+    {
+        Prompts::setScripted(true);
+        m_dir = std::make_unique<mw::test::TempDir>();
+    }
+
+    void cleanup()
+    {
+        mw::test::deleteClosedWindows();
+        m_dir.reset();
+    }
+
+    void anEmptyCommandLineOpensANewDayUnderTheSplash()
+    {
+        const auto app = start({});
+        QVERIFY(app->mainFrame()->isVisible());
+        QVERIFY(app->mainFrame()->isMaximized());
+        const QList<mw::gui::CDayWindow*> days = app->mainFrame()->dayWindows();
+        QCOMPARE(days.size(), qsizetype(1));
+        QCOMPARE(days.at(0)->title(), QStringLiteral("MenuDay1"));
+        CSplashDlg* splash = app->splash();
+        QVERIFY(splash != nullptr);
+        QVERIFY(splash->isVisible());
+        QVERIFY(splash->findChild<mw::gui::CIconFrameButton*>() != nullptr);
+        QCOMPARE(splash->findChild<QLabel*>(QStringLiteral("splashTitle"))->text(),
+                 QStringLiteral("Mealwright Youthplate Diet"));
+        QVERIFY(!splash->findChild<QLabel*>(QStringLiteral("splashWarning"))->text().isEmpty());
+        QVERIFY(Prompts::takeShownMessages().isEmpty());
+    }
+
+    void theSplashClosesOnItsOwnOnceItsTimeIsUp()
+    {
+        const auto app = start({});
+        QVERIFY(app->splash() != nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(app->splash() == nullptr || !app->splash()->isVisible(), 8000);
+        QVERIFY2(app->sinceSplashStart() >= 2500, qPrintable(QString::number(app->sinceSplashStart())));
+        mw::test::deleteClosedWindows();
+        QVERIFY(app->splash() == nullptr);
+    }
+
+    void aKeyPressClosesTheSplashAtOnce()
+    {
+        const auto app = start({});
+        QTest::keyClick(app->mainFrame()->mdiArea(), Qt::Key_Shift);
+        mw::test::deleteClosedWindows();
+        QVERIFY(app->splash() == nullptr);
+        QVERIFY(app->sinceSplashStart() < 2500);
+        // The day is still there: the key did nothing else.
+        QCOMPARE(app->mainFrame()->dayWindows().size(), qsizetype(1));
+    }
+
+    void aMouseClickClosesTheSplashAtOnce()
+    {
+        const auto app = start({});
+        QTest::mouseClick(app->mainFrame()->mdiArea()->viewport(), Qt::RightButton);
+        mw::test::deleteClosedWindows();
+        QVERIFY(app->splash() == nullptr);
+    }
+
+    void theAutomationSwitchOpensNothingAndShowsNoSplash()
+    {
+        const auto app = start({QStringLiteral("-E")});
+        QVERIFY(app->mainFrame()->isVisible());
+        QVERIFY(app->mainFrame()->dayWindows().isEmpty());
+        QVERIFY(app->splash() == nullptr);
+    }
+
+    void aNamedFileIsOpenedWithoutTheSplash()
+    {
+        const auto app = start({goldenDay()});
+        QVERIFY(app->splash() == nullptr);
+        const QList<mw::gui::CDayWindow*> days = app->mainFrame()->dayWindows();
+        QCOMPARE(days.size(), qsizetype(1));
+        QCOMPARE(days.at(0)->title(), QStringLiteral("day_example.ypd"));
+        QCOMPARE(days.at(0)->document().entryCount(mw::kLunch), std::size_t{2});
+    }
+
+    void anUnreadableNamedFileIsReportedAndTheProgramRunsOnEmpty()
+    {
+        mw::test::writeFile(m_dir->file("broken.ypd"), std::string(5, '\0'));
+        const auto app = start({mw::gui::fromPath(m_dir->file("broken.ypd"))});
+        QVERIFY(app->mainFrame()->isVisible());
+        QVERIFY(app->mainFrame()->dayWindows().isEmpty());
+        const QStringList shown = Prompts::takeShownMessages();
+        QCOMPARE(shown.size(), qsizetype(1));
+        QVERIFY(shown.at(0).contains(QStringLiteral("broken.ypd")));
+    }
+
+    void startedMinimisedShowsNoSplash()
+    {
+        const auto app = start({QStringLiteral("--minimized")});
+        QVERIFY(app->splash() == nullptr);
+        QVERIFY(app->mainFrame()->isMinimized());
+        QCOMPARE(app->mainFrame()->dayWindows().size(), qsizetype(1));
+    }
+
+    void dataFilesThatCannotBeUsedAreReportedOnce()
+    {
+        std::filesystem::create_directory(m_dir->file("userfood.txt"));
+        std::filesystem::create_directory(m_dir->file("fad.dat"));
+        const auto app = start({});
+        const QStringList shown = Prompts::takeShownMessages();
+        QCOMPARE(shown.size(), qsizetype(2));
+        QVERIFY2(shown.at(0).contains(QStringLiteral("userfood.txt")), qPrintable(shown.at(0)));
+        QVERIFY2(shown.at(1).contains(QStringLiteral("fad.dat")), qPrintable(shown.at(1)));
+        // A warning box would sit under the splash, so there is none.
+        QVERIFY(app->splash() == nullptr);
+        QCOMPARE(app->mainFrame()->dayWindows().size(), qsizetype(1));
+    }
+
+    void profileWarningsFromBeforeTheStartAreShown()
+    {
+        auto app = std::make_unique<CDietApp>(m_dir->path(), mw::test::profileWithAnalysisSettings());
+        app->addStartupWarning(QStringLiteral("profile trouble"));
+        app->start(parseCommandLine({}));
+        QCOMPARE(Prompts::takeShownMessages(), QStringList({QStringLiteral("profile trouble")}));
+    }
+
+    void aFirstStartAsksItsQuestionsWithoutTheSplash()
+    {
+        QStringList asked;
+        mw::test::whenDialogOpens([&asked](QDialog* caloricNeed) {
+            asked.append(QString::fromLatin1(caloricNeed->metaObject()->className()));
+            mw::test::whenDialogOpens([&asked](QDialog* preferences) {
+                asked.append(QString::fromLatin1(preferences->metaObject()->className()));
+                preferences->accept();
+            });
+            caloricNeed->accept();
+        });
+        CDietApp app(m_dir->path(), std::make_unique<mw::MemorySettings>());
+        app.start(parseCommandLine({}));
+        QCOMPARE(asked, QStringList({QStringLiteral("mw::gui::CCaloricNeedDlg"),
+                                     QStringLiteral("mw::gui::CIntakePreferenceDlg")}));
+        QVERIFY(app.splash() == nullptr);
+        QCOMPARE(app.mainFrame()->dayWindows().size(), qsizetype(1));
+        QVERIFY(mw::hasStoredPreferences(app.context().settings()));
+    }
+
+    void theRandomEngineIsSeededOnce()
+    {
+        CDietApp app(m_dir->path(), mw::test::profileWithAnalysisSettings());
+        std::mt19937 same(app.seed());
+        QCOMPARE(app.randomEngine()(), same());
+    }
+};
+
+QTEST_MAIN(ApplicationTest)
+#include "application_test.moc"

@@ -1,0 +1,590 @@
+#include "main_window.h"
+
+#include "about_dialog.h"
+#include "app_context.h"
+#include "caloric_need_dialog.h"
+#include "command_ids.h"
+#include "day_window.h"
+#include "fof_view.h"
+#include "frame_test_support.h"
+#include "intake_preference_dialog.h"
+#include "prompts.h"
+#include "qt_bridge.h"
+#include "resources.h"
+
+#include "format/day_file.h"
+#include "model/food_attribute_database.h"
+#include "support/temp_dir.h"
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QUrl>
+
+#include <filesystem>
+#include <memory>
+#include <set>
+
+using mw::gui::AppContext;
+using mw::gui::CDayWindow;
+using mw::gui::CMainFrame;
+using mw::gui::fromPath;
+using mw::gui::Prompts;
+namespace cmd = mw::gui::cmd;
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<mw::test::TempDir> m_dir;
+    mw::MemorySettings* m_settings = nullptr;
+    std::unique_ptr<AppContext> m_app;
+    std::unique_ptr<CMainFrame> m_frame;
+
+    QAction* action(const char* name) const
+    {
+        auto* found = m_frame->findChild<QAction*>(QLatin1String(name));
+        if (found == nullptr) {
+            qFatal("no action %s", name);
+        }
+        return found;
+    }
+
+    QString path(const char* name) const { return fromPath(m_dir->file(name)); }
+
+    QStringList menuBarTitles() const
+    {
+        QStringList titles;
+        for (const QAction* item : m_frame->menuBar()->actions()) {
+            titles.append(item->text());
+        }
+        return titles;
+    }
+
+    static QString goldenDay() { return fromPath(mw::test::sourcePath("tests/data/golden/day_example.ypd")); }
+
+    void closeDay(CDayWindow* day)
+    {
+        day->close();
+        mw::test::deleteClosedWindows();
+    }
+
+private slots:
+    void initTestCase() { mw::gui::initResources(); }
+
+    void init()
+    {
+        Prompts::setScripted(true);
+        m_dir = std::make_unique<mw::test::TempDir>();
+        auto settings = mw::test::profileWithAnalysisSettings();
+        m_settings = settings.get();
+        m_app = std::make_unique<AppContext>(m_dir->path(), std::move(settings));
+        m_frame = std::make_unique<CMainFrame>(*m_app, 1024);
+        m_frame->show();
+    }
+
+    void cleanup()
+    {
+        Prompts::setScripted(true);
+        for (CDayWindow* day : m_frame->dayWindows()) {
+            day->document().clearModified();
+        }
+        m_frame.reset();
+        m_app.reset();
+        m_dir.reset();
+        Prompts::takeShownMessages();
+    }
+
+    void newDaysAreNumberedFromOne()
+    {
+        action("actionFileNew")->trigger();
+        action("actionFileNew")->trigger();
+        const QList<CDayWindow*> days = m_frame->dayWindows();
+        QCOMPARE(days.size(), 2);
+        QCOMPARE(days.at(0)->title(), QStringLiteral("MenuDay1"));
+        QCOMPARE(days.at(1)->title(), QStringLiteral("MenuDay2"));
+        QVERIFY(days.at(1)->filePath().isEmpty());
+        QCOMPARE(m_frame->activeDayWindow(), days.at(1));
+        QVERIFY(days.at(1)->isMaximized());
+        QVERIFY(days.at(1)->view() != nullptr);
+        QCOMPARE(days.at(1)->view()->objectName(), QStringLiteral("dayView"));
+        // The maximised day names itself in the frame's title, with a mark while it is modified.
+        QCOMPARE(m_frame->windowTitle(), QStringLiteral("Mealwright Youthplate Diet - [MenuDay2[*]]"));
+        days.at(1)->document().appendEntry(mw::kBreakfast, 0, 100);
+        days.at(1)->refreshModifiedMark();
+        m_frame->updateCommands();
+        QVERIFY(m_frame->isWindowModified());
+        days.at(1)->document().clearModified();
+    }
+
+    void numbersAreNotReusedAfterAClose()
+    {
+        closeDay(m_frame->newDay());
+        QCOMPARE(m_frame->newDay()->title(), QStringLiteral("MenuDay2"));
+    }
+
+    void theMenuBarShowsTheDayMenusOnlyWhileADayIsOpen()
+    {
+        const QStringList noDay = {QStringLiteral("&File"), QStringLiteral("&Tools"), QStringLiteral("&About ...")};
+        QCOMPARE(menuBarTitles(), noDay);
+        CDayWindow* day = m_frame->newDay();
+        QCOMPARE(menuBarTitles(),
+                 QStringList({QStringLiteral("&File"), QStringLiteral("Ed&it"), QStringLiteral("&Tools"),
+                              QStringLiteral("&Options"), QStringLiteral("Data&base"),
+                              QStringLiteral("&Youthplate Food Lists"), QStringLiteral("&Glycemic Index"),
+                              QStringLiteral("&Window"), QStringLiteral("&About ...")}));
+        closeDay(day);
+        QCOMPARE(menuBarTitles(), noDay);
+    }
+
+    void menuItemsAreInTheirOrderWithSeparators()
+    {
+        m_frame->newDay();
+        const auto items = [this](const char* menuName) {
+            QStringList texts;
+            for (const QAction* item : m_frame->findChild<QMenu*>(QLatin1String(menuName))->actions()) {
+                if (item->isVisible()) {
+                    texts.append(item->isSeparator() ? QStringLiteral("-") : item->text());
+                }
+            }
+            return texts;
+        };
+        QCOMPARE(items("menuDayFile"),
+                 QStringList({QStringLiteral("&New"), QStringLiteral("&Open..."), QStringLiteral("&Close"),
+                              QStringLiteral("&Save"), QStringLiteral("Save &As..."), QStringLiteral("-"),
+                              QStringLiteral("&Print..."), QStringLiteral("P&rint Setup..."), QStringLiteral("-"),
+                              QStringLiteral("Recent File"), QStringLiteral("-"), QStringLiteral("E&xit")}));
+        QCOMPARE(items("menuFile"),
+                 QStringList({QStringLiteral("&New"), QStringLiteral("&Open..."), QStringLiteral("-"),
+                              QStringLiteral("P&rint Setup..."), QStringLiteral("-"), QStringLiteral("Recent File"),
+                              QStringLiteral("-"), QStringLiteral("E&xit")}));
+        QCOMPARE(items("menuEdit"), QStringList({QStringLiteral("Cu&t Meal"), QStringLiteral("&Copy Meal"),
+                                                 QStringLiteral("&Paste Meal"), QStringLiteral("C&lear Meal")}));
+        QCOMPARE(items("menuDayTools"),
+                 QStringList({QStringLiteral("&Desirable weight ..."), QStringLiteral("Caloric &need ..."),
+                              QStringLiteral("-"), QStringLiteral("Sort &ascending ..."),
+                              QStringLiteral("Sort &descending ...")}));
+        QCOMPARE(items("menuWindow"),
+                 QStringList({QStringLiteral("&Cascade"), QStringLiteral("&Tile"), QStringLiteral("&Arrange Icons")}));
+        const QStringList options = items("menuOptions");
+        QCOMPARE(options.size(), 16);
+        QCOMPARE(options.at(6), QStringLiteral("Set &Nutrient Intake Preference ..."));
+        QCOMPARE(options.last(), QStringLiteral("Food Listbox Width > Widest"));
+        const QStringList database = items("menuDatabase");
+        QCOMPARE(database.first(), QStringLiteral("&Add Food or Recipe to Personal Database ..."));
+        QCOMPARE(database.last(), QStringLiteral("&Unhide Selected Food"));
+    }
+
+    void accelerators()
+    {
+        const auto keys = [this](const char* name) { return action(name)->shortcuts(); };
+        QCOMPARE(keys("actionFileNew"), QList<QKeySequence>({QKeySequence(Qt::CTRL | Qt::Key_N)}));
+        QCOMPARE(keys("actionFileOpen"), QList<QKeySequence>({QKeySequence(Qt::CTRL | Qt::Key_O)}));
+        QCOMPARE(keys("actionFileSave"), QList<QKeySequence>({QKeySequence(Qt::CTRL | Qt::Key_S)}));
+        QCOMPARE(keys("actionFilePrint"), QList<QKeySequence>({QKeySequence(Qt::CTRL | Qt::Key_P)}));
+        QCOMPARE(keys("actionFileClose"), QList<QKeySequence>({QKeySequence(Qt::Key_F4)}));
+        QCOMPARE(keys("actionMealCut"),
+                 QList<QKeySequence>({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}));
+        QCOMPARE(keys("actionMealCopy"),
+                 QList<QKeySequence>({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}));
+        QCOMPARE(keys("actionMealPaste"),
+                 QList<QKeySequence>({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}));
+        QCOMPARE(keys("actionNextPane"), QList<QKeySequence>({QKeySequence(Qt::Key_F6)}));
+        QCOMPARE(keys("actionPreviousPane"), QList<QKeySequence>({QKeySequence(Qt::SHIFT | Qt::Key_F6)}));
+        QCOMPARE(keys("actionHelp"), QList<QKeySequence>({QKeySequence(Qt::Key_F1)}));
+        QCOMPARE(keys("actionContextHelp"), QList<QKeySequence>({QKeySequence(Qt::SHIFT | Qt::Key_F1)}));
+    }
+
+    void everyCommandHasAStableNameAndAPrompt()
+    {
+        std::set<QString> names;
+        for (const QAction* item : m_frame->actions()) {
+            const QString name = item->objectName();
+            QVERIFY2(name.startsWith(QStringLiteral("action")), qPrintable(item->text()));
+            QVERIFY2(names.insert(name).second, qPrintable(name));
+        }
+        for (const int id : mw::gui::toolbarCommands(1024)) {
+            if (id != 0) {
+                const QAction* item = m_frame->commandAction(id);
+                QVERIFY2(!item->statusTip().isEmpty(), qPrintable(item->objectName()));
+                QVERIFY2(!item->toolTip().isEmpty(), qPrintable(item->objectName()));
+                QVERIFY2(!item->icon().isNull(), qPrintable(item->objectName()));
+            }
+        }
+        // The second line of the prompt is the tooltip.
+        QCOMPARE(m_frame->commandAction(cmd::kMealCut)->statusTip(),
+                 QStringLiteral("Move all foods from current meal to clipboard"));
+        QCOMPARE(m_frame->commandAction(cmd::kMealCut)->toolTip(), QStringLiteral("Cut meal"));
+        QCOMPARE(m_frame->commandAction(cmd::kFindLowest)->toolTip(),
+                 QStringLiteral("Find food lowest in a nutrient in current file"));
+    }
+
+    void theToolbarFollowsTheScreenHeight()
+    {
+        const std::vector<int> tall = mw::gui::toolbarCommands(1024);
+        QCOMPARE(tall.size(), std::size_t{27});
+        QCOMPARE(tall.at(0), cmd::kFileNew);
+        QCOMPARE(tall.at(3), 0);
+        QCOMPARE(tall.at(14), cmd::kCaloricNeed);
+        QCOMPARE(tall.at(15), cmd::kIntakePreference);
+        QCOMPARE(tall.at(22), 0);
+        QCOMPARE(tall.at(23), cmd::kFatWarning);
+        QCOMPARE(tall.at(24), cmd::kMouseOption);
+        QCOMPARE(tall.at(26), cmd::kAppAbout);
+        // A screen of exactly 600 pixels still has the first layout.
+        QCOMPARE(mw::gui::toolbarCommands(600), tall);
+        const std::vector<int> shortScreen = mw::gui::toolbarCommands(599);
+        QCOMPARE(shortScreen.at(22), cmd::kMouseOption);
+        QCOMPARE(shortScreen.at(23), 0);
+        QCOMPARE(shortScreen.at(24), cmd::kFatWarning);
+
+        const QList<QAction*> buttons = m_frame->toolBar()->actions();
+        QCOMPARE(buttons.size(), qsizetype(27));
+        for (qsizetype i = 0; i < buttons.size(); ++i) {
+            QCOMPARE(buttons.at(i)->isSeparator() ? 0 : buttons.at(i)->data().toInt(),
+                     tall.at(static_cast<std::size_t>(i)));
+        }
+        QCOMPARE(m_frame->toolBar()->iconSize(), QSize(20, 20));
+        CMainFrame small(*m_app, 600);
+        QCOMPARE(small.toolBar()->iconSize(), QSize(16, 16));
+    }
+
+    void commandsFollowTheOpenDay()
+    {
+        const QStringList dayCommands = {
+            QStringLiteral("actionFileClose"),         QStringLiteral("actionFileSave"),
+            QStringLiteral("actionFileSaveAs"),        QStringLiteral("actionShowFoodGroups"),
+            QStringLiteral("actionShowPersonalFoods"), QStringLiteral("actionIntakePreference"),
+            QStringLiteral("actionWindowCascade")};
+        for (const QString& name : dayCommands) {
+            QVERIFY2(!action(qPrintable(name))->isEnabled(), qPrintable(name));
+        }
+        QVERIFY(action("actionFileNew")->isEnabled());
+        QVERIFY(action("actionCaloricNeed")->isEnabled());
+        CDayWindow* day = m_frame->newDay();
+        for (const QString& name : dayCommands) {
+            QVERIFY2(action(qPrintable(name))->isEnabled(), qPrintable(name));
+        }
+        QVERIFY(!action("actionNextPane")->isEnabled());
+        m_frame->newDay();
+        QVERIFY(action("actionNextPane")->isEnabled());
+        // Commands still to be built stay visible and disabled.
+        for (const char* name : {"actionMealCut", "actionFilePrint", "actionSortAscending", "actionSearchFood",
+                                 "actionListShow1", "actionScreenColor", "actionHelp"}) {
+            QVERIFY2(!action(name)->isEnabled(), name);
+        }
+        closeDay(day);
+        QVERIFY(action("actionFileSave")->isEnabled());
+    }
+
+    void listCaptionsCarryTheNamesAndCounts()
+    {
+        m_settings->writeText(mw::kFoodGroupsSection, "3", "Berries & more");
+        m_app->attributes().set(12, mw::CFoodAttributeDatabase::listMask(3));
+        m_app->attributes().set(7, mw::CFoodAttributeDatabase::listMask(1));
+        m_app->attributes().set(8, mw::CFoodAttributeDatabase::listMask(1));
+        m_frame->prepareMenus();
+        QCOMPARE(action("actionListAddSelected3")->text(), QStringLiteral("Berries && more"));
+        QCOMPARE(action("actionListShow3")->text(), QStringLiteral("Berries && more (1 item)"));
+        QCOMPARE(action("actionListShow1")->text(), QStringLiteral("Good Carbohydrates (2 items)"));
+        QCOMPARE(action("actionListShow2")->text(), QStringLiteral("Bad Carbohydrates (0 items)"));
+        QCOMPARE(action("actionListRemove9")->text(), QStringLiteral("Medium (moderate inducer) list"));
+    }
+
+    void opensADayFile()
+    {
+        CDayWindow* day = m_frame->openDay(goldenDay());
+        QVERIFY(day != nullptr);
+        QCOMPARE(day->title(), QStringLiteral("day_example.ypd"));
+        QVERIFY(!day->isModified());
+        const mw::CFofDoc& document = day->document();
+        QCOMPARE(document.entryCount(mw::kBreakfast), std::size_t{1});
+        QCOMPARE(document.entry(mw::kBreakfast, 0).foodId(), mw::FoodId{0});
+        QCOMPARE(document.entry(mw::kBreakfast, 0).amount(), mw::Grams{244});
+        QCOMPARE(document.entryCount(mw::kLunch), std::size_t{2});
+        QCOMPARE(m_frame->recentFiles().files().value(0), QFileInfo(goldenDay()).canonicalFilePath());
+        // The same file again brings its window forward instead of a second copy.
+        m_frame->newDay();
+        QCOMPARE(m_frame->openDay(goldenDay()), day);
+        QCOMPARE(m_frame->activeDayWindow(), day);
+        QCOMPARE(m_frame->dayWindows().size(), qsizetype(2));
+    }
+
+    void openAskedThroughTheFileDialog()
+    {
+        Prompts::setNextFileName(goldenDay());
+        action("actionFileOpen")->trigger();
+        QCOMPARE(m_frame->dayWindows().size(), qsizetype(1));
+        action("actionFileOpen")->trigger(); // cancelled
+        QCOMPARE(m_frame->dayWindows().size(), qsizetype(1));
+    }
+
+    void aDamagedFileIsReportedByNameAndCause()
+    {
+        const std::string golden = mw::test::readFile(mw::test::sourcePath("tests/data/golden/day_example.ypd"));
+        mw::test::writeFile(m_dir->file("cut.ypd"), golden.substr(0, 20));
+        QVERIFY(m_frame->openDay(path("cut.ypd")) == nullptr);
+        const QStringList shown = Prompts::takeShownMessages();
+        QCOMPARE(shown.size(), qsizetype(1));
+        QVERIFY2(shown.at(0).contains(QDir::toNativeSeparators(path("cut.ypd"))), qPrintable(shown.at(0)));
+        QVERIFY2(shown.at(0).contains(QStringLiteral("the file ends")), qPrintable(shown.at(0)));
+        QVERIFY(m_frame->dayWindows().isEmpty());
+
+        QVERIFY(m_frame->openDay(path("missing.ypd")) == nullptr);
+        QVERIFY(Prompts::takeShownMessages().value(0).contains(QStringLiteral("missing.ypd")));
+    }
+
+    void saveAsThenReopenGivesTheSameDay()
+    {
+        CDayWindow* day = m_frame->newDay();
+        day->document().appendEntry(mw::kBreakfast, 0, 244);
+        day->document().appendEntry(mw::kLunch, 26, 28);
+        day->document().appendEntry(mw::kLunch, 0, 122);
+        QVERIFY(day->isModified());
+        // A name without an extension gets ".ypd".
+        Prompts::setNextFileName(path("monday"));
+        action("actionFileSave")->trigger();
+        QVERIFY(!day->isModified());
+        QCOMPARE(day->filePath(), path("monday.ypd"));
+        QCOMPARE(day->title(), QStringLiteral("monday.ypd"));
+        QCOMPARE(mw::test::readFile(m_dir->file("monday.ypd")),
+                 mw::test::readFile(mw::test::sourcePath("tests/data/golden/day_example.ypd")));
+        QCOMPARE(m_frame->recentFiles().files().value(0), path("monday.ypd"));
+
+        closeDay(day);
+        QVERIFY(Prompts::takeShownMessages().isEmpty());
+        action("actionFileRecent1")->trigger();
+        CDayWindow* reopened = m_frame->activeDayWindow();
+        QVERIFY(reopened != nullptr);
+        QCOMPARE(reopened->filePath(), path("monday.ypd"));
+        QCOMPARE(mw::encodeDayFile(reopened->document().meals()),
+                 mw::test::readFile(mw::test::sourcePath("tests/data/golden/day_example.ypd")));
+    }
+
+    void saveWritesToTheKnownFileWithoutAsking()
+    {
+        CDayWindow* day = m_frame->openDay(goldenDay());
+        QVERIFY(day != nullptr);
+        QVERIFY(day->saveTo(path("copy.ypd")));
+        day->document().clearMeal(mw::kMorningSnack);
+        action("actionFileSave")->trigger();
+        QVERIFY(!day->isModified());
+        QVERIFY(std::filesystem::exists(m_dir->file("copy.ypd")));
+    }
+
+    void aFailedSaveIsReportedAndTheDayStaysModified()
+    {
+        CDayWindow* day = m_frame->newDay();
+        day->document().appendEntry(mw::kBreakfast, 0, 100);
+        Prompts::setNextFileName(path("no-such-folder/day.ypd"));
+        action("actionFileSaveAs")->trigger();
+        QVERIFY(day->isModified());
+        QVERIFY(day->filePath().isEmpty());
+        const QStringList shown = Prompts::takeShownMessages();
+        QCOMPARE(shown.size(), qsizetype(1));
+        QVERIFY2(shown.at(0).contains(QStringLiteral("no-such-folder")), qPrintable(shown.at(0)));
+        // Closing then asks, tries to save, fails again, and the day stays open.
+        Prompts::setNextAnswer(QMessageBox::Save);
+        Prompts::setNextFileName(path("no-such-folder/day.ypd"));
+        QVERIFY(!day->close());
+        QCOMPARE(m_frame->dayWindows().size(), qsizetype(1));
+    }
+
+    void closingAModifiedDayAsks()
+    {
+        CDayWindow* day = m_frame->newDay();
+        day->document().appendEntry(mw::kBreakfast, 0, 100);
+        day->refreshModifiedMark();
+        QVERIFY(day->isWindowModified());
+
+        Prompts::setNextAnswer(QMessageBox::Cancel);
+        action("actionFileClose")->trigger();
+        mw::test::deleteClosedWindows();
+        QCOMPARE(Prompts::takeShownMessages(), QStringList({QStringLiteral("Save changes to MenuDay1?")}));
+        QCOMPARE(m_frame->dayWindows().size(), qsizetype(1));
+
+        Prompts::setNextAnswer(QMessageBox::Save);
+        Prompts::setNextFileName(path("kept.ypd"));
+        action("actionFileClose")->trigger();
+        mw::test::deleteClosedWindows();
+        QVERIFY(m_frame->dayWindows().isEmpty());
+        QVERIFY(std::filesystem::exists(m_dir->file("kept.ypd")));
+
+        CDayWindow* other = m_frame->newDay();
+        other->document().appendEntry(mw::kMorningSnack, 3, 50);
+        Prompts::setNextAnswer(QMessageBox::Discard);
+        action("actionFileClose")->trigger();
+        mw::test::deleteClosedWindows();
+        QVERIFY(m_frame->dayWindows().isEmpty());
+        QVERIFY(!std::filesystem::exists(m_dir->file("MenuDay2.ypd")));
+    }
+
+    void anUnmodifiedDayClosesWithoutAQuestion()
+    {
+        closeDay(m_frame->newDay());
+        QVERIFY(Prompts::takeShownMessages().isEmpty());
+        QVERIFY(m_frame->dayWindows().isEmpty());
+    }
+
+    void exitAsksForEveryModifiedDayAndStopsAtCancel()
+    {
+        CDayWindow* first = m_frame->newDay();
+        first->document().appendEntry(mw::kBreakfast, 0, 100);
+        CDayWindow* second = m_frame->newDay();
+        second->document().appendEntry(mw::kBreakfast, 0, 100);
+        Prompts::setNextAnswer(QMessageBox::Discard);
+        Prompts::setNextAnswer(QMessageBox::Cancel);
+        QVERIFY(!m_frame->close());
+        mw::test::deleteClosedWindows();
+        QCOMPARE(Prompts::takeShownMessages().size(), qsizetype(2));
+        QCOMPARE(m_frame->dayWindows().size(), qsizetype(1));
+        QVERIFY(m_frame->isVisible());
+
+        Prompts::setNextAnswer(QMessageBox::Discard);
+        action("actionAppExit")->trigger();
+        mw::test::deleteClosedWindows();
+        QVERIFY(!m_frame->isVisible());
+        QVERIFY(m_frame->dayWindows().isEmpty());
+    }
+
+    void exitSavesTheFoodFlags()
+    {
+        m_app->attributes().set(5, mw::CFoodAttributeDatabase::kHidden);
+        QVERIFY(m_frame->close());
+        mw::CFoodAttributeDatabase reread;
+        reread.load(m_dir->file("fad.dat"));
+        QVERIFY(reread.test(5, mw::CFoodAttributeDatabase::kHidden) != 0);
+    }
+
+    void recentFilesAreListedNewestFirstAndADeadOneIsDropped()
+    {
+        for (const char* name : {"a.ypd", "b.ypd", "c.ypd", "d.ypd", "e.ypd"}) {
+            mw::test::writeFile(m_dir->file(name), std::string(12, '\0'));
+            QVERIFY(m_frame->openDay(path(name)) != nullptr);
+        }
+        QVERIFY(action("actionFileRecent1")->isVisible());
+        QVERIFY(action("actionFileRecent1")->text().startsWith(QStringLiteral("&1 ")));
+        QVERIFY(action("actionFileRecent1")->text().endsWith(QStringLiteral("e.ypd")));
+        QVERIFY(action("actionFileRecent4")->text().endsWith(QStringLiteral("b.ypd")));
+        QVERIFY(!action("actionFileNoRecent")->isVisible());
+
+        QVERIFY(m_frame->closeAllDays());
+        mw::test::deleteClosedWindows();
+        std::filesystem::remove(m_dir->file("d.ypd"));
+        action("actionFileRecent2")->trigger();
+        QCOMPARE(Prompts::takeShownMessages().size(), qsizetype(1));
+        QCOMPARE(m_frame->recentFiles().files(), QStringList({path("e.ypd"), path("c.ypd"), path("b.ypd")}));
+        QVERIFY(!action("actionFileRecent4")->isVisible());
+    }
+
+    void droppedFilesAreOpened()
+    {
+        mw::test::writeFile(m_dir->file("dropped.ypd"), std::string(12, '\0'));
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path("dropped.ypd"))});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_frame.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_frame.get(), &drop);
+        QCOMPARE(m_frame->dayWindows().size(), qsizetype(1));
+        QCOMPARE(m_frame->activeDayWindow()->title(), QStringLiteral("dropped.ypd"));
+    }
+
+    void windowCommandsArrangeTheDays()
+    {
+        m_frame->resize(1000, 800);
+        CDayWindow* first = m_frame->newDay();
+        CDayWindow* second = m_frame->newDay();
+        action("actionWindowTile")->trigger();
+        QVERIFY(!first->isMaximized());
+        QVERIFY(!first->geometry().intersects(second->geometry()));
+
+        action("actionWindowCascade")->trigger();
+        QVERIFY(first->geometry().topLeft() != second->geometry().topLeft());
+
+        first->showMinimized();
+        second->showMinimized();
+        action("actionWindowArrangeIcons")->trigger();
+        const int bottom = m_frame->mdiArea()->viewport()->height();
+        QCOMPARE(first->geometry().bottom() + 1, bottom);
+        QCOMPARE(second->geometry().bottom() + 1, bottom);
+        QCOMPARE(first->x(), 0);
+        QCOMPARE(second->x(), first->width());
+
+        QMenu* window = m_frame->findChild<QMenu*>(QStringLiteral("menuWindow"));
+        QMetaObject::invokeMethod(window, "aboutToShow");
+        auto* entry = m_frame->findChild<QAction*>(QStringLiteral("actionWindow1"));
+        QVERIFY(entry != nullptr);
+        QCOMPARE(entry->text(), QStringLiteral("&1 MenuDay1"));
+        entry->trigger();
+        QCOMPARE(m_frame->activeDayWindow(), first);
+    }
+
+    void theStatusBarHasTheMessagePaneAndThreeIndicators()
+    {
+        auto* message = m_frame->statusBar()->findChild<QLabel*>(QStringLiteral("messagePane"));
+        QVERIFY(message != nullptr);
+        QCOMPARE(message->text(), QStringLiteral("Ready"));
+        for (const char* name : {"capsLockPane", "numLockPane", "scrollLockPane"}) {
+            QVERIFY2(m_frame->statusBar()->findChild<QLabel*>(QLatin1String(name)) != nullptr, name);
+        }
+        CDayWindow* day = m_frame->newDay();
+        emit day->view()->statusMessage(QStringLiteral("Generating a random well-balanced menu..."));
+        QCOMPARE(m_frame->statusMessage(), QStringLiteral("Generating a random well-balanced menu..."));
+        emit day->view()->statusMessage(QString());
+        QCOMPARE(m_frame->statusMessage(), QString());
+    }
+
+    void theCaloricNeedCommandTellsTheViewsAfterOk()
+    {
+        QSignalSpy changed(m_app.get(), &AppContext::analysisSettingsChangedSignal);
+        bool seen = false;
+        mw::test::whenDialogOpens([&seen](QDialog* dialog) {
+            seen = qobject_cast<mw::gui::CCaloricNeedDlg*>(dialog) != nullptr;
+            dialog->accept();
+        });
+        action("actionCaloricNeed")->trigger();
+        QVERIFY(seen);
+        QCOMPARE(changed.count(), 1);
+
+        mw::test::whenDialogOpens([](QDialog*) {}, QDialog::Rejected);
+        action("actionCaloricNeed")->trigger();
+        QCOMPARE(changed.count(), 1);
+    }
+
+    void theIntakePreferenceCommandTellsTheViewsAfterOk()
+    {
+        m_frame->newDay();
+        QSignalSpy changed(m_app.get(), &AppContext::analysisSettingsChangedSignal);
+        bool seen = false;
+        mw::test::whenDialogOpens([&seen](QDialog* dialog) {
+            seen = qobject_cast<mw::gui::CIntakePreferenceDlg*>(dialog) != nullptr;
+            dialog->accept();
+        });
+        action("actionIntakePreference")->trigger();
+        QVERIFY(seen);
+        QCOMPARE(changed.count(), 1);
+    }
+
+    void aboutShowsTheDialog()
+    {
+        QString title;
+        mw::test::whenDialogOpens([&title](QDialog* dialog) {
+            QVERIFY(qobject_cast<mw::gui::CAboutDlg*>(dialog) != nullptr);
+            title = dialog->windowTitle();
+        });
+        action("actionAppAboutMenuItem")->trigger();
+        QCOMPARE(title, QStringLiteral("Mealwright Youthplate Diet"));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
