@@ -1,6 +1,20 @@
 #include "commands.h"
 
 namespace mw::cli {
+namespace {
+
+std::vector<CommandFactory>& registeredFactories()
+{
+    static std::vector<CommandFactory> factories;
+    return factories;
+}
+
+} // namespace
+
+void registerCommandFactory(CommandFactory factory)
+{
+    registeredFactories().push_back(factory);
+}
 
 std::vector<std::unique_ptr<Command>> makeCommands()
 {
@@ -19,6 +33,9 @@ std::vector<std::unique_ptr<Command>> makeCommands()
     commands.push_back(makeHealthyWeightCommand());
     commands.push_back(makeGenerateCommand());
     commands.push_back(makeExportCommand());
+    for (const CommandFactory factory : registeredFactories()) {
+        commands.push_back(factory());
+    }
     return commands;
 }
 

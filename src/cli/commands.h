@@ -4,6 +4,11 @@
 
 namespace mw::cli {
 
+// Commands living outside this library (the PDF report needs Qt) join the list through here; the
+// program registers them before it runs.
+using CommandFactory = std::unique_ptr<Command> (*)();
+void registerCommandFactory(CommandFactory factory);
+
 std::unique_ptr<Command> makeFoodsCommand();
 std::unique_ptr<Command> makeFoodCommand();
 std::unique_ptr<Command> makeNewCommand();

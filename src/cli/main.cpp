@@ -1,4 +1,6 @@
 #include "cli_app.h"
+#include "commands.h"
+#include "report_command.h"
 
 #include <iostream>
 #include <string>
@@ -6,6 +8,7 @@
 
 int main(int argc, char** argv)
 {
+    mw::cli::registerCommandFactory(&mw::cli::makeReportCommand);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const int code = mw::cli::runCli(arguments, std::cout, std::cerr);
     std::cout.flush();

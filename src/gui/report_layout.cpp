@@ -1,0 +1,484 @@
+#include "report_layout.h"
+
+#include "fof_view.h"
+#include "qt_bridge.h"
+#include "report_texts.h"
+
+#include "calc/analysis.h"
+#include "model/catalogue.h"
+#include "model/day_document.h"
+#include "model/food_item_text.h"
+#include "model/food_operations.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace mw::gui {
+
+namespace {
+
+constexpr int kNoNumbersDivisor = 1;
+constexpr int kMostNumbersDivisor = 5;
+constexpr QStringView kDayFatPlaceholder = u"%d";
+// What a column keeps free beside its widest text: this fraction of its width.
+constexpr int kColumnSpareDivisor = 8;
+
+// Measures below 1 would stall the spacing; any device gives at least this.
+int atLeastOne(int value)
+{
+    return std::max(value, 1);
+}
+
+// The page being filled: the header's and the body's vertical position and the items placed so far.
+class PageBuilder
+{
+public:
+    PageBuilder(const ReportContent& content, const ReportPageMetrics& metrics, const ReportTextMeasure& measure)
+        : m_content(content), m_measure(measure),
+          m_columns(reportColumns(metrics.pageWidth, metrics.dpiX, static_cast<int>(content.printed.size()))),
+          m_cw(atLeastOne(metrics.charWidth)), m_lh(atLeastOne(metrics.lineHeight)), m_lg(m_lh / 6),
+          m_bottom(metrics.pageHeight - metrics.dpiY / 2),
+          m_foodIndent(m_columns.left + m_cw * 18 / 10), // 0.6 x 3 characters, truncated
+          m_ruleThickness(std::max(1, metrics.dpiY / 300))
+    {
+    }
+
+    void header();
+    // Fills the page from where the state stands until it is full or the day summary is on it.
+    void body(ReportPrintState& state);
+    ReportPage take() { return std::move(m_page); }
+
+private:
+    int printedCount() const { return static_cast<int>(m_content.printed.size()); }
+    // Something that does not fit goes on the next page, unless this page's body is still empty: then it is
+    // placed anyway and clipped, so that the report always moves on.
+    bool pageFull(bool overflows) const { return overflows && m_bodyUsed; }
+
+    ReportItem& leftText(ReportRole role, ReportFont font, int left, const QString& label);
+    void rightText(ReportRole role, ReportFont font, int right, const QString& label);
+    void centredText(ReportRole role, ReportFont font, int left, int right, const QString& label);
+    void rule(ReportRole role, int height);
+    void values(ReportRole role, ReportFont font, const NutrientVector& values);
+    void tag(int meal, int entry);
+
+    bool mealTitle(const ReportPrintState& state);
+    bool entries(ReportPrintState& state);
+    bool mealTotal(const ReportPrintState& state);
+    bool daySummary(ReportPrintState& state);
+
+    const ReportContent& m_content;
+    const ReportTextMeasure& m_measure;
+    const ReportColumns m_columns;
+    const int m_cw;
+    const int m_lh;
+    const int m_lg;
+    const int m_bottom;
+    const int m_foodIndent;
+    const int m_ruleThickness;
+    int m_y = 0;
+    bool m_bodyUsed = false;
+    std::size_t m_tagFrom = 0;
+    ReportPage m_page;
+};
+
+ReportItem& PageBuilder::leftText(ReportRole role, ReportFont font, int left, const QString& label)
+{
+    ReportItem item;
+    item.role = role;
+    item.font = font;
+    item.rect = QRect(left, m_y, m_measure.textWidth(font, label), m_measure.lineHeight(font));
+    item.text = label;
+    m_page.items.push_back(std::move(item));
+    return m_page.items.back();
+}
+
+void PageBuilder::rightText(ReportRole role, ReportFont font, int right, const QString& label)
+{
+    ReportItem& item = leftText(role, font, right, label);
+    item.rect.moveRight(right - 1);
+}
+
+void PageBuilder::centredText(ReportRole role, ReportFont font, int left, int right, const QString& label)
+{
+    ReportItem& item = leftText(role, font, left, label);
+    item.rect.moveLeft(left + (right - left - item.rect.width()) / 2);
+}
+
+// Bars and thin lines reach one character beyond both margins.
+void PageBuilder::rule(ReportRole role, int height)
+{
+    ReportItem item;
+    item.role = role;
+    item.rect = QRect(m_columns.left - m_cw, m_y, m_columns.right - m_columns.left + 2 * m_cw, atLeastOne(height));
+    m_page.items.push_back(std::move(item));
+}
+
+void PageBuilder::values(ReportRole role, ReportFont font, const NutrientVector& vector)
+{
+    for (int k = 0; k < printedCount(); ++k) {
+        const float value = vector[static_cast<std::size_t>(m_content.printed[static_cast<std::size_t>(k)])];
+        rightText(role, font, m_columns.columnRight(k), QString::number(displayInteger(value)));
+    }
+}
+
+// Marks the items placed since the last tag as belonging to that meal and entry.
+void PageBuilder::tag(int meal, int entry)
+{
+    for (std::size_t i = m_tagFrom; i < m_page.items.size(); ++i) {
+        m_page.items[i].meal = meal;
+        m_page.items[i].entry = entry;
+    }
+    m_tagFrom = m_page.items.size();
+}
+
+void PageBuilder::header()
+{
+    m_y = 2 * m_lh;
+    leftText(ReportRole::kTitle, ReportFont::kTitle, m_columns.left, toQString(reportText(kReportTitleText)));
+    rightText(ReportRole::kFileName, ReportFont::kNormal, m_columns.right,
+              toQString(reportText(kReportFileNameText)) + m_content.documentPath);
+    m_y += m_lh * 3 / 2;
+    rule(ReportRole::kHeaderBar, m_lh / 4);
+    m_y += m_lh / 3;
+
+    const TextWidthFunction boldWidth = [this](std::string_view name) {
+        return m_measure.textWidth(ReportFont::kBold, toQString(name));
+    };
+    for (int k = 0; k < printedCount(); ++k) {
+        const int nutrient = m_content.printed[static_cast<std::size_t>(k)];
+        const std::string_view name = fittingNutrientName(nutrient, m_columns.columnWidth, boldWidth, 2);
+        rightText(ReportRole::kColumnName, ReportFont::kBold, m_columns.columnRight(k), toQString(name));
+    }
+    m_y += m_lh;
+    leftText(ReportRole::kFoodNameHead, ReportFont::kNormal, m_columns.left + 3 * m_cw,
+             toQString(reportText(kReportFoodNameText)));
+    for (int k = 0; k < printedCount(); ++k) {
+        const int nutrient = m_content.printed[static_cast<std::size_t>(k)];
+        rightText(ReportRole::kColumnUnit, ReportFont::kNormal, m_columns.columnRight(k),
+                  toQString(nutrientReportUnit(nutrient)));
+    }
+    m_y += m_lh * 4 / 3;
+    rule(ReportRole::kHeaderLine, m_ruleThickness);
+    m_y += m_lh;
+    m_tagFrom = m_page.items.size();
+}
+
+bool PageBuilder::mealTitle(const ReportPrintState& state)
+{
+    if (pageFull(m_bottom < m_y + 2 * m_lh)) {
+        return false;
+    }
+    m_y += m_lh * 2 / 3;
+    leftText(ReportRole::kMealTitle, ReportFont::kBold, m_columns.left,
+             m_content.meals[static_cast<std::size_t>(state.meal)].title);
+    tag(state.meal, -1);
+    m_y += m_lh / 3 + m_lh;
+    m_bodyUsed = true;
+    return true;
+}
+
+bool PageBuilder::entries(ReportPrintState& state)
+{
+    const ReportMeal& meal = m_content.meals[static_cast<std::size_t>(state.meal)];
+    const int wrapWidth = m_columns.nameRight - m_foodIndent;
+    const int textLineHeight = atLeastOne(m_measure.lineHeight(ReportFont::kNormal));
+    for (; state.food < meal.entries.size(); ++state.food) {
+        const ReportEntry& entry = meal.entries[state.food];
+        const QStringList lines = wrapReportText(entry.text, wrapWidth, m_measure, ReportFont::kNormal);
+        const int height = static_cast<int>(lines.size()) * textLineHeight;
+        if (pageFull(m_y + height >= m_bottom)) {
+            return false;
+        }
+        const int top = m_y;
+        for (const QString& line : lines) {
+            leftText(ReportRole::kEntryText, ReportFont::kNormal, m_foodIndent, line);
+            m_y += textLineHeight;
+        }
+        m_y = top;
+        values(ReportRole::kEntryValue, ReportFont::kNormal, entry.nutrients);
+        const bool marked = fatWarning(entry.fatShare, m_content.fatWarningPercent, FatWarningPlace::kReport);
+        leftText(ReportRole::kFatMarker, ReportFont::kNormal, m_foodIndent - m_cw,
+                 toQString(marked ? kReportFatMarker : kReportNoFatMarker));
+        state.anyFoodMarked = state.anyFoodMarked || marked;
+        tag(state.meal, static_cast<int>(state.food));
+        m_y = top + height + m_lg;
+        m_bodyUsed = true;
+    }
+    return true;
+}
+
+bool PageBuilder::mealTotal(const ReportPrintState& state)
+{
+    if (pageFull(m_bottom < m_y + 3 * m_lh)) {
+        return false;
+    }
+    const ReportMeal& meal = m_content.meals[static_cast<std::size_t>(state.meal)];
+    m_y += m_lh / 2;
+    if (printedCount() > 0) {
+        leftText(ReportRole::kMealTotalLabel, ReportFont::kBold, m_columns.left,
+                 toQString(reportText(kReportMealTotalText)));
+        values(ReportRole::kMealTotalValue, ReportFont::kBold, meal.totals);
+    }
+    m_y += m_lh;
+    centredText(ReportRole::kMealFatShare, ReportFont::kItalic, m_foodIndent, m_columns.nameRight,
+                toQString(reportText(kReportMealFatText)) + QString::number(meal.fatShare) +
+                    toQString(kReportPercentSign));
+    m_y += m_lh * 5 / 4;
+    rule(ReportRole::kMealLine, m_ruleThickness);
+    tag(state.meal, -1);
+    m_bodyUsed = true;
+    return true;
+}
+
+bool PageBuilder::daySummary(ReportPrintState& state)
+{
+    const int needed = (state.anyFoodMarked ? 8 : 6) * m_lh;
+    if (pageFull(m_bottom < m_y + needed)) {
+        return false;
+    }
+    state.dayTotalPrinted = true;
+    m_y += m_lh;
+    if (printedCount() > 0) {
+        leftText(ReportRole::kDayTotalLabel, ReportFont::kHeavy, m_columns.left,
+                 toQString(reportText(kReportDayTotalText)));
+        values(ReportRole::kDayTotalValue, ReportFont::kHeavy, m_content.dayTotals);
+    }
+    m_y += m_lh;
+    leftText(ReportRole::kDayFatShare, ReportFont::kHeavy, m_columns.left, dayFatShareText(m_content.dayFatShare));
+    m_y += m_lh * 3 / 2;
+    rule(ReportRole::kDayBar, m_lh / 8);
+    m_y += m_lh * 3 / 2;
+    leftText(ReportRole::kImportantNote, ReportFont::kSemiBold, m_columns.left,
+             toQString(reportText(kReportImportantText)));
+    if (state.anyFoodMarked) {
+        m_y += m_lh * 3 / 2;
+        leftText(ReportRole::kFatFootnote, ReportFont::kSmallItalic, m_columns.left,
+                 toQString(reportText(kReportFatFootnoteText)) + QString::number(m_content.fatWarningPercent) +
+                     toQString(kReportPercentSign));
+    }
+    m_bodyUsed = true;
+    return true;
+}
+
+void PageBuilder::body(ReportPrintState& state)
+{
+    state.meal = std::max(state.meal, 0);
+    while (state.meal < kMealCount) {
+        const ReportMeal& meal = m_content.meals[static_cast<std::size_t>(state.meal)];
+        if (!meal.entries.empty()) {
+            if (!state.titlePrinted) {
+                if (!mealTitle(state)) {
+                    return;
+                }
+                state.titlePrinted = true;
+            }
+            if (!entries(state)) {
+                return;
+            }
+            if (!state.totalPrinted) {
+                if (!mealTotal(state)) {
+                    return;
+                }
+                state.totalPrinted = true;
+            }
+            m_y += m_lh / 2;
+        }
+        ++state.meal;
+        state.food = 0;
+        state.titlePrinted = false;
+        state.totalPrinted = false;
+        if (!meal.entries.empty() && m_y >= m_bottom) {
+            return;
+        }
+    }
+    daySummary(state);
+}
+
+// Splits a word too wide for a line into pieces that fit, at least one character each.
+void appendBrokenWord(const QString& word, int width, const ReportTextMeasure& measure, ReportFont font,
+                      QStringList& lines, QString& line)
+{
+    for (const QChar c : word) {
+        const QString longer = line + c;
+        if (!line.isEmpty() && measure.textWidth(font, longer) > width) {
+            lines.append(line);
+            line = QString(c);
+        } else {
+            line = longer;
+        }
+    }
+}
+
+} // namespace
+
+std::vector<NutrientIndex> printedNutrientList(const NutrientSelection& selection)
+{
+    std::vector<NutrientIndex> printed;
+    for (int j = 0; j < kNutrientCount; ++j) {
+        if (selection[static_cast<std::size_t>(j)]) {
+            printed.push_back(static_cast<NutrientIndex>(j));
+        }
+    }
+    return printed;
+}
+
+QString reportEntryText(const std::string& foodItem, float servings)
+{
+    return toQString(itemDisplayText(foodItem)) + toQString(kReportServingsJoin) + servingsText(servings);
+}
+
+ReportContent reportContent(const CFofDoc& document, const FoodOperations& foods, const NutrientSelection& printed,
+                            int fatWarningPercent, const QString& documentPath)
+{
+    ReportContent content;
+    content.documentPath = documentPath;
+    content.printed = printedNutrientList(printed);
+    content.fatWarningPercent = fatWarningPercent;
+    const DayTotals totals = computeTotals(document.meals(), foods);
+    for (int m = 0; m < kMealCount; ++m) {
+        ReportMeal& meal = content.meals[static_cast<std::size_t>(m)];
+        meal.title = toQString(mealTitle(m));
+        meal.totals = totals.meal(m);
+        meal.fatShare = fatShare(meal.totals);
+        for (const CFood& food : document.meal(static_cast<MealIndex>(m))) {
+            ReportEntry entry;
+            entry.text = reportEntryText(foods.foodName(food.foodId()), food.servings(foods));
+            entry.nutrients = food.nutrients(foods);
+            entry.fatShare = fatShare(entry.nutrients);
+            meal.entries.push_back(std::move(entry));
+        }
+    }
+    content.dayTotals = totals.day();
+    content.dayFatShare = fatShare(content.dayTotals);
+    return content;
+}
+
+// The number goes in by plain replacement: the text is never a format string.
+QString dayFatShareText(int fatShare)
+{
+    QString text = toQString(reportText(kReportDayFatText));
+    const qsizetype at = text.indexOf(kDayFatPlaceholder);
+    const QString number = QString::number(fatShare);
+    if (at < 0) {
+        return text + number;
+    }
+    return text.replace(at, kDayFatPlaceholder.size(), number);
+}
+
+bool isReportRule(ReportRole role)
+{
+    return role == ReportRole::kHeaderBar || role == ReportRole::kHeaderLine || role == ReportRole::kMealLine ||
+           role == ReportRole::kDayBar;
+}
+
+int nameColumnDivisor(int printedCount)
+{
+    if (printedCount <= 0) {
+        return kNoNumbersDivisor;
+    }
+    if (printedCount <= 9) {
+        return 2;
+    }
+    if (printedCount <= 12) {
+        return 3;
+    }
+    if (printedCount <= 15) {
+        return 4;
+    }
+    return kMostNumbersDivisor;
+}
+
+ReportColumns reportColumns(int pageWidth, int dpiX, int printedCount)
+{
+    ReportColumns columns;
+    columns.left = dpiX / 2;
+    columns.right = pageWidth - columns.left;
+    columns.nameRight = columns.right / nameColumnDivisor(printedCount);
+    columns.columnWidth = printedCount > 0 ? (columns.right - columns.nameRight) / printedCount : 1;
+    return columns;
+}
+
+double reportFontFit(const ReportContent& content, const ReportPageMetrics& metrics, const ReportTextMeasure& measure)
+{
+    const int count = static_cast<int>(content.printed.size());
+    if (count == 0) {
+        return 1.0;
+    }
+    const ReportColumns columns = reportColumns(metrics.pageWidth, metrics.dpiX, count);
+    const int room = columns.columnWidth - columns.columnWidth / kColumnSpareDivisor;
+    int widest = 0;
+    const auto widen = [&](ReportFont font, const QString& text) {
+        widest = std::max(widest, measure.textWidth(font, text));
+    };
+    const auto widenValues = [&](ReportFont font, const NutrientVector& vector) {
+        for (const NutrientIndex j : content.printed) {
+            widen(font, QString::number(displayInteger(vector[static_cast<std::size_t>(j)])));
+        }
+    };
+    for (const NutrientIndex j : content.printed) {
+        widen(ReportFont::kBold, toQString(nutrientShortestName(j)));
+        widen(ReportFont::kNormal, toQString(nutrientReportUnit(j)));
+    }
+    for (const ReportMeal& meal : content.meals) {
+        for (const ReportEntry& entry : meal.entries) {
+            widenValues(ReportFont::kNormal, entry.nutrients);
+        }
+        if (!meal.entries.empty()) {
+            widenValues(ReportFont::kBold, meal.totals);
+        }
+    }
+    widenValues(ReportFont::kHeavy, content.dayTotals);
+    if (widest <= room) {
+        return 1.0;
+    }
+    return std::max(kMinReportFontFit, room > 0 ? static_cast<double>(room) / widest : 0.0);
+}
+
+QStringList wrapReportText(const QString& text, int width, const ReportTextMeasure& measure, ReportFont font)
+{
+    QStringList lines;
+    QString line;
+    const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
+    for (const QString& word : words) {
+        const QString joined = line.isEmpty() ? word : line + u' ' + word;
+        if (measure.textWidth(font, joined) <= width) {
+            line = joined;
+            continue;
+        }
+        if (!line.isEmpty()) {
+            lines.append(line);
+            line.clear();
+        }
+        if (measure.textWidth(font, word) <= width) {
+            line = word;
+        } else {
+            appendBrokenWord(word, width, measure, font, lines, line);
+        }
+    }
+    if (!line.isEmpty() || lines.isEmpty()) {
+        lines.append(line);
+    }
+    return lines;
+}
+
+ReportPage layoutReportPage(const ReportContent& content, const ReportPageMetrics& metrics,
+                            const ReportTextMeasure& measure, ReportPrintState& state)
+{
+    PageBuilder builder(content, metrics, measure);
+    builder.header();
+    builder.body(state);
+    return builder.take();
+}
+
+std::vector<ReportPage> layoutReport(const ReportContent& content, const ReportPageMetrics& metrics,
+                                     const ReportTextMeasure& measure)
+{
+    std::vector<ReportPage> pages;
+    ReportPrintState state;
+    while (!state.dayTotalPrinted) {
+        pages.push_back(layoutReportPage(content, metrics, measure, state));
+    }
+    return pages;
+}
+
+} // namespace mw::gui

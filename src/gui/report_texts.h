@@ -1,0 +1,68 @@
+#pragma once
+
+// Texts of the printed analysis that the string table does not hold yet; each falls back to the text given
+// here while the table lacks its id.
+
+#include "model/string_table.h"
+
+#include <string_view>
+
+namespace mw::gui {
+
+inline constexpr int kReportTitleText = 20093;       // the page header's title
+inline constexpr int kReportFileNameText = 20180;    // before the day file's path
+inline constexpr int kReportFoodNameText = 20192;    // the name column's head
+inline constexpr int kReportMealTotalText = 20193;   // a meal's totals row
+inline constexpr int kReportMealFatText = 20110;     // before a meal's fat share
+inline constexpr int kReportDayTotalText = 20194;    // the day's totals row
+inline constexpr int kReportDayFatText = 20418;      // the day's fat share, "%d" standing for the number
+inline constexpr int kReportImportantText = 20182;   // the closing note
+inline constexpr int kReportFatFootnoteText = 20410; // explains the "*" marker; the warning level follows
+inline constexpr int kNoPrinterContextText = 16;     // the printer's device context cannot be made
+inline constexpr int kNoPrinterDefaultsText = 17;    // there is no default printer
+
+inline std::string_view reportText(int id)
+{
+    const std::string_view text = LoadString(id);
+    if (!text.empty()) {
+        return text;
+    }
+    switch (id) {
+    case kReportTitleText:
+        return "Mealwright  NUTRITIONAL  ANALYSIS";
+    case kReportFileNameText:
+        return "File name: ";
+    case kReportFoodNameText:
+        return "Food Name";
+    case kReportMealTotalText:
+        return "Total";
+    case kReportMealFatText:
+        return "Fat calories: ";
+    case kReportDayTotalText:
+        return "TOTAL FOR DAY";
+    case kReportDayFatText:
+        return "Percentage of calories from fat:  %d%";
+    case kReportImportantText:
+        return "IMPORTANT:  Before adopting any diet, please obtain your doctor's approval.";
+    case kReportFatFootnoteText:
+        return "* Food item with calories from fat higher than ";
+    case kNoPrinterContextText:
+        return "Cannot get printer device context.";
+    case kNoPrinterDefaultsText:
+        return "Cannot get printer device defaults.";
+    default:
+        return {};
+    }
+}
+
+// Texts the report writes that are not the program's string-table texts.
+inline constexpr std::string_view kReportServingsJoin = " x "; // between a food's name and its servings
+inline constexpr std::string_view kReportFatMarker = "*";      // a food above the fat warning level
+inline constexpr std::string_view kReportNoFatMarker = "-";    // any other food
+inline constexpr std::string_view kReportPercentSign = "%";
+
+// Why a PDF of the report was not written; %1 is the file, %2 the cause.
+inline constexpr std::string_view kPdfNotDrawn = "%1: the report could not be drawn as a PDF";
+inline constexpr std::string_view kPdfNotWritten = "%1: cannot be written: %2";
+
+} // namespace mw::gui
