@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -28,6 +29,8 @@ constexpr int kCarbohydratePosition = 3;
 constexpr int kTotalFatPosition = 4;
 constexpr Qt::Alignment kValueAlignment = Qt::AlignRight | Qt::AlignVCenter;
 constexpr Qt::Alignment kNameAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+// Pixels kept free between a percent bar and its text.
+constexpr int kPercentTextGap = 4;
 
 QColor toQColor(RgbColor color)
 {
@@ -252,7 +255,11 @@ private:
             return;
         }
         const std::optional<int> percent = percentOfGoal(m_state.day, nutrient, m_state.goals);
-        const QRect bar = percentBarRect(cell, percent);
+        const QString text = panelPercentText(percent);
+        QRect bar = percentBarRect(cell, percent);
+        // In a narrow cell the bar gives way to the percent text instead of running under it.
+        const int roomForBar = cell.width() - m_metrics.horizontalAdvance(text) - kPercentTextGap;
+        bar.setWidth(std::clamp(roomForBar, 0, bar.width()));
         if (!bar.isEmpty()) {
             fillAndOutline(bar, percentBarColor(intakeLevel(m_state.day, nutrient, m_state.goals)), kGray);
             if (const std::optional<BarHighlight> highlight = percentBarHighlight(bar)) {
@@ -260,7 +267,7 @@ private:
                 line(highlight->right, Qt::white);
             }
         }
-        cellText(percentTextRect(cell), kValueAlignment, panelPercentText(percent), rowTextColor(position));
+        cellText(percentTextRect(cell), kValueAlignment, text, rowTextColor(position));
     }
 
     QPainter* m_painter;

@@ -198,6 +198,20 @@ private slots:
         QVERIFY(allPixels(r.image, QRect(end, cell.top() + 1, cell.width() / 10, 2), isLightGray));
     }
 
+    void aBarGivesWayToItsTextInANarrowCell()
+    {
+        AnalysisPanelState state = stateWith(28, PanelLayout::kTwoColumns);
+        state.day[mw::kCalories] = 350.0f;
+        const Rendered r = render(state, 800);
+        const QRect cell = r.geometry.percentCell(1);
+        const QFontMetrics metrics(panelFont(), &r.image);
+        const int textLeft = rightEdge(cell) - 2 - metrics.horizontalAdvance(mw::gui::panelPercentText(350));
+        QVERIFY(textLeft < cell.left() + 200 * cell.width() / 300); // the text would cover a full bar
+        const auto isBar = [](QColor c) { return c == kRed || c == kMagenta; };
+        QVERIFY(!anyPixel(r.image, QRect(textLeft, cell.top() + 1, rightEdge(cell) - textLeft, 3), isBar));
+        QVERIFY(isBar(pixel(r.image, cell.left() + 3, cell.center().y())));
+    }
+
     void noPercentNoBarNoText()
     {
         AnalysisPanelState state = stateWith(5, PanelLayout::kOneColumn);
