@@ -1,5 +1,7 @@
 #include "analysis_panel.h"
 
+#include "pyramid_painter.h"
+
 #include <QEvent>
 #include <QPainter>
 
@@ -23,37 +25,37 @@ void AnalysisPanel::setDisplay(std::span<const NutrientIndex> displayed, PanelLa
     m_state.displayed = normalizedDisplay(displayed);
     m_state.layout = layout;
     updateGeometry();
-    update();
+    changed();
 }
 
 void AnalysisPanel::setGoals(const AnalysisGoals& goals)
 {
     m_state.goals = goals;
-    update();
+    changed();
 }
 
 void AnalysisPanel::setFoodColumn(const NutrientVector& totals, const QString& title, int glycemicClass)
 {
     m_state.food = FoodColumnState{totals, title, glycemicClassFromInt(glycemicClass)};
-    update();
+    changed();
 }
 
 void AnalysisPanel::clearFoodColumn()
 {
     m_state.food.reset();
-    update();
+    changed();
 }
 
 void AnalysisPanel::setMealColumn(const NutrientVector& totals)
 {
     m_state.meal = totals;
-    update();
+    changed();
 }
 
 void AnalysisPanel::setDayColumn(const NutrientVector& totals)
 {
     m_state.day = totals;
-    update();
+    changed();
 }
 
 int AnalysisPanel::rowCount() const
@@ -81,15 +83,43 @@ QSize AnalysisPanel::minimumSizeHint() const
     return QSize(kMinimumWidthInLines * lineHeight(), heightForRows(rowCount()));
 }
 
+PyramidCells AnalysisPanel::pyramidCells() const
+{
+    return pyramidCellsOf(analysisPanelGeometry(rect(), fontMetrics(), m_state));
+}
+
+void AnalysisPanel::showPyramid(const PyramidFigure& figure)
+{
+    m_pyramid = figure;
+    update();
+}
+
+void AnalysisPanel::changed()
+{
+    m_pyramid.reset();
+    update();
+}
+
 void AnalysisPanel::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     paintAnalysisPanel(&painter, rect(), m_state);
+    if (m_pyramid) {
+        paintPyramidFigure(&painter, *m_pyramid);
+    }
+}
+
+void AnalysisPanel::resizeEvent(QResizeEvent* event)
+{
+    // The figure was measured on the old cells.
+    m_pyramid.reset();
+    QWidget::resizeEvent(event);
 }
 
 void AnalysisPanel::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::FontChange) {
+        m_pyramid.reset();
         updateGeometry();
     }
     QWidget::changeEvent(event);

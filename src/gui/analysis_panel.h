@@ -2,8 +2,11 @@
 
 #include "analysis_panel_painter.h"
 
+#include "calc/pyramid_figure.h"
+
 #include <QWidget>
 
+#include <optional>
 #include <span>
 
 namespace mw::gui {
@@ -28,6 +31,12 @@ public:
     void setDayColumn(const NutrientVector& totals);
 
     const AnalysisPanelState& state() const { return m_state; }
+
+    // The Food column's value cells of display positions 0..4, where the food pyramid goes.
+    PyramidCells pyramidCells() const;
+    // Draws the figure over the panel until its contents, size or font next change.
+    void showPyramid(const PyramidFigure& figure);
+    const std::optional<PyramidFigure>& pyramid() const { return m_pyramid; }
     // R: the rows of the current display and layout.
     int rowCount() const;
     // L in this widget's font.
@@ -42,9 +51,14 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Repaints after a change of what the panel shows; the pyramid drawn over it goes.
+    void changed();
+
     AnalysisPanelState m_state;
+    std::optional<PyramidFigure> m_pyramid;
 };
 
 } // namespace mw::gui

@@ -31,4 +31,13 @@ void AppContext::analysisSettingsChanged()
     emit analysisSettingsChangedSignal();
 }
 
+void AppContext::setReversedGroupOrder(bool reversed)
+{
+    if (reversed == m_reversedGroupOrder) {
+        return;
+    }
+    m_reversedGroupOrder = reversed;
+    emit groupOrderChangedSignal();
+}
+
 } // namespace mw::gui

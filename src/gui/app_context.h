@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/crt_random.h"
 #include "model/food_attribute_database.h"
 #include "model/food_operations.h"
 #include "model/personal_food_database.h"
@@ -41,10 +42,18 @@ public:
     // Call after the requirement or intake-preference settings changed.
     void analysisSettingsChanged();
 
+    // The menu generator's random numbers, seeded from the clock when the context is made.
+    CrtRandom& random() { return m_random; }
+    // The food-group box lists the groups in reverse order in every view; normal at every start.
+    bool reversedGroupOrder() const { return m_reversedGroupOrder; }
+    // Tells the views when the order changes.
+    void setReversedGroupOrder(bool reversed);
+
 signals:
     void foodFlagsChangedSignal();
     void personalFoodAddedSignal();
     void analysisSettingsChangedSignal();
+    void groupOrderChangedSignal();
 
 private:
     std::filesystem::path m_dataDir;
@@ -54,6 +63,8 @@ private:
     CFoodAttributeDatabase m_attributes;
     PersonalFoodOpenResult m_personalOpened;
     FoodAttributeLoadResult m_attributesLoaded;
+    CrtRandom m_random{clockSeed()};
+    bool m_reversedGroupOrder = false;
 };
 
 } // namespace mw::gui

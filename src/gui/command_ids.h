@@ -13,6 +13,10 @@ inline constexpr int kFileSave = 57603;
 inline constexpr int kFileSaveAs = 57604;
 inline constexpr int kFilePrintSetup = 57606;
 inline constexpr int kFilePrint = 57607;
+inline constexpr int kFilePrintPreview = 57609;
+// The program's own: the analysis as a PDF file and the day as a table.
+inline constexpr int kFileExportPdf = 32980;
+inline constexpr int kFileExportCsv = 32981;
 // The recent-file entries are kFileRecentFirst + 0 .. kFileRecentFirst + 3.
 inline constexpr int kFileRecentFirst = 57616;
 inline constexpr int kRecentFileCount = 4;

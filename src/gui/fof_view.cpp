@@ -2,6 +2,7 @@
 
 #include "analysis_panel.h"
 #include "first_start.h"
+#include "fof_view_private.h"
 #include "food_list_box.h"
 #include "qt_bridge.h"
 #include "quick_amount_menu.h"
@@ -51,8 +52,8 @@ QPushButton* makeButton(std::string_view caption, std::string_view tip, const ch
     return button;
 }
 
-// The picture buttons beside the food list; what they do comes with sorting, searching and the group
-// order, so for now they show where they will be.
+// The picture buttons beside the food list; each is enabled where its command is connected (search and
+// sort, group order).
 QToolButton* makeIconButton(std::string_view caption, std::string_view tip, const char* icon, const char* name,
                             QWidget* parent)
 {
@@ -85,36 +86,6 @@ int glycemicClassOfItem(const CFoodAttributeDatabase& attributes, unsigned long 
 
 } // namespace
 
-struct CFofView::Private
-{
-    QComboBox* mealBox = nullptr;
-    QComboBox* groupBox = nullptr;
-    CFoodListBox* mealList = nullptr;
-    CFoodListBox* foodList = nullptr;
-    QPushButton* deleteButton = nullptr;
-    QLineEdit* searchEdit = nullptr;
-    QPushButton* eatButton = nullptr;
-    QLineEdit* amountEdit = nullptr;
-    QPushButton* amountOkButton = nullptr;
-    QToolButton* globalSearchButton = nullptr;
-    QToolButton* localSearchButton = nullptr;
-    QToolButton* normalOrderButton = nullptr;
-    QToolButton* reverseOrderButton = nullptr;
-    QToolButton* sortAscendingButton = nullptr;
-    QToolButton* sortDescendingButton = nullptr;
-    AnalysisPanel* panel = nullptr;
-    QPointer<QMenu> popup;
-
-    int currentMeal = 0;
-    NutrientVector currentFood;
-    DayTotals totals;
-    std::vector<NutrientIndex> displayed;
-    PanelLayout panelLayout = PanelLayout::kOneColumn;
-    // The nutrient the food list is sorted by, while it is.
-    std::optional<int> sortNutrient;
-    bool listsPersonalFoods = false;
-};
-
 CFofView::CFofView(AppContext& app, CFofDoc& document, QWidget* parent)
     : QWidget(parent), m_app(app), m_document(document), d(std::make_unique<Private>())
 {
@@ -126,6 +97,8 @@ CFofView::CFofView(AppContext& app, CFofDoc& document, QWidget* parent)
     createControls();
     fillBoxes();
     connectControls();
+    setUpFoodCommands();
+    connectViewOptions();
 
     d->totals = computeTotals(m_document.meals(), m_app.foods());
     const ScreenMetrics screen = currentScreenMetrics();
@@ -146,7 +119,13 @@ CFofView::CFofView(AppContext& app, CFofDoc& document, QWidget* parent)
     applyLayout();
 }
 
-CFofView::~CFofView() = default;
+CFofView::~CFofView()
+{
+    // QWidget tears the lists down after this object's own data is gone: they must not call back.
+    for (QObject* child : findChildren<QObject*>()) {
+        QObject::disconnect(child, nullptr, this, nullptr);
+    }
+}
 
 int CFofView::currentMeal() const
 {
@@ -225,9 +204,7 @@ void CFofView::fillBoxes()
     for (int meal = 0; meal < kMealCount; ++meal) {
         d->mealBox->addItem(toQString(mealTitle(meal)));
     }
-    for (int group = 0; group < kFoodGroupCount; ++group) {
-        d->groupBox->addItem(toQString(foodGroupTitle(group)));
-    }
+    fillGroupBox();
     d->mealBox->setCurrentIndex(0);
     d->groupBox->setCurrentIndex(0);
     fillFoodListFromGroup();
@@ -278,6 +255,7 @@ void CFofView::applyLayout()
         button->setIconSize(icon);
     }
     d->panel->setGeometry(layout.panel);
+    placeControlsForListWidth(layout);
 }
 
 QSize CFofView::sizeHint() const
@@ -331,7 +309,7 @@ void CFofView::fillMealList()
 
 void CFofView::fillFoodListFromGroup()
 {
-    const int group = d->groupBox->currentIndex();
+    const int group = selectedFoodGroup();
     if (group < 0) {
         return;
     }
@@ -368,18 +346,8 @@ void CFofView::listPersonalFoods()
 
 void CFofView::showFoodGroups()
 {
-    d->searchEdit->hide();
-    d->globalSearchButton->hide();
-    d->localSearchButton->hide();
-    d->groupBox->show();
-    d->normalOrderButton->show();
-    d->reverseOrderButton->show();
+    endSearchMode();
     fillFoodListFromGroup();
-}
-
-void CFofView::leaveSortedState()
-{
-    d->sortNutrient.reset();
 }
 
 void CFofView::repaintFoodLists()

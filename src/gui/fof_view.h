@@ -9,15 +9,33 @@
 #include "calc/analysis.h"
 #include "model/day_document.h"
 #include "model/settings_keys.h"
+#include "query/food_filters.h"
+#include "query/food_list_rules.h"
+#include "query/food_ranking.h"
+#include "query/food_sort.h"
 
 #include <QStringList>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QMenu;
 
 namespace mw::gui {
 
 enum class QuickAmountKind;
+struct ViewLayout;
+
+// The food list's width: its own column, with the column of buttons to its right, or with both button columns.
+enum class FoodListWidth
+{
+    kNormal,
+    kWider,
+    kWidest,
+};
 
 class CFofView : public QWidget
 {
@@ -31,6 +49,16 @@ public:
 
     CFofDoc& document() { return m_document; }
     int currentMeal() const;
+
+    // What the update rules of the food commands look at.
+    std::size_t foodLineCount() const;
+    std::size_t mealLineCount() const;
+    // The item "id;Name [portion]" selected in the food list.
+    std::optional<std::string> selectedFoodItem() const;
+    bool isSearching() const;
+    // The nutrient and direction of the sort in force, while the food list is sorted.
+    std::optional<int> sortedNutrient() const;
+    std::optional<mw::SortDirection> sortedDirection() const;
 
     // The totals the panel shows: the entry last added, shown or re-amounted (zero once the Food column
     // is cleared), the six meals and the day.
@@ -59,11 +87,59 @@ public slots:
     // "Amt. OK": the amount typed in the amount edit for the selected entry.
     void applyTypedAmount();
 
+    // Finding foods (fof_view_search.cpp). Begin search puts the search field in the group box's place.
+    void beginSearch();
+    void globalSearch();
+    void localSearch();
+    // The nutrient popups; the chosen nutrient sorts the food list or finds the entry over all meals.
+    void openSortPopup(mw::SortDirection direction);
+    void openFindPopup(mw::FindMode mode);
+    void sortFoodList(int nutrient, mw::SortDirection direction);
+    void findInMeals(int nutrient);
+
+    // Hidden foods and food lists (fof_view_lists.cpp).
+    void hideSelectedFood();
+    void unhideSelectedFood();
+    void hideFoodListFoods();
+    void hideMealFoods();
+    void showHiddenFoods();
+    void runFoodListCommand(const mw::FoodListCommand& command);
+    void filterFoodList(mw::FoodFilter filter);
+
+    // The meal clipboard (fof_view_meal_clipboard.cpp).
+    void copyMeal();
+    void cutMeal();
+    void pasteMeal();
+    void clearMeal();
+
+    // View options, the day as the menu generator fills it and the food pyramid (fof_view_options.cpp).
+    // Each width does nothing while it is in force already.
+    void setFoodListWidth(mw::gui::FoodListWidth width);
+    // Every meal emptied and every total 0; the day is then modified. Nothing is asked.
+    void clearDay();
+    // The meal box selects the meal, which becomes current and is shown.
+    void selectMeal(mw::MealIndex meal);
+    void focusMealBox();
+    // The food pyramid command: the Food column and the amount edit are cleared, then the figure is drawn.
+    // False when the panel's arrangement has no room for it (nothing is drawn then).
+    bool showFoodPyramid();
+    // The day's food pyramid over the panel's Food column, until the panel next changes.
+    bool drawFoodPyramid();
+
+public:
+    FoodListWidth foodListWidth() const;
+    // The panel keeps rows 0..4 in one column, where the pyramid's tiers go.
+    bool pyramidFits() const;
+    // The standard food group the group box's selection stands for; -1 when none is selected.
+    int selectedFoodGroup() const;
+
 signals:
     // After every change of the document (the main window updates the title's modified mark).
     void documentModified();
     // A text for the status bar's message pane; empty clears it.
     void statusMessage(const QString& text);
+    // The lists, their selections or the meal changed: the menus' enabled states and captions may differ.
+    void foodCommandsChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -92,6 +168,24 @@ private:
     void openQuickAmountMenu(MouseChoice choice, const QPoint& globalPos);
     void applyQuickAmount(QuickAmountKind kind, double value);
     void repaintFoodLists();
+
+    void setUpFoodCommands();
+    void scheduleFoodCommandsChanged();
+    void endSearchMode();
+    void showSortedLook();
+    QMenu* newChoicePopup(const QString& objectName, const QString& title);
+    QPoint standardListPoint(bool foodList) const;
+    std::vector<std::string> foodListLines() const;
+    std::vector<std::string> mealListLines() const;
+    void showFoodListItems(const std::vector<std::string>& items);
+    void noteFoodFlagsChanged();
+    void openFoodListContextMenu(const QPoint& pos);
+    void mealEmptied();
+
+    void connectViewOptions();
+    void fillGroupBox();
+    void applyGroupOrder();
+    void placeControlsForListWidth(const ViewLayout& layout);
 
     AppContext& m_app;
     CFofDoc& m_document;

@@ -12,6 +12,7 @@
 #include "keyboard_locks.h"
 #include "prompts.h"
 #include "qt_bridge.h"
+#include "tools_texts.h"
 
 #include "model/food_attribute_database.h"
 #include "model/settings_keys.h"
@@ -106,12 +107,12 @@ bool isLockKey(int key)
 std::vector<int> toolbarCommands(int screenHeight)
 {
     std::vector<int> commands = {
-        cmd::kFileNew,          cmd::kFileOpen,          cmd::kFileSave,    kToolbarSeparator, cmd::kFilePrint,
-        kToolbarSeparator,      cmd::kFindLowest,        cmd::kFindHighest, kToolbarSeparator, cmd::kMealCut,
-        cmd::kMealCopy,         cmd::kMealPaste,         cmd::kMealClear,   kToolbarSeparator, cmd::kCaloricNeed,
-        cmd::kIntakePreference, kToolbarSeparator,       cmd::kScreenColor, kToolbarSeparator, cmd::kSearchFood,
-        cmd::kShowFoodGroups,   cmd::kShowPersonalFoods, kToolbarSeparator, cmd::kFatWarning,  cmd::kMouseOption,
-        kToolbarSeparator,      cmd::kAppAbout,
+        cmd::kFileNew,          cmd::kFileOpen,          cmd::kFileSave,    kToolbarSeparator,   cmd::kFilePrint,
+        kToolbarSeparator,      cmd::kFindLowest,        cmd::kFindHighest, kToolbarSeparator,   cmd::kMealCut,
+        cmd::kMealCopy,         cmd::kMealPaste,         cmd::kMealClear,   kToolbarSeparator,   cmd::kCaloricNeed,
+        cmd::kIntakePreference, kToolbarSeparator,       cmd::kScreenColor, kToolbarSeparator,   cmd::kSearchFood,
+        cmd::kShowFoodGroups,   cmd::kShowPersonalFoods, kToolbarSeparator, cmd::kFatWarning,    cmd::kMouseOption,
+        kToolbarSeparator,      cmd::kAppAbout,          kToolbarSeparator, cmd::kMenuGenerator, cmd::kFoodPyramid,
     };
     if (screenHeight < 600) {
         // Slots 22..24: the mouse option moves before the fat warning level.
@@ -207,9 +208,9 @@ void CMainFrame::createCommands()
     addCommand(cmd::kFileSave, "actionFileSave", QStringLiteral("&Save"), QStringLiteral("file-save"),
                {K(Qt::CTRL | Qt::Key_S)});
     addCommand(cmd::kFileSaveAs, "actionFileSaveAs", QStringLiteral("Save &As..."));
-    laterCommand(cmd::kFilePrint, "actionFilePrint", QStringLiteral("&Print..."), QStringLiteral("print"),
-                 {K(Qt::CTRL | Qt::Key_P)});
-    laterCommand(cmd::kFilePrintSetup, "actionFilePrintSetup", QStringLiteral("P&rint Setup..."));
+    addCommand(cmd::kFilePrint, "actionFilePrint", QStringLiteral("&Print..."), QStringLiteral("print"),
+               {K(Qt::CTRL | Qt::Key_P)});
+    addCommand(cmd::kFilePrintSetup, "actionFilePrintSetup", QStringLiteral("P&rint Setup..."));
     addCommand(cmd::kAppExit, "actionAppExit", QStringLiteral("E&xit"));
     for (int i = 0; i < cmd::kRecentFileCount; ++i) {
         const QByteArray name = "actionFileRecent" + QByteArray::number(i + 1);
@@ -221,55 +222,54 @@ void CMainFrame::createCommands()
     m_noRecentAction->setObjectName(QStringLiteral("actionFileNoRecent"));
     m_noRecentAction->setEnabled(false);
 
-    laterCommand(cmd::kMealCut, "actionMealCut", QStringLiteral("Cu&t Meal"), QStringLiteral("meal-cut"),
-                 {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)});
-    laterCommand(cmd::kMealCopy, "actionMealCopy", QStringLiteral("&Copy Meal"), QStringLiteral("meal-copy"),
-                 {K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)});
-    laterCommand(cmd::kMealPaste, "actionMealPaste", QStringLiteral("&Paste Meal"), QStringLiteral("meal-paste"),
-                 {K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)});
-    laterCommand(cmd::kMealClear, "actionMealClear", QStringLiteral("C&lear Meal"), QStringLiteral("meal-clear"));
+    addCommand(cmd::kMealCut, "actionMealCut", QStringLiteral("Cu&t Meal"), QStringLiteral("meal-cut"),
+               {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)});
+    addCommand(cmd::kMealCopy, "actionMealCopy", QStringLiteral("&Copy Meal"), QStringLiteral("meal-copy"),
+               {K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)});
+    addCommand(cmd::kMealPaste, "actionMealPaste", QStringLiteral("&Paste Meal"), QStringLiteral("meal-paste"),
+               {K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)});
+    addCommand(cmd::kMealClear, "actionMealClear", QStringLiteral("C&lear Meal"), QStringLiteral("meal-clear"));
 
-    laterCommand(cmd::kDesirableWeight, "actionDesirableWeight", QStringLiteral("&Desirable weight ..."));
+    addCommand(cmd::kDesirableWeight, "actionDesirableWeight", QStringLiteral("&Desirable weight ..."));
     addCommand(cmd::kCaloricNeed, "actionCaloricNeed", QStringLiteral("Caloric &need ..."),
                QStringLiteral("caloric-need"));
-    laterCommand(cmd::kSortAscending, "actionSortAscending", QStringLiteral("Sort &ascending ..."));
-    laterCommand(cmd::kSortDescending, "actionSortDescending", QStringLiteral("Sort &descending ..."));
-    laterCommand(cmd::kFindLowest, "actionFindLowest", QStringLiteral("Find Lowest"), QStringLiteral("find-lowest"));
-    laterCommand(cmd::kFindHighest, "actionFindHighest", QStringLiteral("Find Highest"),
-                 QStringLiteral("find-highest"));
+    addCommand(cmd::kSortAscending, "actionSortAscending", QStringLiteral("Sort &ascending ..."));
+    addCommand(cmd::kSortDescending, "actionSortDescending", QStringLiteral("Sort &descending ..."));
+    addCommand(cmd::kFindLowest, "actionFindLowest", QStringLiteral("Find Lowest"), QStringLiteral("find-lowest"));
+    addCommand(cmd::kFindHighest, "actionFindHighest", QStringLiteral("Find Highest"), QStringLiteral("find-highest"));
 
-    laterCommand(cmd::kDisplayNutrients, "actionDisplayNutrients", QStringLiteral("Select Nutrients to &Display ..."));
-    laterCommand(cmd::kPrintNutrients, "actionPrintNutrients", QStringLiteral("Select Nutrients to &Print ..."));
-    laterCommand(cmd::kPrinterFont, "actionPrinterFont", QStringLiteral("Choose Printer &Font ..."));
-    laterCommand(cmd::kScreenColor, "actionScreenColor", QStringLiteral("Choose Screen &Color ..."),
-                 QStringLiteral("window-color"));
+    addCommand(cmd::kDisplayNutrients, "actionDisplayNutrients", QStringLiteral("Select Nutrients to &Display ..."));
+    addCommand(cmd::kPrintNutrients, "actionPrintNutrients", QStringLiteral("Select Nutrients to &Print ..."));
+    addCommand(cmd::kPrinterFont, "actionPrinterFont", QStringLiteral("Choose Printer &Font ..."));
+    addCommand(cmd::kScreenColor, "actionScreenColor", QStringLiteral("Choose Screen &Color ..."),
+               QStringLiteral("window-color"));
     addCommand(cmd::kIntakePreference, "actionIntakePreference", QStringLiteral("Set &Nutrient Intake Preference ..."),
                QStringLiteral("intake-preference"));
-    laterCommand(cmd::kUsePersonalPreference, "actionUsePersonalPreference",
-                 QStringLiteral("Show % P&ersonal Intake Preference"))
+    addCommand(cmd::kUsePersonalPreference, "actionUsePersonalPreference",
+               QStringLiteral("Show % P&ersonal Intake Preference"))
         ->setCheckable(true);
-    laterCommand(cmd::kMouseOption, "actionMouseOption", QStringLiteral("Set &Mouse Button Input ..."),
-                 QStringLiteral("mouse-option"));
-    laterCommand(cmd::kReverseGroupList, "actionReverseGroupList", QStringLiteral("Re&verse Food Group List"));
-    laterCommand(cmd::kListWidthNormal, "actionListWidthNormal", QStringLiteral("Food Listbox Width > Normal"));
-    laterCommand(cmd::kListWidthWider, "actionListWidthWider", QStringLiteral("Food Listbox Width > Wider"));
-    laterCommand(cmd::kListWidthWidest, "actionListWidthWidest", QStringLiteral("Food Listbox Width > Widest"));
-    laterCommand(cmd::kFatWarning, "actionFatWarning", QStringLiteral("Set Fat Warning Level ..."),
-                 QStringLiteral("fat-warning"));
+    addCommand(cmd::kMouseOption, "actionMouseOption", QStringLiteral("Set &Mouse Button Input ..."),
+               QStringLiteral("mouse-option"));
+    addCommand(cmd::kReverseGroupList, "actionReverseGroupList", QStringLiteral("Re&verse Food Group List"));
+    addCommand(cmd::kListWidthNormal, "actionListWidthNormal", QStringLiteral("Food Listbox Width > Normal"));
+    addCommand(cmd::kListWidthWider, "actionListWidthWider", QStringLiteral("Food Listbox Width > Wider"));
+    addCommand(cmd::kListWidthWidest, "actionListWidthWidest", QStringLiteral("Food Listbox Width > Widest"));
+    addCommand(cmd::kFatWarning, "actionFatWarning", QStringLiteral("Set Fat Warning Level ..."),
+               QStringLiteral("fat-warning"));
 
-    laterCommand(cmd::kAddFood, "actionAddFood", QStringLiteral("&Add Food or Recipe to Personal Database ..."));
+    addCommand(cmd::kAddFood, "actionAddFood", QStringLiteral("&Add Food or Recipe to Personal Database ..."));
     addCommand(cmd::kShowFoodGroups, "actionShowFoodGroups", QStringLiteral("Show Mealwright Food &Groups"),
                QStringLiteral("food-groups"));
     addCommand(cmd::kShowPersonalFoods, "actionShowPersonalFoods", QStringLiteral("Show &Personal Food Database"),
                QStringLiteral("personal-foods"));
-    laterCommand(cmd::kSearchFood, "actionSearchFood", QStringLiteral("&Search Food by Name"),
-                 QStringLiteral("search-food"));
-    laterCommand(cmd::kHideFood, "actionHideFood", QStringLiteral("&Hide Selected Food >"));
-    laterCommand(cmd::kHideListFoods, "actionHideListFoods", QStringLiteral("Hide All Foods in &Food Listbox >"));
-    laterCommand(cmd::kHideMealFoods, "actionHideMealFoods", QStringLiteral("Hide All Foods in &Meal Listbox <"));
-    laterCommand(cmd::kShowHiddenFoods, "actionShowHiddenFoods", QStringLiteral("Show All Hid&den Foods"));
-    laterCommand(cmd::kUnhideFood, "actionUnhideFood", QStringLiteral("&Unhide Selected Food"));
-    laterCommand(cmd::kManageFoodLists, "actionManageFoodLists", QStringLiteral("Ma&nage Youthplate Food Lists..."));
+    addCommand(cmd::kSearchFood, "actionSearchFood", QStringLiteral("&Search Food by Name"),
+               QStringLiteral("search-food"));
+    addCommand(cmd::kHideFood, "actionHideFood", QStringLiteral("&Hide Selected Food >"));
+    addCommand(cmd::kHideListFoods, "actionHideListFoods", QStringLiteral("Hide All Foods in &Food Listbox >"));
+    addCommand(cmd::kHideMealFoods, "actionHideMealFoods", QStringLiteral("Hide All Foods in &Meal Listbox <"));
+    addCommand(cmd::kShowHiddenFoods, "actionShowHiddenFoods", QStringLiteral("Show All Hid&den Foods"));
+    addCommand(cmd::kUnhideFood, "actionUnhideFood", QStringLiteral("&Unhide Selected Food"));
+    addCommand(cmd::kManageFoodLists, "actionManageFoodLists", QStringLiteral("Ma&nage Youthplate Food Lists..."));
     createListCommands();
 
     addCommand(cmd::kWindowCascade, "actionWindowCascade", QStringLiteral("&Cascade"));
@@ -285,9 +285,10 @@ void CMainFrame::createCommands()
     m_aboutMenuItem->setObjectName(QStringLiteral("actionAppAboutMenuItem"));
     m_aboutMenuItem->setStatusTip(commandAction(cmd::kAppAbout)->statusTip());
     connect(m_aboutMenuItem, &QAction::triggered, commandAction(cmd::kAppAbout), &QAction::trigger);
-    laterCommand(cmd::kHelp, "actionHelp", QStringLiteral("&Help"), QString(), {K(Qt::Key_F1)});
-    laterCommand(cmd::kContextHelp, "actionContextHelp", QStringLiteral("Context &Help"), QString(),
-                 {K(Qt::SHIFT | Qt::Key_F1)});
+    addCommand(cmd::kHelp, "actionHelp", toQString(texts::kHelpTopicsCaption), QString(), {K(Qt::Key_F1)});
+    addCommand(cmd::kContextHelp, "actionContextHelp", toQString(texts::kContextHelpCaption), QString(),
+               {K(Qt::SHIFT | Qt::Key_F1)});
+    createToolCommands();
 }
 
 void CMainFrame::createListCommands()
@@ -313,7 +314,7 @@ void CMainFrame::createListCommands()
             action->setStatusTip(toQString(operation.prompt));
         }
     }
-    refreshListCaptions();
+    createSpareListCommands();
 }
 
 void CMainFrame::connectCommands()
@@ -331,10 +332,12 @@ void CMainFrame::connectCommands()
     on(cmd::kShowFoodGroups, &CMainFrame::showFoodGroups);
     on(cmd::kShowPersonalFoods, &CMainFrame::listPersonalFoods);
     on(cmd::kWindowArrangeIcons, &CMainFrame::arrangeIcons);
+    connectFoodCommands();
     connect(commandAction(cmd::kWindowCascade), &QAction::triggered, m_mdiArea, &QMdiArea::cascadeSubWindows);
     connect(commandAction(cmd::kWindowTile), &QAction::triggered, m_mdiArea, &QMdiArea::tileSubWindows);
     connect(commandAction(cmd::kNextPane), &QAction::triggered, m_mdiArea, &QMdiArea::activateNextSubWindow);
     connect(commandAction(cmd::kPreviousPane), &QAction::triggered, m_mdiArea, &QMdiArea::activatePreviousSubWindow);
+    connectToolCommands();
 }
 
 // ---- Menus, toolbar, status bar ----------------------------------------------------------------------------
@@ -434,6 +437,7 @@ void CMainFrame::createMenus()
     connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::refreshWindowList);
 
     m_dayMenus = {createFileMenu(true), edit, dayTools, options, database, lists, glycemic, m_windowMenu};
+    addToolMenus();
     showMenus(false);
 }
 
@@ -530,6 +534,8 @@ void CMainFrame::updateCommands()
     }
     commandAction(cmd::kNextPane)->setEnabled(days.size() > 1);
     commandAction(cmd::kPreviousPane)->setEnabled(days.size() > 1);
+    updateToolCommands(dayOpen);
+    updateFoodCommands();
 
     CDayWindow* active = activeDayWindow();
     if (windowTitle().contains(QStringLiteral("[*]"))) {
@@ -541,7 +547,7 @@ void CMainFrame::prepareMenus()
 {
     updateCommands();
     refreshRecentFileActions();
-    refreshListCaptions();
+    refreshFoodListItems();
 }
 
 void CMainFrame::refreshRecentFileActions()
@@ -557,36 +563,6 @@ void CMainFrame::refreshRecentFileActions()
         }
     }
     m_noRecentAction->setVisible(files.isEmpty());
-}
-
-QString CMainFrame::listName(int list) const
-{
-    switch (list) {
-    case 8:
-        return toQString(texts::kHighInducerListName);
-    case 9:
-        return toQString(texts::kMediumInducerListName);
-    case 10:
-        return toQString(texts::kLowInducerListName);
-    default:
-        return toQString(foodListName(m_app.settings(), list));
-    }
-}
-
-void CMainFrame::refreshListCaptions()
-{
-    for (int list = 1; list <= cmd::kLastGlycemicList; ++list) {
-        const QString name = escapedMnemonic(listName(list));
-        for (const int base :
-             {cmd::kListAddSelectedBase, cmd::kListAddAllBase, cmd::kListAddMealBase, cmd::kListRemoveBase}) {
-            if (QAction* action = commandAction(base + list)) {
-                action->setText(name);
-            }
-        }
-        const int members = m_app.attributes().count(CFoodAttributeDatabase::listMask(list));
-        const std::string_view pattern = members == 1 ? texts::kListShowCaptionOne : texts::kListShowCaptionMany;
-        commandAction(cmd::kListShowBase + list)->setText(toQString(pattern).arg(name).arg(members));
-    }
 }
 
 void CMainFrame::refreshWindowList()
@@ -647,6 +623,7 @@ void CMainFrame::addDayWindow(CDayWindow* window)
     // Each day fills the MDI area, as the view is laid out for it.
     window->showMaximized();
     window->createView();
+    connect(window->view(), &CFofView::foodCommandsChanged, this, &CMainFrame::updateCommands);
     m_mdiArea->setActiveSubWindow(window);
     updateCommands();
 }
@@ -863,6 +840,9 @@ void CMainFrame::changeEvent(QEvent* event)
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
+    if (m_contextHelpMode && contextHelpEvent(watched, event)) {
+        return true;
+    }
     if (event->type() == QEvent::KeyRelease && isLockKey(static_cast<QKeyEvent*>(event)->key())) {
         refreshLockIndicators();
     }

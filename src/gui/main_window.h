@@ -2,22 +2,28 @@
 
 #include "recent_file_list.h"
 
+#include "model/settings_keys.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
 #include <map>
+#include <memory>
+#include <optional>
 #include <vector>
 
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QPrinter;
 class QToolBar;
 
 namespace mw::gui {
 
 class AppContext;
 class CDayWindow;
+class CFofView;
 
 inline constexpr int kToolbarSeparator = 0;
 // The toolbar's commands from left to right. Screens less than 600 pixels high put the mouse option before
@@ -82,6 +88,30 @@ public slots:
     void listPersonalFoods();
     void arrangeIcons();
 
+    // Tools, options, printing and help (main_window_tools.cpp).
+    void desirableWeight();
+    void addPersonalFood();
+    void generateMenu();
+    void foodPyramid();
+    void menuGeneratorOptions();
+    void fatWarningLevel();
+    void mouseOption();
+    void printNutrients();
+    void displayNutrients();
+    void manageFoodLists();
+    void toggleUsePersonalPreference();
+    void reverseGroupList();
+    void chooseScreenColor();
+    void filePrint();
+    void filePrintPreview();
+    void filePrintSetup();
+    void choosePrinterFont();
+    void exportPdf();
+    void exportCsv();
+    void showHelpOfCommand(int commandId);
+    // Shift+F1: the next click opens the help page of what it hits.
+    void startContextHelp();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -106,11 +136,29 @@ private:
     void addDayWindow(CDayWindow* window);
     void showMenus(bool dayOpen);
     void refreshRecentFileActions();
-    void refreshListCaptions();
     void refreshWindowList();
     void refreshLockIndicators();
     void saveFoodFlags();
-    QString listName(int list) const;
+
+    // Finding and organising foods (main_window_food_commands.cpp): search, sort and find, hidden foods,
+    // food lists and the meal clipboard, carried out by the active day's view.
+    CFofView* activeView() const;
+    void createSpareListCommands();
+    void connectFoodCommands();
+    // The enabled states, and the captions that name the selected food and count the hidden ones.
+    void updateFoodCommands();
+    // The food-list items, which only the menus offer: captions from the list names with counts, and
+    // enabled states (as a menu opens, since the names are read from the profile).
+    void refreshFoodListItems();
+
+    // Tools, options, printing and help (main_window_tools.cpp).
+    void createToolCommands();
+    void addToolMenus();
+    void connectToolCommands();
+    void updateToolCommands(bool dayOpen);
+    QPrinter& reportPrinter();
+    // True when the event was the click or key that ends context help.
+    bool contextHelpEvent(QObject* watched, QEvent* event);
 
     AppContext& m_app;
     RecentFileList m_recentFiles;
@@ -131,6 +179,12 @@ private:
     bool m_dayMenusShown = false;
     bool m_menusBuilt = false;
     bool m_destroying = false;
+
+    // Kept for the run, so that Print Setup's choices hold for every later print.
+    std::shared_ptr<QPrinter> m_printer;
+    // The printer font chosen in this run, which printing uses even when the profile could not keep it.
+    std::optional<PrinterFontSetting> m_chosenPrinterFont;
+    bool m_contextHelpMode = false;
 
     QLabel* m_messagePane = nullptr;
     QLabel* m_capsLockPane = nullptr;

@@ -132,14 +132,15 @@ private slots:
 
     void theMenuBarShowsTheDayMenusOnlyWhileADayIsOpen()
     {
-        const QStringList noDay = {QStringLiteral("&File"), QStringLiteral("&Tools"), QStringLiteral("&About ...")};
+        const QStringList noDay = {QStringLiteral("&File"), QStringLiteral("&Tools"), QStringLiteral("&Help"),
+                                   QStringLiteral("&About ...")};
         QCOMPARE(menuBarTitles(), noDay);
         CDayWindow* day = m_frame->newDay();
         QCOMPARE(menuBarTitles(),
                  QStringList({QStringLiteral("&File"), QStringLiteral("Ed&it"), QStringLiteral("&Tools"),
                               QStringLiteral("&Options"), QStringLiteral("Data&base"),
                               QStringLiteral("&Youthplate Food Lists"), QStringLiteral("&Glycemic Index"),
-                              QStringLiteral("&Window"), QStringLiteral("&About ...")}));
+                              QStringLiteral("&Window"), QStringLiteral("&Help"), QStringLiteral("&About ...")}));
         closeDay(day);
         QCOMPARE(menuBarTitles(), noDay);
     }
@@ -156,11 +157,14 @@ private slots:
             }
             return texts;
         };
-        QCOMPARE(items("menuDayFile"),
-                 QStringList({QStringLiteral("&New"), QStringLiteral("&Open..."), QStringLiteral("&Close"),
-                              QStringLiteral("&Save"), QStringLiteral("Save &As..."), QStringLiteral("-"),
-                              QStringLiteral("&Print..."), QStringLiteral("P&rint Setup..."), QStringLiteral("-"),
-                              QStringLiteral("Recent File"), QStringLiteral("-"), QStringLiteral("E&xit")}));
+        QCOMPARE(
+            items("menuDayFile"),
+            QStringList({QStringLiteral("&New"), QStringLiteral("&Open..."), QStringLiteral("&Close"),
+                         QStringLiteral("&Save"), QStringLiteral("Save &As..."), QStringLiteral("-"),
+                         QStringLiteral("&Print..."), QStringLiteral("Print Pre&view"),
+                         QStringLiteral("P&rint Setup..."), QStringLiteral("-"), QStringLiteral("&Export to PDF..."),
+                         QStringLiteral("Export to CS&V..."), QStringLiteral("-"), QStringLiteral("Recent File"),
+                         QStringLiteral("-"), QStringLiteral("E&xit")}));
         QCOMPARE(items("menuFile"),
                  QStringList({QStringLiteral("&New"), QStringLiteral("&Open..."), QStringLiteral("-"),
                               QStringLiteral("P&rint Setup..."), QStringLiteral("-"), QStringLiteral("Recent File"),
@@ -170,7 +174,9 @@ private slots:
         QCOMPARE(items("menuDayTools"),
                  QStringList({QStringLiteral("&Desirable weight ..."), QStringLiteral("Caloric &need ..."),
                               QStringLiteral("-"), QStringLiteral("Sort &ascending ..."),
-                              QStringLiteral("Sort &descending ...")}));
+                              QStringLiteral("Sort &descending ..."), QStringLiteral("-"),
+                              QStringLiteral("Generate a random menu!"), QStringLiteral("Food &Pyramid Analysis"),
+                              QStringLiteral("Menu Generator &Options ...")}));
         QCOMPARE(items("menuWindow"),
                  QStringList({QStringLiteral("&Cascade"), QStringLiteral("&Tile"), QStringLiteral("&Arrange Icons")}));
         const QStringList options = items("menuOptions");
@@ -179,7 +185,8 @@ private slots:
         QCOMPARE(options.last(), QStringLiteral("Food Listbox Width > Widest"));
         const QStringList database = items("menuDatabase");
         QCOMPARE(database.first(), QStringLiteral("&Add Food or Recipe to Personal Database ..."));
-        QCOMPARE(database.last(), QStringLiteral("&Unhide Selected Food"));
+        // Named after the food the day's food list selects.
+        QCOMPARE(database.last(), QStringLiteral("&Unhide: Milk [1 cup]"));
     }
 
     void accelerators()
@@ -229,7 +236,7 @@ private slots:
     void theToolbarFollowsTheScreenHeight()
     {
         const std::vector<int> tall = mw::gui::toolbarCommands(1024);
-        QCOMPARE(tall.size(), std::size_t{27});
+        QCOMPARE(tall.size(), std::size_t{30});
         QCOMPARE(tall.at(0), cmd::kFileNew);
         QCOMPARE(tall.at(3), 0);
         QCOMPARE(tall.at(14), cmd::kCaloricNeed);
@@ -238,6 +245,10 @@ private slots:
         QCOMPARE(tall.at(23), cmd::kFatWarning);
         QCOMPARE(tall.at(24), cmd::kMouseOption);
         QCOMPARE(tall.at(26), cmd::kAppAbout);
+        // The menu generator and the food pyramid follow in the spare slots.
+        QCOMPARE(tall.at(27), 0);
+        QCOMPARE(tall.at(28), cmd::kMenuGenerator);
+        QCOMPARE(tall.at(29), cmd::kFoodPyramid);
         // A screen of exactly 600 pixels still has the first layout.
         QCOMPARE(mw::gui::toolbarCommands(600), tall);
         const std::vector<int> shortScreen = mw::gui::toolbarCommands(599);
@@ -246,7 +257,7 @@ private slots:
         QCOMPARE(shortScreen.at(24), cmd::kFatWarning);
 
         const QList<QAction*> buttons = m_frame->toolBar()->actions();
-        QCOMPARE(buttons.size(), qsizetype(27));
+        QCOMPARE(buttons.size(), qsizetype(30));
         for (qsizetype i = 0; i < buttons.size(); ++i) {
             QCOMPARE(buttons.at(i)->isSeparator() ? 0 : buttons.at(i)->data().toInt(),
                      tall.at(static_cast<std::size_t>(i)));
@@ -275,9 +286,10 @@ private slots:
         QVERIFY(!action("actionNextPane")->isEnabled());
         m_frame->newDay();
         QVERIFY(action("actionNextPane")->isEnabled());
-        // Commands still to be built stay visible and disabled.
-        for (const char* name : {"actionMealCut", "actionFilePrint", "actionSortAscending", "actionSearchFood",
-                                 "actionListShow1", "actionScreenColor", "actionHelp"}) {
+        // The food commands follow the day: its empty meal cannot be cut, an empty list not shown.
+        QVERIFY(action("actionSortAscending")->isEnabled());
+        QVERIFY(action("actionSearchFood")->isEnabled());
+        for (const char* name : {"actionMealCut", "actionListShow1"}) {
             QVERIFY2(!action(name)->isEnabled(), name);
         }
         closeDay(day);

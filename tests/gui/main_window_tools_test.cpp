@@ -1,0 +1,585 @@
+#include "main_window.h"
+
+#include "add_food_dialog.h"
+#include "analysis_panel.h"
+#include "app_context.h"
+#include "command_ids.h"
+#include "day_window.h"
+#include "display_nutrients_dialog.h"
+#include "fat_warning_dialog.h"
+#include "fof_view.h"
+#include "food_list_box.h"
+#include "frame_test_support.h"
+#include "generator_options_dialog.h"
+#include "healthy_weight_dialog.h"
+#include "help_window.h"
+#include "mouse_option_dialog.h"
+#include "print_nutrients_dialog.h"
+#include "prompts.h"
+#include "qt_bridge.h"
+#include "rename_groups_dialog.h"
+#include "report_painter.h"
+
+#include "calc/menu_generator.h"
+#include "format/day_csv.h"
+#include "model/catalogue.h"
+#include "model/food_attribute_database.h"
+#include "support/temp_dir.h"
+
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolBar>
+
+#include <memory>
+
+using namespace mw;
+using namespace mw::gui;
+using mw::test::whenDialogOpens;
+
+class MainWindowToolsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::TempDir> m_dir;
+    MemorySettings* m_settings = nullptr;
+    std::unique_ptr<AppContext> m_app;
+    std::unique_ptr<CMainFrame> m_frame;
+
+    QAction* action(const char* name) const
+    {
+        auto* found = m_frame->findChild<QAction*>(QLatin1String(name));
+        if (found == nullptr) {
+            qFatal("no action %s", name);
+        }
+        return found;
+    }
+
+    CFofView* view() const { return m_frame->activeDayWindow()->view(); }
+    CFofDoc& document() const { return m_frame->activeDayWindow()->document(); }
+    AnalysisPanel* panel() const { return view()->findChild<AnalysisPanel*>(QStringLiteral("analysisPanel")); }
+    CFoodListBox* foodList() const { return view()->findChild<CFoodListBox*>(QStringLiteral("foodList")); }
+    QString path(const char* name) const { return fromPath(m_dir->file(name)); }
+
+    QStringList menuItems(const char* menuName) const
+    {
+        QStringList texts;
+        for (const QAction* item : m_frame->findChild<QMenu*>(QLatin1String(menuName))->actions()) {
+            texts.append(item->isSeparator() ? QStringLiteral("-") : item->text());
+        }
+        return texts;
+    }
+
+    // Opens the command's dialog, checks its kind, and closes it with Escape's result.
+    template <typename Dialog>
+    bool opensDialog(const char* actionName)
+    {
+        bool seen = false;
+        whenDialogOpens([&seen](QDialog* dialog) { seen = qobject_cast<Dialog*>(dialog) != nullptr; });
+        action(actionName)->trigger();
+        return seen;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(!QFontDatabase::families().isEmpty()); }
+
+    void init()
+    {
+        Prompts::setScripted(true);
+        m_dir = std::make_unique<test::TempDir>();
+        auto settings = test::profileWithAnalysisSettings();
+        m_settings = settings.get();
+        m_app = std::make_unique<AppContext>(m_dir->path(), std::move(settings));
+        m_frame = std::make_unique<CMainFrame>(*m_app, 1024);
+        m_frame->resize(1280, 960);
+        m_frame->show();
+    }
+
+    void cleanup()
+    {
+        if (HelpWindow* help = HelpWindow::instance()) {
+            help->close();
+        }
+        for (CDayWindow* day : m_frame->dayWindows()) {
+            day->document().clearModified();
+        }
+        m_frame.reset();
+        m_app.reset();
+        m_dir.reset();
+        test::deleteClosedWindows();
+        Prompts::takeShownMessages();
+    }
+
+    // ---- Menus and update rules ----------------------------------------------------------------------------
+
+    void theMenusOfferTheNewCommands()
+    {
+        QCOMPARE(menuItems("menuHelp"),
+                 QStringList({QStringLiteral("&Help Topics"), QStringLiteral("&What's This?"), QStringLiteral("-"),
+                              QStringLiteral("&Introduction"), QStringLiteral("&Top Tips"),
+                              QStringLiteral("The Food &Catalogue")}));
+        QVERIFY(m_frame->menuBar()->actions().size() >= 2);
+        const auto titles = [this] {
+            QStringList texts;
+            for (const QAction* item : m_frame->menuBar()->actions()) {
+                texts.append(item->text());
+            }
+            return texts;
+        };
+        QVERIFY(titles().contains(QStringLiteral("&Help")));
+        m_frame->newDay();
+        QVERIFY(titles().contains(QStringLiteral("&Help")));
+        QCOMPARE(titles().last(), QStringLiteral("&About ..."));
+
+        const QStringList file = menuItems("menuDayFile");
+        const qsizetype print = file.indexOf(QStringLiteral("&Print..."));
+        QCOMPARE(file.mid(print, 6),
+                 QStringList({QStringLiteral("&Print..."), QStringLiteral("Print Pre&view"),
+                              QStringLiteral("P&rint Setup..."), QStringLiteral("-"),
+                              QStringLiteral("&Export to PDF..."), QStringLiteral("Export to CS&V...")}));
+        QVERIFY(!menuItems("menuFile").contains(QStringLiteral("&Export to PDF...")));
+        QCOMPARE(
+            menuItems("menuDayTools").mid(5),
+            QStringList({QStringLiteral("-"), QStringLiteral("Generate a random menu!"),
+                         QStringLiteral("Food &Pyramid Analysis"), QStringLiteral("Menu Generator &Options ...")}));
+        const QList<QAction*> buttons = m_frame->toolBar()->actions();
+        QCOMPARE(buttons.at(buttons.size() - 2), m_frame->commandAction(cmd::kMenuGenerator));
+        QCOMPARE(buttons.last(), m_frame->commandAction(cmd::kFoodPyramid));
+        QVERIFY(!m_frame->commandAction(cmd::kFoodPyramid)->icon().isNull());
+        QCOMPARE(m_frame->commandAction(cmd::kMenuGenerator)->statusTip(),
+                 QStringLiteral("Let the Mealwright suggest a menu to you"));
+        QCOMPARE(m_frame->commandAction(cmd::kFoodPyramid)->toolTip(), QStringLiteral("Food pyramid analysis"));
+    }
+
+    void dayCommandsWaitForADayAndTheFrameCommandsDoNot()
+    {
+        for (const char* name :
+             {"actionMenuGenerator", "actionFoodPyramid", "actionAddFood", "actionFilePrint", "actionFilePrintPreview",
+              "actionFileExportPdf", "actionScreenColor", "actionListWidthWidest", "actionUsePersonalPreference"}) {
+            QVERIFY2(!action(name)->isEnabled(), name);
+        }
+        for (const char* name : {"actionDesirableWeight", "actionMouseOption", "actionFilePrintSetup",
+                                 "actionPrinterFont", "actionHelp", "actionHelpTopTips", "actionDisplayNutrients"}) {
+            QVERIFY2(action(name)->isEnabled(), name);
+        }
+        m_frame->newDay();
+        for (const char* name : {"actionMenuGenerator", "actionAddFood", "actionFilePrint", "actionFileExportCsv",
+                                 "actionScreenColor", "actionListWidthWidest", "actionManageFoodLists"}) {
+            QVERIFY2(action(name)->isEnabled(), name);
+        }
+    }
+
+    void thePyramidNeedsADayWithWeight()
+    {
+        m_frame->newDay();
+        QVERIFY(!action("actionFoodPyramid")->isEnabled());
+        view()->addFood(0, 244);
+        QVERIFY(action("actionFoodPyramid")->isEnabled());
+        view()->clearDay();
+        QVERIFY(!action("actionFoodPyramid")->isEnabled());
+        // Carbonated water counts in no pyramid group, but it weighs something.
+        view()->addFood(622, 0);
+        QVERIFY(action("actionFoodPyramid")->isEnabled());
+    }
+
+    // ---- Menu generator ------------------------------------------------------------------------------------
+
+    void theGeneratorCaptionFollowsTheOptionsDialog()
+    {
+        m_frame->newDay();
+        QCOMPARE(action("actionMenuGenerator")->text(), QStringLiteral("Generate a random menu!"));
+        whenDialogOpens([](QDialog* dialog) {
+            auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("caloriesEdit"));
+            QCOMPARE(edit->text(), QStringLiteral("800"));
+            edit->setText(QStringLiteral("1800"));
+            dialog->accept();
+        });
+        action("actionMenuGeneratorOptions")->trigger();
+        QCOMPARE(wrightCalories(*m_settings), 1800);
+        QCOMPARE(action("actionMenuGenerator")->text(), QStringLiteral("&Generate a 1800-calorie menu!"));
+    }
+
+    void generatingReplacesTheDayWithTheSeededMenuAndDrawsThePyramid()
+    {
+        QVERIFY(!storeWrightCalories(*m_settings, 2000));
+        m_frame->newDay();
+        view()->addFood(0, 244);
+        m_app->random().seed(7);
+        action("actionMenuGenerator")->trigger();
+
+        CFofDoc expected(m_app->foods());
+        DocumentGeneratorView reference(expected);
+        CrtRandom random(7);
+        const GeneratedMenu menu = MenuGenerator(reference, random).GenerateMenu(2000);
+        for (int m = 0; m < kMealCount; ++m) {
+            const auto meal = static_cast<MealIndex>(m);
+            const std::span<const CFood> got = document().meal(meal).entries();
+            const std::span<const CFood> want = expected.meal(meal).entries();
+            QVERIFY(std::equal(got.begin(), got.end(), want.begin(), want.end()));
+        }
+        QCOMPARE(view()->currentMeal(), static_cast<int>(menu.shownMeal));
+        const float calories = view()->totals().day()[kCalories];
+        QVERIFY(calories >= 1990.0f);
+        QVERIFY(calories <= 2400.0f);
+        QVERIFY(document().isModified());
+        QVERIFY(m_frame->activeDayWindow()->windowTitle().contains(QStringLiteral("*")) || m_frame->isWindowModified());
+        QVERIFY(panel()->pyramid().has_value());
+        QVERIFY(action("actionFoodPyramid")->isEnabled());
+        QCOMPARE(m_frame->statusMessage(), QStringLiteral("Ready"));
+    }
+
+    void thePyramidCommandDrawsOverAClearedFoodColumn()
+    {
+        m_frame->newDay();
+        view()->addFood(0, 244);
+        view()->addFood(454, 100);
+        action("actionFoodPyramid")->trigger();
+        QVERIFY(panel()->pyramid().has_value());
+        QVERIFY(!panel()->state().food.has_value());
+        const PyramidFigure figure = *panel()->pyramid();
+        // Milk to the left of the centre, fruit to the right.
+        QVERIFY(figure.tiers[kPyramidMilk].rect.left < figure.tiers[kPyramidMilk].rect.right);
+        QVERIFY(figure.tiers[kPyramidFruit].rect.right > figure.tiers[kPyramidFruit].rect.left);
+    }
+
+    // ---- View options --------------------------------------------------------------------------------------
+
+    void usePdaSwitchesThePercentBasisAndIsStored()
+    {
+        m_frame->newDay();
+        view()->addFood(0, 244);
+        QVERIFY(!action("actionUsePersonalPreference")->isChecked());
+        QVERIFY(!panel()->state().goals.usePersonalGoal);
+        const auto percents = [this] {
+            std::vector<std::optional<int>> column;
+            for (int n = 1; n < kNutrientCount; ++n) {
+                column.push_back(percentOfGoal(panel()->state().day, n, panel()->state().goals));
+            }
+            return column;
+        };
+        const std::vector<std::optional<int>> rda = percents();
+
+        action("actionUsePersonalPreference")->trigger();
+        QVERIFY(usePersonalPreference(*m_settings));
+        QVERIFY(action("actionUsePersonalPreference")->isChecked());
+        QVERIFY(panel()->state().goals.usePersonalGoal);
+        // The preferred upper values are not the allowances, so the percent column changes.
+        QVERIFY(percents() != rda);
+
+        action("actionUsePersonalPreference")->trigger();
+        QVERIFY(!usePersonalPreference(*m_settings));
+        QVERIFY(!panel()->state().goals.usePersonalGoal);
+    }
+
+    void aUsePdaSwitchTheProfileCannotKeepIsReportedAndNotShown()
+    {
+        m_frame->newDay();
+        m_settings->failWritesWith(std::make_error_code(std::errc::read_only_file_system));
+        action("actionUsePersonalPreference")->trigger();
+        QCOMPARE(Prompts::takeShownMessages().size(), 1);
+        QVERIFY(!action("actionUsePersonalPreference")->isChecked());
+        QVERIFY(!panel()->state().goals.usePersonalGoal);
+    }
+
+    void widthAndOrderCommandsReachTheActiveView()
+    {
+        m_frame->newDay();
+        action("actionListWidthWidest")->trigger();
+        QCOMPARE(view()->foodListWidth(), FoodListWidth::kWidest);
+        action("actionListWidthWider")->trigger();
+        QCOMPARE(view()->foodListWidth(), FoodListWidth::kWider);
+        action("actionListWidthNormal")->trigger();
+        QCOMPARE(view()->foodListWidth(), FoodListWidth::kNormal);
+
+        auto* groups = view()->findChild<QComboBox*>(QStringLiteral("groupBox"));
+        action("actionReverseGroupList")->trigger();
+        QCOMPARE(groups->itemText(0), toQString(foodGroupTitle(kFoodGroupCount - 1)));
+        action("actionReverseGroupList")->trigger();
+        QCOMPARE(groups->itemText(0), toQString(foodGroupTitle(0)));
+    }
+
+    void theScreenColourIsStoredAsTwoWordsOnOk()
+    {
+        m_frame->newDay();
+        whenDialogOpens(
+            [](QDialog* dialog) {
+                auto* colours = qobject_cast<QColorDialog*>(dialog);
+                QVERIFY(colours != nullptr);
+                QCOMPARE(QColorDialog::customColor(0), QColor(Qt::white));
+                colours->setCurrentColor(QColor(0, 128, 255));
+                colours->accept();
+            },
+            QDialog::Accepted);
+        action("actionScreenColor")->trigger();
+        QCOMPARE(m_settings->readInt(kColorSection, "View HW", -1), 255);
+        QCOMPARE(m_settings->readInt(kColorSection, "View LW", -1), 32768);
+        QCOMPARE(viewBackgroundColor(*m_settings), (RgbColor{0, 128, 255}));
+        const QImage shot = view()->grab().toImage();
+        QCOMPARE(shot.pixelColor(2, 2), QColor(0, 128, 255));
+
+        // Escape changes nothing.
+        whenDialogOpens([](QDialog* dialog) {
+            qobject_cast<QColorDialog*>(dialog)->setCurrentColor(QColor(10, 20, 30));
+            dialog->reject();
+        });
+        action("actionScreenColor")->trigger();
+        QCOMPARE(viewBackgroundColor(*m_settings), (RgbColor{0, 128, 255}));
+    }
+
+    void fatWarningOkRedrawsTheAnalysis()
+    {
+        m_frame->newDay();
+        whenDialogOpens([](QDialog* dialog) {
+            dialog->findChild<QSpinBox*>(QStringLiteral("percentSpinBox"))->setValue(12);
+            dialog->accept();
+        });
+        action("actionFatWarning")->trigger();
+        QCOMPARE(fatWarningPercent(*m_settings), 12);
+        QCOMPARE(panel()->state().goals.fatWarningPercent, 12);
+
+        whenDialogOpens([](QDialog* dialog) {
+            dialog->findChild<QSpinBox*>(QStringLiteral("percentSpinBox"))->setValue(40);
+            dialog->reject();
+        });
+        action("actionFatWarning")->trigger();
+        QCOMPARE(panel()->state().goals.fatWarningPercent, 12);
+    }
+
+    void theOptionDialogsOpenFromTheirCommands()
+    {
+        m_frame->newDay();
+        QVERIFY(opensDialog<CHealthyWeightDlg>("actionDesirableWeight"));
+        QVERIFY(opensDialog<CMouseOptionDlg>("actionMouseOption"));
+        QVERIFY(opensDialog<CPrintNutrientsDlg>("actionPrintNutrients"));
+        QVERIFY(opensDialog<CDisplayNutrientsDlg>("actionDisplayNutrients"));
+        QVERIFY(opensDialog<CRenameGroupsDlg>("actionManageFoodLists"));
+        QVERIFY(opensDialog<CGeneratorOptionsDlg>("actionMenuGeneratorOptions"));
+        QVERIFY(opensDialog<QPageSetupDialog>("actionFilePrintSetup"));
+    }
+
+    void emptyingAFoodListSavesTheFlagsAndRecountsTheMenus()
+    {
+        m_frame->newDay();
+        m_app->attributes().set(12, CFoodAttributeDatabase::listMask(1));
+        m_frame->prepareMenus();
+        QVERIFY(action("actionListShow1")->text().contains(QStringLiteral("(1 item)")));
+        whenDialogOpens([](QDialog* dialog) {
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("emptyGroupButton1")), Qt::LeftButton);
+            dialog->reject();
+        });
+        action("actionManageFoodLists")->trigger();
+        QCOMPARE(m_app->attributes().count(CFoodAttributeDatabase::listMask(1)), 0);
+        QVERIFY(QFileInfo::exists(path("fad.dat")));
+        QVERIFY(action("actionListShow1")->text().contains(QStringLiteral("(0 items)")));
+    }
+
+    // ---- Personal foods ------------------------------------------------------------------------------------
+
+    void anAddedFoodShowsInTheShownPersonalList()
+    {
+        m_frame->newDay();
+        view()->addFood(0, 244);
+        action("actionShowPersonalFoods")->trigger();
+        const int before = foodList()->count();
+        whenDialogOpens([](QDialog* dialog) {
+            // The active view's current meal fills the dialog.
+            QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("value0"))->text(), QStringLiteral("244"));
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("nameEdit"));
+            name->setText(QStringLiteral("Morning milk"));
+            dialog->findChild<QLineEdit*>(QStringLiteral("unitEdit"))->setText(QStringLiteral("1 glass"));
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("addButton")), Qt::LeftButton);
+            QCOMPARE(qobject_cast<CAddFoodDlg*>(dialog)->addedCount(), 1);
+        });
+        action("actionAddFood")->trigger();
+        QCOMPARE(foodList()->count(), before + 1);
+        QVERIFY(foodList()->foodItemText(foodList()->count() - 1).contains(QStringLiteral("Morning milk")));
+    }
+
+    // ---- Printing and exporting ----------------------------------------------------------------------------
+
+    void exportToPdfWritesTheReport()
+    {
+        m_frame->newDay();
+        view()->addFood(0, 244);
+        Prompts::setNextFileName(path("day"));
+        action("actionFileExportPdf")->trigger();
+        const std::string pdf = test::readFile(m_dir->file("day.pdf"));
+        QVERIFY(pdf.starts_with("%PDF"));
+        QVERIFY(Prompts::takeShownMessages().isEmpty());
+        QVERIFY(m_frame->statusMessage().contains(QStringLiteral("day.pdf")));
+    }
+
+    void exportToCsvWritesTheDayTable()
+    {
+        m_frame->newDay();
+        view()->addFood(0, 244);
+        view()->selectMeal(kDinner);
+        view()->addFood(454, 100);
+        Prompts::setNextFileName(path("day.csv"));
+        action("actionFileExportCsv")->trigger();
+        QCOMPARE(test::readFile(m_dir->file("day.csv")), dayCsv(document()));
+        QVERIFY(dayCsv(document()).find("Total") != std::string::npos);
+    }
+
+    void anExportThatCannotBeWrittenIsReported()
+    {
+        m_frame->newDay();
+        Prompts::setNextFileName(path("missing/day.csv"));
+        action("actionFileExportCsv")->trigger();
+        const QStringList shown = Prompts::takeShownMessages();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(shown.first().contains(QStringLiteral("day.csv")));
+        Prompts::setNextFileName(path("missing/day.pdf"));
+        action("actionFileExportPdf")->trigger();
+        QCOMPARE(Prompts::takeShownMessages().size(), 1);
+        // A cancelled file dialog does nothing.
+        action("actionFileExportPdf")->trigger();
+        QVERIFY(Prompts::takeShownMessages().isEmpty());
+    }
+
+    void printPreviewOpensOnTheReport()
+    {
+        m_frame->newDay();
+        view()->addFood(0, 244);
+        action("actionFilePrintPreview")->trigger();
+        auto* preview = m_frame->findChild<QPrintPreviewDialog*>(QStringLiteral("reportPreviewDialog"));
+        QVERIFY(preview != nullptr);
+        QVERIFY(preview->isVisible());
+        auto* pages = preview->findChild<QPrintPreviewWidget*>(QStringLiteral("reportPreview"));
+        QVERIFY(pages != nullptr);
+        QTRY_COMPARE(pages->pageCount(), 1);
+        preview->close();
+        test::deleteClosedWindows();
+        QVERIFY(m_frame->findChild<QPrintPreviewDialog*>() == nullptr);
+    }
+
+    void printOffersThePageRangeAndPrints()
+    {
+        m_frame->newDay();
+        view()->addFood(0, 244);
+        int maximum = 0;
+        const QString printed = path("printed.pdf");
+        whenDialogOpens(
+            [&maximum, printed](QDialog* dialog) {
+                auto* print = qobject_cast<QPrintDialog*>(dialog);
+                QVERIFY(print != nullptr);
+                QVERIFY(print->testOption(QAbstractPrintDialog::PrintPageRange));
+                maximum = print->maxPage();
+                // Printed to a file, as a machine without a printer does.
+                print->printer()->setOutputFormat(QPrinter::PdfFormat);
+                print->printer()->setOutputFileName(printed);
+            },
+            QDialog::Accepted);
+        action("actionFilePrint")->trigger();
+        QCOMPARE(maximum, 1);
+        QVERIFY(test::readFile(toPath(printed)).starts_with("%PDF"));
+        QVERIFY(Prompts::takeShownMessages().isEmpty());
+    }
+
+    void thePrinterFontIsStoredOnOk()
+    {
+        QFont chosen;
+        whenDialogOpens([&chosen](QDialog* dialog) {
+            auto* fonts = qobject_cast<QFontDialog*>(dialog);
+            QVERIFY(fonts != nullptr);
+            // It opens at the stored font, Arial 0.6 of the printer's text by default.
+            QCOMPARE(fonts->currentFont().pointSize(), printerFontInPoints(PrinterFontSetting{}).pointSize());
+            QFont font(QFontDatabase::families().first());
+            font.setPointSize(14);
+            fonts->setCurrentFont(font);
+            chosen = fonts->currentFont();
+            fonts->accept();
+        });
+        action("actionPrinterFont")->trigger();
+        const PrinterFontSetting stored = printerFont(*m_settings);
+        QCOMPARE(stored, printerFontSetting(chosen));
+        QCOMPARE(QString::fromStdString(stored.faceName), QFontDatabase::families().first());
+        QVERIFY(stored.height != 0);
+        QVERIFY(Prompts::takeShownMessages().isEmpty());
+
+        // Escape stores nothing.
+        whenDialogOpens([](QDialog* dialog) {
+            QFont font(QFontDatabase::families().last());
+            font.setPointSize(30);
+            qobject_cast<QFontDialog*>(dialog)->setCurrentFont(font);
+            dialog->reject();
+        });
+        action("actionPrinterFont")->trigger();
+        QCOMPARE(printerFont(*m_settings), stored);
+    }
+
+    // ---- Help ----------------------------------------------------------------------------------------------
+
+    void helpCommandsOpenTheirPages_data()
+    {
+        QTest::addColumn<QString>("actionName");
+        QTest::addColumn<int>("topic");
+        QTest::newRow("F1") << QStringLiteral("actionHelp") << static_cast<int>(HelpTopic::kContents);
+        QTest::newRow("introduction") << QStringLiteral("actionHelpIntroduction")
+                                      << static_cast<int>(HelpTopic::kIntroduction);
+        QTest::newRow("top tips") << QStringLiteral("actionHelpTopTips") << static_cast<int>(HelpTopic::kTopTips);
+        QTest::newRow("catalogue") << QStringLiteral("actionHelpCatalogue")
+                                   << static_cast<int>(HelpTopic::kFoodCatalogue);
+    }
+
+    void helpCommandsOpenTheirPages()
+    {
+        QFETCH(QString, actionName);
+        QFETCH(int, topic);
+        action(qPrintable(actionName))->trigger();
+        HelpWindow* help = HelpWindow::instance();
+        QVERIFY(help != nullptr);
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->currentPage(), helpTopicUrl(static_cast<HelpTopic>(topic)));
+        QVERIFY(!help->browser()->toPlainText().isEmpty());
+    }
+
+    void contextHelpOpensThePageOfWhatIsClicked()
+    {
+        m_frame->newDay();
+        action("actionContextHelp")->trigger();
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WhatsThisCursor);
+        auto* mealList = view()->findChild<QWidget*>(QStringLiteral("mealList"));
+        QTest::mouseClick(mealList, Qt::LeftButton);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QCOMPARE(HelpWindow::instance()->currentPage(), helpTopicUrl(HelpTopic::kDayWindow));
+
+        // A menu title names its menu's page.
+        action("actionContextHelp")->trigger();
+        QMenuBar* bar = m_frame->menuBar();
+        const QList<QAction*> titles = bar->actions();
+        const auto options = std::find_if(titles.begin(), titles.end(), [](const QAction* item) {
+            return item->menu() != nullptr && item->menu()->objectName() == QStringLiteral("menuOptions");
+        });
+        QVERIFY(options != titles.end());
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(*options).center());
+        QCOMPARE(HelpWindow::instance()->currentPage(), helpTopicUrl(HelpTopic::kOptionsMenu));
+        QVERIFY((*options)->menu()->isHidden());
+
+        // Escape ends it without a page; a later click is a plain click again.
+        HelpWindow::instance()->openTopic(HelpTopic::kTopTips);
+        action("actionContextHelp")->trigger();
+        QTest::keyClick(mealList, Qt::Key_Escape);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QTest::mouseClick(mealList, Qt::LeftButton);
+        QCOMPARE(HelpWindow::instance()->currentPage(), helpTopicUrl(HelpTopic::kTopTips));
+    }
+};
+
+QTEST_MAIN(MainWindowToolsTest)
+#include "main_window_tools_test.moc"

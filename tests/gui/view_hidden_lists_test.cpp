@@ -1,0 +1,360 @@
+#include "food_commands_test_support.h"
+
+#include "model/catalogue.h"
+#include "model/food_attribute_database.h"
+#include "model/settings_keys.h"
+#include "query/food_filters.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <filesystem>
+
+using namespace mw;
+using namespace mw::gui;
+
+namespace {
+
+// A name of 44 characters with an ampersand.
+const std::string kUserfood = "\"Mac & cheese, baked with bread crumbs [1 cup]\", 200, 1800, 70, 200, 90, \r\n"
+                              "\"Trail mix [1 bag]\", 50, 5000, 150, 450, 300, \r\n";
+constexpr FoodId kMacAndCheese = 643;
+constexpr FoodId kTrailMix = 644;
+constexpr FoodId kMilk = 0;
+constexpr FoodId kRoastedBreast = 88; // "Chicken, breast, roasted [1/2 breast]", 37 characters
+constexpr FoodId kLightIceCream = 20; // "Ice cream, vanilla, light [1/2 cup]", 35 characters
+constexpr std::uint16_t kHidden = CFoodAttributeDatabase::kHidden;
+
+} // namespace
+
+class ViewHiddenListsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    test::FoodCommandsFixture f;
+
+    CFoodAttributeDatabase& attributes() { return f.app().attributes(); }
+
+    void showGroupOf(FoodId id) { f.groupBox()->setCurrentIndex(*foodGroupOf(id)); }
+
+    void selectFood(FoodId id)
+    {
+        const int row = f.rowOfFood(id);
+        QVERIFY2(row >= 0, "the food is not listed");
+        f.foodList()->setCurrentRow(row);
+        test::FoodCommandsFixture::settle();
+    }
+
+    // What the Database menu shows once it opens.
+    QString caption(const char* action)
+    {
+        f.openAndClose(f.menu("menuDatabase"));
+        return f.action(action)->text();
+    }
+
+    QString listCaption(const char* action)
+    {
+        f.openAndClose(f.menu("menuFoodLists"));
+        return f.action(action)->text();
+    }
+
+    void runListCommand(const char* action)
+    {
+        f.openAndClose(f.menu("menuFoodLists"));
+        QVERIFY2(f.action(action)->isEnabled(), action);
+        f.action(action)->trigger();
+    }
+
+private slots:
+    void initTestCase() { initResources(); }
+
+    void init()
+    {
+        f.start(kUserfood);
+        f.frame().newDay();
+    }
+
+    void cleanup() { f.stop(); }
+
+    void theHideCaptionsNameTheSelectedFood()
+    {
+        QVERIFY(f.app().foods().foodName(kRoastedBreast).ends_with(";Chicken, breast, roasted [1/2 breast]"));
+        showGroupOf(kRoastedBreast);
+        selectFood(kRoastedBreast);
+        QCOMPARE(caption("actionHideFood"), QStringLiteral("&Hide: Chicken, breast, roasted [1/2 br..."));
+        QVERIFY(f.action("actionHideFood")->isEnabled());
+        QCOMPARE(f.action("actionUnhideFood")->text(), QStringLiteral("&Unhide: Chicken, breast, roasted [1/2 br..."));
+        QVERIFY(!f.action("actionUnhideFood")->isEnabled());
+
+        showGroupOf(kLightIceCream);
+        selectFood(kLightIceCream);
+        QCOMPARE(caption("actionHideFood"), QStringLiteral("&Hide: Ice cream, vanilla, light [1/2 cup]"));
+
+        f.foodList()->clearSelection();
+        test::FoodCommandsFixture::settle();
+        QCOMPARE(caption("actionHideFood"), QStringLiteral("&Hide: No food selected!"));
+        QVERIFY(!f.action("actionHideFood")->isEnabled());
+        QCOMPARE(f.action("actionUnhideFood")->text(), QStringLiteral("&Unhide: No food selected!"));
+    }
+
+    void anAmpersandInACaptionIsShownNotUnderlined()
+    {
+        f.action("actionShowPersonalFoods")->trigger();
+        selectFood(kMacAndCheese);
+        QCOMPARE(caption("actionHideFood"), QStringLiteral("&Hide: Mac && cheese, baked with bread c..."));
+    }
+
+    void hidingTheSelectedFoodTakesItOutForGood()
+    {
+        QCOMPARE(caption("actionShowHiddenFoods"), QStringLiteral("Show all hi&dden foods (0 items)"));
+        QVERIFY(!f.action("actionShowHiddenFoods")->isEnabled());
+        showGroupOf(kRoastedBreast);
+        const int count = f.foodList()->count();
+        selectFood(kRoastedBreast);
+        f.action("actionHideFood")->trigger();
+
+        QCOMPARE(f.foodList()->count(), count - 1);
+        QCOMPARE(f.rowOfFood(kRoastedBreast), -1);
+        QVERIFY(attributes().test(kRoastedBreast, kHidden) != 0);
+        // Saved at once.
+        QVERIFY(std::filesystem::exists(f.dir().file("fad.dat")));
+        QCOMPARE(caption("actionShowHiddenFoods"), QStringLiteral("Show all hi&dden foods (1 item)"));
+        QVERIFY(f.action("actionShowHiddenFoods")->isEnabled());
+        QCOMPARE(f.action("actionHideFood")->text(), QStringLiteral("&Hide: No food selected!"));
+
+        f.groupBox()->setCurrentIndex(0);
+        showGroupOf(kRoastedBreast);
+        QCOMPARE(f.rowOfFood(kRoastedBreast), -1);
+    }
+
+    void showingAndUnhidingHiddenFoods()
+    {
+        attributes().set(kRoastedBreast, kHidden);
+        attributes().set(kMilk, kHidden);
+        attributes().set(kTrailMix, kHidden);
+        f.view()->sortFoodList(kIron, SortDirection::kAscending);
+        QCOMPARE(caption("actionShowHiddenFoods"), QStringLiteral("Show all hi&dden foods (3 items)"));
+        f.action("actionShowHiddenFoods")->trigger();
+        QCOMPARE(f.foodItems(), QStringList({QStringLiteral("0;Milk [1 cup]"),
+                                             QStringLiteral("88;Chicken, breast, roasted [1/2 breast]"),
+                                             QStringLiteral("644;Trail mix [1 bag]")}));
+        QVERIFY(!f.control<QToolButton>("sortAscendingButton")->isChecked());
+
+        selectFood(kRoastedBreast);
+        QCOMPARE(caption("actionUnhideFood"), QStringLiteral("&Unhide: Chicken, breast, roasted [1/2 br..."));
+        QVERIFY(f.action("actionUnhideFood")->isEnabled());
+        QVERIFY(!f.action("actionHideFood")->isEnabled());
+        f.action("actionUnhideFood")->trigger();
+        QCOMPARE(attributes().test(kRoastedBreast, kHidden), 0);
+        QCOMPARE(f.foodList()->count(), 2);
+        QCOMPARE(caption("actionShowHiddenFoods"), QStringLiteral("Show all hi&dden foods (2 items)"));
+    }
+
+    void hidingEveryFoodOfTheFoodList()
+    {
+        showGroupOf(kRoastedBreast);
+        const QStringList shown = f.foodItems();
+        f.frame().updateCommands();
+        QVERIFY(f.action("actionHideListFoods")->isEnabled());
+        f.action("actionHideListFoods")->trigger();
+        QCOMPARE(f.foodList()->count(), 0);
+        QCOMPARE(attributes().count(kHidden), shown.size());
+        f.frame().updateCommands();
+        QVERIFY(!f.action("actionHideListFoods")->isEnabled());
+        f.groupBox()->setCurrentIndex(0);
+        showGroupOf(kRoastedBreast);
+        QCOMPARE(f.foodList()->count(), 0);
+    }
+
+    void hidingTheMealsFoodsKeepsThemInTheMeal()
+    {
+        f.frame().updateCommands();
+        QVERIFY(!f.action("actionHideMealFoods")->isEnabled());
+        f.view()->addFood(kMilk, 0);
+        f.view()->addFood(kRoastedBreast, 0);
+        const DayTotals totals = f.view()->totals();
+        f.frame().updateCommands();
+        QVERIFY(f.action("actionHideMealFoods")->isEnabled());
+        f.action("actionHideMealFoods")->trigger();
+        QVERIFY(attributes().test(kMilk, kHidden) != 0);
+        QVERIFY(attributes().test(kRoastedBreast, kHidden) != 0);
+        QCOMPARE(f.mealList()->count(), 2);
+        QCOMPARE(f.view()->document().entryCount(kBreakfast), std::size_t(2));
+        QVERIFY(f.view()->totals() == totals);
+    }
+
+    void addingToAListAndShowingIt()
+    {
+        f.foodList()->clearSelection();
+        test::FoodCommandsFixture::settle();
+        QCOMPARE(listCaption("actionListShow1"), QStringLiteral("Good Carbohydrates (0 items)"));
+        QVERIFY(!f.action("actionListShow1")->isEnabled());
+        QVERIFY(!f.action("actionListAddSelected1")->isEnabled());
+
+        showGroupOf(kRoastedBreast);
+        selectFood(kRoastedBreast);
+        QCOMPARE(listCaption("actionListAddSelected1"), QStringLiteral("Good Carbohydrates"));
+        QVERIFY(!f.action("actionListRemove1")->isEnabled());
+        runListCommand("actionListAddSelected1");
+        QVERIFY(attributes().test(kRoastedBreast, CFoodAttributeDatabase::listMask(1)) != 0);
+        QCOMPARE(attributes().test(kRoastedBreast, kHidden), 0);
+
+        QCOMPARE(listCaption("actionListShow1"), QStringLiteral("Good Carbohydrates (1 item)"));
+        QVERIFY(f.action("actionListShow1")->isEnabled());
+        QVERIFY(!f.action("actionListAddSelected1")->isEnabled());
+        QVERIFY(f.action("actionListRemove1")->isEnabled());
+
+        // A hidden food stays in its lists and is shown with them.
+        attributes().set(kRoastedBreast, kHidden);
+        f.groupBox()->setCurrentIndex(0);
+        runListCommand("actionListShow1");
+        QCOMPARE(f.foodItems(), QStringList({QStringLiteral("88;Chicken, breast, roasted [1/2 breast]")}));
+        QCOMPARE(f.groupBox()->currentIndex(), 0);
+
+        selectFood(kRoastedBreast);
+        runListCommand("actionListRemove1");
+        QCOMPARE(attributes().test(kRoastedBreast, CFoodAttributeDatabase::listMask(1)), 0);
+        QCOMPARE(listCaption("actionListShow1"), QStringLiteral("Good Carbohydrates (0 items)"));
+        QVERIFY(!f.action("actionListShow1")->isEnabled());
+    }
+
+    void addingAllFoodsAndTheMealsFoods()
+    {
+        showGroupOf(kRoastedBreast);
+        const qsizetype shown = f.foodList()->count();
+        runListCommand("actionListAddAll2");
+        QCOMPARE(attributes().count(CFoodAttributeDatabase::listMask(2)), shown);
+
+        f.frame().prepareMenus();
+        QVERIFY(!f.action("actionListAddMeal9")->isEnabled());
+        f.view()->addFood(kMilk, 0);
+        f.view()->addFood(kTrailMix, 0);
+        runListCommand("actionListAddMeal9");
+        QCOMPARE(listCaption("actionListShow9"), QStringLiteral("Medium (moderate inducer) list (2 items)"));
+        runListCommand("actionListShow9");
+        // Personal foods after the standard ones.
+        QCOMPARE(f.foodItems(),
+                 QStringList({QStringLiteral("0;Milk [1 cup]"), QStringLiteral("644;Trail mix [1 bag]")}));
+    }
+
+    void listNamesComeFromTheProfile()
+    {
+        QVERIFY(!f.settings().writeText("FoodGroups", "1", "Fish & Chips"));
+        QVERIFY(!f.settings().writeText("FoodGroups", "2", ""));
+        QCOMPARE(listCaption("actionListAddSelected1"), QStringLiteral("Fish && Chips"));
+        QCOMPARE(f.action("actionListShow1")->text(), QStringLiteral("Fish && Chips (0 items)"));
+        // A name stored empty shows the default.
+        QCOMPARE(f.action("actionListShow2")->text(), QStringLiteral("Bad Carbohydrates (0 items)"));
+        QCOMPARE(f.action("actionListShow8")->text(), QStringLiteral("High (rapid insulin inducer) list (0 items)"));
+        QCOMPARE(f.action("actionListRemove10")->text(), QStringLiteral("Low (reduced insulin secretion) list"));
+    }
+
+    void listsWithoutMenuItemsAreStillCarriedOut()
+    {
+        showGroupOf(kRoastedBreast);
+        selectFood(kRoastedBreast);
+        f.frame().prepareMenus();
+        for (const char* name : {"actionFoodList33011", "actionFoodList33108"}) {
+            QAction* command = f.action(name);
+            QVERIFY(command->isEnabled());
+            command->trigger();
+        }
+        QVERIFY(attributes().test(kRoastedBreast, CFoodAttributeDatabase::listMask(11)) != 0);
+        QVERIFY(attributes().test(kRoastedBreast, CFoodAttributeDatabase::listMask(8)) != 0);
+        // Neither stands in a menu.
+        for (QMenu* menu : f.frame().findChildren<QMenu*>()) {
+            QVERIFY(!menu->actions().contains(f.action("actionFoodList33011")));
+            QVERIFY(!menu->actions().contains(f.action("actionFoodList33108")));
+        }
+    }
+
+    void theFiltersOfTheFoodListsContextMenu()
+    {
+        // Fish and shellfish, some of them nearly all protein.
+        f.groupBox()->setCurrentIndex(9);
+        const QStringList before = f.foodItems();
+        emit f.foodList()->customContextMenuRequested(QPoint(10, 10));
+        QMenu* context = f.popup("foodListContextMenu");
+        QVERIFY(context != nullptr);
+        auto* filters = context->findChild<QMenu*>(QStringLiteral("filterMenu"));
+        QVERIFY(filters != nullptr);
+        QCOMPARE(filters->actions().size(), 7);
+        QCOMPARE(filters->actions().at(0)->statusTip(), QStringLiteral("Leave only high protein foods in listbox"));
+        QAction* highProtein = nullptr;
+        for (QAction* item : filters->actions()) {
+            if (item->objectName() == QStringLiteral("actionFoodFilter34080")) {
+                highProtein = item;
+            }
+        }
+        QVERIFY(highProtein != nullptr);
+        if (const QByteArray folder = qgetenv("MW_FIND_SHOTS"); !folder.isEmpty()) {
+            filters->popup(context->pos() + QPoint(context->width() - 4, 0));
+            const QImage outer = context->grab().toImage();
+            const QImage inner = filters->grab().toImage();
+            QImage both(outer.width() + inner.width(), std::max(outer.height(), inner.height()), QImage::Format_RGB32);
+            both.fill(Qt::white);
+            QPainter painter(&both);
+            painter.drawImage(0, 0, outer);
+            painter.drawImage(outer.width() - 4, 0, inner);
+            painter.end();
+            QVERIFY(both.save(QString::fromLocal8Bit(folder) + QStringLiteral("/find-filter-menu.png")));
+            filters->hide();
+        }
+        highProtein->trigger();
+        context->hide();
+
+        const QStringList after = f.foodItems();
+        QVERIFY(!after.isEmpty());
+        QVERIFY(after.size() < before.size());
+        // In order, and only the high-protein ones.
+        qsizetype from = 0;
+        for (const QString& item : before) {
+            const bool passes = foodPassesFilter(
+                FoodFilter::kHighProtein, static_cast<FoodId>(item.section(u';', 0, 0).toUInt()), f.app().foods());
+            if (passes) {
+                QCOMPARE(after.at(from++), item);
+            }
+        }
+        QCOMPARE(from, after.size());
+    }
+
+    void lookOfTheListMenu()
+    {
+        QVERIFY(!f.settings().writeText("FoodGroups", "3", "Fish & Chips"));
+        attributes().set(kMilk, CFoodAttributeDatabase::listMask(1));
+        attributes().set(kRoastedBreast, CFoodAttributeDatabase::listMask(1));
+        attributes().set(kTrailMix, CFoodAttributeDatabase::listMask(3));
+        QMenu* lists = f.menu("menuFoodLists");
+        lists->popup(f.frame().mapToGlobal(QPoint(300, 30)));
+        QMenu* show = nullptr;
+        for (QAction* item : lists->actions()) {
+            if (item->menu() != nullptr && item->text() == QStringLiteral("&Show foods in")) {
+                show = item->menu();
+            }
+        }
+        QVERIFY(show != nullptr);
+        show->popup(lists->pos() + QPoint(lists->width() - 4, 60));
+        QCoreApplication::processEvents();
+        const QImage outer = lists->grab().toImage();
+        const QImage inner = show->grab().toImage();
+        QImage both(outer.width() + inner.width(), std::max(outer.height(), inner.height() + 60), QImage::Format_RGB32);
+        both.fill(Qt::white);
+        {
+            QPainter painter(&both);
+            painter.drawImage(0, 0, outer);
+            painter.drawImage(outer.width() - 4, 60, inner);
+        }
+        QCOMPARE(f.action("actionListShow1")->text(), QStringLiteral("Good Carbohydrates (2 items)"));
+        QCOMPARE(f.action("actionListShow3")->text(), QStringLiteral("Fish && Chips (1 item)"));
+        show->hide();
+        lists->hide();
+        const QByteArray folder = qgetenv("MW_FIND_SHOTS");
+        if (!folder.isEmpty()) {
+            QVERIFY(both.save(QString::fromLocal8Bit(folder) + QStringLiteral("/find-list-menu.png")));
+        }
+    }
+};
+
+QTEST_MAIN(ViewHiddenListsTest)
+#include "view_hidden_lists_test.moc"

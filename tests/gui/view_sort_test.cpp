@@ -1,0 +1,295 @@
+#include "food_commands_test_support.h"
+
+#include "model/catalogue.h"
+#include "qt_bridge.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QSignalSpy>
+
+#include <algorithm>
+
+using namespace mw;
+using namespace mw::gui;
+
+namespace {
+
+constexpr FoodId kMilk = 0;
+constexpr FoodId kPuffedWheat = 439;
+constexpr FoodId kButtermilk = 4;
+
+} // namespace
+
+class ViewSortTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    test::FoodCommandsFixture f;
+
+    float per100g(unsigned long id, int nutrient) const
+    {
+        return f.app().foods().entryNutrients(static_cast<FoodId>(id), 100)[static_cast<std::size_t>(nutrient)];
+    }
+
+    QMenu* openSortPopup(const char* command)
+    {
+        f.action(command)->trigger();
+        QMenu* popup = f.popup("sortPopup");
+        if (popup == nullptr) {
+            qFatal("no sort popup");
+        }
+        return popup;
+    }
+
+    QMenu* openFindPopup(const char* command)
+    {
+        f.frame().updateCommands();
+        f.action(command)->trigger();
+        QMenu* popup = f.popup("findPopup");
+        if (popup == nullptr) {
+            qFatal("no find popup");
+        }
+        return popup;
+    }
+
+    void find(const char* command, int nutrient)
+    {
+        QMenu* popup = openFindPopup(command);
+        test::FoodCommandsFixture::nutrientItem(popup, nutrient)->trigger();
+        popup->hide();
+    }
+
+    QToolButton* sortButton(bool ascending) const
+    {
+        return f.control<QToolButton>(ascending ? "sortAscendingButton" : "sortDescendingButton");
+    }
+
+private slots:
+    void initTestCase() { initResources(); }
+
+    void init()
+    {
+        f.start();
+        f.frame().newDay();
+    }
+
+    void cleanup() { f.stop(); }
+
+    void theSortPopupOffersTheNutrientsPer100g()
+    {
+        QMenu* popup = openSortPopup("actionSortDescending");
+        QVERIFY(popup->isVisible());
+        const QList<QAction*> items = popup->actions();
+        QCOMPARE(items.size(), 2 + 27);
+        QCOMPARE(items.at(0)->text(), QStringLiteral("Sort DESCENDING:"));
+        QCOMPARE(items.at(1)->text(), QStringLiteral("(per 100g of food)"));
+        for (int nutrient = 1; nutrient <= 27; ++nutrient) {
+            QCOMPARE(items.at(nutrient + 1)->text(), toQString(nutrientLongName(nutrient)));
+            QCOMPARE(items.at(nutrient + 1)->data().toInt(), nutrient);
+        }
+        // Opens at the food list's left edge.
+        const QPoint listLeft = f.foodList()->mapToGlobal(QPoint(0, 0));
+        QVERIFY(std::abs(popup->pos().x() - listLeft.x()) <= 2);
+        popup->hide();
+
+        QCOMPARE(openSortPopup("actionSortAscending")->actions().at(0)->text(), QStringLiteral("Sort ASCENDING:"));
+    }
+
+    void choosingATitleDoesNothing()
+    {
+        const QStringList before = f.foodItems();
+        QMenu* popup = openSortPopup("actionSortAscending");
+        popup->actions().at(0)->trigger();
+        popup->actions().at(1)->trigger();
+        QCOMPARE(f.foodItems(), before);
+        QVERIFY(!f.view()->sortedNutrient());
+        QVERIFY(!sortButton(true)->isChecked());
+    }
+
+    void sortDescendingByIronPer100g()
+    {
+        f.groupBox()->setCurrentIndex(20);
+        const QStringList before = f.foodItems();
+        QVERIFY(before.size() > 10);
+        QMenu* popup = openSortPopup("actionSortDescending");
+        test::FoodCommandsFixture::nutrientItem(popup, kIron)->trigger();
+
+        const QStringList after = f.foodItems();
+        QStringList sortedBefore = before;
+        QStringList sortedAfter = after;
+        sortedBefore.sort();
+        sortedAfter.sort();
+        QCOMPARE(sortedAfter, sortedBefore);
+        QVERIFY(after != before);
+        for (int row = 1; row < f.foodList()->count(); ++row) {
+            QVERIFY(per100g(f.foodList()->foodIdAt(row - 1), kIron) >= per100g(f.foodList()->foodIdAt(row), kIron));
+        }
+        QCOMPARE(f.view()->sortedNutrient(), std::optional<int>(kIron));
+        QVERIFY(sortButton(false)->isChecked());
+        QVERIFY(!sortButton(true)->isChecked());
+
+        // Filling the list from a group ends the sorted look.
+        f.groupBox()->setCurrentIndex(3);
+        QVERIFY(!f.view()->sortedNutrient());
+        QVERIFY(!sortButton(false)->isChecked());
+    }
+
+    void aSortedListShowsTheNutrientOfTheSelectedFood()
+    {
+        f.groupBox()->setCurrentIndex(20);
+        f.view()->sortFoodList(kIron, SortDirection::kDescending);
+        f.foodList()->setCurrentRow(1);
+        QMenu* info = f.popup("nutrientInfoMenu");
+        QVERIFY(info != nullptr);
+        QStringList lines;
+        for (const QAction* line : info->actions()) {
+            lines.append(line->text());
+        }
+        QCOMPARE(lines, nutrientInfoTexts(kIron, per100g(f.foodList()->foodIdAt(1), kIron)));
+        QCOMPARE(lines.first(), QStringLiteral("Iron:"));
+    }
+
+    void theSortButtonsOpenThePopupAndShowTheSortInForce()
+    {
+        QTest::mouseClick(sortButton(true), Qt::LeftButton);
+        QMenu* popup = f.popup("sortPopup");
+        QVERIFY(popup != nullptr);
+        QCOMPARE(popup->actions().at(0)->text(), QStringLiteral("Sort ASCENDING:"));
+        // The click alone does not give the sorted look.
+        QVERIFY(!sortButton(true)->isChecked());
+        test::FoodCommandsFixture::nutrientItem(popup, kAlcohol)->trigger();
+        QVERIFY(sortButton(true)->isChecked());
+        QVERIFY(!sortButton(false)->isChecked());
+        // Foods without alcohol come first when ascending.
+        QCOMPARE(per100g(f.foodList()->foodIdAt(0), kAlcohol), 0.0f);
+
+        QTest::mouseClick(sortButton(false), Qt::LeftButton);
+        QVERIFY(sortButton(true)->isChecked());
+        QVERIFY(!sortButton(false)->isChecked());
+        test::FoodCommandsFixture::nutrientItem(f.popup("sortPopup"), kAlcohol)->trigger();
+        QVERIFY(sortButton(false)->isChecked());
+        QVERIFY(!sortButton(true)->isChecked());
+        const int last = f.foodList()->count() - 1;
+        QCOMPARE(per100g(f.foodList()->foodIdAt(last), kAlcohol), 0.0f);
+    }
+
+    void aListOfOneLineIsNotSorted()
+    {
+        f.action("actionSearchFood")->trigger();
+        f.searchEdit()->setText(QStringLiteral("buttermilk"));
+        f.view()->globalSearch();
+        QCOMPARE(f.foodList()->count(), 1);
+        f.view()->sortFoodList(kIron, SortDirection::kAscending);
+        QVERIFY(!f.view()->sortedNutrient());
+        QVERIFY(!sortButton(true)->isChecked());
+        QCOMPARE(f.foodList()->foodIdAt(0), static_cast<unsigned long>(kButtermilk));
+    }
+
+    void findNeedsAFoodInTheDay()
+    {
+        f.frame().updateCommands();
+        QVERIFY(!f.action("actionFindHighest")->isEnabled());
+        QVERIFY(!f.action("actionFindLowest")->isEnabled());
+        f.view()->findInMeals(kIron);
+        QCOMPARE(Prompts::takeShownMessages(), QStringList({QStringLiteral("There is no food in this file!")}));
+        f.view()->addFood(kMilk, 0);
+        QVERIFY(f.action("actionFindHighest")->isEnabled());
+        QVERIFY(f.action("actionFindLowest")->isEnabled());
+    }
+
+    void theFindPopupCarriesTheNutrientNotACommandId()
+    {
+        f.view()->addFood(kMilk, 0);
+        QMenu* popup = openFindPopup("actionFindHighest");
+        const QList<QAction*> items = popup->actions();
+        QCOMPARE(items.size(), 1 + 27);
+        QCOMPARE(items.at(0)->text(), QStringLiteral("Find food highest in:"));
+        QCOMPARE(items.at(27)->data().toInt(), int(kAlcohol));
+        popup->hide();
+        QCOMPARE(openFindPopup("actionFindLowest")->actions().at(0)->text(), QStringLiteral("Find food lowest in:"));
+
+        // Alcohol shares its number with the percent-basis switch, which must stay as it is.
+        QAction* percentBasis = f.action("actionUsePersonalPreference");
+        const bool checked = percentBasis->isChecked();
+        QSignalSpy switched(percentBasis, &QAction::triggered);
+        test::FoodCommandsFixture::nutrientItem(f.popup("findPopup"), kAlcohol)->trigger();
+        QCOMPARE(switched.count(), 0);
+        QCOMPARE(percentBasis->isChecked(), checked);
+    }
+
+    void findHighestSelectsTheMealAndTheEntry()
+    {
+        CFofView* view = f.view();
+        view->addFood(kMilk, 0);
+        f.mealBox()->setCurrentIndex(kLunch);
+        view->addFood(kMilk, 0);
+        view->addFood(kPuffedWheat, 0);
+        f.mealBox()->setCurrentIndex(kDinner);
+        view->addFood(kMilk, 0);
+        f.mealBox()->setCurrentIndex(kBreakfast);
+        const FoodOperations& foods = f.app().foods();
+        QVERIFY(foods.entryNutrients(kPuffedWheat, 0)[kIron] > foods.entryNutrients(kMilk, 0)[kIron]);
+
+        find("actionFindHighest", kIron);
+        QCOMPARE(f.mealBox()->currentIndex(), int(kLunch));
+        QCOMPARE(view->currentMeal(), int(kLunch));
+        QCOMPARE(f.mealList()->count(), 2);
+        QCOMPARE(f.mealList()->selectedRow(), 1);
+        QCOMPARE(f.mealList()->foodIdAt(1), static_cast<unsigned long>(kPuffedWheat));
+        auto* amount = f.control<QLineEdit>("amountEdit");
+        const Grams grams = f.view()->document().entry(kLunch, 1).amount();
+        QCOMPARE(amount->text(), QString::number(grams) + u'g');
+        QCOMPARE(amount->selectedText(), amount->text());
+    }
+
+    void repeatedFindsGoRoundTheMealsAndAModeChangeStartsAgain()
+    {
+        CFofView* view = f.view();
+        view->addFood(kMilk, 0);
+        f.mealBox()->setCurrentIndex(kDinner);
+        view->addFood(kMilk, 0);
+
+        // Milk has no alcohol: each lowest find goes on after the meal found last.
+        find("actionFindLowest", kAlcohol);
+        QCOMPARE(f.mealBox()->currentIndex(), int(kBreakfast));
+        find("actionFindLowest", kAlcohol);
+        QCOMPARE(f.mealBox()->currentIndex(), int(kDinner));
+        find("actionFindLowest", kAlcohol);
+        QCOMPARE(f.mealBox()->currentIndex(), int(kBreakfast));
+        find("actionFindLowest", kAlcohol);
+        QCOMPARE(f.mealBox()->currentIndex(), int(kDinner));
+        // Highest now: from breakfast again.
+        find("actionFindHighest", kAlcohol);
+        QCOMPARE(f.mealBox()->currentIndex(), int(kBreakfast));
+        QCOMPARE(f.mealList()->selectedRow(), 0);
+    }
+
+    void lookOfASortedList()
+    {
+        f.groupBox()->setCurrentIndex(20);
+        QMenu* popup = openSortPopup("actionSortDescending");
+        const QImage popupImage = popup->grab().toImage();
+        test::FoodCommandsFixture::nutrientItem(popup, kIron)->trigger();
+        popup->hide();
+        f.foodList()->setCurrentRow(2);
+        QMenu* info = f.popup("nutrientInfoMenu");
+        QVERIFY(info != nullptr);
+        QImage view = f.view()->grab().toImage();
+        QVERIFY(!view.isNull());
+        {
+            // The two popups drawn where they open.
+            QPainter painter(&view);
+            painter.drawImage(f.view()->mapFromGlobal(info->pos()), info->grab().toImage());
+        }
+        const QByteArray folder = qgetenv("MW_FIND_SHOTS");
+        if (!folder.isEmpty()) {
+            const QString path = QString::fromLocal8Bit(folder);
+            QVERIFY(view.save(path + QStringLiteral("/find-sorted.png")));
+            QVERIFY(popupImage.save(path + QStringLiteral("/find-sort-popup.png")));
+        }
+    }
+};
+
+QTEST_MAIN(ViewSortTest)
+#include "view_sort_test.moc"
