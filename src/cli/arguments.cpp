@@ -75,11 +75,12 @@ ParsedArguments ParsedArguments::parse(const std::vector<std::string>& tokens, c
             name = token.substr(0, eq);
             inlineValue = token.substr(eq + 1);
         }
-        const auto spec = std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return s.name == name; });
-        if (spec == specs.end()) {
+        const auto option =
+            std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return s.name == name; });
+        if (option == specs.end()) {
             throw UsageError("unknown option '" + name + "'");
         }
-        if (!spec->takesValue) {
+        if (!option->takesValue) {
             if (inlineValue) {
                 throw UsageError(name + " takes no value");
             }

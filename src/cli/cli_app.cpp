@@ -13,7 +13,7 @@ const std::vector<OptionSpec> kGlobalOptions = {
 bool takesValue(const std::string& token)
 {
     return std::any_of(kGlobalOptions.begin(), kGlobalOptions.end(),
-                       [&](const OptionSpec& spec) { return spec.takesValue && spec.name == token; });
+                       [&](const OptionSpec& option) { return option.takesValue && option.name == token; });
 }
 
 // The command word is the first token that is neither a global option nor its value.

@@ -1,4 +1,5 @@
 #include "fof_view.h"
+#include "wait_cursor.h"
 
 #include "analysis_panel.h"
 #include "first_start.h"
@@ -32,16 +33,6 @@
 
 namespace mw::gui {
 namespace {
-
-// The wait cursor while a list fills.
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 QPushButton* makeButton(std::string_view caption, std::string_view tip, const char* name, QWidget* parent)
 {

@@ -5,6 +5,7 @@
 
 #include "query/food_ranking.h"
 #include "query/food_sort.h"
+#include "wait_cursor.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -26,16 +27,6 @@ struct FoodCommandState
     QTimer* commandsChangedTimer = nullptr;
     // The search field and its buttons stand in place of the group box and the order buttons.
     bool searching = false;
-};
-
-// The wait cursor while a list is searched, sorted or filled.
-class ScopedWaitCursor
-{
-public:
-    ScopedWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~ScopedWaitCursor() { QApplication::restoreOverrideCursor(); }
-    ScopedWaitCursor(const ScopedWaitCursor&) = delete;
-    ScopedWaitCursor& operator=(const ScopedWaitCursor&) = delete;
 };
 
 } // namespace mw::gui

@@ -27,34 +27,41 @@ void CFofView::noteFoodFlagsChanged()
 
 // ---- Hidden foods -----------------------------------------------------------------------------------------
 
-void CFofView::hideSelectedFood()
+namespace {
+
+using FlagChange = bool (*)(CFoodAttributeDatabase&, std::string_view);
+
+// Changes the selected food's flag and takes its line out of the food list; false when nothing changed.
+template <typename ViewControls>
+bool takeSelectedFood(ViewControls& view, CFoodAttributeDatabase& attributes, FlagChange change)
 {
-    const int row = d->foodList->selectedRow();
-    if (row < 0 || !hideItemFood(m_app.attributes(), toStdString(d->foodList->foodItemText(row)))) {
-        return;
+    const int row = view.foodList->selectedRow();
+    if (row < 0 || !change(attributes, toStdString(view.foodList->foodItemText(row)))) {
+        return false;
     }
     {
-        const QSignalBlocker blocker(d->foodList);
-        delete d->foodList->takeItem(row);
-        d->foodList->clearSelection();
+        const QSignalBlocker blocker(view.foodList);
+        delete view.foodList->takeItem(row);
+        view.foodList->clearSelection();
     }
-    d->eatButton->setFocus();
-    noteFoodFlagsChanged();
+    view.eatButton->setFocus();
+    return true;
+}
+
+} // namespace
+
+void CFofView::hideSelectedFood()
+{
+    if (takeSelectedFood(*d, m_app.attributes(), &hideItemFood)) {
+        noteFoodFlagsChanged();
+    }
 }
 
 void CFofView::unhideSelectedFood()
 {
-    const int row = d->foodList->selectedRow();
-    if (row < 0 || !unhideItemFood(m_app.attributes(), toStdString(d->foodList->foodItemText(row)))) {
-        return;
+    if (takeSelectedFood(*d, m_app.attributes(), &unhideItemFood)) {
+        noteFoodFlagsChanged();
     }
-    {
-        const QSignalBlocker blocker(d->foodList);
-        delete d->foodList->takeItem(row);
-        d->foodList->clearSelection();
-    }
-    d->eatButton->setFocus();
-    noteFoodFlagsChanged();
 }
 
 void CFofView::hideFoodListFoods()
@@ -79,7 +86,7 @@ void CFofView::hideMealFoods()
 void CFofView::showHiddenFoods()
 {
     {
-        const ScopedWaitCursor wait;
+        const WaitCursor wait;
         showFoodListItems(hiddenFoodItems(m_app.attributes(), m_app.foods()));
     }
     d->listsPersonalFoods = false;
@@ -113,7 +120,7 @@ void CFofView::runFoodListCommand(const FoodListCommand& command)
         break;
     case FoodListOperation::kShow: {
         {
-            const ScopedWaitCursor wait;
+            const WaitCursor wait;
             showFoodListItems(mw::foodListItems(command.list, attributes, m_app.foods()));
         }
         d->listsPersonalFoods = false;
@@ -129,7 +136,7 @@ void CFofView::runFoodListCommand(const FoodListCommand& command)
 void CFofView::filterFoodList(FoodFilter filter)
 {
     // A filter only takes lines out: a sorted list stays sorted.
-    const ScopedWaitCursor wait;
+    const WaitCursor wait;
     showFoodListItems(applyFoodFilter(filter, foodListLines(), m_app.foods()));
 }
 

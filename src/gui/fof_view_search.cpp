@@ -194,7 +194,7 @@ void CFofView::globalSearch()
     }
     std::vector<std::string> items;
     {
-        const ScopedWaitCursor wait;
+        const WaitCursor wait;
         items = foodItems(mw::globalSearch(*pattern, m_app.foods(), m_app.attributes()), m_app.foods());
         showFoodListItems(items);
     }
@@ -217,7 +217,7 @@ void CFofView::localSearch()
         return;
     }
     {
-        const ScopedWaitCursor wait;
+        const WaitCursor wait;
         const std::vector<std::string> lines = foodListLines();
         std::vector<bool> keep(lines.size(), false);
         for (const std::size_t row : localSearchMatches(*pattern, lines)) {
@@ -301,7 +301,7 @@ void CFofView::sortFoodList(int nutrient, SortDirection direction)
     const std::vector<std::string> lines = foodListLines();
     ItemSortResult sorted;
     {
-        const ScopedWaitCursor wait;
+        const WaitCursor wait;
         sorted = sortItemsByNutrient(lines, nutrient, direction, m_app.foods());
         if (sorted.outcome == SortOutcome::kSorted) {
             showFoodListItems(sorted.items);

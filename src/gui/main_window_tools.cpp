@@ -3,6 +3,7 @@
 // preview and exports, and the help.
 
 #include "main_window.h"
+#include "wait_cursor.h"
 
 #include "add_food_dialog.h"
 #include "app_context.h"
@@ -89,15 +90,6 @@ int reportPageCount(const DayReport& report, QPrinter& printer)
     const DeviceTextMeasure measure(fonts, &printer);
     return static_cast<int>(layoutReport(report.content, metrics, measure).size());
 }
-
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "view_generator.h"
+#include "wait_cursor.h"
 
 #include "fof_view.h"
 
@@ -6,15 +7,6 @@
 
 namespace mw::gui {
 namespace {
-
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 
