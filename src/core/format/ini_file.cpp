@@ -3,6 +3,7 @@
 #include "format/text_trim.h"
 
 #include "format/atomic_file.h"
+#include "format/file_lock.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -223,7 +224,8 @@ std::optional<std::string> unescapeIniValue(std::string_view written)
 
 IniDocument IniDocument::parse(std::string_view text)
 {
-    if (text.starts_with(kByteOrderMark)) {
+    // Every mark, as the first line would otherwise keep the second and lose it at the next read.
+    while (text.starts_with(kByteOrderMark)) {
         text.remove_prefix(kByteOrderMark.size());
     }
     IniDocument document;
@@ -233,7 +235,8 @@ IniDocument IniDocument::parse(std::string_view text)
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        if (line.ends_with('\r')) {
+        // All of them: a carriage return kept at the end would be lost when the line is read again.
+        while (line.ends_with('\r')) {
             line.remove_suffix(1);
         }
         document.appendLine(line, ++lineNumber, insideSection);
@@ -436,6 +439,15 @@ std::error_code IniSettings::writeValues(std::span<const SettingChange> changes)
     if (m_path.empty()) {
         return std::make_error_code(std::errc::invalid_argument);
     }
+    std::error_code error;
+    const std::filesystem::path folder = m_path.has_parent_path() ? m_path.parent_path() : ".";
+    std::filesystem::create_directories(folder, error);
+    if (error) {
+        return error;
+    }
+    // Another process writing between our read and our rename would lose its keys, so writers
+    // take turns; the folder is locked because the file itself is replaced.
+    const FileLock turn(folder);
     // The freshest file, so keys another process wrote since our last read survive.
     IniLoadResult loaded = load();
     if (loaded.error) {
@@ -448,13 +460,6 @@ std::error_code IniSettings::writeValues(std::span<const SettingChange> changes)
     const std::string after = loaded.document.text();
     if (!loaded.missing && after == before) {
         return {};
-    }
-    std::error_code error;
-    if (m_path.has_parent_path()) {
-        std::filesystem::create_directories(m_path.parent_path(), error);
-        if (error) {
-            return error;
-        }
     }
     return writeFileAtomically(m_path, after);
 }

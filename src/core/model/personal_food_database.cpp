@@ -1,6 +1,7 @@
 #include "model/personal_food_database.h"
 
 #include "format/file_bytes.h"
+#include "format/file_lock.h"
 #include "model/string_table.h"
 
 #include <algorithm>
@@ -190,6 +191,8 @@ PersonalFoodAppendResult PersonalFoodDatabase::append(std::string_view name, std
 
 PersonalFoodStatus PersonalFoodDatabase::appendLine(std::string_view line)
 {
+    // Another process appending between our size check and our write would write over our line.
+    const FileLock turn(m_path);
     std::fstream file(m_path, std::ios::in | std::ios::out | std::ios::binary);
     if (!file.is_open()) {
         return PersonalFoodStatus::kWriteFailed;
@@ -202,8 +205,9 @@ PersonalFoodStatus PersonalFoodDatabase::appendLine(std::string_view line)
     if (static_cast<std::uint64_t>(size) != m_fileSize) {
         return PersonalFoodStatus::kFileChanged;
     }
+    // A file without lines (empty, or only a byte order mark) needs no line end before the first.
     char lastByte = '\n';
-    if (size > 0 && !file.seekg(size - 1).get(lastByte)) {
+    if (!m_entries.empty() && !file.seekg(size - 1).get(lastByte)) {
         return PersonalFoodStatus::kWriteFailed;
     }
     // One write of the whole line, so a failure leaves at most a tail that is cut off below.

@@ -1,0 +1,257 @@
+// The command-line tool killed at random moments while it saves a day or appends a personal food
+// leaves each file as it was before or after that command, and two tools appending at once lose
+// nothing. The tool runs as a child process of the test.
+#include "core/reliability/child_process.h"
+
+#include "format/day_file.h"
+#include "format/userfood_line.h"
+#include "model/personal_food_database.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace mw {
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kMaxKills = 40;
+constexpr auto kTimeBudget = 4s;
+
+const fs::path kCli = MEALWRIGHT_CLI_PATH;
+
+class CliCrashSafety : public ::testing::Test
+{
+protected:
+    std::vector<std::string> command(std::vector<std::string> arguments) const
+    {
+        arguments.insert(arguments.begin(),
+                         {"--data-dir", m_dir.path().string(), "--settings", m_dir.file("profile.ini").string()});
+        return arguments;
+    }
+
+    // Runs the tool to its end; its exit code.
+    int run(const std::vector<std::string>& arguments) const
+    {
+        return test::waitForChild(test::startProgram(kCli, command(arguments))).code;
+    }
+
+    // How long one run of the command takes here, to spread the kills over it.
+    std::chrono::microseconds timeOf(const std::vector<std::string>& arguments) const
+    {
+        const auto start = Clock::now();
+        EXPECT_EQ(run(arguments), 0);
+        return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start);
+    }
+
+    std::chrono::microseconds randomMoment(std::chrono::microseconds runTime)
+    {
+        return std::chrono::microseconds(m_random() % (runTime.count() * 5 / 4 + 1));
+    }
+
+    test::TempDir m_dir;
+    std::mt19937 m_random{std::random_device{}()};
+};
+
+std::vector<std::string> addBreakfast(const fs::path& day, int grams)
+{
+    return {"add", day.string(), "--meal", "0", "--food", "1", "--grams", std::to_string(grams)};
+}
+
+// A big lunch makes every save long enough for kills to land inside it.
+DayMeals startingDay()
+{
+    DayMeals day;
+    for (int k = 0; k < 50000; ++k) {
+        day[kLunch].append(CFood(static_cast<FoodId>(k % 643), static_cast<Grams>(1 + k % 500)));
+    }
+    return day;
+}
+
+TEST_F(CliCrashSafety, KilledDaySaveLeavesTheOldOrTheNewDay)
+{
+    const fs::path day = m_dir.file("day.ypd");
+    const DayMeals start = startingDay();
+    test::writeFile(day, encodeDayFile(start));
+    // Breakfast gets 1 g, 2 g, 3 g ... one entry per finished command.
+    int entries = 1;
+    const auto runTime = timeOf(addBreakfast(day, entries));
+
+    const auto stop = Clock::now() + kTimeBudget;
+    int kills = 0;
+    int interrupted = 0;
+    for (; kills < kMaxKills && Clock::now() < stop; ++kills) {
+        const test::ChildExit exit =
+            test::killAfter(test::startProgram(kCli, command(addBreakfast(day, entries + 1))), randomMoment(runTime));
+        interrupted += exit.killed ? 1 : 0;
+
+        DayMeals read;
+        const DayFileResult result = decodeDayFile(test::readFile(day), read);
+        ASSERT_TRUE(result.ok()) << describeDayFileError(result) << " after kill " << kills;
+        const std::size_t breakfast = read[kBreakfast].size();
+        ASSERT_TRUE(breakfast == static_cast<std::size_t>(entries) ||
+                    breakfast == static_cast<std::size_t>(entries) + 1)
+            << breakfast << " entries where " << entries << " or one more were expected";
+        for (std::size_t k = 0; k < breakfast; ++k) {
+            ASSERT_EQ(read[kBreakfast].entry(k), CFood(1, static_cast<Grams>(k + 1)));
+        }
+        ASSERT_EQ(read[kLunch], start[kLunch]);
+        ASSERT_FALSE(exit.killed == false && exit.code == 0 && breakfast == static_cast<std::size_t>(entries))
+            << "the command reported success but the day is the old one";
+        entries = static_cast<int>(breakfast);
+    }
+    EXPECT_GT(interrupted, 0) << "no kill landed while the command ran";
+    RecordProperty("kills", kills);
+    RecordProperty("interrupted", interrupted);
+}
+
+const PersonalFoodValues& foodValues()
+{
+    static const PersonalFoodValues values = [] {
+        PersonalFoodValues v{};
+        v[kWeight] = 150.0f;
+        v[kCalories] = 210.0f;
+        v[kProtein] = 12.5f;
+        return v;
+    }();
+    return values;
+}
+
+std::string valuesArgument()
+{
+    std::string text;
+    for (const float value : foodValues()) {
+        text += (text.empty() ? "" : ",") + std::to_string(value);
+    }
+    return text;
+}
+
+std::vector<std::string> addFood(const std::string& name)
+{
+    return {"personal", "add", "--name", name, "--unit", "1 bowl", "--values", valuesArgument()};
+}
+
+std::string lineOf(const std::string& name)
+{
+    return buildUserfoodLine(name, "1 bowl", foodValues()) + std::string(kUserfoodLineEnd);
+}
+
+TEST_F(CliCrashSafety, KilledAppendLeavesWholeLinesOnly)
+{
+    const fs::path file = m_dir.file("userfood.txt");
+    std::string expected = lineOf("Food 0");
+    const auto runTime = timeOf(addFood("Food 0"));
+    ASSERT_EQ(test::readFile(file), expected);
+
+    const auto stop = Clock::now() + kTimeBudget;
+    int kills = 0;
+    int foods = 1;
+    for (; kills < kMaxKills && Clock::now() < stop; ++kills) {
+        const std::string name = "Food " + std::to_string(foods);
+        test::killAfter(test::startProgram(kCli, command(addFood(name))), randomMoment(runTime));
+        const std::string bytes = test::readFile(file);
+        if (bytes == expected + lineOf(name)) {
+            expected = bytes;
+            ++foods;
+        } else {
+            ASSERT_EQ(bytes, expected) << "after kill " << kills;
+        }
+    }
+    RecordProperty("kills", kills);
+    RecordProperty("foods", foods);
+}
+
+TEST_F(CliCrashSafety, FullDiskFailsTheCommandAndKeepsTheOldFiles)
+{
+    const fs::path day = m_dir.file("day.ypd");
+    const std::string dayBytes = encodeDayFile(startingDay());
+    test::writeFile(day, dayBytes);
+    ASSERT_EQ(run(addFood("Food 0")), 0);
+    const std::string foods = test::readFile(m_dir.file("userfood.txt"));
+    const auto limit = static_cast<long>(foods.size() + 10);
+
+    const auto failsOnAFullDisk = [&](const std::vector<std::string>& arguments) {
+        const pid_t tool = test::startProgram(kCli, command(arguments), m_dir.file("out"), m_dir.file("err"), limit);
+        const test::ChildExit exit = test::waitForChild(tool);
+        EXPECT_FALSE(exit.killed);
+        EXPECT_NE(exit.code, 0);
+        EXPECT_FALSE(test::readFile(m_dir.file("err")).empty()) << "the failure is reported";
+    };
+    failsOnAFullDisk(addBreakfast(day, 5));
+    EXPECT_EQ(test::readFile(day), dayBytes);
+    failsOnAFullDisk(addFood("Food 1"));
+    EXPECT_EQ(test::readFile(m_dir.file("userfood.txt")), foods);
+    for (const fs::directory_entry& entry : fs::directory_iterator(m_dir.path())) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_TRUE(name == "day.ypd" || name == "userfood.txt" || name == "out" || name == "err")
+            << "left behind: " << name;
+    }
+}
+
+TEST_F(CliCrashSafety, TwoToolsAppendingAtOnceLoseNothing)
+{
+    constexpr int kRunsEach = 12;
+    struct Run
+    {
+        std::string name;
+        fs::path output;
+        fs::path errors;
+        int code = -1;
+    };
+    std::vector<Run> runs;
+    std::vector<pid_t> running(2, -1);
+    std::vector<int> started(2, 0);
+    std::vector<std::size_t> current(2, 0);
+    auto startNext = [&](int tool) {
+        Run run;
+        run.name = (tool == 0 ? "Left " : "Right ") + std::to_string(started[tool]++);
+        run.output = m_dir.file("out-" + run.name);
+        run.errors = m_dir.file("err-" + run.name);
+        running[tool] = test::startProgram(kCli, command(addFood(run.name)), run.output, run.errors);
+        current[tool] = runs.size();
+        runs.push_back(run);
+    };
+    startNext(0);
+    startNext(1);
+    while (running[0] > 0 || running[1] > 0) {
+        int status = 0;
+        const pid_t ended = ::wait(&status);
+        ASSERT_GT(ended, 0);
+        const int tool = ended == running[0] ? 0 : 1;
+        runs[current[tool]].code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        running[tool] = -1;
+        if (started[tool] < kRunsEach) {
+            startNext(tool);
+        }
+    }
+
+    PersonalFoodDatabase database;
+    ASSERT_EQ(database.open(m_dir.path(), PersonalFoodDatabase::Access::kReadOnly).status, PersonalFoodStatus::kOk);
+    std::size_t added = 0;
+    for (const Run& run : runs) {
+        SCOPED_TRACE(run.name);
+        if (run.code != 0) {
+            // Refused because the other tool appended in between: said so, and nothing written.
+            EXPECT_NE(test::readFile(run.errors).find("changed the file meanwhile"), std::string::npos)
+                << test::readFile(run.errors);
+            continue;
+        }
+        ++added;
+        const int id = std::stoi(test::readFile(run.output));
+        ASSERT_TRUE(database.exists(static_cast<FoodId>(id)));
+        EXPECT_EQ(*database.recordText(static_cast<FoodId>(id)),
+                  lineOf(run.name).substr(0, lineOf(run.name).size() - 2));
+    }
+    EXPECT_EQ(database.count(), added) << "a line nobody reported, or a food reported that is not there";
+    EXPECT_GE(added, std::size_t{kRunsEach});
+}
+
+} // namespace
+} // namespace mw
