@@ -18,7 +18,6 @@
 #include <QFileInfo>
 #include <QIcon>
 
-#include <chrono>
 #include <cstdio>
 #include <optional>
 #include <utility>
@@ -145,18 +144,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
     return result;
 }
 
-unsigned startupSeed()
-{
-    using namespace std::chrono;
-    const auto calendarSeconds = duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
-    // On Linux the steady clock counts from the system's start.
-    const auto sinceStart = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-    return static_cast<unsigned>(calendarSeconds + sinceStart);
-}
-
 CDietApp::CDietApp(const std::filesystem::path& dataDir, std::unique_ptr<Settings> settings, QObject* parent)
-    : QObject(parent), m_seed(startupSeed()), m_random(m_seed),
-      m_context(std::make_unique<AppContext>(dataDir, std::move(settings)))
+    : QObject(parent), m_context(std::make_unique<AppContext>(dataDir, std::move(settings)))
 {
     initResources();
     if (QApplication::windowIcon().isNull()) {

@@ -7,7 +7,6 @@
 
 #include <filesystem>
 #include <memory>
-#include <random>
 
 namespace mw {
 class Settings;
@@ -43,9 +42,6 @@ struct CommandLine
 // The arguments after the program's name (Qt's own options already taken out).
 CommandLine parseCommandLine(const QStringList& arguments);
 
-// Calendar seconds plus milliseconds since the system started, so two runs rarely share a seed.
-unsigned startupSeed();
-
 // The application: it owns the objects every window shares and the main frame, shows the splash window
 // and acts on the command line. One exists for the run of the program.
 class CDietApp : public QObject
@@ -72,16 +68,10 @@ public:
     // Milliseconds since the splash was (or would have been) shown.
     qint64 sinceSplashStart() const { return m_splashStart.isValid() ? m_splashStart.elapsed() : 0; }
 
-    // The random engine of the run, seeded once at start-up (the menu generator draws from it).
-    std::mt19937& randomEngine() { return m_random; }
-    unsigned seed() const { return m_seed; }
-
 private:
     QStringList dataFileWarnings() const;
     void showStartupWarnings();
 
-    unsigned m_seed;
-    std::mt19937 m_random;
     std::unique_ptr<AppContext> m_context;
     std::unique_ptr<CMainFrame> m_frame;
     QPointer<CSplashDlg> m_splash;

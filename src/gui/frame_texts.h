@@ -49,12 +49,6 @@ inline constexpr std::string_view kNoRecentFile = "Recent File";
 inline constexpr std::string_view kWindowListEntry = "&%1 %2";
 inline constexpr std::string_view kWindowListPrompt = "Activate this window";
 
-// Captions of the food-list items; names come from the profile or the fixed glycemic names.
-inline constexpr std::string_view kListShowCaptionOne = "%1 (%2 item)";
-inline constexpr std::string_view kListShowCaptionMany = "%1 (%2 items)";
-inline constexpr std::string_view kHighInducerListName = "High (rapid insulin inducer) list";   // list 8
-inline constexpr std::string_view kMediumInducerListName = "Medium (moderate inducer) list";    // list 9
-inline constexpr std::string_view kLowInducerListName = "Low (reduced insulin secretion) list"; // list 10
 inline constexpr std::string_view kListAddSelectedPrompt = "Add the highlighted food to this list";
 inline constexpr std::string_view kListAddAllPrompt = "Add every food of the food listbox to this list";
 inline constexpr std::string_view kListAddMealPrompt = "Add the foods of the current meal to this list";

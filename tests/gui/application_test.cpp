@@ -177,13 +177,6 @@ private slots:
         QCOMPARE(app.mainFrame()->dayWindows().size(), qsizetype(1));
         QVERIFY(mw::hasStoredPreferences(app.context().settings()));
     }
-
-    void theRandomEngineIsSeededOnce()
-    {
-        CDietApp app(m_dir->path(), mw::test::profileWithAnalysisSettings());
-        std::mt19937 same(app.seed());
-        QCOMPARE(app.randomEngine()(), same());
-    }
 };
 
 QTEST_MAIN(ApplicationTest)
