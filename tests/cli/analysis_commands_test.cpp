@@ -5,6 +5,8 @@
 #include "format/day_file.h"
 #include "model/meal.h"
 
+#include "cli/command_runner.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -19,32 +21,6 @@ std::unique_ptr<Command> makeAnalyzeCommand();
 
 namespace mw::test {
 namespace {
-
-struct CommandResult
-{
-    int code;
-    std::string out;
-    std::string err;
-};
-
-// Runs one command as the tool would: global options, the command's own options, exit codes.
-CommandResult runCommand(cli::Command& command, const std::vector<std::string>& arguments)
-{
-    std::vector<cli::OptionSpec> specs = {{"--data-dir", true}, {"--settings", true}, {"--json", false}};
-    const std::vector<cli::OptionSpec> own = command.options();
-    specs.insert(specs.end(), own.begin(), own.end());
-    std::ostringstream out;
-    std::ostringstream err;
-    try {
-        cli::Context context(cli::ParsedArguments::parse(arguments, specs), out, err);
-        const int code = command.run(context);
-        return {code, out.str(), err.str()};
-    } catch (const cli::UsageError& e) {
-        return {cli::kExitUsage, out.str(), e.what()};
-    } catch (const cli::FileError& e) {
-        return {cli::kExitFile, out.str(), e.what()};
-    }
-}
 
 CommandResult requirements(const std::vector<std::string>& arguments)
 {

@@ -9,6 +9,8 @@
 #include "model/day_document.h"
 #include "model/food_operations.h"
 
+#include "cli/command_runner.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -25,31 +27,11 @@ std::unique_ptr<Command> makeExportCommand();
 namespace mw::test {
 namespace {
 
-struct CommandResult
-{
-    int code;
-    std::string out;
-    std::string err;
-};
-
 // Runs one command as the tool would, in a data folder of the test's own.
-CommandResult runCommand(cli::Command& command, const TempDir& dir, std::vector<std::string> arguments)
+CommandResult runInFolder(cli::Command& command, const TempDir& dir, std::vector<std::string> arguments)
 {
     arguments.insert(arguments.begin(), {"--data-dir", dir.path().string()});
-    std::vector<cli::OptionSpec> specs = {{"--data-dir", true}, {"--settings", true}, {"--json", false}};
-    const std::vector<cli::OptionSpec> own = command.options();
-    specs.insert(specs.end(), own.begin(), own.end());
-    std::ostringstream out;
-    std::ostringstream err;
-    try {
-        cli::Context context(cli::ParsedArguments::parse(arguments, specs), out, err);
-        const int code = command.run(context);
-        return {code, out.str(), err.str()};
-    } catch (const cli::UsageError& e) {
-        return {cli::kExitUsage, out.str(), e.what()};
-    } catch (const cli::FileError& e) {
-        return {cli::kExitFile, out.str(), e.what()};
-    }
+    return mw::test::runCommand(command, arguments);
 }
 
 class GenerateExportTest : public ::testing::Test
@@ -57,11 +39,11 @@ class GenerateExportTest : public ::testing::Test
 protected:
     CommandResult generate(const std::vector<std::string>& arguments)
     {
-        return runCommand(*cli::makeGenerateCommand(), m_dir, arguments);
+        return runInFolder(*cli::makeGenerateCommand(), m_dir, arguments);
     }
     CommandResult exportDay(const std::vector<std::string>& arguments)
     {
-        return runCommand(*cli::makeExportCommand(), m_dir, arguments);
+        return runInFolder(*cli::makeExportCommand(), m_dir, arguments);
     }
     std::string path(const std::string& name) const { return m_dir.file(name).string(); }
 

@@ -2,6 +2,8 @@
 #include "command.h"
 #include "support/temp_dir.h"
 
+#include "cli/command_runner.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -16,31 +18,10 @@ std::unique_ptr<Command> makeHealthyWeightCommand();
 namespace mw::test {
 namespace {
 
-struct CommandResult
-{
-    int code;
-    std::string out;
-    std::string err;
-};
-
 // Runs the command as the tool would: global options, the command's own options, exit codes.
 CommandResult healthyWeight(const std::vector<std::string>& arguments)
 {
-    std::vector<cli::OptionSpec> specs = {{"--data-dir", true}, {"--settings", true}, {"--json", false}};
-    const std::unique_ptr<cli::Command> command = cli::makeHealthyWeightCommand();
-    const std::vector<cli::OptionSpec> own = command->options();
-    specs.insert(specs.end(), own.begin(), own.end());
-    std::ostringstream out;
-    std::ostringstream err;
-    try {
-        cli::Context context(cli::ParsedArguments::parse(arguments, specs), out, err);
-        const int code = command->run(context);
-        return {code, out.str(), err.str()};
-    } catch (const cli::UsageError& e) {
-        return {cli::kExitUsage, out.str(), e.what()};
-    } catch (const cli::FileError& e) {
-        return {cli::kExitFile, out.str(), e.what()};
-    }
+    return runCommand(*cli::makeHealthyWeightCommand(), arguments);
 }
 
 constexpr const char* kManOf70Over34 = "U.S. Guidelines 1989: 156 - 190 lbs  or  70 - 86 kg\n"

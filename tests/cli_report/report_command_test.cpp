@@ -6,6 +6,8 @@
 #include "model/day_document.h"
 #include "model/food_operations.h"
 
+#include "cli/command_runner.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -16,13 +18,6 @@
 
 namespace mw::test {
 namespace {
-
-struct CommandResult
-{
-    int code;
-    std::string out;
-    std::string err;
-};
 
 int pdfPageCount(const std::string& pdf)
 {
@@ -38,20 +33,7 @@ protected:
     {
         arguments.insert(arguments.begin(), {"--data-dir", m_dir.path().string(), "--settings", path("profile.ini")});
         const std::unique_ptr<cli::Command> command = cli::makeReportCommand();
-        std::vector<cli::OptionSpec> specs = {{"--data-dir", true}, {"--settings", true}, {"--json", false}};
-        const std::vector<cli::OptionSpec> own = command->options();
-        specs.insert(specs.end(), own.begin(), own.end());
-        std::ostringstream out;
-        std::ostringstream err;
-        try {
-            cli::Context context(cli::ParsedArguments::parse(arguments, specs), out, err);
-            const int code = command->run(context);
-            return {code, out.str(), err.str()};
-        } catch (const cli::UsageError& e) {
-            return {cli::kExitUsage, out.str(), e.what()};
-        } catch (const cli::FileError& e) {
-            return {cli::kExitFile, out.str(), e.what()};
-        }
+        return runCommand(*command, arguments);
     }
 
     // A day of 60 standard foods: two pages or more.

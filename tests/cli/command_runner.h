@@ -1,0 +1,38 @@
+#pragma once
+
+#include "cli_app.h"
+#include "command.h"
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace mw::test {
+
+struct CommandResult
+{
+    int code;
+    std::string out;
+    std::string err;
+};
+
+// Runs one command as the tool would: global options, the command's own options, exit codes.
+inline CommandResult runCommand(cli::Command& command, const std::vector<std::string>& arguments)
+{
+    std::vector<cli::OptionSpec> specs = {{"--data-dir", true}, {"--settings", true}, {"--json", false}};
+    const std::vector<cli::OptionSpec> own = command.options();
+    specs.insert(specs.end(), own.begin(), own.end());
+    std::ostringstream out;
+    std::ostringstream err;
+    try {
+        cli::Context context(cli::ParsedArguments::parse(arguments, specs), out, err);
+        const int code = command.run(context);
+        return {code, out.str(), err.str()};
+    } catch (const cli::UsageError& e) {
+        return {cli::kExitUsage, out.str(), e.what()};
+    } catch (const cli::FileError& e) {
+        return {cli::kExitFile, out.str(), e.what()};
+    }
+}
+
+} // namespace mw::test
