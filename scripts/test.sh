@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs the whole test suite twice: a normal build and a build
-# with AddressSanitizer and UndefinedBehaviorSanitizer, warnings as errors; checks the code format too; then
-# runs the fuzzer of every file reader for a minute when clang is there.
+# with AddressSanitizer and UndefinedBehaviorSanitizer, warnings as errors; checks the code format too;
+# measures speed and memory against the stored baseline (bench/README.md); then runs the fuzzer of every
+# file reader for a minute when clang is there.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 scripts/install-deps.sh
 jobs=$(nproc)
 
 echo "== Format check"
-mapfile -t sources < <(find src tests tools benchmarks -name '*.cpp' -o -name '*.h' 2>/dev/null | sort)
+mapfile -t sources < <(find src tests tools bench -name '*.cpp' -o -name '*.h' 2>/dev/null | sort)
 clang-format --dry-run -Werror "${sources[@]}"
 
 echo "== The core library stays free of Qt"
@@ -65,6 +66,8 @@ fuzz_smoke() {
 
 export QT_QPA_PLATFORM=offscreen
 run_suite build-release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMEALWRIGHT_BENCHMARKS=ON
+echo "== Speed and memory against the targets and the stored baseline"
+python3 bench/check.py --build build-release
 run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DMEALWRIGHT_SANITIZE=ON
 if command -v clang++ >/dev/null 2>&1; then
     fuzz_smoke

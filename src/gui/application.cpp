@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "analysis_panel.h"
 #include "app_context.h"
 #include "frame_texts.h"
 #include "main_window.h"
@@ -15,8 +16,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QIcon>
+#include <QTimer>
 
 #include <cstdio>
 #include <optional>
@@ -92,6 +95,37 @@ std::unique_ptr<Settings> openProfile(QStringList& warnings)
     return profile;
 }
 
+// Ends the event loop after the first paint of a day's panel, or of the main window when no day is to be
+// opened. The quit is queued, so the rest of that window is painted in the same pass.
+class QuitWhenPainted : public QObject
+{
+public:
+    QuitWhenPainted(const QWidget* frame, bool dayExpected, QObject* parent)
+        : QObject(parent), m_frame(frame), m_dayExpected(dayExpected)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !m_quitting && isAwaitedWindow(watched)) {
+            m_quitting = true;
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        }
+        return false;
+    }
+
+private:
+    bool isAwaitedWindow(const QObject* watched) const
+    {
+        return m_dayExpected ? qobject_cast<const AnalysisPanel*>(watched) != nullptr : watched == m_frame;
+    }
+
+    const QWidget* m_frame;
+    bool m_dayExpected;
+    bool m_quitting = false;
+};
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments)
@@ -119,6 +153,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
             automation = true;
         } else if (argument == QStringLiteral("--minimized")) {
             result.minimized = true;
+        } else if (argument == QStringLiteral("--quit-when-painted")) {
+            result.quitWhenPainted = true;
         } else if (argument == QStringLiteral("--data-dir")) {
             if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty()) {
                 return usageError(toQString(texts::kMissingOptionValue).arg(argument));
@@ -167,6 +203,11 @@ CSplashDlg* CDietApp::splash() const
 void CDietApp::start(const CommandLine& commandLine)
 {
     m_frame = std::make_unique<CMainFrame>(*m_context);
+    if (commandLine.quitWhenPainted) {
+        const bool dayExpected =
+            commandLine.action == CommandLine::Action::kNewDay || commandLine.action == CommandLine::Action::kOpenFiles;
+        qApp->installEventFilter(new QuitWhenPainted(m_frame.get(), dayExpected, this));
+    }
     if (commandLine.minimized) {
         m_frame->showMinimized();
     } else {

@@ -36,6 +36,8 @@ struct CommandLine
     // Where userfood.txt and fad.dat live; empty: the working folder.
     QString dataDir;
     bool minimized = false;
+    // Quit once the first day window (or, with no day, the main window) has been painted: start-up timings.
+    bool quitWhenPainted = false;
     QString error;
 };
 

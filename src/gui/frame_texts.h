@@ -101,6 +101,8 @@ inline constexpr std::string_view kUsage =
     "      --data-dir DIR  read and write userfood.txt and fad.dat in DIR\n"
     "                      (default: the working folder)\n"
     "      --minimized     start with the main window minimised\n"
+    "      --quit-when-painted\n"
+    "                      quit as soon as the first window is painted (to time the start)\n"
     "  -h, --help          show this help and exit\n"
     "      --version       show the version and exit\n"
     "      --              treat every later argument as a day file\n";

@@ -64,8 +64,9 @@ inline constexpr QLatin1String kNotAddedReadOnly("The file cannot be written.");
 inline constexpr QLatin1String kNotAddedNoFile("The personal food file could not be opened when Mealwright started.");
 inline constexpr QLatin1String kNotAddedFull("The personal food database is full: it holds %1 foods, the most it can.");
 inline constexpr QLatin1String kNotAddedValueOutOfRange("A value cannot be stored.");
-inline constexpr QLatin1String kNotAddedFileChanged("Another program changed the file since Mealwright read it. "
-                                                    "Start Mealwright again to add foods.");
+inline constexpr QLatin1String
+    kNotAddedFileChanged("Another program changed the foods already in the file since Mealwright read it. "
+                         "Start Mealwright again to add foods.");
 inline constexpr QLatin1String kNotAddedWriteFailed("Writing the file failed; it is as it was. "
                                                     "The disk may be full.");
 

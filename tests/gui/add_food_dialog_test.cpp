@@ -391,7 +391,7 @@ private slots:
         QCOMPARE(f.fileBytes().size(), foodFile(mw::kMaxPersonalFoods).size());
     }
 
-    void aFileChangedMeanwhileIsReportedAndNothingCounted()
+    void foodsAnotherProgramAddedMeanwhileAreKeptButARewrittenFileIsReported()
     {
         Fixture f;
         writeFile(f.file(), foodFile(1));
@@ -399,16 +399,25 @@ private slots:
         click(*f.dialog, "addButton");
         QCOMPARE(f.dialog->addedCount(), 1);
 
-        // Another program adds a line behind this one's back.
+        // Another program adds a line behind this one's back: it is read in and this food goes after it.
         writeFile(f.file(), f.fileBytes() + line("Other [1 cup]", "10", "5"));
+        click(*f.dialog, "addButton");
+        QVERIFY(Prompts::takeShownMessages().isEmpty());
+        QCOMPARE(f.dialog->addedCount(), 2);
+        QCOMPARE(f.foods.count(), 4u);
+        QCOMPARE(QString::fromStdString(f.foods.record(2)->text), QStringLiteral("Other [1 cup]"));
+
+        // A file cut back by another program cannot take the line at the end this one expects.
+        writeFile(f.file(), foodFile(1));
         click(*f.dialog, "addButton");
         const QStringList shown = Prompts::takeShownMessages();
         QCOMPARE(shown.size(), 1);
         QVERIFY2(shown.front().contains(QStringLiteral("changed")), qPrintable(shown.front()));
-        QCOMPARE(nameEdit(*f.dialog)->text(), QStringLiteral("You have added 1 food entry"));
-        QCOMPARE(f.dialog->addedCount(), 1);
-        QCOMPARE(f.added->count(), 1);
-        QCOMPARE(f.foods.count(), 2u);
+        QCOMPARE(nameEdit(*f.dialog)->text(), QStringLiteral("You have added 2 food entries"));
+        QCOMPARE(f.dialog->addedCount(), 2);
+        QCOMPARE(f.added->count(), 2);
+        QCOMPARE(f.foods.count(), 4u);
+        QCOMPARE(f.fileBytes(), foodFile(1));
     }
 
     void closeAndEscapeKeepWhatWasAdded()

@@ -11,9 +11,11 @@
 
 #include "support/temp_dir.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 #include <memory>
@@ -126,6 +128,14 @@ private slots:
         const QStringList shown = Prompts::takeShownMessages();
         QCOMPARE(shown.size(), qsizetype(1));
         QVERIFY(shown.at(0).contains(QStringLiteral("broken.ypd")));
+    }
+
+    void aTimingRunQuitsOnceTheDayIsPainted()
+    {
+        const auto app = start({QStringLiteral("--quit-when-painted"), goldenDay()});
+        QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(app->mainFrame()->dayWindows().size(), qsizetype(1));
     }
 
     void startedMinimisedShowsNoSplash()

@@ -88,6 +88,8 @@ private slots:
         const CommandLine line = parseCommandLine({QStringLiteral("--minimized")});
         QVERIFY(line.minimized);
         QCOMPARE(line.action, Action::kNewDay);
+        QVERIFY(!line.quitWhenPainted);
+        QVERIFY(parseCommandLine({QStringLiteral("--quit-when-painted")}).quitWhenPainted);
     }
 };
 

@@ -37,6 +37,19 @@ std::string_view lineEndBeforeAppend(char lastByte)
     return lastByte == '\r' ? std::string_view("\n") : kUserfoodLineEnd;
 }
 
+// Takes off the front of bytes appended by another program the end of the line that was last before
+// them; false when they do not begin with one, so the last line itself was changed.
+bool skipLineEndAfter(char lastByte, std::string_view& bytes)
+{
+    for (const std::string_view ending : {lineEndBeforeAppend(lastByte), std::string_view("\n")}) {
+        if (bytes.starts_with(ending)) {
+            bytes.remove_prefix(ending.size());
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 void PersonalFoodDatabase::reset(const std::filesystem::path& path)
@@ -45,6 +58,7 @@ void PersonalFoodDatabase::reset(const std::filesystem::path& path)
     m_path = path;
     m_state = FileState::kNone;
     m_fileSize = 0;
+    m_lastByte = '\n';
 }
 
 PersonalFoodOpenResult PersonalFoodDatabase::open(const std::filesystem::path& folder, Access access)
@@ -84,20 +98,26 @@ PersonalFoodOpenResult PersonalFoodDatabase::readFile(bool writable)
     }
     const bool complete = file.fileSize <= kMaxFileBytes;
     std::uint64_t stoppedAt = 0;
-    const bool allLines = indexLines(file.bytes, complete, stoppedAt);
+    const std::size_t start =
+        std::string_view(file.bytes).starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
+    const bool allLines = indexLines(std::string_view(file.bytes).substr(start), complete, stoppedAt);
+    stoppedAt += start;
     if (!allLines || !complete) {
         // Appending to a file only partly read would give the new line a FoodId it does not have.
         m_state = FileState::kReadOnly;
         return {PersonalFoodStatus::kTooLarge, stoppedAt};
     }
     m_fileSize = file.bytes.size();
+    if (!file.bytes.empty()) {
+        m_lastByte = file.bytes.back();
+    }
     m_state = writable ? FileState::kWritable : FileState::kReadOnly;
     return {};
 }
 
 bool PersonalFoodDatabase::indexLines(std::string_view bytes, bool complete, std::uint64_t& stoppedAt)
 {
-    std::size_t start = bytes.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
+    std::size_t start = 0;
     while (start < bytes.size()) {
         std::size_t end = bytes.find('\n', start);
         if (end == std::string_view::npos) {
@@ -203,16 +223,17 @@ PersonalFoodStatus PersonalFoodDatabase::appendLine(std::string_view line)
         return PersonalFoodStatus::kWriteFailed;
     }
     if (static_cast<std::uint64_t>(size) != m_fileSize) {
-        return PersonalFoodStatus::kFileChanged;
-    }
-    // A file without lines (empty, or only a byte order mark) needs no line end before the first.
-    char lastByte = '\n';
-    if (!m_entries.empty() && !file.seekg(size - 1).get(lastByte)) {
-        return PersonalFoodStatus::kWriteFailed;
+        const PersonalFoodStatus caughtUp = catchUpWith(file, static_cast<std::uint64_t>(size));
+        if (caughtUp != PersonalFoodStatus::kOk) {
+            return caughtUp;
+        }
+        if (m_entries.size() >= static_cast<std::size_t>(kMaxPersonalFoods)) {
+            return PersonalFoodStatus::kDatabaseFull;
+        }
     }
     // One write of the whole line, so a failure leaves at most a tail that is cut off below.
-    const std::string bytes =
-        std::string(lineEndBeforeAppend(lastByte)) + std::string(line) + std::string(kUserfoodLineEnd);
+    const std::string bytes = std::string(lineEndBeforeAppend(m_entries.empty() ? '\n' : m_lastByte)) +
+                              std::string(line) + std::string(kUserfoodLineEnd);
     file.seekp(0, std::ios::end);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     file.flush();
@@ -227,6 +248,40 @@ PersonalFoodStatus PersonalFoodDatabase::appendLine(std::string_view line)
         return PersonalFoodStatus::kWriteFailed;
     }
     m_fileSize = static_cast<std::uint64_t>(size) + bytes.size();
+    m_lastByte = '\n';
+    return PersonalFoodStatus::kOk;
+}
+
+PersonalFoodStatus PersonalFoodDatabase::catchUpWith(std::fstream& file, std::uint64_t size)
+{
+    // Only a file that grew from what was read can be caught up with; the byte before the new ones tells
+    // whether the old part was rewritten in the meantime.
+    if (size < m_fileSize || size > kMaxFileBytes) {
+        return PersonalFoodStatus::kFileChanged;
+    }
+    const std::uint64_t from = m_fileSize == 0 ? 0 : m_fileSize - 1;
+    std::string added(static_cast<std::size_t>(size - from), '\0');
+    if (!file.seekg(static_cast<std::streamoff>(from)).read(added.data(), static_cast<std::streamsize>(added.size()))) {
+        return PersonalFoodStatus::kWriteFailed;
+    }
+    std::string_view lines(added);
+    if (m_fileSize == 0) {
+        lines.remove_prefix(lines.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0);
+    } else if (lines.front() != m_lastByte) {
+        return PersonalFoodStatus::kFileChanged;
+    } else {
+        lines.remove_prefix(1);
+        if (!m_entries.empty() && !skipLineEndAfter(m_lastByte, lines)) {
+            return PersonalFoodStatus::kFileChanged;
+        }
+    }
+    std::uint64_t stoppedAt = 0;
+    if (!indexLines(lines, true, stoppedAt)) {
+        m_state = FileState::kReadOnly;
+        return PersonalFoodStatus::kDatabaseFull;
+    }
+    m_fileSize = size;
+    m_lastByte = added.back();
     return PersonalFoodStatus::kOk;
 }
 

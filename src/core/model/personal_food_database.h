@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,8 +36,9 @@ enum class PersonalFoodStatus : int
     kDatabaseFull,
     // append: a value is not a number or too large, or the weight would be written as 0; nothing written.
     kValueOutOfRange,
-    // append: something else changed the file since it was read, so the new line would not get
-    // the FoodId this database would give it; nothing written.
+    // append: something else rewrote or cut the file since it was read (lines others appended are
+    // read in instead), so the new line would not get the FoodId this database would give it;
+    // nothing written.
     kFileChanged,
     // append: the line could not be written; the file is as it was.
     kWriteFailed,
@@ -103,8 +105,9 @@ public:
     // The items of the listed foods in file order.
     std::vector<std::string> listItems() const;
 
-    // Writes the food's line at the end of the file, flushed, and gives it the next FoodId. On any
-    // failure nothing is added and the file is as it was.
+    // Writes the food's line at the end of the file, flushed, and gives it the next FoodId. Lines another
+    // program appended since the file was read join the database first, with the FoodIds they have
+    // there. On any failure nothing is added and the file is as it was.
     PersonalFoodAppendResult append(std::string_view name, std::string_view portion, const PersonalFoodValues& values);
 
     bool canAppend() const { return m_state == FileState::kWritable; }
@@ -131,12 +134,16 @@ private:
     bool indexLines(std::string_view bytes, bool complete, std::uint64_t& stoppedAt);
     void addEntry(std::string line);
     PersonalFoodStatus appendLine(std::string_view line);
+    // Reads the lines appended to the open file since it was last read or written.
+    PersonalFoodStatus catchUpWith(std::fstream& file, std::uint64_t size);
 
     std::deque<Entry> m_entries;
     std::filesystem::path m_path;
     FileState m_state = FileState::kNone;
-    // The file's size as read plus what was appended since, to notice changes made by others.
+    // The file's size as read plus what was appended since, and its last byte then, to notice changes
+    // made by others.
     std::uint64_t m_fileSize = 0;
+    char m_lastByte = '\n';
 };
 
 } // namespace mw

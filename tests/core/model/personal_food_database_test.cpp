@@ -399,17 +399,55 @@ TEST(PersonalFoodDatabase, AppendFailsWhenTheFileWasReplacedByAFolder)
     EXPECT_TRUE(fs::is_empty(dir.file("userfood.txt")));
 }
 
-TEST(PersonalFoodDatabase, AppendRefusesAFileChangedByOthers)
+// What this database had read, what another program then made of the file, and what the append finds.
+struct ChangeByOthers
 {
-    test::TempDir dir;
-    test::writeFile(dir.file("userfood.txt"), kStewLine + "\r\n");
-    PersonalFoodDatabase database;
-    ASSERT_EQ(database.open(dir.path()).status, Status::kOk);
-    const std::string changed = kStewLine + "\r\n" + kToastLine + "\r\n";
-    test::writeFile(dir.file("userfood.txt"), changed);
-    EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kFileChanged);
-    EXPECT_EQ(database.count(), 1u);
-    EXPECT_EQ(test::readFile(dir.file("userfood.txt")), changed);
+    std::string read;
+    std::string changed;
+    Status status;
+};
+
+TEST(PersonalFoodDatabase, AppendTakesInLinesOthersAppendedButNotAFileTheyRewrote)
+{
+    const std::string stew = kStewLine + "\r\n";
+    const std::string toast = kToastLine + "\r\n";
+    const ChangeByOthers cases[] = {
+        {stew, stew + toast, Status::kOk},
+        {kStewLine, stew + toast, Status::kOk}, // the other program ended the last line first
+        {kStewLine, kStewLine + "\n" + toast, Status::kOk},
+        {kStewLine + "\r", stew + toast, Status::kOk},
+        {"", toast, Status::kOk},
+        {"\xEF\xBB\xBF", "\xEF\xBB\xBF" + toast, Status::kOk},
+        {"", "\xEF\xBB\xBF" + toast, Status::kOk},
+        {stew, toast + toast, Status::kFileChanged},                // rewritten, not appended to
+        {stew + toast, stew, Status::kFileChanged},                 // cut
+        {kStewLine, kStewLine + "x" + toast, Status::kFileChanged}, // the last line itself grew
+    };
+    for (const ChangeByOthers& change : cases) {
+        SCOPED_TRACE(testing::PrintToString(change.read) + " -> " + testing::PrintToString(change.changed));
+        test::TempDir dir;
+        test::writeFile(dir.file("userfood.txt"), change.read);
+        PersonalFoodDatabase database;
+        ASSERT_EQ(database.open(dir.path()).status, Status::kOk);
+        test::writeFile(dir.file("userfood.txt"), change.changed);
+
+        const PersonalFoodAppendResult added = database.append("Soup", "1 cup", soupValues());
+        ASSERT_EQ(added.status, change.status);
+        if (change.status != Status::kOk) {
+            EXPECT_EQ(test::readFile(dir.file("userfood.txt")), change.changed);
+            continue;
+        }
+        // The database now holds exactly what opening the file afresh gives, ids and all.
+        EXPECT_EQ(test::readFile(dir.file("userfood.txt")), change.changed + kSoupLine);
+        PersonalFoodDatabase reopened;
+        ASSERT_EQ(reopened.open(dir.path(), PersonalFoodDatabase::Access::kReadOnly).status, Status::kOk);
+        ASSERT_EQ(database.count(), reopened.count());
+        for (std::size_t i = 0; i < reopened.count(); ++i) {
+            EXPECT_EQ(*database.recordText(personalFoodId(i)), *reopened.recordText(personalFoodId(i)));
+        }
+        EXPECT_EQ(added.id, personalFoodId(reopened.count() - 1));
+        EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).id, personalFoodId(reopened.count()));
+    }
 }
 
 TEST(PersonalFoodDatabase, FailedWriteLeavesNoPartOfTheLine)

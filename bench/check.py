@@ -1,0 +1,261 @@
+#!/usr/bin/env python3
+"""Measures the program's speed and memory and compares them with the stored baseline and the targets.
+
+Runs the Google Benchmark cases (medians of a few repetitions) and times whole processes: the desktop
+program from its start to the first painted window with a day open (offscreen) and its resident memory,
+and `mealwright-cli analyze` of a typical day. Fails when a figure is more than twice its baseline; a
+figure that looks slower is measured once more before it counts, so one noisy moment does not fail a run.
+
+    bench/check.py --build build-release                     # compare with bench/baseline.json
+    bench/check.py --build build-release --update-baseline   # store this run as the new baseline
+    bench/check.py --build build-release --write-readme      # put this run's table into bench/README.md
+"""
+
+import argparse
+import json
+import os
+import re
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+HERE = Path(__file__).resolve().parent
+BASELINE = HERE / "baseline.json"
+README = HERE / "README.md"
+ALLOWED_SLOWDOWN = 2.0
+
+# What a user waits for, with its target and the figure that measures it.
+TARGETS = [
+    ("Entry nutrients of a standard food", 50, "ns", "BM_EntryNutrientsStandardFood"),
+    ("Entry nutrients of a personal food", 50, "ns", "BM_EntryNutrientsPersonalFood"),
+    ("Global search over 643 + 4000 foods (\"Chicken\")", 2, "ms", "BM_GlobalSearchChicken"),
+    ("Global search over 643 + 4000 foods (\"БОРЩ 12\")", 2, "ms", "BM_GlobalSearchCyrillic"),
+    ("Global search over 643 + 4000 foods (\"!e\")", 2, "ms", "BM_GlobalSearchExclusion"),
+    ("Sorting 4643 foods by a nutrient", 3, "ms", "BM_SortEveryFoodByNutrient"),
+    ("Sorting 4643 list items by a nutrient (as the view does)", 3, "ms", "BM_SortEveryFoodItemByNutrient"),
+    ("One menu generation (3000 kcal, the longest)", 2, "ms", "BM_GenerateMenu/3000"),
+    ("Reading a day of 100,000 entries (file to document)", 20, "ms", "BM_LoadDayFile/100000/real_time"),
+    ("Writing a day of 100,000 entries (atomic save, synced)", 20, "ms", "BM_SaveDayFile/100000/real_time"),
+    ("Recomputing a day of 1,000 entries (totals and analysis)", 100, "us", "BM_RecomputeDay/1000"),
+    ("Desktop program: start to first painted day window, whole process", 150, "ms", "process:desktop-start"),
+    ("Desktop program: resident memory at its peak", 60, "MB", "process:desktop-rss"),
+    ("`mealwright-cli analyze` of a typical day, whole process", 30, "ms", "process:cli-analyze"),
+]
+
+UNIT_NS = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
+
+# Intake preferences as the dialog stores them: From and To of nutrients 1..27.
+PREFERENCES = [
+    (2343, 2864), (52, 69), (325, 487), (43, 86), (14, 28), (13, 39), (13, 26), (0, 300), (24, 36),
+    (800, 1200), (8, 12), (48, 72), (1200, 1800), (1360, 2040), (15, 22), (1600, 2400), (160, 240), (1, 2),
+    (640, 960), (640, 960), (280, 420), (8, 12), (12, 18), (1, 2), (1100, 2800), (2000, 3000), (0, 0),
+]
+
+# A profile whose caloric need and intake preferences are stored, so no first-start dialog comes up.
+PROFILE = """[Caloric Need]
+Age=40
+Weight=160
+Ideal Weight=160
+Activity=5
+Sex=0
+
+[NIP]
+""" + "".join(f"F{n}={low}\nT{n}={high}\n" for n, (low, high) in enumerate(PREFERENCES, start=1))
+
+
+def run_benchmarks(executable, name_filter=None, repetitions=3, min_time=0.1):
+    """Median real time in nanoseconds of every benchmark (or of those matching name_filter)."""
+    with tempfile.NamedTemporaryFile(suffix=".json") as out:
+        command = [str(executable), f"--benchmark_repetitions={repetitions}", f"--benchmark_min_time={min_time}",
+                   "--benchmark_report_aggregates_only=true", f"--benchmark_out={out.name}",
+                   "--benchmark_out_format=json"]
+        if name_filter:
+            command.append(f"--benchmark_filter={name_filter}")
+        finished = subprocess.run(command, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        if finished.returncode != 0:
+            sys.exit(f"{executable} failed:\n{finished.stderr}")
+        report = json.load(open(out.name, encoding="utf-8"))
+    medians = {}
+    for entry in report["benchmarks"]:
+        if entry.get("aggregate_name") == "median":
+            medians[entry["run_name"]] = entry["real_time"] * UNIT_NS[entry["time_unit"]]
+    return medians
+
+
+def userfood_line(index):
+    values = ", ".join(f"{(index * 7 + n * 13) % 500 + 0.25:g}" for n in range(1, 28))
+    return f'"Recipe {index} [1 serving]", {100 + index % 50}, {values}, \r\n'
+
+
+class ProcessBench:
+    """A data folder with 4000 personal foods, a profile and a generated day, and the programs to time."""
+
+    def __init__(self, build, folder):
+        self.desktop = build / "src" / "app" / "mealwright"
+        self.cli = build / "src" / "cli" / "mealwright-cli"
+        self.data = folder / "data"
+        self.day = folder / "typical.ypd"
+        self.data.mkdir()
+        (self.data / "userfood.txt").write_text("".join(userfood_line(i) for i in range(4000)), encoding="utf-8")
+        config = folder / "config" / "Mealwright"
+        config.mkdir(parents=True)
+        (config / "mealwright.ini").write_text(PROFILE, encoding="utf-8")
+        runtime = folder / "runtime"
+        runtime.mkdir(mode=0o700)
+        self.env = dict(os.environ, XDG_CONFIG_HOME=str(folder / "config"), XDG_RUNTIME_DIR=str(runtime),
+                        QT_QPA_PLATFORM="offscreen")
+        subprocess.run([str(self.cli), "--data-dir", str(self.data), "generate", "--calories", "2000", "--seed", "7",
+                        "-o", str(self.day)], check=True, env=self.env, stdout=subprocess.DEVNULL)
+
+    def desktop_command(self):
+        return [str(self.desktop), "--quit-when-painted", "--data-dir", str(self.data), str(self.day)]
+
+    def cli_command(self):
+        return [str(self.cli), "--data-dir", str(self.data), "analyze", str(self.day)]
+
+    def median_wall_ns(self, command, runs):
+        if shutil.which("hyperfine"):
+            return self._hyperfine(command, runs)
+        return self._timed_loop(command, runs)
+
+    def _hyperfine(self, command, runs):
+        with tempfile.NamedTemporaryFile(suffix=".json") as out:
+            subprocess.run(["hyperfine", "--shell=none", "--warmup", "3", "--runs", str(runs), "--style", "none",
+                            "--export-json", out.name, subprocess.list2cmdline(command)],
+                           check=True, env=self.env, stdout=subprocess.DEVNULL)
+            report = json.load(open(out.name, encoding="utf-8"))
+        return report["results"][0]["median"] * 1e9
+
+    def _timed_loop(self, command, runs):
+        times = []
+        for i in range(runs + 3):
+            start = time.perf_counter_ns()
+            subprocess.run(command, check=True, env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            if i >= 3:
+                times.append(time.perf_counter_ns() - start)
+        return statistics.median(times)
+
+    def median_peak_rss_mb(self, command, runs=5):
+        peaks = []
+        for _ in range(runs):
+            result = subprocess.run(["/usr/bin/time", "-f", "%M"] + command, env=self.env, check=True,
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+            peaks.append(int(result.stderr.strip().splitlines()[-1]) / 1024)
+        return statistics.median(peaks)
+
+    def measure(self, key, runs=20):
+        if key == "process:desktop-start":
+            return self.median_wall_ns(self.desktop_command(), runs)
+        if key == "process:cli-analyze":
+            return self.median_wall_ns(self.cli_command(), runs)
+        if key == "process:desktop-rss":
+            return self.median_peak_rss_mb(self.desktop_command())
+        raise KeyError(key)
+
+
+def measure_all(build, folder):
+    figures = run_benchmarks(build / "bench" / "mealwright_benchmarks")
+    processes = ProcessBench(build, folder)
+    for _, _, _, key in TARGETS:
+        if key.startswith("process:"):
+            figures[key] = processes.measure(key)
+    return figures, processes
+
+
+def remeasure(key, build, processes):
+    if key.startswith("process:"):
+        return processes.measure(key, runs=30)
+    pattern = "^" + re.escape(key.split("/real_time")[0]) + "(/real_time)?$"
+    return run_benchmarks(build / "bench" / "mealwright_benchmarks", pattern, repetitions=5, min_time=0.3).get(key)
+
+
+def in_unit(value, key, unit):
+    """A figure (nanoseconds, or megabytes for memory) in the unit of its target."""
+    return value if key == "process:desktop-rss" else value / UNIT_NS[unit]
+
+
+def format_figure(value):
+    return f"{value:.3g}" if value < 100 else f"{value:.0f}"
+
+
+def describe(key, value):
+    """A figure with its unit: memory in MB, times in the unit that keeps them readable."""
+    if key == "process:desktop-rss":
+        return f"{format_figure(value)} MB"
+    unit = next(u for u in ("s", "ms", "us", "ns") if value >= UNIT_NS[u] or u == "ns")
+    return f"{format_figure(value / UNIT_NS[unit])} {shown_unit(unit)}"
+
+
+def shown_unit(unit):
+    return "µs" if unit == "us" else unit
+
+
+def target_table(figures):
+    lines = ["| What | Target | Measured | Met |", "|---|---|---|---|"]
+    for what, target, unit, key in TARGETS:
+        measured = in_unit(figures[key], key, unit)
+        lines.append(f"| {what} | ≤ {target} {shown_unit(unit)} | {describe(key, figures[key])} | "
+                     f"{'yes' if measured <= target else '**no**'} |")
+    return "\n".join(lines)
+
+
+def write_readme(figures):
+    text = README.read_text(encoding="utf-8")
+    begin, end = "<!-- measured:begin -->", "<!-- measured:end -->"
+    stamp = time.strftime("%Y-%m-%d", time.gmtime())
+    block = f"{begin}\nMeasured {stamp}, one run of `bench/check.py`, medians:\n\n{target_table(figures)}\n{end}"
+    text = re.sub(re.escape(begin) + ".*?" + re.escape(end), lambda _: block, text, flags=re.S)
+    README.write_text(text, encoding="utf-8")
+
+
+def regressions(figures, baseline, build, processes):
+    failed = []
+    for key, base in sorted(baseline.items()):
+        measured = figures.get(key)
+        if measured is None:
+            failed.append(f"{key}: in the baseline but no longer measured")
+            continue
+        if measured > ALLOWED_SLOWDOWN * base:
+            again = remeasure(key, build, processes)
+            print(f"{key}: {measured / base:.2f}x the baseline, measured again: {again / base:.2f}x")
+            measured = min(measured, again)
+            figures[key] = measured
+        if measured > ALLOWED_SLOWDOWN * base:
+            failed.append(f"{key}: {describe(key, measured)} against a baseline of {describe(key, base)} "
+                          f"({measured / base:.2f}x)")
+    return failed
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--build", type=Path, required=True, help="a build folder with benchmarks enabled")
+    parser.add_argument("--baseline", type=Path, default=BASELINE, help="the stored figures to compare with")
+    parser.add_argument("--update-baseline", action="store_true", help="store this run as the baseline")
+    parser.add_argument("--write-readme", action="store_true", help="put this run's figures into the README")
+    args = parser.parse_args()
+
+    with tempfile.TemporaryDirectory(prefix="mealwright-bench-") as folder:
+        figures, processes = measure_all(args.build.resolve(), Path(folder))
+        print(target_table(figures))
+        if args.update_baseline:
+            args.baseline.write_text(json.dumps({k: round(v, 3) for k, v in sorted(figures.items())}, indent=1) + "\n",
+                                encoding="utf-8")
+            print(f"Baseline stored in {args.baseline}")
+        else:
+            failed = regressions(figures, json.loads(args.baseline.read_text(encoding="utf-8")), args.build.resolve(),
+                                 processes)
+            if failed:
+                print(f"Slower than {ALLOWED_SLOWDOWN:g}x the baseline:\n  " + "\n  ".join(failed), file=sys.stderr)
+                return 1
+            print(f"No figure is more than {ALLOWED_SLOWDOWN:g}x its baseline.")
+        if args.write_readme:
+            write_readme(figures)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
