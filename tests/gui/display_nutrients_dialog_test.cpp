@@ -2,6 +2,7 @@
 
 #include "model/settings.h"
 #include "model/settings_keys.h"
+#include "nutrient_selection_test_support.h"
 #include "prompts.h"
 
 #include <QCheckBox>
@@ -20,6 +21,10 @@ using mw::PanelLayout;
 using mw::gui::CDisplayNutrientsDlg;
 using mw::gui::DisplayMode;
 using mw::gui::Prompts;
+using mw::test::clickBox;
+using mw::test::clickOk;
+using mw::test::nutrientBox;
+using mw::test::tickedText;
 
 namespace {
 
@@ -43,11 +48,6 @@ QCheckBox* checkBox(const QDialog& dialog, const QString& name)
     return box;
 }
 
-QCheckBox* nutrientBox(const QDialog& dialog, int nutrient)
-{
-    return checkBox(dialog, QStringLiteral("nutrientCheckBox%1").arg(nutrient));
-}
-
 QCheckBox* oneColumnBox(const QDialog& dialog)
 {
     return checkBox(dialog, QStringLiteral("oneColumnCheckBox"));
@@ -57,27 +57,6 @@ QString labelText(const QDialog& dialog, const char* name)
 {
     const auto* label = dialog.findChild<QLabel*>(QLatin1String(name));
     return label ? label->text() : QStringLiteral("<missing>");
-}
-
-std::string tickedText(const QDialog& dialog)
-{
-    std::string text;
-    for (int i = 0; i < mw::kNutrientCount; ++i) {
-        text += nutrientBox(dialog, i)->isChecked() ? '1' : '0';
-    }
-    return text;
-}
-
-void clickBox(QCheckBox* box)
-{
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->height() / 2, box->height() / 2));
-}
-
-void clickOk(const QDialog& dialog)
-{
-    auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-    QVERIFY(buttons);
-    QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
 }
 
 std::string storedSelection(const MemorySettings& settings, const std::string& key)

@@ -6,6 +6,7 @@
 #include "prompts.h"
 #include "quick_amount_menu.h"
 #include "view_layout.h"
+#include "view_test_support.h"
 
 #include "calc/intake_preferences.h"
 #include "calc/requirements.h"
@@ -39,13 +40,6 @@ const std::string kUserfood = "\"Big stew [1 pot]\", 2400, 3000, 150, 300, 120, 
 constexpr FoodId kBigStew = 643;
 constexpr FoodId kOddPie = 644;
 
-void storeAnalysisProfile(Settings& settings)
-{
-    const CaloricNeedInputs inputs{40, 160, 5, kMale};
-    QVERIFY(!storeCaloricNeed(settings, inputs));
-    QVERIFY(!storePreferences(settings, defaultPreferences(ComputeRequirements(inputs))));
-}
-
 QPoint centreOfRow(const CFoodListBox& list, int row)
 {
     return list.visualItemRect(list.item(row)).center();
@@ -59,35 +53,11 @@ DayTotals countedTotals(const CFofDoc& document)
 
 } // namespace
 
-class FofViewTest : public QObject
+class FofViewTest : public QObject, protected test::ViewFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempDir> m_dir;
-    MemorySettings* m_settings = nullptr;
-    std::unique_ptr<AppContext> m_app;
-    std::unique_ptr<CFofDoc> m_document;
-    std::unique_ptr<CFofView> m_view;
-
-    void makeView()
-    {
-        m_view = std::make_unique<CFofView>(*m_app, *m_document);
-        m_view->resize(1000, 700);
-        m_view->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
-    }
-
-    template <typename T>
-    T* child(const char* name)
-    {
-        T* widget = m_view->findChild<T*>(QString::fromLatin1(name));
-        if (widget == nullptr) {
-            qFatal("no child %s", name);
-        }
-        return widget;
-    }
-
     CFoodListBox* mealList() { return child<CFoodListBox>("mealList"); }
     CFoodListBox* foodList() { return child<CFoodListBox>("foodList"); }
     QComboBox* groupBox() { return child<QComboBox>("groupBox"); }
@@ -151,24 +121,9 @@ private:
 private slots:
     void initTestCase() { Prompts::setScripted(true); }
 
-    void init()
-    {
-        m_dir = std::make_unique<test::TempDir>();
-        test::writeFile(m_dir->file("userfood.txt"), kUserfood);
-        auto settings = std::make_unique<MemorySettings>();
-        m_settings = settings.get();
-        storeAnalysisProfile(*m_settings);
-        m_app = std::make_unique<AppContext>(m_dir->path(), std::move(settings));
-        m_document = std::make_unique<CFofDoc>(m_app->foods());
-    }
+    void init() { startApp(kUserfood); }
 
-    void cleanup()
-    {
-        m_view.reset();
-        m_document.reset();
-        m_app.reset();
-        m_dir.reset();
-    }
+    void cleanup() { stopApp(); }
 
     void startsWithBreakfastTheFirstGroupAndNoDialog()
     {

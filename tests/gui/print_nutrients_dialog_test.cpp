@@ -2,6 +2,7 @@
 
 #include "model/settings.h"
 #include "model/settings_keys.h"
+#include "nutrient_selection_test_support.h"
 #include "prompts.h"
 
 #include <QCheckBox>
@@ -16,6 +17,10 @@
 using mw::MemorySettings;
 using mw::gui::CPrintNutrientsDlg;
 using mw::gui::Prompts;
+using mw::test::clickBox;
+using mw::test::clickOk;
+using mw::test::nutrientBox;
+using mw::test::tickedText;
 
 namespace {
 
@@ -24,37 +29,6 @@ std::unique_ptr<CPrintNutrientsDlg> openDialog(MemorySettings& settings)
     auto dialog = std::make_unique<CPrintNutrientsDlg>(settings);
     dialog->open();
     return dialog;
-}
-
-QCheckBox* nutrientBox(const QDialog& dialog, int nutrient)
-{
-    auto* box = dialog.findChild<QCheckBox*>(QStringLiteral("nutrientCheckBox%1").arg(nutrient));
-    if (!box) {
-        qFatal("no check box %d", nutrient);
-    }
-    return box;
-}
-
-// The boxes as a selection text: "1" ticked, "0" not.
-std::string tickedText(const QDialog& dialog)
-{
-    std::string text;
-    for (int i = 0; i < mw::kNutrientCount; ++i) {
-        text += nutrientBox(dialog, i)->isChecked() ? '1' : '0';
-    }
-    return text;
-}
-
-void clickBox(QCheckBox* box)
-{
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->height() / 2, box->height() / 2));
-}
-
-void clickOk(const QDialog& dialog)
-{
-    auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-    QVERIFY(buttons);
-    QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
 }
 
 std::string storedText(const MemorySettings& settings)

@@ -8,6 +8,7 @@
 #include "pyramid_painter.h"
 #include "qt_bridge.h"
 #include "view_layout.h"
+#include "view_test_support.h"
 
 #include "calc/intake_preferences.h"
 #include "calc/requirements.h"
@@ -30,13 +31,6 @@ using namespace mw::gui;
 
 namespace {
 
-void storeAnalysisProfile(Settings& settings)
-{
-    const CaloricNeedInputs inputs{40, 160, 5, kMale};
-    QVERIFY(!storeCaloricNeed(settings, inputs));
-    QVERIFY(!storePreferences(settings, defaultPreferences(ComputeRequirements(inputs))));
-}
-
 // The same run on a bare document, as the command line makes it.
 std::unique_ptr<CFofDoc> referenceMenu(const FoodOperations& foods, CrtRandom& random, int requested,
                                        GeneratedMenu* menu)
@@ -54,56 +48,21 @@ QColor pixel(const QImage& image, int x, int y)
 
 } // namespace
 
-class ViewGeneratorTest : public QObject
+class ViewGeneratorTest : public QObject, protected test::ViewFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempDir> m_dir;
-    MemorySettings* m_settings = nullptr;
-    std::unique_ptr<AppContext> m_app;
-    std::unique_ptr<CFofDoc> m_document;
-    std::unique_ptr<CFofView> m_view;
-
-    void makeView()
-    {
-        m_view = std::make_unique<CFofView>(*m_app, *m_document);
-        m_view->resize(1000, 700);
-        m_view->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
-    }
-
-    template <typename T>
-    T* child(const char* name)
-    {
-        T* widget = m_view->findChild<T*>(QString::fromLatin1(name));
-        if (widget == nullptr) {
-            qFatal("no child %s", name);
-        }
-        return widget;
-    }
-
     AnalysisPanel* panel() { return child<AnalysisPanel>("analysisPanel"); }
 
 private slots:
     void initTestCase() { Prompts::setScripted(true); }
 
-    void init()
-    {
-        m_dir = std::make_unique<test::TempDir>();
-        auto settings = std::make_unique<MemorySettings>();
-        m_settings = settings.get();
-        storeAnalysisProfile(*m_settings);
-        m_app = std::make_unique<AppContext>(m_dir->path(), std::move(settings));
-        m_document = std::make_unique<CFofDoc>(m_app->foods());
-    }
+    void init() { startApp(); }
 
     void cleanup()
     {
-        m_view.reset();
-        m_document.reset();
-        m_app.reset();
-        m_dir.reset();
+        stopApp();
         Prompts::takeShownMessages();
     }
 
