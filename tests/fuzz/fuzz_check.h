@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -99,6 +100,14 @@ inline void writeBytes(const std::filesystem::path& path, std::string_view bytes
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     MW_FUZZ_CHECK(out.good());
+}
+
+inline std::string readBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    MW_FUZZ_CHECK(!in.bad());
+    return bytes;
 }
 
 } // namespace mw::fuzz

@@ -110,4 +110,37 @@ inline void checkPersonalFoodFile(const std::filesystem::path& folder, std::stri
     }
 }
 
+// A userfood.txt opened from the first half of bytes, to which another program then appends the second
+// half: an append through the open database either takes those lines in and holds what opening the file
+// afresh gives, ids and all, with its food last; or it is refused because the last line it read was
+// changed, and the file is left as the other program made it.
+inline void checkAppendAfterAnotherProgram(const std::filesystem::path& folder, std::string_view bytes)
+{
+    const std::filesystem::path file = folder / PersonalFoodDatabase::kFileName;
+    const std::string_view before = bytes.substr(0, bytes.size() / 2);
+    writeBytes(file, before);
+    PersonalFoodDatabase database;
+    MW_FUZZ_CHECK(database.open(folder).status == PersonalFoodStatus::kOk);
+    const std::string after = std::string(bytes);
+    writeBytes(file, after);
+
+    PersonalFoodValues values{};
+    values[kWeight] = 50.0f;
+    const PersonalFoodAppendResult added = database.append("Fuzz", "1 g", values);
+    PersonalFoodDatabase reopened;
+    MW_FUZZ_CHECK(reopened.open(folder, PersonalFoodDatabase::Access::kReadOnly).status == PersonalFoodStatus::kOk);
+    if (added.status != PersonalFoodStatus::kOk) {
+        MW_FUZZ_CHECK(added.status == PersonalFoodStatus::kFileChanged ||
+                      added.status == PersonalFoodStatus::kDatabaseFull);
+        MW_FUZZ_CHECK(readBytes(file) == after);
+        return;
+    }
+    MW_FUZZ_CHECK(database.count() == reopened.count());
+    MW_FUZZ_CHECK(added.id == personalFoodId(reopened.count() - 1));
+    MW_FUZZ_CHECK(reopened.record(reopened.count() - 1)->text == "Fuzz [1 g]");
+    for (std::size_t i = 0; i < reopened.count(); ++i) {
+        MW_FUZZ_CHECK(*reopened.recordText(personalFoodId(i)) == *database.recordText(personalFoodId(i)));
+    }
+}
+
 } // namespace mw::fuzz

@@ -59,8 +59,10 @@ TEST(FuzzInputs, UserfoodLine)
 TEST(FuzzInputs, PersonalFoodDatabase)
 {
     test::TempDir dir;
-    feedEvery("personal_food_database",
-              [&](std::string_view bytes) { fuzz::checkPersonalFoodFile(dir.path(), bytes); });
+    feedEvery("personal_food_database", [&](std::string_view bytes) {
+        fuzz::checkPersonalFoodFile(dir.path(), bytes);
+        fuzz::checkAppendAfterAnotherProgram(dir.path(), bytes);
+    });
 }
 
 TEST(FuzzInputs, FoodAttributeFile)
