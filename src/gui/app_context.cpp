@@ -1,5 +1,7 @@
 #include "app_context.h"
 
+#include <QGuiApplication>
+
 namespace mw::gui {
 
 AppContext::AppContext(std::filesystem::path dataDir, std::unique_ptr<Settings> settings, QObject* parent)
@@ -7,6 +9,14 @@ AppContext::AppContext(std::filesystem::path dataDir, std::unique_ptr<Settings> 
 {
     m_personalOpened = m_personalFoods.open(m_dataDir);
     m_attributesLoaded = m_attributes.load(m_dataDir / "fad.dat");
+    // Coming back to the program after adding foods with the command-line tool shows them at once.
+    if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(application, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+            if (state == Qt::ApplicationActive) {
+                catchUpWithPersonalFoods();
+            }
+        });
+    }
 }
 
 AppContext::~AppContext()
@@ -24,6 +34,16 @@ std::error_code AppContext::foodFlagsChanged()
 void AppContext::personalFoodAdded()
 {
     emit personalFoodAddedSignal();
+}
+
+void AppContext::catchUpWithPersonalFoods()
+{
+    const std::size_t known = m_personalFoods.count();
+    // A file rewritten by another program is reported when the user next adds a food.
+    m_personalFoods.catchUp();
+    if (m_personalFoods.count() != known) {
+        emit personalFoodAddedSignal();
+    }
 }
 
 void AppContext::analysisSettingsChanged()

@@ -39,6 +39,10 @@ public:
     std::error_code foodFlagsChanged();
     // Call after a personal food was added.
     void personalFoodAdded();
+    // Reads the personal foods other programs appended meanwhile (done whenever the program becomes
+    // active again, and before a day is opened, whose entries may name them); tells the views when
+    // there were any.
+    void catchUpWithPersonalFoods();
     // Call after the requirement or intake-preference settings changed.
     void analysisSettingsChanged();
 
@@ -51,6 +55,7 @@ public:
 
 signals:
     void foodFlagsChangedSignal();
+    // A personal food was added here, or others' were read in.
     void personalFoodAddedSignal();
     void analysisSettingsChangedSignal();
     void groupOrderChangedSignal();

@@ -645,6 +645,7 @@ CDayWindow* CMainFrame::openDay(const QString& path)
             return day;
         }
     }
+    m_app.catchUpWithPersonalFoods();
     QString error;
     CDayWindow* window = CDayWindow::openFile(m_app, path, &error);
     if (window == nullptr) {

@@ -12,11 +12,14 @@
 #include "qt_bridge.h"
 #include "resources.h"
 
+#include "calc/analysis.h"
 #include "format/day_file.h"
 #include "model/food_attribute_database.h"
+#include "model/personal_food_database.h"
 #include "support/temp_dir.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -327,6 +330,30 @@ private slots:
         QCOMPARE(m_frame->openDay(goldenDay()), day);
         QCOMPARE(m_frame->activeDayWindow(), day);
         QCOMPARE(m_frame->dayWindows().size(), qsizetype(2));
+    }
+
+    void aDayEatingFoodsAnotherProgramAddedShowsThem()
+    {
+        // While the program runs, the command-line tool adds a personal food and a day that eats it.
+        mw::PersonalFoodDatabase other;
+        QCOMPARE(other.open(m_dir->path()).status, mw::PersonalFoodStatus::kOk);
+        mw::PersonalFoodValues values{};
+        values[mw::kWeight] = 250.0f;
+        values[mw::kCalories] = 180.0f;
+        const mw::FoodId borscht = other.append("Borscht", "1 bowl", values).id;
+        QCOMPARE(borscht, mw::kFirstPersonalFoodId);
+        const mw::FoodOperations otherFoods(&other);
+        mw::CFofDoc written(otherFoods);
+        written.appendEntry(mw::kBreakfast, borscht, 500);
+        QVERIFY(!mw::saveDayFile(m_dir->file("borscht.ypd"), written));
+
+        CDayWindow* day = m_frame->openDay(path("borscht.ypd"));
+        QVERIFY(day != nullptr);
+        QCOMPARE(m_app->personalFoods().count(), std::size_t{1});
+        const auto* meal = day->findChild<QListWidget*>(QStringLiteral("mealList"));
+        QVERIFY(meal != nullptr && meal->count() == 1);
+        QVERIFY2(meal->item(0)->text().contains(QStringLiteral("Borscht")), qPrintable(meal->item(0)->text()));
+        QCOMPARE(mw::computeTotals(day->document().meals(), m_app->foods()).day()[mw::kCalories], 360.0f);
     }
 
     void openAskedThroughTheFileDialog()

@@ -252,6 +252,25 @@ PersonalFoodStatus PersonalFoodDatabase::appendLine(std::string_view line)
     return PersonalFoodStatus::kOk;
 }
 
+PersonalFoodStatus PersonalFoodDatabase::catchUp()
+{
+    std::error_code error;
+    if (m_state != FileState::kWritable || std::filesystem::file_size(m_path, error) == m_fileSize) {
+        return PersonalFoodStatus::kOk;
+    }
+    const FileLock turn(m_path);
+    std::fstream file(m_path, std::ios::in | std::ios::binary);
+    const std::streamoff size = file.is_open() && file.seekg(0, std::ios::end) ? std::streamoff(file.tellg()) : -1;
+    if (size < 0) {
+        return PersonalFoodStatus::kUnreadable;
+    }
+    if (static_cast<std::uint64_t>(size) == m_fileSize) {
+        return PersonalFoodStatus::kOk;
+    }
+    const PersonalFoodStatus caughtUp = catchUpWith(file, static_cast<std::uint64_t>(size));
+    return caughtUp == PersonalFoodStatus::kWriteFailed ? PersonalFoodStatus::kUnreadable : caughtUp;
+}
+
 PersonalFoodStatus PersonalFoodDatabase::catchUpWith(std::fstream& file, std::uint64_t size)
 {
     // Only a file that grew from what was read can be caught up with; the byte before the new ones tells

@@ -110,6 +110,12 @@ public:
     // there. On any failure nothing is added and the file is as it was.
     PersonalFoodAppendResult append(std::string_view name, std::string_view portion, const PersonalFoodValues& values);
 
+    // Reads the lines another program appended to the file since it was read, as append does, without
+    // adding any: kOk when there were none or they were read; kFileChanged when the file was rewritten or
+    // cut, kUnreadable when it cannot be read (the database stays as it was then). A database that cannot
+    // append has nothing to catch up with.
+    PersonalFoodStatus catchUp();
+
     bool canAppend() const { return m_state == FileState::kWritable; }
     // Where the file is (or would be); empty before the first open.
     const std::filesystem::path& filePath() const { return m_path; }

@@ -450,6 +450,29 @@ TEST(PersonalFoodDatabase, AppendTakesInLinesOthersAppendedButNotAFileTheyRewrot
     }
 }
 
+TEST(PersonalFoodDatabase, CatchUpReadsWhatOthersAppendedAndNothingElse)
+{
+    test::TempDir dir;
+    const std::string stew = kStewLine + "\r\n";
+    test::writeFile(dir.file("userfood.txt"), stew);
+    PersonalFoodDatabase database;
+    ASSERT_EQ(database.open(dir.path()).status, Status::kOk);
+    EXPECT_EQ(database.catchUp(), Status::kOk);
+    EXPECT_EQ(database.count(), 1u);
+
+    test::writeFile(dir.file("userfood.txt"), stew + kToastLine + "\r\n");
+    EXPECT_EQ(database.catchUp(), Status::kOk);
+    ASSERT_EQ(database.count(), 2u);
+    EXPECT_EQ(*database.recordText(644), kToastLine);
+    EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).id, 645);
+
+    // Cut back by another program: refused, and what was read stays.
+    test::writeFile(dir.file("userfood.txt"), stew);
+    EXPECT_EQ(database.catchUp(), Status::kFileChanged);
+    EXPECT_EQ(database.count(), 3u);
+    EXPECT_EQ(test::readFile(dir.file("userfood.txt")), stew);
+}
+
 TEST(PersonalFoodDatabase, FailedWriteLeavesNoPartOfTheLine)
 {
     if (!test::FileSizeLimit::available()) {
