@@ -92,6 +92,8 @@ PersonalFoodOpenResult PersonalFoodDatabase::open(const std::filesystem::path& f
 
 PersonalFoodOpenResult PersonalFoodDatabase::readFile(bool writable)
 {
+    // Another program's append in progress would otherwise be read as a last line cut short.
+    const FileLock turn(m_path);
     const FileStart file = readFileStart(m_path, kMaxFileBytes);
     if (file.error) {
         return {PersonalFoodStatus::kUnreadable, file.bytes.size()};

@@ -144,7 +144,7 @@ int appendFoods(const fs::path& folder, const std::string& prefix, int count, co
         const std::string name = prefix + std::to_string(i);
         const PersonalFoodAppendResult added = database.append(name, "1 g", valuesOf(1 + i));
         if (added.status != PersonalFoodStatus::kOk) {
-            return 3;
+            return 10 + static_cast<int>(added.status); // which refusal, for the failure message
         }
         lines += name + " " + std::to_string(added.id) + "\n";
     }
