@@ -240,7 +240,7 @@ private:
         const QRect labelCell = m_geometry.percentCell(0);
         fillAndOutline(labelCell, kLightGray, kLightGray);
         cellText(percentTextRect(labelCell), kValueAlignment,
-                 toQString(panelText(personal ? kPersonalGoalLabelText : kRdaGoalLabelText)), kTitleText);
+                 toQString(LoadString(personal ? kPersonalGoalLabelText : kRdaGoalLabelText)), kTitleText);
         for (int position = 1; position < rowCount(); ++position) {
             paintPercentCell(position);
         }
@@ -337,7 +337,7 @@ AnalysisPanelGeometry analysisPanelGeometry(const QRect& rect, const QFontMetric
 QString panelValueText(float value)
 {
     const int shown = displayInteger(value);
-    return shown < 0 ? toQString(panelText(kNotAvailableValueText)) : QString::number(shown);
+    return shown < 0 ? toQString(LoadString(kNotAvailableValueText)) : QString::number(shown);
 }
 
 QString panelPercentText(std::optional<int> percent)

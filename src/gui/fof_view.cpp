@@ -149,29 +149,30 @@ void CFofView::createControls()
     d->mealList->setObjectName(QStringLiteral("mealList"));
     d->foodList = new CFoodListBox(settings, attributes, this);
     d->foodList->setObjectName(QStringLiteral("foodList"));
-    d->deleteButton = makeButton(texts::kDeleteButton, texts::kDeleteTip, "deleteButton", this);
+    d->deleteButton = makeButton(LoadString(texts::kDeleteButton), LoadString(texts::kDeleteTip), "deleteButton", this);
     d->searchEdit = new QLineEdit(this);
     d->searchEdit->setObjectName(QStringLiteral("searchEdit"));
     d->searchEdit->hide();
-    d->eatButton = makeButton(texts::kEatButton, texts::kEatTip, "eatButton", this);
+    d->eatButton = makeButton(LoadString(texts::kEatButton), LoadString(texts::kEatTip), "eatButton", this);
     d->amountEdit = new QLineEdit(this);
     d->amountEdit->setObjectName(QStringLiteral("amountEdit"));
-    d->amountEdit->setToolTip(toQString(texts::kAmountEditTip));
-    d->amountOkButton = makeButton(texts::kAmountOkButton, texts::kAmountOkTip, "amountOkButton", this);
+    d->amountEdit->setToolTip(toQString(LoadString(texts::kAmountEditTip)));
+    d->amountOkButton =
+        makeButton(LoadString(texts::kAmountOkButton), LoadString(texts::kAmountOkTip), "amountOkButton", this);
 
-    d->globalSearchButton = makeIconButton(texts::kGlobalSearchButton, texts::kGlobalSearchTip,
+    d->globalSearchButton = makeIconButton(texts::kGlobalSearchButton, LoadString(texts::kGlobalSearchTip),
                                            ":/icons/search-global.svg", "globalSearchButton", this);
-    d->localSearchButton = makeIconButton(texts::kLocalSearchButton, texts::kLocalSearchTip, ":/icons/search-local.svg",
-                                          "localSearchButton", this);
+    d->localSearchButton = makeIconButton(texts::kLocalSearchButton, LoadString(texts::kLocalSearchTip),
+                                          ":/icons/search-local.svg", "localSearchButton", this);
     d->globalSearchButton->hide();
     d->localSearchButton->hide();
-    d->normalOrderButton = makeIconButton(texts::kNormalOrderButton, texts::kNormalOrderTip, ":/icons/order-normal.svg",
-                                          "normalOrderButton", this);
-    d->reverseOrderButton = makeIconButton(texts::kReverseOrderButton, texts::kReverseOrderTip,
+    d->normalOrderButton = makeIconButton(texts::kNormalOrderButton, LoadString(texts::kNormalOrderTip),
+                                          ":/icons/order-normal.svg", "normalOrderButton", this);
+    d->reverseOrderButton = makeIconButton(texts::kReverseOrderButton, LoadString(texts::kReverseOrderTip),
                                            ":/icons/order-reverse.svg", "reverseOrderButton", this);
-    d->sortAscendingButton = makeIconButton(texts::kSortAscendingName, texts::kSortAscendingTip,
+    d->sortAscendingButton = makeIconButton(texts::kSortAscendingName, LoadString(texts::kSortAscendingTip),
                                             ":/icons/sort-ascending.svg", "sortAscendingButton", this);
-    d->sortDescendingButton = makeIconButton(texts::kSortDescendingName, texts::kSortDescendingTip,
+    d->sortDescendingButton = makeIconButton(texts::kSortDescendingName, LoadString(texts::kSortDescendingTip),
                                              ":/icons/sort-descending.svg", "sortDescendingButton", this);
 
     d->panel = new AnalysisPanel(this);
@@ -388,7 +389,7 @@ void CFofView::addEntry(const QString& itemText, Grams requested, bool fromFoodL
     if (fromFoodList) {
         d->amountEdit->setText(toQString(FormatNutrientValue(d->currentFood[kWeight], 0, 0)) +
                                toQString(texts::kAmountUnit));
-        showFoodColumn(toQString(texts::kOneUnitTitle), id);
+        showFoodColumn(toQString(LoadString(texts::kOneUnitTitle)) + QLatin1Char(' '), id);
     }
     showMealAndDayColumns();
     emit documentModified();
@@ -574,7 +575,8 @@ QString servingsText(float servings)
 
 QString foodColumnTitle(float servings, PanelLayout layout)
 {
-    const std::string_view suffix = layout == PanelLayout::kTwoColumns ? texts::kUnitsShortSuffix : texts::kUnitsSuffix;
+    const std::string_view suffix =
+        layout == PanelLayout::kTwoColumns ? LoadString(texts::kUnitsShortSuffix) : LoadString(texts::kUnitsSuffix);
     return servingsText(servings) + toQString(suffix);
 }
 

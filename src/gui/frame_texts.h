@@ -1,9 +1,8 @@
 #pragma once
 
-// Texts of the application, the main frame, the splash and About windows that the string table does
-// not hold yet. A text with a string id carries it in a comment; command prompts are keyed by their
-// command id, which is also their string id. Texts without an id stand where the desktop framework
-// would show its own standard text.
+// Texts of the application, the main frame, the splash and About windows that are not string-table texts
+// (the commands' prompts are: keyed by command id). A text whose id the table does not use carries it in a
+// comment; texts without an id stand where the desktop framework would show its own standard text.
 
 #include <string_view>
 
@@ -111,69 +110,5 @@ inline constexpr std::string_view kUnknownOption = "mealwright: unknown option %
 inline constexpr std::string_view kMissingOptionValue = "mealwright: %1 needs a folder";
 inline constexpr std::string_view kNoDataDir = "mealwright: the data folder %1 does not exist";
 inline constexpr std::string_view kTryHelp = "Try 'mealwright --help' for more information.";
-
-// ---- Command prompts ---------------------------------------------------------------------------------------
-
-struct CommandPrompt
-{
-    int id;
-    std::string_view text;
-};
-
-// The status-bar text of each command; after "\n" its tooltip.
-inline constexpr CommandPrompt kCommandPrompts[] = {
-    {32768, "Find the healthy body weight for your height\nDesirable weight"},
-    {32769, "Compute your caloric need and nutrient requirements\nCaloric and nutrient requirements"},
-    {32772, "Find foods by a part of their name\nSearch food by name"},
-    {32773, "Show the food groups of the standard food table\nShow food groups"},
-    {32777, "List the foods and recipes of your personal database\nShow personal food database"},
-    {32778, "Choose the font of the printed analysis\nChoose printer font"},
-    {32782, "Change fat percentage bar's color to white when fat calories exceeds threshold\nSet fat warning level"},
-    {32793, "Select the background color of your window\nChoose window color"},
-    {32794, "Set your preferred daily intake of each nutrient\nNutrient intake preferences"},
-    {32936, "Find food lowest in a nutrient in all meals\nFind food lowest in a nutrient in current file"},
-    {32937, "Find food highest in a nutrient in all meals\nFind food highest in a nutrient in current file"},
-    {32941, "Display food group names in reverse order."},
-    {32947, "Choose what a click of the left or right mouse button puts into the amount\nSet mouse button input"},
-    {32953, "Select the nutrients the printed analysis shows"},
-    {32954, "Add a food or a recipe of your own to the personal database"},
-    {32955, "Don't show this food item again"},
-    {32956, "Hide all foods in current meal in left listbox"},
-    {32957, "Hide all foods currently in food listbox on the right"},
-    {32958, "Reshow this food item"},
-    {32959, "Show all foods you've hidden"},
-    {32960, "Select nutrients to display in the gray analysis panel"},
-    {32961, "Review, rename, or clear your personal food groups"},
-    {32965, "Show % of personal intake preference instead of % RDA"},
-    {32966, "Sort foods in food selection listbox by nutrient content in ascending order"},
-    {32967, "Sort foods in food selection listbox by nutrient content in descending order"},
-    {32968, "Food listbox: use standard width"},
-    {32969, "Food listbox: use wider width"},
-    {32970, "Food listbox: use widest width"},
-    {57600, "Create a new day\nNew"},
-    {57601, "Open an existing day\nOpen"},
-    {57602, "Close the active day\nClose"},
-    {57603, "Save the active day\nSave"},
-    {57604, "Save the active day with a new name\nSave As"},
-    {57606, "Change the printer and printing options\nPrint Setup"},
-    {57607, "Print the nutritional analysis of the active day\nPrint"},
-    {57616, "Open this day"},
-    {57617, "Open this day"},
-    {57618, "Open this day"},
-    {57619, "Open this day"},
-    {57633, "Delete all foods from current meal\nClear meal"},
-    {57634, "Copy all foods from current meal to clipboard\nCopy meal"},
-    {57635, "Move all foods from current meal to clipboard\nCut meal"},
-    {57637, "Insert all foods from clipboard to current meal\nPaste meal"},
-    {57649, "Arrange icons at the bottom of the window\nArrange Icons"},
-    {57650, "Arrange windows so they overlap\nCascade Windows"},
-    {57651, "Arrange windows as non-overlapping tiles\nTile Windows"},
-    {57664, "Display program information and version number\nAbout"},
-    {57665, "Quit the program; asks whether to save modified days\nExit"},
-    {57669, "Display help for clicked on buttons, menus and windows\nHelp"},
-    {57670, "Display help for current task or command\nHelp"},
-    {57680, "Switch to the next day window\nNext Window"},
-    {57681, "Switch back to the previous day window\nPrevious Window"},
-};
 
 } // namespace mw::gui::texts

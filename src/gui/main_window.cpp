@@ -52,18 +52,10 @@ QString messageTitle()
     return toQString(texts::kMainFrameTitle);
 }
 
-// The prompt of a command: the string table's text when it has one, else the program's own.
+// The prompt of a command: its status-bar text, after "\n" its tooltip.
 QString commandPrompt(int id)
 {
-    if (const std::string_view stored = LoadString(id); !stored.empty()) {
-        return toQString(stored);
-    }
-    for (const texts::CommandPrompt& prompt : texts::kCommandPrompts) {
-        if (prompt.id == id) {
-            return toQString(prompt.text);
-        }
-    }
-    return {};
+    return toQString(LoadString(id));
 }
 
 QString withoutMnemonic(QString caption)

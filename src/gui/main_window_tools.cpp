@@ -97,37 +97,19 @@ int reportPageCount(const DayReport& report, QPrinter& printer)
 
 void CMainFrame::createToolCommands()
 {
-    const auto withPrompt = [](QAction* action, std::string_view prompt) {
-        const QString text = toQString(prompt);
-        const qsizetype lineBreak = text.indexOf(QLatin1Char('\n'));
-        action->setStatusTip(lineBreak < 0 ? text : text.left(lineBreak));
-        if (lineBreak >= 0) {
-            action->setToolTip(text.mid(lineBreak + 1));
-        }
-    };
-    withPrompt(addCommand(cmd::kFilePrintPreview, "actionFilePrintPreview", toQString(texts::kPrintPreviewCaption)),
-               texts::kPrintPreviewPrompt);
-    withPrompt(addCommand(cmd::kFileExportPdf, "actionFileExportPdf", toQString(texts::kExportPdfCaption)),
-               texts::kExportPdfPrompt);
-    withPrompt(addCommand(cmd::kFileExportCsv, "actionFileExportCsv", toQString(texts::kExportCsvCaption)),
-               texts::kExportCsvPrompt);
+    addCommand(cmd::kFilePrintPreview, "actionFilePrintPreview", toQString(texts::kPrintPreviewCaption));
+    addCommand(cmd::kFileExportPdf, "actionFileExportPdf", toQString(texts::kExportPdfCaption));
+    addCommand(cmd::kFileExportCsv, "actionFileExportCsv", toQString(texts::kExportCsvCaption));
 
-    withPrompt(addCommand(cmd::kMenuGenerator, "actionMenuGenerator", toQString(texts::kMenuGeneratorRandomCaption),
-                          QStringLiteral("dlg2-menu-generator")),
-               texts::kMenuGeneratorPrompt);
-    withPrompt(addCommand(cmd::kFoodPyramid, "actionFoodPyramid", toQString(texts::kFoodPyramidCaption),
-                          QStringLiteral("wire-food-pyramid")),
-               texts::kFoodPyramidPrompt);
-    withPrompt(addCommand(cmd::kMenuGeneratorOptions, "actionMenuGeneratorOptions",
-                          toQString(texts::kGeneratorOptionsCaption)),
-               texts::kGeneratorOptionsPrompt);
+    addCommand(cmd::kMenuGenerator, "actionMenuGenerator", toQString(texts::kMenuGeneratorRandomCaption),
+               QStringLiteral("dlg2-menu-generator"));
+    addCommand(cmd::kFoodPyramid, "actionFoodPyramid", toQString(texts::kFoodPyramidCaption),
+               QStringLiteral("wire-food-pyramid"));
+    addCommand(cmd::kMenuGeneratorOptions, "actionMenuGeneratorOptions", toQString(texts::kGeneratorOptionsCaption));
 
-    withPrompt(addCommand(cmd::kHelpIntroduction, "actionHelpIntroduction", toQString(texts::kHelpIntroductionCaption)),
-               texts::kHelpIntroductionPrompt);
-    withPrompt(addCommand(cmd::kHelpTopTips, "actionHelpTopTips", toQString(texts::kHelpTopTipsCaption)),
-               texts::kHelpTopTipsPrompt);
-    withPrompt(addCommand(cmd::kHelpCatalogue, "actionHelpCatalogue", toQString(texts::kHelpCatalogueCaption)),
-               texts::kHelpCataloguePrompt);
+    addCommand(cmd::kHelpIntroduction, "actionHelpIntroduction", toQString(texts::kHelpIntroductionCaption));
+    addCommand(cmd::kHelpTopTips, "actionHelpTopTips", toQString(texts::kHelpTopTipsCaption));
+    addCommand(cmd::kHelpCatalogue, "actionHelpCatalogue", toQString(texts::kHelpCatalogueCaption));
 }
 
 void CMainFrame::addToolMenus()

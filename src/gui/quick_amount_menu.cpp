@@ -71,7 +71,7 @@ QuickAmountMenu::QuickAmountMenu(MouseChoice choice, QWidget* parent) : QMenu(pa
             addAmountItem(toQString(text), factor);
         }
         // Says what the numbers count; choosing it does nothing.
-        addAction(toQString(texts::kUnitsSuffix))->setEnabled(false);
+        addAction(toQString(LoadString(texts::kUnitsSuffix)))->setEnabled(false);
         break;
     case QuickAmountKind::kOunces:
         for (int ounces = 1; ounces <= kOunceItems; ++ounces) {

@@ -134,9 +134,9 @@ void PageBuilder::tag(int meal, int entry)
 void PageBuilder::header()
 {
     m_y = 2 * m_lh;
-    leftText(ReportRole::kTitle, ReportFont::kTitle, m_columns.left, toQString(reportText(kReportTitleText)));
+    leftText(ReportRole::kTitle, ReportFont::kTitle, m_columns.left, toQString(LoadString(kReportTitleText)));
     rightText(ReportRole::kFileName, ReportFont::kNormal, m_columns.right,
-              toQString(reportText(kReportFileNameText)) + m_content.documentPath);
+              toQString(LoadString(kReportFileNameText)) + m_content.documentPath);
     m_y += m_lh * 3 / 2;
     rule(ReportRole::kHeaderBar, m_lh / 4);
     m_y += m_lh / 3;
@@ -151,7 +151,7 @@ void PageBuilder::header()
     }
     m_y += m_lh;
     leftText(ReportRole::kFoodNameHead, ReportFont::kNormal, m_columns.left + 3 * m_cw,
-             toQString(reportText(kReportFoodNameText)));
+             toQString(LoadString(kReportFoodNameText)));
     for (int k = 0; k < printedCount(); ++k) {
         const int nutrient = m_content.printed[static_cast<std::size_t>(k)];
         rightText(ReportRole::kColumnUnit, ReportFont::kNormal, m_columns.columnRight(k),
@@ -216,12 +216,12 @@ bool PageBuilder::mealTotal(const ReportPrintState& state)
     m_y += m_lh / 2;
     if (printedCount() > 0) {
         leftText(ReportRole::kMealTotalLabel, ReportFont::kBold, m_columns.left,
-                 toQString(reportText(kReportMealTotalText)));
+                 toQString(LoadString(kReportMealTotalText)));
         values(ReportRole::kMealTotalValue, ReportFont::kBold, meal.totals);
     }
     m_y += m_lh;
     centredText(ReportRole::kMealFatShare, ReportFont::kItalic, m_foodIndent, m_columns.nameRight,
-                toQString(reportText(kReportMealFatText)) + QString::number(meal.fatShare) +
+                toQString(LoadString(kReportMealFatText)) + QString::number(meal.fatShare) +
                     toQString(kReportPercentSign));
     m_y += m_lh * 5 / 4;
     rule(ReportRole::kMealLine, m_ruleThickness);
@@ -240,7 +240,7 @@ bool PageBuilder::daySummary(ReportPrintState& state)
     m_y += m_lh;
     if (printedCount() > 0) {
         leftText(ReportRole::kDayTotalLabel, ReportFont::kHeavy, m_columns.left,
-                 toQString(reportText(kReportDayTotalText)));
+                 toQString(LoadString(kReportDayTotalText)));
         values(ReportRole::kDayTotalValue, ReportFont::kHeavy, m_content.dayTotals);
     }
     m_y += m_lh;
@@ -249,11 +249,11 @@ bool PageBuilder::daySummary(ReportPrintState& state)
     rule(ReportRole::kDayBar, m_lh / 8);
     m_y += m_lh * 3 / 2;
     leftText(ReportRole::kImportantNote, ReportFont::kSemiBold, m_columns.left,
-             toQString(reportText(kReportImportantText)));
+             toQString(LoadString(kReportImportantText)));
     if (state.anyFoodMarked) {
         m_y += m_lh * 3 / 2;
         leftText(ReportRole::kFatFootnote, ReportFont::kSmallItalic, m_columns.left,
-                 toQString(reportText(kReportFatFootnoteText)) + QString::number(m_content.fatWarningPercent) +
+                 toQString(LoadString(kReportFatFootnoteText)) + QString::number(m_content.fatWarningPercent) +
                      toQString(kReportPercentSign));
     }
     m_bodyUsed = true;
@@ -356,7 +356,7 @@ ReportContent reportContent(const CFofDoc& document, const FoodOperations& foods
 // The number goes in by plain replacement: the text is never a format string.
 QString dayFatShareText(int fatShare)
 {
-    QString text = toQString(reportText(kReportDayFatText));
+    QString text = toQString(LoadString(kReportDayFatText));
     const qsizetype at = text.indexOf(kDayFatPlaceholder);
     const QString number = QString::number(fatShare);
     if (at < 0) {

@@ -127,7 +127,7 @@ QByteArray dayReportPdf(const DayReport& report, int* pageCount)
         writer.setResolution(kReportPrinterResolution);
         writer.setPageLayout(QPageLayout(localePaperSize(), QPageLayout::Portrait, QMarginsF()));
         writer.setCreator(QStringLiteral("Mealwright"));
-        writer.setTitle(toQString(reportText(kReportTitleText)));
+        writer.setTitle(toQString(LoadString(kReportTitleText)));
         QPainter painter;
         if (!painter.begin(&writer)) {
             return {};
@@ -186,7 +186,7 @@ QPrintPreviewDialog* createDayReportPreview(const DayReport& report, QWidget* pa
 QString printerFontProblem()
 {
     if (QPrinterInfo::defaultPrinter().isNull()) {
-        return toQString(reportText(kNoPrinterDefaultsText));
+        return toQString(LoadString(kNoPrinterDefaultsText));
     }
     return {};
 }

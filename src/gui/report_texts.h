@@ -1,7 +1,7 @@
 #pragma once
 
-// Texts of the printed analysis that the string table does not hold yet; each falls back to the text given
-// here while the table lacks its id.
+// String ids of the printed analysis's texts, and the marks and messages of the report that are not
+// string-table texts.
 
 #include "model/string_table.h"
 
@@ -20,40 +20,6 @@ inline constexpr int kReportImportantText = 20182;   // the closing note
 inline constexpr int kReportFatFootnoteText = 20410; // explains the "*" marker; the warning level follows
 inline constexpr int kNoPrinterContextText = 16;     // the printer's device context cannot be made
 inline constexpr int kNoPrinterDefaultsText = 17;    // there is no default printer
-
-inline std::string_view reportText(int id)
-{
-    const std::string_view text = LoadString(id);
-    if (!text.empty()) {
-        return text;
-    }
-    switch (id) {
-    case kReportTitleText:
-        return "Mealwright  NUTRITIONAL  ANALYSIS";
-    case kReportFileNameText:
-        return "File name: ";
-    case kReportFoodNameText:
-        return "Food Name";
-    case kReportMealTotalText:
-        return "Total";
-    case kReportMealFatText:
-        return "Fat calories: ";
-    case kReportDayTotalText:
-        return "TOTAL FOR DAY";
-    case kReportDayFatText:
-        return "Percentage of calories from fat:  %d%";
-    case kReportImportantText:
-        return "IMPORTANT:  Before adopting any diet, please obtain your doctor's approval.";
-    case kReportFatFootnoteText:
-        return "* Food item with calories from fat higher than ";
-    case kNoPrinterContextText:
-        return "Cannot get printer device context.";
-    case kNoPrinterDefaultsText:
-        return "Cannot get printer device defaults.";
-    default:
-        return {};
-    }
-}
 
 // Texts the report writes that are not the program's string-table texts.
 inline constexpr std::string_view kReportServingsJoin = " x "; // between a food's name and its servings

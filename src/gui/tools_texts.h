@@ -1,8 +1,7 @@
 #pragma once
 
 // Texts of the menu generator, the food pyramid, printing and exporting, the view options and the help
-// commands that the string table does not hold yet. A command's prompt carries the command id, which is
-// also its string id; the status bar shows the first line, the second is the tooltip.
+// commands other than their prompts, which the string table holds under the command ids.
 
 #include <string_view>
 
@@ -12,11 +11,8 @@ namespace mw::gui::texts {
 
 inline constexpr std::string_view kMenuGeneratorTargetCaption = "&Generate a %1-calorie menu!"; // 32950 with N
 inline constexpr std::string_view kMenuGeneratorRandomCaption = "Generate a random menu!";      // 32950, N = 0
-inline constexpr std::string_view kMenuGeneratorPrompt = "Let the Mealwright suggest a menu to you\nMenu generator";
 inline constexpr std::string_view kFoodPyramidCaption = "Food &Pyramid Analysis";
-inline constexpr std::string_view kFoodPyramidPrompt = "Perform USDA Food Pyramid analysis\nFood pyramid analysis";
 inline constexpr std::string_view kGeneratorOptionsCaption = "Menu Generator &Options ...";
-inline constexpr std::string_view kGeneratorOptionsPrompt = "Set options for Mealwright"; // 32952
 // The status bar while a menu is generated (32951).
 inline constexpr std::string_view kGeneratingTargetMenu = "Generating a %1-calorie menu...";
 inline constexpr std::string_view kGeneratingRandomMenu = "Generating a random well-balanced menu...";
@@ -26,14 +22,8 @@ inline constexpr std::string_view kPyramidNeedsRoom =
 // ---- Printing and exporting --------------------------------------------------------------------------------
 
 inline constexpr std::string_view kPrintPreviewCaption = "Print Pre&view";
-inline constexpr std::string_view kPrintPreviewPrompt =
-    "Show the printed analysis of the active day as it will come out of the printer\nPrint Preview";
 inline constexpr std::string_view kExportPdfCaption = "&Export to PDF...";
-inline constexpr std::string_view kExportPdfPrompt =
-    "Save the nutritional analysis of the active day as a PDF file\nExport to PDF";
 inline constexpr std::string_view kExportCsvCaption = "Export to CS&V...";
-inline constexpr std::string_view kExportCsvPrompt =
-    "Save the foods and nutrients of the active day as a table for a spreadsheet\nExport to CSV";
 inline constexpr std::string_view kExportPdfTitle = "Export to PDF";
 inline constexpr std::string_view kExportPdfFilter = "PDF files (*.pdf)";
 inline constexpr std::string_view kPdfExtension = ".pdf";
@@ -59,12 +49,8 @@ inline constexpr std::string_view kHelpMenu = "&Help";
 inline constexpr std::string_view kHelpTopicsCaption = "&Help Topics";   // 57670, F1
 inline constexpr std::string_view kContextHelpCaption = "&What's This?"; // 57669, Shift+F1
 inline constexpr std::string_view kHelpIntroductionCaption = "&Introduction";
-inline constexpr std::string_view kHelpIntroductionPrompt = "Read how Mealwright helps you plan a day\nIntroduction";
 inline constexpr std::string_view kHelpTopTipsCaption = "&Top Tips";
-inline constexpr std::string_view kHelpTopTipsPrompt = "Tips that save time when you plan your meals\nTop tips";
 inline constexpr std::string_view kHelpCatalogueCaption = "The Food &Catalogue";
-inline constexpr std::string_view kHelpCataloguePrompt =
-    "How the standard foods are grouped and measured\nThe food catalogue";
 inline constexpr std::string_view kContextHelpMessage =
     "Click a menu, a button or a part of the day window to read about it; Esc ends.";
 
