@@ -3,6 +3,7 @@
 #include "calc/candidate_lists.h"
 #include "calc/saturate.h"
 #include "model/food_operations.h"
+#include "support/pyramid_servings.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,8 @@
 
 namespace mw {
 namespace {
+
+using test::servings;
 
 // The draws of a seeded generator, kept so a check can follow where each one went.
 class RecordingRandom final : public RandomSource
@@ -549,18 +552,6 @@ TEST(MenuGenerator, CalorieClassesTargetsAndShares)
     }
     EXPECT_EQ(sum, 100);
     EXPECT_EQ(mealShare(kDinner), 40);
-}
-
-PyramidServings servings(float sweets, float milk, float meat, float vegetable, float fruit, float bread)
-{
-    PyramidServings s;
-    s[kPyramidSweets] = sweets;
-    s[kPyramidMilk] = milk;
-    s[kPyramidMeat] = meat;
-    s[kPyramidVegetable] = vegetable;
-    s[kPyramidFruit] = fruit;
-    s[kPyramidBread] = bread;
-    return s;
 }
 
 TEST(PyramidBalance, FirstRuleThatHoldsDecides)

@@ -1,5 +1,7 @@
 #include "calc/pyramid_figure.h"
 
+#include "support/pyramid_servings.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,6 +9,8 @@
 
 namespace mw {
 namespace {
+
+using test::servings;
 
 // Value cells of Weight .. Total Fat, 160 pixels wide: a serving is 10 pixels, the centre at 180.
 constexpr PyramidCells kCells = {{
@@ -16,18 +20,6 @@ constexpr PyramidCells kCells = {{
     {100, 61, 260, 77},
     {100, 78, 260, 94},
 }};
-
-PyramidServings servings(float sweets, float milk, float meat, float vegetable, float fruit, float bread)
-{
-    PyramidServings s;
-    s[kPyramidSweets] = sweets;
-    s[kPyramidMilk] = milk;
-    s[kPyramidMeat] = meat;
-    s[kPyramidVegetable] = vegetable;
-    s[kPyramidFruit] = fruit;
-    s[kPyramidBread] = bread;
-    return s;
-}
 
 PyramidRect tier(const PyramidFigure& figure, PyramidGroup group)
 {
