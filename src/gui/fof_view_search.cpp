@@ -60,9 +60,9 @@ void CFofView::setUpFoodCommands()
         });
     };
     sortButton(d->sortAscendingButton, SortDirection::kAscending,
-               sortButtonIcon(":/icons/sort-ascending.svg", ":/icons/find-sort-ascending-on.svg"));
+               sortButtonIcon(":/icons/sort-ascending.svg", ":/icons/sort-ascending-active.svg"));
     sortButton(d->sortDescendingButton, SortDirection::kDescending,
-               sortButtonIcon(":/icons/sort-descending.svg", ":/icons/find-sort-descending-on.svg"));
+               sortButtonIcon(":/icons/sort-descending.svg", ":/icons/sort-descending-active.svg"));
 
     d->globalSearchButton->setEnabled(true);
     d->localSearchButton->setEnabled(true);

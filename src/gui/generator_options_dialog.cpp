@@ -49,7 +49,7 @@ CGeneratorOptionsDlg::CGeneratorOptionsDlg(Settings& settings, QWidget* parent) 
     initResources();
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("generatorIcon"));
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/dlg2-menu-generator.svg")).pixmap(kIconSize, kIconSize));
+    icon->setPixmap(QIcon(QStringLiteral(":/icons/menu-generator.svg")).pixmap(kIconSize, kIconSize));
 
     auto* approximately = new QLabel(option_texts::kOfApproximately, this);
     approximately->setBuddy(m_calories);

@@ -102,9 +102,9 @@ void CMainFrame::createToolCommands()
     addCommand(cmd::kFileExportCsv, "actionFileExportCsv", toQString(texts::kExportCsvCaption));
 
     addCommand(cmd::kMenuGenerator, "actionMenuGenerator", toQString(texts::kMenuGeneratorRandomCaption),
-               QStringLiteral("dlg2-menu-generator"));
+               QStringLiteral("menu-generator"));
     addCommand(cmd::kFoodPyramid, "actionFoodPyramid", toQString(texts::kFoodPyramidCaption),
-               QStringLiteral("wire-food-pyramid"));
+               QStringLiteral("food-pyramid"));
     addCommand(cmd::kMenuGeneratorOptions, "actionMenuGeneratorOptions", toQString(texts::kGeneratorOptionsCaption));
 
     addCommand(cmd::kHelpIntroduction, "actionHelpIntroduction", toQString(texts::kHelpIntroductionCaption));
