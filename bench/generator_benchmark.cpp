@@ -15,9 +15,8 @@ void BM_GenerateMenu(benchmark::State& state)
 {
     const mw::FoodOperations foods;
     mw::CFofDoc document(foods);
-    mw::DocumentGeneratorView view(document);
     mw::CrtRandom random;
-    mw::MenuGenerator generator(view, random);
+    mw::MenuGenerator generator(document, random);
     const int target = static_cast<int>(state.range(0));
     std::uint32_t seed = 1;
     for (auto _ : state) {

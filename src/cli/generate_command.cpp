@@ -70,11 +70,10 @@ public:
         const std::string file = args.required("-o");
 
         CFofDoc document(context.foods());
-        DocumentGeneratorView view(document);
         CrtRandom random(seed);
-        const GeneratedMenu menu = MenuGenerator(view, random).GenerateMenu(calories);
+        const GeneratedMenu menu = MenuGenerator(document, random).GenerateMenu(calories);
         saveDay(file, document);
-        report(context, file, seed, menu, view.totals().day()[kCalories], entryCount(document));
+        report(context, file, seed, menu, document.dayNutrients()[kCalories], entryCount(document));
         return 0;
     }
 

@@ -3,7 +3,7 @@
 #include "json_writer.h"
 
 #include "qt_bridge.h"
-#include "report_printer.h"
+#include "report_pdf.h"
 
 #include "model/day_document.h"
 

@@ -253,9 +253,7 @@ void CCaloricNeedDlg::accept()
         spinBox->interpretText();
     }
     m_storeError = m_form.store(m_settings);
-    if (m_storeError && !m_acceptUnsaved) {
-        Prompts::warning(this, texts::kProgramTitle,
-                         QString(texts::kSettingsNotSaved).arg(toQString(m_storeError.message())));
+    if (!m_acceptUnsaved && !settingsStoredOrWarned(this, m_storeError)) {
         return;
     }
     QDialog::accept();

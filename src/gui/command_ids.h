@@ -28,8 +28,9 @@ inline constexpr int kMealClear = 57633;
 inline constexpr int kMealCopy = 57634;
 inline constexpr int kMealCut = 57635;
 inline constexpr int kMealPaste = 57637;
-// Bound to Ctrl+Z and Alt+Backspace, handled by nothing.
+// The day window's history: Ctrl+Z, and Ctrl+Y or Ctrl+Shift+Z.
 inline constexpr int kEditUndo = 57643;
+inline constexpr int kEditRedo = 57644;
 
 // ---- Window ------------------------------------------------------------------------------------------------
 inline constexpr int kWindowArrangeIcons = 57649;

@@ -48,8 +48,10 @@ CDayWindow* CDayWindow::openFile(AppContext& app, const QString& path, QString* 
 }
 
 CDayWindow::CDayWindow(AppContext& app, std::unique_ptr<CFofDoc> document, const QString& path, const QString& title)
-    : m_app(app), m_document(std::move(document)), m_path(path), m_title(title)
+    : m_app(app), m_document(std::move(document)), m_history(new QUndoStack(this)), m_path(path), m_title(title)
 {
+    m_history->setObjectName(QStringLiteral("dayHistory"));
+    connect(m_history, &QUndoStack::indexChanged, this, &CDayWindow::followHistory);
     setObjectName(QStringLiteral("dayWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(QStringLiteral(":/icons/day-document.svg")));
@@ -62,7 +64,7 @@ void CDayWindow::createView()
     if (m_view != nullptr) {
         return;
     }
-    m_view = new CFofView(m_app, *m_document, this);
+    m_view = new CFofView(m_app, *m_document, *m_history, this);
     m_view->setObjectName(QStringLiteral("dayView"));
     setWidget(m_view);
     // A child added to a window already on screen stays hidden until shown.
@@ -74,9 +76,24 @@ void CDayWindow::createView()
 
 CDayWindow::~CDayWindow()
 {
-    // The view uses the day until it is gone, and child widgets outlive the members otherwise.
+    // The view uses the day until it is gone, and child widgets outlive the members otherwise. The history
+    // ends with the window.
+    disconnect(m_history, nullptr, this, nullptr);
     delete m_view;
     m_view = nullptr;
+    delete m_history;
+    m_history = nullptr;
+}
+
+void CDayWindow::followHistory()
+{
+    if (m_history->isClean()) {
+        m_document->clearModified();
+    } else {
+        m_document->markModified();
+    }
+    refreshModifiedMark();
+    emit documentModified();
 }
 
 void CDayWindow::refreshModifiedMark()
@@ -105,6 +122,7 @@ bool CDayWindow::saveTo(const QString& path)
                          toQString(texts::kCannotSaveDay).arg(shownPath(path), toQString(error.message())));
         return false;
     }
+    m_history->setClean();
     setFile(path);
     emit saved(m_path);
     return true;

@@ -4,6 +4,7 @@
 
 #include <QMdiSubWindow>
 #include <QString>
+#include <QUndoStack>
 
 #include <memory>
 
@@ -30,6 +31,8 @@ public:
     void createView();
 
     CFofDoc& document() { return *m_document; }
+    // The day's undo history; the modified flag follows its saved state.
+    QUndoStack& history() { return *m_history; }
     const CFofDoc& document() const { return *m_document; }
     // nullptr until createView().
     CFofView* view() const { return m_view; }
@@ -59,7 +62,7 @@ public slots:
 signals:
     // After the day was written to path (the main frame adds it to the recent files).
     void saved(const QString& path);
-    // After every change the view made to the day.
+    // After every change of the day, its undo and redo among them.
     void documentModified();
     // A text for the status bar's message pane, from the view.
     void statusMessage(const QString& text);
@@ -70,10 +73,13 @@ protected:
 private:
     CDayWindow(AppContext& app, std::unique_ptr<CFofDoc> document, const QString& path, const QString& title);
     void setFile(const QString& path);
+    // The day is modified exactly when its history stands elsewhere than at the saved state.
+    void followHistory();
     QString suggestedFileName() const;
 
     AppContext& m_app;
     std::unique_ptr<CFofDoc> m_document;
+    QUndoStack* m_history = nullptr;
     CFofView* m_view = nullptr;
     QString m_path;
     QString m_title;

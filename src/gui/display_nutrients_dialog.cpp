@@ -142,9 +142,7 @@ std::error_code CDisplayNutrientsDlg::store()
 void CDisplayNutrientsDlg::accept()
 {
     m_storeError = store();
-    if (m_storeError) {
-        Prompts::warning(this, texts::kProgramTitle,
-                         QString(texts::kSettingsNotSaved).arg(toQString(m_storeError.message())));
+    if (!settingsStoredOrWarned(this, m_storeError)) {
         return;
     }
     QDialog::accept();

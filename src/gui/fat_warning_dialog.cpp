@@ -58,9 +58,7 @@ void CFatWarningDlg::accept()
     // A number still being typed counts as entered, as it would on leaving the field.
     m_percent->interpretText();
     m_storeError = storeFatWarningPercent(m_settings, percent());
-    if (m_storeError) {
-        Prompts::warning(this, texts::kProgramTitle,
-                         QString(texts::kSettingsNotSaved).arg(toQString(m_storeError.message())));
+    if (!settingsStoredOrWarned(this, m_storeError)) {
         return;
     }
     QDialog::accept();

@@ -2,6 +2,7 @@
 #include "wait_cursor.h"
 
 #include "analysis_panel.h"
+#include "day_edit_command.h"
 #include "first_start.h"
 #include "fof_view_private.h"
 #include "food_list_box.h"
@@ -13,6 +14,7 @@
 
 #include "format/nutrient_value_text.h"
 #include "model/catalogue.h"
+#include "model/day_edits.h"
 #include "model/food_item_text.h"
 #include "model/meal_editing.h"
 #include "query/food_listing.h"
@@ -66,19 +68,19 @@ QColor toQColor(RgbColor color)
     return QColor(color.red, color.green, color.blue);
 }
 
-// The glycemic picture of an item's food; none for an item of a missing food.
-int glycemicClassOfItem(const CFoodAttributeDatabase& attributes, unsigned long item)
+// The glycemic picture of a food; none for a food that no longer exists.
+int glycemicClassOfFood(const CFoodAttributeDatabase& attributes, const FoodOperations& foods, FoodId food)
 {
-    if (item > kLastUsableFoodId) {
+    if (!foods.exists(food)) {
         return -1;
     }
-    return static_cast<int>(glycemicClassOf(attributes.test(static_cast<FoodId>(item), 0xFFFF)));
+    return static_cast<int>(glycemicClassOf(attributes.test(food, 0xFFFF)));
 }
 
 } // namespace
 
-CFofView::CFofView(AppContext& app, CFofDoc& document, QWidget* parent)
-    : QWidget(parent), m_app(app), m_document(document), d(std::make_unique<Private>())
+CFofView::CFofView(AppContext& app, CFofDoc& document, QUndoStack& history, QWidget* parent)
+    : QWidget(parent), m_app(app), m_document(document), m_history(history), d(std::make_unique<Private>())
 {
     setObjectName(QStringLiteral("fofView"));
     setContextMenuPolicy(Qt::PreventContextMenu);
@@ -91,7 +93,6 @@ CFofView::CFofView(AppContext& app, CFofDoc& document, QWidget* parent)
     setUpFoodCommands();
     connectViewOptions();
 
-    d->totals = computeTotals(m_document.meals(), m_app.foods());
     const ScreenMetrics screen = currentScreenMetrics();
     d->panelLayout = panelLayout(m_app.settings(), screen.height);
     d->displayed = displayedNutrients(m_app.settings(), screen, d->panelLayout);
@@ -100,6 +101,7 @@ CFofView::CFofView(AppContext& app, CFofDoc& document, QWidget* parent)
     showMealAndDayColumns();
     reloadAnalysisSettings();
 
+    d->dayListener = m_document.addChangeListener([this](const DayChange& change) { showDayChange(change); });
     connect(&m_app, &AppContext::analysisSettingsChangedSignal, this, &CFofView::reloadAnalysisSettings);
     connect(&m_app, &AppContext::foodFlagsChangedSignal, this, &CFofView::repaintFoodLists);
     connect(&m_app, &AppContext::personalFoodAddedSignal, this, [this] {
@@ -112,6 +114,7 @@ CFofView::CFofView(AppContext& app, CFofDoc& document, QWidget* parent)
 
 CFofView::~CFofView()
 {
+    m_document.removeChangeListener(d->dayListener);
     // QWidget tears the lists down after this object's own data is gone: they must not call back.
     for (QObject* child : findChildren<QObject*>()) {
         QObject::disconnect(child, nullptr, this, nullptr);
@@ -130,7 +133,7 @@ const NutrientVector& CFofView::currentFoodTotals() const
 
 const DayTotals& CFofView::totals() const
 {
-    return d->totals;
+    return m_document.totals();
 }
 
 // ---- Controls ---------------------------------------------------------------------------------------------
@@ -286,7 +289,22 @@ void CFofView::showMeal()
     d->currentMeal = meal;
     fillMealList();
     clearFoodColumn();
-    d->panel->setMealColumn(d->totals.meal(meal));
+    d->panel->setMealColumn(m_document.mealNutrients(static_cast<MealIndex>(meal)));
+}
+
+void CFofView::showDayChange(const DayChange& change)
+{
+    // An undone or redone step shows the meal it changed.
+    if (change.meal && *change.meal != d->currentMeal) {
+        const QSignalBlocker blocker(d->mealBox);
+        d->mealBox->setCurrentIndex(*change.meal);
+        d->currentMeal = *change.meal;
+    }
+    fillMealList();
+    clearFoodColumn();
+    showMealAndDayColumns();
+    scheduleFoodCommandsChanged();
+    emit documentModified();
 }
 
 void CFofView::fillMealList()
@@ -358,31 +376,36 @@ void CFofView::addSelectedFood()
     if (row < 0) {
         return;
     }
-    addEntry(d->foodList->foodItemText(row), 0, true);
+    // An item of a food that no longer exists cannot become an entry the day file could name.
+    if (const std::optional<FoodId> food = d->foodList->foodAt(row)) {
+        addEntry(*food, 0, true);
+    }
 }
 
 void CFofView::addFood(FoodId food, Grams amount)
 {
-    addEntry(toQString(m_app.foods().foodName(food)), amount, false);
+    addEntry(food, amount, false);
 }
 
-void CFofView::addEntry(const QString& itemText, Grams requested, bool fromFoodList)
+QString CFofView::foodStepName(std::string_view format, FoodId food) const
 {
-    const unsigned long number = foodIdOfItem(toStdString(itemText));
-    // An item of a food that no longer exists cannot become an entry the day file could name.
-    if (number > kLastUsableFoodId) {
-        return;
-    }
-    const auto id = static_cast<FoodId>(number);
+    return toQString(format).arg(toQString(itemDisplayText(m_app.foods().foodName(food))));
+}
+
+QString CFofView::mealStepName(std::string_view format) const
+{
+    return toQString(format).arg(toQString(mealTitle(d->currentMeal)));
+}
+
+void CFofView::addEntry(FoodId id, Grams requested, bool fromFoodList)
+{
     const auto meal = static_cast<MealIndex>(d->currentMeal);
     const Grams amount = amountForNewEntry(m_app.foods(), id, requested);
-    m_document.appendEntry(meal, id, amount);
+    pushDayEdit(m_history, m_document, addEntryEdit(meal, CFood(id, amount)), foodStepName(texts::kAddStep, id));
     {
         const QSignalBlocker blocker(d->mealList);
-        d->mealList->addFoodItem(itemText);
         d->mealList->setCurrentRow(d->mealList->count() - 1);
     }
-    recomputeCurrentMeal();
     const CFood& entry = m_document.entry(meal, m_document.entryCount(meal) - 1);
     // From the stored whole grams, so that taking the entry out again returns the totals exactly.
     d->currentFood = m_document.entryNutrients(entry);
@@ -391,8 +414,6 @@ void CFofView::addEntry(const QString& itemText, Grams requested, bool fromFoodL
                                toQString(texts::kAmountUnit));
         showFoodColumn(toQString(LoadString(texts::kOneUnitTitle)) + QLatin1Char(' '), id);
     }
-    showMealAndDayColumns();
-    emit documentModified();
 }
 
 void CFofView::showEntry()
@@ -416,17 +437,11 @@ void CFofView::deleteSelectedEntry()
     if (row < 0) {
         return;
     }
-    m_document.removeEntry(static_cast<MealIndex>(d->currentMeal), static_cast<std::size_t>(row));
-    {
-        const QSignalBlocker blocker(d->mealList);
-        delete d->mealList->takeItem(row);
-        d->mealList->clearSelection();
-    }
-    recomputeCurrentMeal();
-    clearFoodColumn();
-    showMealAndDayColumns();
+    const auto meal = static_cast<MealIndex>(d->currentMeal);
+    const auto k = static_cast<std::size_t>(row);
+    const FoodId food = m_document.entry(meal, k).foodId();
+    pushDayEdit(m_history, m_document, deleteEntryEdit(m_document, meal, k), foodStepName(texts::kDeleteStep, food));
     d->deleteButton->setFocus();
-    emit documentModified();
 }
 
 void CFofView::applyTypedAmount()
@@ -442,22 +457,20 @@ void CFofView::setEntryAmount(int row, Grams amount)
 {
     const auto meal = static_cast<MealIndex>(d->currentMeal);
     const auto k = static_cast<std::size_t>(row);
-    if (!m_document.setAmount(meal, k, amount)) {
+    if (k >= m_document.entryCount(meal)) {
         return;
     }
+    const FoodId food = m_document.entry(meal, k).foodId();
+    pushDayEdit(m_history, m_document, setAmountEdit(m_document, meal, k, amount),
+                foodStepName(texts::kAmountStep, food));
+    {
+        const QSignalBlocker blocker(d->mealList);
+        d->mealList->setCurrentRow(row);
+    }
     d->amountEdit->setText(amountEditText(amount));
-    recomputeCurrentMeal();
     const CFood& entry = m_document.entry(meal, k);
     d->currentFood = m_document.entryNutrients(entry);
     showFoodColumn(foodColumnTitle(m_document.entryServings(entry), d->panelLayout), entry.foodId());
-    showMealAndDayColumns();
-    emit documentModified();
-}
-
-void CFofView::recomputeCurrentMeal()
-{
-    const auto meal = static_cast<MealIndex>(d->currentMeal);
-    d->totals.recomputeMeal(meal, m_document.meal(meal).entries(), m_app.foods());
 }
 
 // ---- Panel ------------------------------------------------------------------------------------------------
@@ -471,13 +484,13 @@ void CFofView::clearFoodColumn()
 
 void CFofView::showFoodColumn(const QString& title, FoodId food)
 {
-    d->panel->setFoodColumn(d->currentFood, title, glycemicClassOfItem(m_app.attributes(), food));
+    d->panel->setFoodColumn(d->currentFood, title, glycemicClassOfFood(m_app.attributes(), m_app.foods(), food));
 }
 
 void CFofView::showMealAndDayColumns()
 {
-    d->panel->setMealColumn(d->totals.meal(d->currentMeal));
-    d->panel->setDayColumn(d->totals.day());
+    d->panel->setMealColumn(m_document.mealNutrients(static_cast<MealIndex>(d->currentMeal)));
+    d->panel->setDayColumn(m_document.dayNutrients());
 }
 
 void CFofView::reloadAnalysisSettings()
@@ -537,11 +550,11 @@ void CFofView::showSortedNutrientPopup()
     if (!d->sortNutrient || row < 0) {
         return;
     }
-    const unsigned long number = d->foodList->foodIdAt(row);
-    if (number > kLastUsableFoodId) {
+    const std::optional<FoodId> food = d->foodList->foodAt(row);
+    if (!food) {
         return;
     }
-    const NutrientVector per100g = m_app.foods().entryNutrients(static_cast<FoodId>(number), 100);
+    const NutrientVector per100g = m_app.foods().entryNutrients(*food, 100);
     const QStringList lines = nutrientInfoTexts(*d->sortNutrient, per100g[static_cast<std::size_t>(*d->sortNutrient)]);
     delete d->popup.data();
     auto* menu = new QMenu(this);
@@ -556,22 +569,6 @@ void CFofView::showSortedNutrientPopup()
 }
 
 // ---- Texts ------------------------------------------------------------------------------------------------
-
-QString servingsText(float servings)
-{
-    const double tenths = std::floor(static_cast<double>(servings) * 10.0 + 0.5);
-    if (!(tenths >= 0.0)) {
-        return QStringLiteral("0.0");
-    }
-    if (tenths >= static_cast<double>(std::numeric_limits<int>::max())) {
-        return QString::number(std::numeric_limits<int>::max() / 10);
-    }
-    const int t = static_cast<int>(tenths);
-    if (t < 100) {
-        return QString::number(t / 10) + u'.' + QString::number(t % 10);
-    }
-    return QString::number(t / 10);
-}
 
 QString foodColumnTitle(float servings, PanelLayout layout)
 {

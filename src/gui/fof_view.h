@@ -5,8 +5,10 @@
 // commands of its menus and toolbar to the active one.
 
 #include "app_context.h"
+#include "servings_text.h"
 
 #include "calc/analysis.h"
+#include "calc/menu_generator.h"
 #include "model/day_document.h"
 #include "model/settings_keys.h"
 #include "query/food_filters.h"
@@ -23,6 +25,7 @@
 #include <vector>
 
 class QMenu;
+class QUndoStack;
 
 namespace mw::gui {
 
@@ -42,9 +45,9 @@ class CFofView : public QWidget
     Q_OBJECT
 
 public:
-    // The document must outlive the view. Runs the first-start dialogs when the profile holds no
-    // requirements or intake preferences yet.
-    CFofView(AppContext& app, CFofDoc& document, QWidget* parent = nullptr);
+    // The document and its history must outlive the view; every edit of the day becomes a step of the history.
+    // Runs the first-start dialogs when the profile holds no requirements or intake preferences yet.
+    CFofView(AppContext& app, CFofDoc& document, QUndoStack& history, QWidget* parent = nullptr);
     ~CFofView() override;
 
     CFofDoc& document() { return m_document; }
@@ -60,8 +63,8 @@ public:
     std::optional<int> sortedNutrient() const;
     std::optional<mw::SortDirection> sortedDirection() const;
 
-    // The totals the panel shows: the entry last added, shown or re-amounted (zero once the Food column
-    // is cleared), the six meals and the day.
+    // The entry last added, shown or re-amounted (zero once the Food column is cleared), and the document's
+    // totals of the six meals and the day, as the panel shows them.
     const NutrientVector& currentFoodTotals() const;
     const DayTotals& totals() const;
 
@@ -115,8 +118,12 @@ public slots:
     // View options, the day as the menu generator fills it and the food pyramid (fof_view_options.cpp).
     // Each width does nothing while it is in force already.
     void setFoodListWidth(mw::gui::FoodListWidth width);
-    // Every meal emptied and every total 0; the day is then modified. Nothing is asked.
+    // Every meal emptied and every total 0, as one step of the history. Nothing is asked.
     void clearDay();
+    // Replaces the day with a generated menu for the requested target (0: a random one), as one step of the
+    // history, with the wait cursor shown and the meal box focused meanwhile; shows the menu's meal. The food
+    // pyramid is left to the caller.
+    mw::GeneratedMenu generateMenu(mw::RandomSource& random, int requested);
     // The meal box selects the meal, which becomes current and is shown.
     void selectMeal(mw::MealIndex meal);
     void focusMealBox();
@@ -156,13 +163,16 @@ private:
     void fillFoodListFromGroup();
     void setFoodListItems(const QStringList& itemTexts);
     void fillMealList();
-    void addEntry(const QString& itemText, Grams requested, bool fromFoodList);
+    void addEntry(FoodId id, Grams requested, bool fromFoodList);
+    // The document's announcement of a change: the meal list and the panel follow it.
+    void showDayChange(const mw::DayChange& change);
+    QString foodStepName(std::string_view format, FoodId food) const;
+    QString mealStepName(std::string_view format) const;
     void showEntry();
     void setEntryAmount(int row, Grams amount);
     void clearFoodColumn();
     void showFoodColumn(const QString& title, FoodId food);
     void showMealAndDayColumns();
-    void recomputeCurrentMeal();
     void leaveSortedState();
     void showSortedNutrientPopup();
     void openQuickAmountMenu(MouseChoice choice, const QPoint& globalPos);
@@ -180,7 +190,6 @@ private:
     void showFoodListItems(const std::vector<std::string>& items);
     void noteFoodFlagsChanged();
     void openFoodListContextMenu(const QPoint& pos);
-    void mealEmptied();
 
     void connectViewOptions();
     void fillGroupBox();
@@ -189,12 +198,11 @@ private:
 
     AppContext& m_app;
     CFofDoc& m_document;
+    QUndoStack& m_history;
     struct Private;
     std::unique_ptr<Private> d;
 };
 
-// A servings number rounded to the nearest tenth: "0.5", "1.5", "12".
-QString servingsText(float servings);
 // The Food column's title for an entry: its servings and " units", or " u." in two columns.
 QString foodColumnTitle(float servings, PanelLayout layout);
 // The amount edit's text for grams: "150g".

@@ -7,6 +7,10 @@
 #include "prompts.h"
 #include "qt_bridge.h"
 
+#include "day_edit_command.h"
+#include "view_texts.h"
+
+#include "model/day_edits.h"
 #include "model/meal_clipboard.h"
 
 #include <QSignalBlocker>
@@ -33,61 +37,42 @@ void CFofView::copyMeal()
 
 void CFofView::cutMeal()
 {
-    const MealClipboardStatus status =
-        MealClipboard::instance().cutMeal(m_document, static_cast<MealIndex>(d->currentMeal));
+    const auto meal = static_cast<MealIndex>(d->currentMeal);
+    const MealClipboardStatus status = MealClipboard::instance().copyMeal(m_document, meal);
     if (status != MealClipboardStatus::kDone) {
         showClipboardMessage(this, status);
         return;
     }
-    mealEmptied();
+    pushDayEdit(m_history, m_document, clearMealEdit(m_document, meal), mealStepName(texts::kCutStep));
 }
 
 void CFofView::clearMeal()
 {
-    const MealClipboardStatus status = MealClipboard::clearMeal(m_document, static_cast<MealIndex>(d->currentMeal));
-    if (status != MealClipboardStatus::kDone) {
-        showClipboardMessage(this, status);
+    const auto meal = static_cast<MealIndex>(d->currentMeal);
+    if (!MealClipboard::canTakeMeal(m_document, meal)) {
+        showClipboardMessage(this, MealClipboardStatus::kMealEmpty);
         return;
     }
-    mealEmptied();
-}
-
-void CFofView::mealEmptied()
-{
-    {
-        const QSignalBlocker blocker(d->mealList);
-        d->mealList->setFoodItems({});
-    }
-    recomputeCurrentMeal();
-    clearFoodColumn();
-    showMealAndDayColumns();
-    scheduleFoodCommandsChanged();
-    emit documentModified();
+    pushDayEdit(m_history, m_document, clearMealEdit(m_document, meal), mealStepName(texts::kClearStep));
 }
 
 void CFofView::pasteMeal()
 {
-    const int row = d->mealList->selectedRow();
-    const std::optional<std::size_t> selected =
-        row >= 0 ? std::optional<std::size_t>(static_cast<std::size_t>(row)) : std::nullopt;
-    const PasteResult pasted =
-        MealClipboard::instance().pasteMeal(m_document, static_cast<MealIndex>(d->currentMeal), selected);
-    if (pasted.status != MealClipboardStatus::kDone) {
-        showClipboardMessage(this, pasted.status);
+    const MealClipboard& clipboard = MealClipboard::instance();
+    if (clipboard.empty()) {
+        showClipboardMessage(this, MealClipboardStatus::kClipboardEmpty);
         d->eatButton->setFocus();
         return;
     }
-    clearFoodColumn();
-    {
-        const QSignalBlocker blocker(d->mealBox);
-        d->mealBox->setCurrentIndex(d->currentMeal);
-    }
-    fillMealList();
-    recomputeCurrentMeal();
-    showMealAndDayColumns();
+    const auto meal = static_cast<MealIndex>(d->currentMeal);
+    const int row = d->mealList->selectedRow();
+    const std::size_t position = MealClipboard::pastePosition(
+        m_document.entryCount(meal), row >= 0 ? std::optional<std::size_t>(row) : std::nullopt);
+    const std::span<const CFood> entries = clipboard.entries();
+    pushDayEdit(m_history, m_document,
+                insertEntriesEdit(m_document, meal, position, std::vector<CFood>(entries.begin(), entries.end())),
+                mealStepName(texts::kPasteStep));
     d->eatButton->setFocus();
-    scheduleFoodCommandsChanged();
-    emit documentModified();
 }
 
 } // namespace mw::gui

@@ -1,14 +1,18 @@
 // The day view's display options (group order, food list width), the whole-day operations the menu
 // generator works through, and the food pyramid figure.
 
+#include "day_edit_command.h"
 #include "fof_view.h"
 #include "fof_view_private.h"
 #include "qt_bridge.h"
 #include "view_layout.h"
+#include "view_texts.h"
+#include "wait_cursor.h"
 
 #include "calc/menu_generator.h"
 #include "calc/pyramid_figure.h"
 #include "model/catalogue.h"
+#include "model/day_edits.h"
 
 #include <QSignalBlocker>
 
@@ -131,17 +135,21 @@ void CFofView::placeControlsForListWidth(const ViewLayout& layout)
 
 void CFofView::clearDay()
 {
-    for (int meal = 0; meal < kMealCount; ++meal) {
-        m_document.clearMeal(static_cast<MealIndex>(meal));
-    }
-    d->totals = DayTotals();
-    {
-        const QSignalBlocker blocker(d->mealList);
-        d->mealList->setFoodItems({});
-    }
-    clearFoodColumn();
-    showMealAndDayColumns();
-    emit documentModified();
+    const auto shown = static_cast<MealIndex>(d->currentMeal);
+    pushDayEdit(m_history, m_document, replaceDayEdit(m_document.meals(), shown, DayMeals{}, shown),
+                toQString(texts::kClearDayStep));
+}
+
+GeneratedMenu CFofView::generateMenu(RandomSource& random, int requested)
+{
+    const WaitCursor wait;
+    focusMealBox();
+    GeneratedDayEdit generated =
+        generateMenuEdit(m_document, random, requested, static_cast<MealIndex>(d->currentMeal));
+    pushDayEdit(m_history, m_document, std::move(generated.edit),
+                toQString(texts::kGenerateStep).arg(generated.menu.target), DayEditCommand::Applied::kYes);
+    selectMeal(generated.menu.shownMeal);
+    return generated.menu;
 }
 
 void CFofView::selectMeal(MealIndex meal)
@@ -178,7 +186,8 @@ bool CFofView::drawFoodPyramid()
     if (!pyramidFits()) {
         return false;
     }
-    d->panel->showPyramid(pyramidFigure(DayServings(m_document), d->totals.day()[kTotalFat], d->panel->pyramidCells()));
+    d->panel->showPyramid(
+        pyramidFigure(DayServings(m_document), m_document.dayNutrients()[kTotalFat], d->panel->pyramidCells()));
     return true;
 }
 

@@ -41,7 +41,7 @@ struct CFofView::Private
 
     int currentMeal = 0;
     NutrientVector currentFood;
-    DayTotals totals;
+    std::size_t dayListener = 0;
     std::vector<NutrientIndex> displayed;
     PanelLayout panelLayout = PanelLayout::kOneColumn;
     // The nutrient the food list is sorted by, while it is.

@@ -20,14 +20,14 @@ constexpr std::array<QRgb, kNamedFoodListCount> kListColors = {
     qRgb(0, 0, 0),   qRgb(0, 255, 255), qRgb(255, 0, 255),
 };
 
-// The attribute word of the item's food; items of missing foods (9999) have none.
+// The attribute word of the item's food; items of missing foods have none.
 std::uint16_t attributeWordOf(const CFoodAttributeDatabase& attributes, const QModelIndex& index)
 {
-    const unsigned long id = foodIdOfItem(toStdString(index.data(kFoodItemTextRole).toString()));
-    if (id > kLastUsableFoodId) {
+    const QVariant food = index.data(kFoodIdRole);
+    if (!food.isValid()) {
         return 0;
     }
-    return attributes.test(static_cast<FoodId>(id), 0xFFFF);
+    return attributes.test(static_cast<FoodId>(food.toUInt()), 0xFFFF);
 }
 
 } // namespace

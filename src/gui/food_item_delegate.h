@@ -13,6 +13,8 @@ class QTextLayout;
 
 namespace mw::gui {
 
+// The item's food as a FoodId; none for a food that no longer exists.
+inline constexpr int kFoodIdRole = Qt::UserRole;
 // The item's whole text "id;Name [portion]"; the display role holds the part after the ";".
 inline constexpr int kFoodItemTextRole = Qt::UserRole + 1;
 

@@ -1,7 +1,7 @@
 #include "food_list_box.h"
 
-#include "model/food_item_text.h"
 #include "qt_bridge.h"
+#include "query/food_listing.h"
 
 namespace mw::gui {
 
@@ -25,6 +25,10 @@ QListWidgetItem* CFoodListBox::makeItem(const QString& itemText)
     const qsizetype separator = itemText.indexOf(u';');
     item->setText(separator < 0 ? itemText : itemText.mid(separator + 1));
     item->setData(kFoodItemTextRole, itemText);
+    // The id is read once, here; everything later asks the item data.
+    if (const std::optional<FoodId> food = foodOfItem(toStdString(itemText))) {
+        item->setData(kFoodIdRole, static_cast<unsigned>(*food));
+    }
     return item;
 }
 
@@ -49,9 +53,22 @@ QString CFoodListBox::foodItemText(int row) const
     return entry != nullptr ? entry->data(kFoodItemTextRole).toString() : QString();
 }
 
+std::optional<FoodId> CFoodListBox::foodAt(int row) const
+{
+    const QListWidgetItem* entry = item(row);
+    const QVariant food = entry != nullptr ? entry->data(kFoodIdRole) : QVariant();
+    if (!food.isValid()) {
+        return std::nullopt;
+    }
+    return static_cast<FoodId>(food.toUInt());
+}
+
 unsigned long CFoodListBox::foodIdAt(int row) const
 {
-    return foodIdOfItem(toStdString(foodItemText(row)));
+    const std::optional<FoodId> food = foodAt(row);
+    // The number a missing food's item text starts with.
+    constexpr unsigned long kMissingFoodNumber = 9999;
+    return food ? *food : kMissingFoodNumber;
 }
 
 QString CFoodListBox::displayedText(int row) const

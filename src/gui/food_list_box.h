@@ -8,10 +8,13 @@
 #include <QListWidget>
 #include <QStringList>
 
+#include <optional>
+
 namespace mw::gui {
 
-// The meal list and the food list of a day view. Every item is a food's "id;Name [portion]"; the list
-// shows the part after the ";" behind the colour-code symbols, word-wrapped, so items differ in height.
+// The meal list and the food list of a day view. Every item is made from a food's "id;Name [portion]" and
+// carries the FoodId as item data; the list shows the part after the ";" behind the colour-code symbols,
+// word-wrapped, so items differ in height.
 class CFoodListBox : public QListWidget
 {
     Q_OBJECT
@@ -26,7 +29,9 @@ public:
     void setFoodItems(const QStringList& itemTexts);
 
     QString foodItemText(int row) const;
-    // The number before the ";" of the item; 9999 for a food that no longer exists.
+    // The item's food; none for a food that no longer exists or a row that is not there.
+    std::optional<FoodId> foodAt(int row) const;
+    // The item's food, or 9999 for a food that no longer exists.
     unsigned long foodIdAt(int row) const;
     // What the item shows: the colour-code symbols, a blank and the text after the ";".
     QString displayedText(int row) const;

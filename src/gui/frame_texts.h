@@ -42,6 +42,9 @@ inline constexpr std::string_view kScrollLockIndicator = "SCRL";
 
 // ---- Menus -------------------------------------------------------------------------------------------------
 
+// The Edit menu's history commands; the step's name follows while there is one.
+inline constexpr std::string_view kUndoCaption = "&Undo";
+inline constexpr std::string_view kRedoCaption = "&Redo";
 // Stands in the File menu while the recent-file list is empty.
 inline constexpr std::string_view kNoRecentFile = "Recent File";
 // The Window menu's entries for the open days: "&1 MenuDay1".

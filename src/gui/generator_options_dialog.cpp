@@ -109,9 +109,7 @@ void CGeneratorOptionsDlg::accept()
         return;
     }
     m_storeError = storeWrightCalories(m_settings, *calories);
-    if (m_storeError) {
-        Prompts::warning(this, texts::kProgramTitle,
-                         QString(texts::kSettingsNotSaved).arg(toQString(m_storeError.message())));
+    if (!settingsStoredOrWarned(this, m_storeError)) {
         return;
     }
     m_stored = *calories;

@@ -179,9 +179,7 @@ void CHealthyWeightDlg::showLines()
 void CHealthyWeightDlg::accept()
 {
     m_storeError = m_form.store(m_settings);
-    if (m_storeError) {
-        Prompts::warning(this, texts::kProgramTitle,
-                         QString(texts::kSettingsNotSaved).arg(toQString(m_storeError.message())));
+    if (!settingsStoredOrWarned(this, m_storeError)) {
         return;
     }
     QDialog::accept();

@@ -177,8 +177,7 @@ void CIntakePreferenceDlg::accept()
     } else if (m_acceptUnsaved) {
         takeUnsavedTable(fields);
     } else {
-        Prompts::warning(this, texts::kProgramTitle,
-                         QString(texts::kSettingsNotSaved).arg(toQString(m_storeError.message())));
+        settingsStoredOrWarned(this, m_storeError);
         return;
     }
     QDialog::accept();

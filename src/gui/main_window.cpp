@@ -34,6 +34,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoGroup>
 #include <QUrl>
 
 #include <algorithm>
@@ -99,18 +100,19 @@ bool isLockKey(int key)
 std::vector<int> toolbarCommands(int screenHeight)
 {
     std::vector<int> commands = {
-        cmd::kFileNew,          cmd::kFileOpen,          cmd::kFileSave,    kToolbarSeparator,   cmd::kFilePrint,
-        kToolbarSeparator,      cmd::kFindLowest,        cmd::kFindHighest, kToolbarSeparator,   cmd::kMealCut,
-        cmd::kMealCopy,         cmd::kMealPaste,         cmd::kMealClear,   kToolbarSeparator,   cmd::kCaloricNeed,
-        cmd::kIntakePreference, kToolbarSeparator,       cmd::kScreenColor, kToolbarSeparator,   cmd::kSearchFood,
-        cmd::kShowFoodGroups,   cmd::kShowPersonalFoods, kToolbarSeparator, cmd::kFatWarning,    cmd::kMouseOption,
-        kToolbarSeparator,      cmd::kAppAbout,          kToolbarSeparator, cmd::kMenuGenerator, cmd::kFoodPyramid,
+        cmd::kFileNew,       cmd::kFileOpen,    cmd::kFileSave,         kToolbarSeparator,       cmd::kFilePrint,
+        kToolbarSeparator,   cmd::kFindLowest,  cmd::kFindHighest,      kToolbarSeparator,       cmd::kMealCut,
+        cmd::kMealCopy,      cmd::kMealPaste,   cmd::kMealClear,        cmd::kEditUndo,          cmd::kEditRedo,
+        kToolbarSeparator,   cmd::kCaloricNeed, cmd::kIntakePreference, kToolbarSeparator,       cmd::kScreenColor,
+        kToolbarSeparator,   cmd::kSearchFood,  cmd::kShowFoodGroups,   cmd::kShowPersonalFoods, kToolbarSeparator,
+        cmd::kFatWarning,    cmd::kMouseOption, kToolbarSeparator,      cmd::kAppAbout,          kToolbarSeparator,
+        cmd::kMenuGenerator, cmd::kFoodPyramid,
     };
     if (screenHeight < 600) {
-        // Slots 22..24: the mouse option moves before the fat warning level.
-        commands[22] = cmd::kMouseOption;
-        commands[23] = kToolbarSeparator;
-        commands[24] = cmd::kFatWarning;
+        // Slots 24..26: the mouse option moves before the fat warning level.
+        commands[24] = cmd::kMouseOption;
+        commands[25] = kToolbarSeparator;
+        commands[26] = cmd::kFatWarning;
     }
     return commands;
 }
@@ -139,6 +141,7 @@ CMainFrame::CMainFrame(AppContext& app, int screenHeight, QWidget* parent)
     connectCommands();
 
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::updateCommands);
+    connectHistory();
     qApp->installEventFilter(this);
     prepareMenus();
 }
@@ -214,6 +217,10 @@ void CMainFrame::createCommands()
     m_noRecentAction->setObjectName(QStringLiteral("actionFileNoRecent"));
     m_noRecentAction->setEnabled(false);
 
+    addCommand(cmd::kEditUndo, "actionEditUndo", toQString(texts::kUndoCaption), QStringLiteral("edit-undo"),
+               {K(Qt::CTRL | Qt::Key_Z), K(Qt::ALT | Qt::Key_Backspace)});
+    addCommand(cmd::kEditRedo, "actionEditRedo", toQString(texts::kRedoCaption), QStringLiteral("edit-redo"),
+               {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     addCommand(cmd::kMealCut, "actionMealCut", QStringLiteral("Cu&t Meal"), QStringLiteral("meal-cut"),
                {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)});
     addCommand(cmd::kMealCopy, "actionMealCopy", QStringLiteral("&Copy Meal"), QStringLiteral("meal-copy"),
@@ -390,7 +397,8 @@ void CMainFrame::createMenus()
     m_noDayMenus = {createFileMenu(false), tools};
 
     QMenu* edit = newMenu(QStringLiteral("Ed&it"), QStringLiteral("menuEdit"));
-    add(edit, {cmd::kMealCut, cmd::kMealCopy, cmd::kMealPaste, cmd::kMealClear});
+    add(edit, {cmd::kEditUndo, cmd::kEditRedo, kMenuSeparator, cmd::kMealCut, cmd::kMealCopy, cmd::kMealPaste,
+               cmd::kMealClear});
 
     QMenu* dayTools = newMenu(QStringLiteral("&Tools"), QStringLiteral("menuDayTools"));
     add(dayTools,
@@ -528,11 +536,40 @@ void CMainFrame::updateCommands()
     commandAction(cmd::kPreviousPane)->setEnabled(days.size() > 1);
     updateToolCommands(dayOpen);
     updateFoodCommands();
+    CDayWindow* day = activeDayWindow();
+    m_history->setActiveStack(day != nullptr ? &day->history() : nullptr);
+    refreshHistoryCommands();
 
     CDayWindow* active = activeDayWindow();
     if (windowTitle().contains(QStringLiteral("[*]"))) {
         setWindowModified(active != nullptr && active->isModified());
     }
+}
+
+void CMainFrame::connectHistory()
+{
+    m_history = new QUndoGroup(this);
+    connect(commandAction(cmd::kEditUndo), &QAction::triggered, m_history, &QUndoGroup::undo);
+    connect(commandAction(cmd::kEditRedo), &QAction::triggered, m_history, &QUndoGroup::redo);
+    for (const auto signal : {&QUndoGroup::undoTextChanged, &QUndoGroup::redoTextChanged}) {
+        connect(m_history, signal, this, &CMainFrame::refreshHistoryCommands);
+    }
+    for (const auto signal : {&QUndoGroup::canUndoChanged, &QUndoGroup::canRedoChanged}) {
+        connect(m_history, signal, this, &CMainFrame::refreshHistoryCommands);
+    }
+}
+
+void CMainFrame::refreshHistoryCommands()
+{
+    // "&Undo Delete Milk [1 cup]": the caption names the step; without one the command is off.
+    const auto refresh = [](QAction* action, std::string_view caption, bool can, const QString& step) {
+        const QString text = toQString(caption);
+        action->setEnabled(can);
+        action->setText(can ? text + QLatin1Char(' ') + step : text);
+        action->setToolTip(withoutMnemonic(action->text()));
+    };
+    refresh(commandAction(cmd::kEditUndo), texts::kUndoCaption, m_history->canUndo(), m_history->undoText());
+    refresh(commandAction(cmd::kEditRedo), texts::kRedoCaption, m_history->canRedo(), m_history->redoText());
 }
 
 void CMainFrame::prepareMenus()
@@ -604,6 +641,7 @@ CDayWindow* CMainFrame::activeDayWindow() const
 void CMainFrame::addDayWindow(CDayWindow* window)
 {
     m_mdiArea->addSubWindow(window);
+    m_history->addStack(&window->history());
     connect(window, &CDayWindow::saved, this, [this](const QString& path) {
         m_recentFiles.add(path);
         refreshRecentFileActions();

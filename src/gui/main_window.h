@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QUndoGroup>
 
 #include <map>
 #include <memory>
@@ -138,6 +139,9 @@ private:
     void refreshRecentFileActions();
     void refreshWindowList();
     void refreshLockIndicators();
+    // Undo and Redo act on the active day's history and name its next step.
+    void connectHistory();
+    void refreshHistoryCommands();
     void saveFoodFlags();
 
     // Finding and organising foods (main_window_food_commands.cpp): search, sort and find, hidden foods,
@@ -165,6 +169,7 @@ private:
     int m_untitledCount = 0;
 
     QMdiArea* m_mdiArea = nullptr;
+    QUndoGroup* m_history = nullptr;
     QToolBar* m_toolBar = nullptr;
     std::map<int, QAction*> m_actions;
     QList<QAction*> m_recentActions;

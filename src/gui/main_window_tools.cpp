@@ -24,7 +24,6 @@
 #include "report_painter.h"
 #include "report_printer.h"
 #include "tools_texts.h"
-#include "view_generator.h"
 
 #include "format/atomic_file.h"
 #include "format/day_csv.h"
@@ -259,7 +258,7 @@ void CMainFrame::generateMenu()
                                      : toQString(texts::kGeneratingRandomMenu));
     // Shown before the work starts, which keeps the event loop waiting until it ends.
     m_messagePane->repaint();
-    generateMenuInView(*view, m_app.random(), requested);
+    view->generateMenu(m_app.random(), requested);
     // In two columns with fewer than nine nutrients the tiers would land on the wrong rows.
     view->drawFoodPyramid();
     showStatusMessage(toQString(texts::kReadyMessage));

@@ -82,9 +82,7 @@ MouseOptions CMouseOptionDlg::options() const
 void CMouseOptionDlg::accept()
 {
     m_storeError = storeMouseOptions(m_settings, options());
-    if (m_storeError) {
-        Prompts::warning(this, texts::kProgramTitle,
-                         QString(texts::kSettingsNotSaved).arg(toQString(m_storeError.message())));
+    if (!settingsStoredOrWarned(this, m_storeError)) {
         return;
     }
     QDialog::accept();

@@ -76,9 +76,7 @@ CPrintNutrientsDlg::CPrintNutrientsDlg(Settings& settings, QWidget* parent) : QD
 void CPrintNutrientsDlg::accept()
 {
     m_storeError = storePrintedNutrients(m_settings, selection());
-    if (m_storeError) {
-        Prompts::warning(this, texts::kProgramTitle,
-                         QString(texts::kSettingsNotSaved).arg(toQString(m_storeError.message())));
+    if (!settingsStoredOrWarned(this, m_storeError)) {
         return;
     }
     QDialog::accept();

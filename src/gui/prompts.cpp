@@ -1,5 +1,8 @@
 #include "prompts.h"
 
+#include "dialog_texts.h"
+#include "qt_bridge.h"
+
 #include <QFileDialog>
 #include <QQueue>
 
@@ -88,6 +91,16 @@ QString Prompts::saveFileName(QWidget* parent, const QString& caption, const QSt
         return script().fileNames.isEmpty() ? QString() : script().fileNames.dequeue();
     }
     return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+}
+
+bool settingsStoredOrWarned(QWidget* dialog, std::error_code storeError)
+{
+    if (!storeError) {
+        return true;
+    }
+    Prompts::warning(dialog, texts::kProgramTitle,
+                     QString(texts::kSettingsNotSaved).arg(toQString(storeError.message())));
+    return false;
 }
 
 } // namespace mw::gui

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <system_error>
+
 class QWidget;
 
 namespace mw::gui {
@@ -30,5 +32,9 @@ public:
     static void setNextFileName(const QString& fileName);
     static QStringList takeShownMessages();
 };
+
+// What the settings dialogs do when OK could not store their values: warn with the cause and keep the dialog
+// open. True when the values were stored.
+bool settingsStoredOrWarned(QWidget* dialog, std::error_code storeError);
 
 } // namespace mw::gui

@@ -147,9 +147,7 @@ void CRenameGroupsDlg::accept()
         return;
     }
     m_storeError = storeFoodListNames(m_settings, names());
-    if (m_storeError) {
-        Prompts::warning(this, texts::kProgramTitle,
-                         QString(texts::kSettingsNotSaved).arg(toQString(m_storeError.message())));
+    if (!settingsStoredOrWarned(this, m_storeError)) {
         return;
     }
     markListsChanged();

@@ -1,11 +1,12 @@
 #include "resources.h"
 
+#include "render_resources.h"
+
 #include <QtGlobal>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
 static void registerResourceCollections()
 {
-    Q_INIT_RESOURCE(icons);
     Q_INIT_RESOURCE(help);
 }
 
@@ -13,6 +14,7 @@ namespace mw::gui {
 
 void initResources()
 {
+    initRenderResources();
     static const bool registered = (registerResourceCollections(), true);
     (void)registered;
 }

@@ -38,4 +38,14 @@ inline constexpr int kAmountEditTip = 20433;
 inline constexpr int kDeleteTip = 20434;
 inline constexpr int kEatTip = 20435;
 
+// The names of the day's undo steps, after "Undo " and "Redo " in the Edit menu.
+inline constexpr std::string_view kAddStep = "Add %1";
+inline constexpr std::string_view kDeleteStep = "Delete %1";
+inline constexpr std::string_view kAmountStep = "Change Amount of %1";
+inline constexpr std::string_view kCutStep = "Cut %1";
+inline constexpr std::string_view kPasteStep = "Paste into %1";
+inline constexpr std::string_view kClearStep = "Clear %1";
+inline constexpr std::string_view kClearDayStep = "Clear the Day";
+inline constexpr std::string_view kGenerateStep = "Generate a %1-calorie Menu";
+
 } // namespace mw::gui::texts

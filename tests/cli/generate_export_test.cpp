@@ -79,9 +79,8 @@ TEST_F(GenerateExportTest, WritesTheDayTheGeneratorComposes)
 
     const FoodOperations foods;
     CFofDoc expected(foods);
-    DocumentGeneratorView view(expected);
     CrtRandom random(7);
-    const GeneratedMenu menu = MenuGenerator(view, random).GenerateMenu(0);
+    const GeneratedMenu menu = MenuGenerator(expected, random).GenerateMenu(0);
     EXPECT_EQ(readFile(path("day.ypd")), encodeDayFile(expected.meals()));
 
     EXPECT_EQ(jsonNumber(r.out, "target"), menu.target);

@@ -1,5 +1,3 @@
-#include "view_generator.h"
-
 #include "analysis_panel.h"
 #include "app_context.h"
 #include "fof_view.h"
@@ -36,8 +34,7 @@ std::unique_ptr<CFofDoc> referenceMenu(const FoodOperations& foods, CrtRandom& r
                                        GeneratedMenu* menu)
 {
     auto document = std::make_unique<CFofDoc>(foods);
-    DocumentGeneratorView view(*document);
-    *menu = MenuGenerator(view, random).GenerateMenu(requested);
+    *menu = MenuGenerator(*document, random).GenerateMenu(requested);
     return document;
 }
 
@@ -90,7 +87,7 @@ private slots:
         QSignalSpy modified(m_view.get(), &CFofView::documentModified);
 
         CrtRandom random(seed);
-        const GeneratedMenu menu = generateMenuInView(*m_view, random, requested);
+        const GeneratedMenu menu = m_view->generateMenu(random, requested);
         GeneratedMenu expectedMenu;
         CrtRandom expectedRandom(seed);
         const std::unique_ptr<CFofDoc> expected =
@@ -129,7 +126,7 @@ private slots:
     {
         makeView();
         CrtRandom random(5);
-        generateMenuInView(*m_view, random, 2000);
+        m_view->generateMenu(random, 2000);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         QCOMPARE(m_view->focusWidget(), child<QComboBox>("mealBox"));
     }
@@ -169,7 +166,7 @@ private slots:
     {
         makeView();
         CrtRandom random(3);
-        generateMenuInView(*m_view, random, 1800);
+        m_view->generateMenu(random, 1800);
         QVERIFY(m_view->pyramidFits());
         QVERIFY(m_view->drawFoodPyramid());
         const std::optional<PyramidFigure>& shown = panel()->pyramid();

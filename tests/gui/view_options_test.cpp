@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include <memory>
 
@@ -49,11 +50,12 @@ private:
     std::unique_ptr<test::TempDir> m_dir;
     std::unique_ptr<AppContext> m_app;
     std::unique_ptr<CFofDoc> m_document;
+    QUndoStack m_history;
     std::unique_ptr<CFofView> m_view;
 
     std::unique_ptr<CFofView> makeView()
     {
-        auto view = std::make_unique<CFofView>(*m_app, *m_document);
+        auto view = std::make_unique<CFofView>(*m_app, *m_document, m_history);
         view->resize(1000, 700);
         view->show();
         return view;
@@ -162,11 +164,13 @@ private slots:
     void theOrderHoldsForEveryViewAndForViewsOpenedLater()
     {
         CFofDoc second(m_app->foods());
-        auto other = std::make_unique<CFofView>(*m_app, second);
+        QUndoStack secondHistory;
+        auto other = std::make_unique<CFofView>(*m_app, second, secondHistory);
         m_app->setReversedGroupOrder(true);
         QCOMPARE(groupBox(other.get())->itemText(0), toQString(foodGroupTitle(kFoodGroupCount - 1)));
         CFofDoc third(m_app->foods());
-        const auto later = std::make_unique<CFofView>(*m_app, third);
+        QUndoStack thirdHistory;
+        const auto later = std::make_unique<CFofView>(*m_app, third, thirdHistory);
         QCOMPARE(groupBox(later.get())->itemText(0), toQString(foodGroupTitle(kFoodGroupCount - 1)));
         QCOMPARE(later->selectedFoodGroup(), kFoodGroupCount - 1);
         QVERIFY(child<QToolButton>("reverseOrderButton", later.get())->isChecked());

@@ -13,6 +13,7 @@
 
 #include <QString>
 #include <QTest>
+#include <QUndoStack>
 
 #include <memory>
 #include <string>
@@ -38,6 +39,7 @@ protected:
     void stopApp()
     {
         m_view.reset();
+        m_history.reset();
         m_document.reset();
         m_app.reset();
         m_dir.reset();
@@ -45,7 +47,8 @@ protected:
 
     void makeView()
     {
-        m_view = std::make_unique<gui::CFofView>(*m_app, *m_document);
+        m_history = std::make_unique<QUndoStack>();
+        m_view = std::make_unique<gui::CFofView>(*m_app, *m_document, *m_history);
         m_view->resize(1000, 700);
         m_view->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
@@ -65,6 +68,7 @@ protected:
     MemorySettings* m_settings = nullptr;
     std::unique_ptr<gui::AppContext> m_app;
     std::unique_ptr<CFofDoc> m_document;
+    std::unique_ptr<QUndoStack> m_history;
     std::unique_ptr<gui::CFofView> m_view;
 };
 

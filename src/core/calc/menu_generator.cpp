@@ -155,31 +155,7 @@ bool FruitNeeded(const PyramidServings& day)
     return day[kPyramidFruit] <= day[kPyramidMeat];
 }
 
-DocumentGeneratorView::DocumentGeneratorView(CFofDoc& document)
-    : m_document(document), m_totals(computeTotals(document.meals(), document.foods()))
-{
-}
-
-void DocumentGeneratorView::clearDay()
-{
-    for (int m = 0; m < kMealCount; ++m) {
-        m_document.clearMeal(static_cast<MealIndex>(m));
-    }
-    m_totals = DayTotals();
-}
-
-void DocumentGeneratorView::selectMeal(MealIndex meal)
-{
-    m_current = meal;
-}
-
-void DocumentGeneratorView::addFood(FoodId food, Grams amount)
-{
-    m_document.appendEntry(m_current, food, amount);
-    m_totals.addEntry(m_current, CFood(food, amount), m_document.foods());
-}
-
-MenuGenerator::MenuGenerator(GeneratorView& view, RandomSource& random) : m_view(view), m_random(random)
+MenuGenerator::MenuGenerator(CFofDoc& day, RandomSource& random) : m_day(day), m_random(random)
 {
 }
 
@@ -189,7 +165,7 @@ GeneratedMenu MenuGenerator::GenerateMenu(int requested)
     m_target = target != 0 ? target : kRandomMenuBase + draw(kRandomMenuSpan);
     m_calorieClass = calorieClass(m_target);
     m_picks.clear();
-    m_view.clearDay();
+    m_day.clearDay();
 
     BuildMeal(kBreakfast);
     BuildMeal(kLunch);
@@ -383,11 +359,11 @@ void MenuGenerator::AddCandidate(int list)
     const std::span<const FoodId> foods = candidateList(list);
     if (remaining > 0 && !foods.empty()) {
         const FoodId food = foods[static_cast<std::size_t>(draw(static_cast<int>(foods.size())))];
-        const FoodOperations& operations = m_view.document().foods();
+        const FoodOperations& operations = m_day.foods();
         const Grams portion = operations.generatorPortion(food, m_calorieClass);
         const int calories = saturatingTruncate<int>(operations.entryCalories(food, portion));
         const Grams amount = candidateAmount(portion, calories, remaining);
-        m_view.addFood(food, amount);
+        m_day.appendEntry(m_meal, food, amount);
         pick.added = CFood(food, amount);
     }
     m_picks.push_back(pick);
@@ -395,7 +371,7 @@ void MenuGenerator::AddCandidate(int list)
 
 bool MenuGenerator::MealBelow(int percent) const
 {
-    const float mealCalories = m_view.totals().meal(m_meal)[kCalories];
+    const float mealCalories = m_day.totals().meal(m_meal)[kCalories];
     return static_cast<float>(percent * m_mealTarget / 100) > mealCalories;
 }
 
@@ -406,12 +382,12 @@ bool MenuGenerator::CaloriesRemain() const
 
 PyramidServings MenuGenerator::DayServings() const
 {
-    return mw::DayServings(m_view.document());
+    return mw::DayServings(m_day);
 }
 
 PyramidGroup MenuGenerator::PyramidBalance() const
 {
-    return mw::PyramidBalance(DayServings(), m_view.totals().day()[kTotalFat]);
+    return mw::PyramidBalance(DayServings(), m_day.totals().day()[kTotalFat]);
 }
 
 bool MenuGenerator::FruitNeeded() const
@@ -422,7 +398,6 @@ bool MenuGenerator::FruitNeeded() const
 void MenuGenerator::selectMeal(MealIndex meal)
 {
     m_meal = meal;
-    m_view.selectMeal(meal);
 }
 
 int MenuGenerator::oneOf(std::initializer_list<int> lists)
@@ -442,7 +417,7 @@ int MenuGenerator::remainingCalories() const
 
 float MenuGenerator::dayCalories() const
 {
-    return m_view.totals().day()[kCalories];
+    return m_day.totals().day()[kCalories];
 }
 
 } // namespace mw

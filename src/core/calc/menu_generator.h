@@ -37,45 +37,6 @@ PyramidGroup PyramidBalance(const PyramidServings& day, float dayTotalFat);
 // Fruit servings not above the meat servings.
 bool FruitNeeded(const PyramidServings& day);
 
-// The day as the generator fills it, like a user at the keyboard. The desktop view implements it so that
-// its meal list, totals and analysis panel follow every addition; DocumentGeneratorView below serves
-// the command line.
-class GeneratorView
-{
-public:
-    virtual ~GeneratorView() = default;
-
-    // Every meal emptied, every total 0, the day marked modified; nothing is asked.
-    virtual void clearDay() = 0;
-    // The meal box selects the meal and the meal becomes current.
-    virtual void selectMeal(MealIndex meal) = 0;
-    // Appends the food with the amount to the current meal; the totals include it on return.
-    virtual void addFood(FoodId food, Grams amount) = 0;
-    virtual const CFofDoc& document() const = 0;
-    // Running totals of the six meals and the day.
-    virtual const DayTotals& totals() const = 0;
-};
-
-// Generates into a document and keeps its totals the way the view does, entry by entry.
-class DocumentGeneratorView final : public GeneratorView
-{
-public:
-    // The document must outlive this object; its current totals are computed once here.
-    explicit DocumentGeneratorView(CFofDoc& document);
-
-    void clearDay() override;
-    void selectMeal(MealIndex meal) override;
-    void addFood(FoodId food, Grams amount) override;
-    const CFofDoc& document() const override { return m_document; }
-    const DayTotals& totals() const override { return m_totals; }
-    MealIndex currentMeal() const { return m_current; }
-
-private:
-    CFofDoc& m_document;
-    DayTotals m_totals;
-    MealIndex m_current = kBreakfast;
-};
-
 // One AddCandidate of a run: the meal and list it drew from and what it added.
 struct GeneratorPick
 {
@@ -100,8 +61,8 @@ struct GeneratedMenu
 class MenuGenerator
 {
 public:
-    // Both must outlive the generator.
-    MenuGenerator(GeneratorView& view, RandomSource& random);
+    // Both must outlive the generator. It composes straight into the day, whose totals it reads as it goes.
+    MenuGenerator(CFofDoc& day, RandomSource& random);
 
     // requested is the stored setting: 0 for a random menu of 1400..1599 kcal, else the target.
     GeneratedMenu GenerateMenu(int requested);
@@ -131,7 +92,7 @@ private:
     int remainingCalories() const;
     float dayCalories() const;
 
-    GeneratorView& m_view;
+    CFofDoc& m_day;
     RandomSource& m_random;
     int m_target = 0;
     int m_calorieClass = 0;

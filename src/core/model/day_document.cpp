@@ -6,54 +6,126 @@
 
 namespace mw {
 
+CFofDoc::CFofDoc(const FoodOperations& foods) : m_foods(&foods)
+{
+}
+
 void CFofDoc::appendEntry(MealIndex m, FoodId id, Grams amount)
 {
-    CMeal& target = editableMeal(m);
-    markModified();
-    target.append(CFood(id, amount));
+    editableMeal(m).append(CFood(id, amount));
+    mealChanged(m);
 }
 
 bool CFofDoc::insertEntries(MealIndex m, std::size_t k, std::span<const CFood> entries)
 {
-    CMeal& target = editableMeal(m);
-    if (k > target.size()) {
+    if (!editableMeal(m).insert(k, entries)) {
         return false;
     }
-    markModified();
-    return target.insert(k, entries);
+    mealChanged(m);
+    return true;
 }
 
 bool CFofDoc::removeEntry(MealIndex m, std::size_t k)
 {
-    CMeal& target = editableMeal(m);
-    if (k >= target.size()) {
+    return removeEntries(m, k, 1);
+}
+
+bool CFofDoc::removeEntries(MealIndex m, std::size_t k, std::size_t count)
+{
+    if (!editableMeal(m).remove(k, count)) {
         return false;
     }
-    markModified();
-    return target.remove(k);
+    mealChanged(m);
+    return true;
 }
 
 bool CFofDoc::setAmount(MealIndex m, std::size_t k, Grams amount)
 {
-    CMeal& target = editableMeal(m);
-    if (k >= target.size()) {
+    if (!editableMeal(m).setAmount(k, amount)) {
         return false;
     }
-    markModified();
-    return target.setAmount(k, amount);
+    mealChanged(m);
+    return true;
 }
 
 void CFofDoc::clearMeal(MealIndex m)
 {
-    CMeal& target = editableMeal(m);
+    editableMeal(m).clear();
+    mealChanged(m);
+}
+
+void CFofDoc::clearDay()
+{
+    for (CMeal& each : m_meals) {
+        each.clear();
+    }
+    m_totals = DayTotals();
     markModified();
-    target.clear();
+    dayChanged(std::nullopt);
+}
+
+void CFofDoc::setMeals(DayMeals meals, std::optional<MealIndex> shownMeal)
+{
+    m_meals = std::move(meals);
+    m_totals = computeTotals(m_meals, *m_foods);
+    markModified();
+    dayChanged(shownMeal);
 }
 
 void CFofDoc::replaceMeals(DayMeals meals)
 {
     m_meals = std::move(meals);
+    m_totals = computeTotals(m_meals, *m_foods);
     m_modified = false;
+    dayChanged(std::nullopt);
+}
+
+void CFofDoc::mealChanged(MealIndex m)
+{
+    markModified();
+    m_totals.recomputeMeal(m, meal(m).entries(), *m_foods);
+    announce(DayChange{false, m});
+}
+
+void CFofDoc::dayChanged(std::optional<MealIndex> shownMeal)
+{
+    announce(DayChange{true, shownMeal});
+}
+
+void CFofDoc::announce(const DayChange& change)
+{
+    if (m_batchDepth > 0) {
+        m_batchChanged = true;
+        return;
+    }
+    // A listener may add or remove listeners while it is told.
+    const auto listeners = m_listeners;
+    for (const auto& [id, listener] : listeners) {
+        listener(change);
+    }
+}
+
+std::size_t CFofDoc::addChangeListener(DayChangeListener listener)
+{
+    m_listeners.emplace_back(m_nextListenerId, std::move(listener));
+    return m_nextListenerId++;
+}
+
+void CFofDoc::removeChangeListener(std::size_t id)
+{
+    std::erase_if(m_listeners, [id](const auto& each) { return each.first == id; });
+}
+
+CFofDoc::ChangeBatch::ChangeBatch(CFofDoc& document) : m_document(document)
+{
+    ++m_document.m_batchDepth;
+}
+
+CFofDoc::ChangeBatch::~ChangeBatch()
+{
+    if (--m_document.m_batchDepth == 0 && std::exchange(m_document.m_batchChanged, false)) {
+        m_document.dayChanged(std::nullopt);
+    }
 }
 
 NutrientVector CFofDoc::entryNutrients(const CFood& entry) const
@@ -71,23 +143,9 @@ PyramidServings CFofDoc::entryPyramidServings(const CFood& entry) const
     return entry.pyramidServings(*m_foods);
 }
 
-NutrientVector CFofDoc::mealNutrients(MealIndex m) const
-{
-    return meal(m).nutrients(*m_foods);
-}
-
 PyramidServings CFofDoc::mealPyramidServings(MealIndex m) const
 {
     return meal(m).pyramidServings(*m_foods);
-}
-
-NutrientVector CFofDoc::dayNutrients() const
-{
-    NutrientVector total;
-    for (const CMeal& each : m_meals) {
-        total.add(each.nutrients(*m_foods));
-    }
-    return total;
 }
 
 void CFofDoc::copyEntriesInto(std::vector<CFood>& list, MealIndex m) const

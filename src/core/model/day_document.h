@@ -1,11 +1,14 @@
 #pragma once
 
+#include "calc/analysis.h"
 #include "model/food_entry.h"
 #include "model/food_types.h"
 #include "model/meal.h"
 #include "model/nutrient_vector.h"
 
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -13,14 +16,28 @@ namespace mw {
 
 class FoodOperations;
 
-// One day's menu: six meals and the modified flag. Every edit goes through the operations below,
-// which set the modified flag before they change anything. A meal index m must be 0..5; an
-// operation on a position that is not in the meal returns false and changes nothing.
+// What an edit of a day changed, as the document announces it.
+struct DayChange
+{
+    // Every meal may have changed, not only the one named.
+    bool wholeDay = false;
+    // The meal that changed; for a whole day, the meal a view should show (none: the one it shows).
+    std::optional<MealIndex> meal;
+
+    friend bool operator==(const DayChange&, const DayChange&) = default;
+};
+
+using DayChangeListener = std::function<void(const DayChange&)>;
+
+// One day's menu: six meals, their totals and the modified flag. Every edit goes through the operations
+// below, which set the modified flag, sum the meal they touched anew and announce the change to every
+// listener. A meal index m must be 0..5; an operation on a position that is not in the meal returns false
+// and changes nothing.
 class CFofDoc
 {
 public:
     // The food operations turn entries into nutrients and must outlive the document.
-    explicit CFofDoc(const FoodOperations& foods) : m_foods(&foods) {}
+    explicit CFofDoc(const FoodOperations& foods);
     CFofDoc(const CFofDoc&) = delete;
     CFofDoc& operator=(const CFofDoc&) = delete;
 
@@ -34,9 +51,16 @@ public:
     // Inserts copies of the entries before position k (a paste).
     bool insertEntries(MealIndex m, std::size_t k, std::span<const CFood> entries);
     bool removeEntry(MealIndex m, std::size_t k);
+    // Removes count entries from position k on; false and no change unless all of them are in the meal.
+    bool removeEntries(MealIndex m, std::size_t k, std::size_t count);
     bool setAmount(MealIndex m, std::size_t k, Grams amount);
     // Marks the day modified even when the meal was empty already.
     void clearMeal(MealIndex m);
+    // Every meal emptied, as one change; the day is then modified.
+    void clearDay();
+    // Puts other meals in place of the day's as one change (the day is then modified); a view shows the
+    // meal named.
+    void setMeals(DayMeals meals, std::optional<MealIndex> shownMeal);
     // Puts a day read from a file in place of the current one; the day is then unmodified.
     void replaceMeals(DayMeals meals);
 
@@ -48,19 +72,48 @@ public:
     NutrientVector entryNutrients(const CFood& entry) const;
     float entryServings(const CFood& entry) const;
     PyramidServings entryPyramidServings(const CFood& entry) const;
-    NutrientVector mealNutrients(MealIndex m) const;
+    // The six meal totals and the day's, kept up to date by every operation.
+    const DayTotals& totals() const { return m_totals; }
+    const NutrientVector& mealNutrients(MealIndex m) const { return m_totals.meal(m); }
     PyramidServings mealPyramidServings(MealIndex m) const;
     // The six meal totals added by the same positive-values-only rule.
-    NutrientVector dayNutrients() const;
+    const NutrientVector& dayNutrients() const { return m_totals.day(); }
     // Appends copies of meal m's entries to the list (the meal clipboard); the list owns them.
     void copyEntriesInto(std::vector<CFood>& list, MealIndex m) const;
 
+    // The listener hears of every change until it is removed; the id removes it.
+    std::size_t addChangeListener(DayChangeListener listener);
+    void removeChangeListener(std::size_t id);
+
+    // While a batch lives, changes are gathered; when the last batch ends, a whole day's change is
+    // announced once if anything changed (a generated menu's many additions repaint once).
+    class ChangeBatch
+    {
+    public:
+        explicit ChangeBatch(CFofDoc& document);
+        ~ChangeBatch();
+        ChangeBatch(const ChangeBatch&) = delete;
+        ChangeBatch& operator=(const ChangeBatch&) = delete;
+
+    private:
+        CFofDoc& m_document;
+    };
+
 private:
     CMeal& editableMeal(MealIndex m) { return m_meals.at(static_cast<std::size_t>(m)); }
+    // Marks the day modified, sums meal m anew and announces it.
+    void mealChanged(MealIndex m);
+    void dayChanged(std::optional<MealIndex> shownMeal);
+    void announce(const DayChange& change);
 
     const FoodOperations* m_foods;
     DayMeals m_meals;
+    DayTotals m_totals;
     bool m_modified = false;
+    std::vector<std::pair<std::size_t, DayChangeListener>> m_listeners;
+    std::size_t m_nextListenerId = 1;
+    int m_batchDepth = 0;
+    bool m_batchChanged = false;
 };
 
 } // namespace mw

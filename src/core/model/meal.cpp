@@ -15,12 +15,13 @@ bool CMeal::insert(std::size_t k, std::span<const CFood> entries)
     return true;
 }
 
-bool CMeal::remove(std::size_t k)
+bool CMeal::remove(std::size_t k, std::size_t count)
 {
-    if (k >= m_entries.size()) {
+    if (count == 0 || k >= m_entries.size() || count > m_entries.size() - k) {
         return false;
     }
-    m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(k));
+    const auto first = m_entries.begin() + static_cast<std::ptrdiff_t>(k);
+    m_entries.erase(first, first + static_cast<std::ptrdiff_t>(count));
     return true;
 }
 

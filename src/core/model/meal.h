@@ -30,7 +30,9 @@ public:
     // Inserts copies before position k (k == size() appends); false and no change when k is past the end.
     bool insert(std::size_t k, std::span<const CFood> entries);
     // False and no change when k is not an entry.
-    bool remove(std::size_t k);
+    bool remove(std::size_t k) { return remove(k, 1); }
+    // Removes count entries from k on; false and no change unless all of them are entries.
+    bool remove(std::size_t k, std::size_t count);
     bool setAmount(std::size_t k, Grams amount);
     void clear() { m_entries.clear(); }
 

@@ -3,18 +3,13 @@
 #include <utility>
 
 namespace mw {
-namespace {
-
-// Right after the selected entry; at the start without a selection, at the end past the last entry.
-std::size_t pastePosition(std::size_t mealSize, std::optional<std::size_t> selectedEntry)
+std::size_t MealClipboard::pastePosition(std::size_t mealSize, std::optional<std::size_t> selectedEntry)
 {
     if (!selectedEntry) {
         return 0;
     }
     return *selectedEntry >= mealSize ? mealSize : *selectedEntry + 1;
 }
-
-} // namespace
 
 std::string_view mealClipboardMessage(MealClipboardStatus status)
 {

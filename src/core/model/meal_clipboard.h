@@ -54,6 +54,9 @@ public:
     // when none is selected (a selection past the end pastes at the end). The clipboard keeps its
     // entries, so the same foods can be pasted again.
     PasteResult pasteMeal(CFofDoc& day, MealIndex meal, std::optional<std::size_t> selectedEntry) const;
+    // Where a paste puts the entries: right after the selected entry; at the start without a selection,
+    // at the end past the last entry.
+    static std::size_t pastePosition(std::size_t mealSize, std::optional<std::size_t> selectedEntry);
 
     // Empties a meal; kMealEmpty and no change when it has no entries.
     static MealClipboardStatus clearMeal(CFofDoc& day, MealIndex meal);

@@ -293,6 +293,8 @@ constexpr StringEntry kStrings[] = {
     {57634, "Copy all foods from current meal to clipboard\nCopy meal"},
     {57635, "Move all foods from current meal to clipboard\nCut meal"},
     {57637, "Insert all foods from clipboard to current meal\nPaste meal"},
+    {57643, "Undo the last change of the day\nUndo"},
+    {57644, "Redo the change last undone\nRedo"},
     {57649, "Arrange icons at the bottom of the window\nArrange Icons"},
     {57650, "Arrange windows so they overlap\nCascade Windows"},
     {57651, "Arrange windows as non-overlapping tiles\nTile Windows"},

@@ -49,11 +49,10 @@ private:
 
 struct GeneratedDay
 {
-    GeneratedDay() : document(foods), view(document) {}
+    GeneratedDay() : document(foods) {}
 
     FoodOperations foods;
     CFofDoc document;
-    DocumentGeneratorView view;
 };
 
 float calories(const CFofDoc& document)
@@ -251,7 +250,7 @@ private:
         expect(pick.meal == m_meal && pick.list == list && pick.topUp == topUp,
                "expected list " + std::to_string(list) + " in meal " + std::to_string(m_meal) + ", not list " +
                    std::to_string(pick.list) + " in meal " + std::to_string(pick.meal));
-        const int remaining = m_target - saturatingTruncate<int>(m_totals.day()[kCalories]);
+        const int remaining = m_target - saturatingTruncate<int>(m_day.dayNutrients()[kCalories]);
         if (remaining <= 0) {
             expect(!pick.added, "added past the target");
             return;
@@ -267,7 +266,6 @@ private:
         expect(pick.added == CFood(food, amount), "food " + std::to_string(food) + " of " + std::to_string(amount) +
                                                       " g from list " + std::to_string(list));
         m_day.appendEntry(m_meal, food, amount);
-        m_totals.addEntry(m_meal, CFood(food, amount), m_foods);
     }
 
     int oneOf(std::initializer_list<int> lists) { return lists.begin()[nextDraw(static_cast<int>(lists.size()))]; }
@@ -280,17 +278,17 @@ private:
 
     bool mealBelow(int percent) const
     {
-        return static_cast<float>(percent * m_mealTarget / 100) > m_totals.meal(m_meal)[kCalories];
+        return static_cast<float>(percent * m_mealTarget / 100) > m_day.mealNutrients(m_meal)[kCalories];
     }
-    bool caloriesRemain() const { return static_cast<float>(m_target) - m_totals.day()[kCalories] > 10.0f; }
-    PyramidGroup balance() const { return PyramidBalance(DayServings(m_day), m_totals.day()[kTotalFat]); }
+    bool caloriesRemain() const { return static_cast<float>(m_target) - m_day.dayNutrients()[kCalories] > 10.0f; }
+    PyramidGroup balance() const { return PyramidBalance(DayServings(m_day), m_day.dayNutrients()[kTotalFat]); }
 
     const GeneratedMenu& m_menu;
     const std::vector<int>& m_draws;
     const int m_requested;
     FoodOperations m_foods;
+    // The day's totals are the document's, the sum of the six meals, as the generator reads them.
     CFofDoc m_day;
-    DayTotals m_totals;
     int m_target = 0;
     int m_class = 0;
     int m_mealTarget = 0;
@@ -312,7 +310,7 @@ CheckedRun generateAndCheck(int requested, std::uint32_t seed)
     GeneratedDay day;
     RecordingRandom random(seed);
     CheckedRun run;
-    run.menu = MenuGenerator(day.view, random).GenerateMenu(requested);
+    run.menu = MenuGenerator(day.document, random).GenerateMenu(requested);
     run.failure = RuleCheck(run.menu, random.draws(), requested).check(day.document);
     run.calories = calories(day.document);
     for (auto pick = run.menu.picks.rbegin(); pick != run.menu.picks.rend(); ++pick) {
@@ -384,7 +382,7 @@ TEST(MenuGenerator, RandomMenusAreClassOneAndNeverGetTheSmallBreakfastTangelo)
     for (std::uint32_t seed = 1; seed <= 200; ++seed) {
         GeneratedDay day;
         CrtRandom random(seed);
-        const GeneratedMenu menu = MenuGenerator(day.view, random).GenerateMenu(0);
+        const GeneratedMenu menu = MenuGenerator(day.document, random).GenerateMenu(0);
         EXPECT_GE(menu.target, 1400);
         EXPECT_LE(menu.target, 1599);
         EXPECT_EQ(menu.calorieClass, 1);
@@ -401,7 +399,7 @@ TEST(MenuGenerator, LargestTargetMayPickTheCheeseburgerWithBreadAndASoda)
     for (std::uint32_t seed = 1; seed <= 300; ++seed) {
         GeneratedDay day;
         CrtRandom random(seed);
-        const GeneratedMenu menu = MenuGenerator(day.view, random).GenerateMenu(3000);
+        const GeneratedMenu menu = MenuGenerator(day.document, random).GenerateMenu(3000);
         std::vector<int> lunch;
         for (const GeneratorPick& pick : menu.picks) {
             if (pick.meal == kLunch && !pick.topUp) {
@@ -423,7 +421,7 @@ TEST(MenuGenerator, DrawsTheTargetFirstThenEachChoiceBeforeItsPick)
     GeneratedDay day;
     // Target 1400 + 150; breakfast main list 1 of 7 (cold cereals), its entry 3; milk; breads entry 5.
     ScriptedRandom random({150, 1, 3, 0, 5});
-    const GeneratedMenu menu = MenuGenerator(day.view, random).GenerateMenu(0);
+    const GeneratedMenu menu = MenuGenerator(day.document, random).GenerateMenu(0);
     EXPECT_EQ(menu.target, 1550);
     ASSERT_GE(menu.picks.size(), 3u);
     const FoodOperations foods;
@@ -437,7 +435,6 @@ TEST(MenuGenerator, DrawsTheTargetFirstThenEachChoiceBeforeItsPick)
     expectPick(menu.picks[2], 8, 328);
     // Every later draw is 0: the breakfast is the meal shown.
     EXPECT_EQ(menu.shownMeal, kBreakfast);
-    EXPECT_EQ(day.view.currentMeal(), kBreakfast);
 }
 
 TEST(MenuGenerator, ReplacesADayThatHoldsFoods)
@@ -447,22 +444,21 @@ TEST(MenuGenerator, ReplacesADayThatHoldsFoods)
         day.document.appendEntry(static_cast<MealIndex>(m), 642, 500);
     }
     day.document.clearModified();
-    DocumentGeneratorView view(day.document);
-    EXPECT_GT(view.totals().day()[kAlcohol], 0.0f);
+    EXPECT_GT(day.document.dayNutrients()[kAlcohol], 0.0f);
 
     RecordingRandom random(7);
-    const GeneratedMenu menu = MenuGenerator(view, random).GenerateMenu(2000);
+    const GeneratedMenu menu = MenuGenerator(day.document, random).GenerateMenu(2000);
     EXPECT_EQ(RuleCheck(menu, random.draws(), 2000).check(day.document), std::nullopt);
     EXPECT_TRUE(day.document.isModified());
-    EXPECT_EQ(view.totals().day()[kAlcohol], 0.0f);
-    EXPECT_NEAR(view.totals().day()[kCalories], calories(day.document), 0.01f);
+    EXPECT_EQ(day.document.dayNutrients()[kAlcohol], 0.0f);
+    EXPECT_EQ(day.document.totals(), computeTotals(day.document.meals(), day.foods));
 }
 
 TEST(MenuGenerator, TopUpRotationRestartsWithEveryRun)
 {
     GeneratedDay day;
     RecordingRandom random(99);
-    MenuGenerator generator(day.view, random);
+    MenuGenerator generator(day.document, random);
     const GeneratedMenu first = generator.GenerateMenu(2400);
     const std::vector<int> firstDraws = random.draws();
     EXPECT_EQ(RuleCheck(first, firstDraws, 2400).check(day.document), std::nullopt);
@@ -483,42 +479,32 @@ TEST(MenuGenerator, RequestsOutsideTheRangeMoveToTheNearerBound)
     for (const auto& [requested, target] : std::vector<std::pair<int, int>>{{5000, 3000}, {100, 800}, {-20, 800}}) {
         GeneratedDay day;
         CrtRandom random(3);
-        EXPECT_EQ(MenuGenerator(day.view, random).GenerateMenu(requested).target, target) << requested;
+        EXPECT_EQ(MenuGenerator(day.document, random).GenerateMenu(requested).target, target) << requested;
     }
 }
-
-// A view whose foods stop counting after a few additions, as if a list held a food without calories.
-class CaloriesStopView final : public GeneratorView
-{
-public:
-    explicit CaloriesStopView(CFofDoc& document) : m_inner(document) {}
-    void clearDay() override { m_inner.clearDay(); }
-    void selectMeal(MealIndex meal) override { m_inner.selectMeal(meal); }
-    void addFood(FoodId food, Grams amount) override
-    {
-        if (++m_added <= 3) {
-            m_inner.addFood(food, amount);
-        }
-    }
-    const CFofDoc& document() const override { return m_inner.document(); }
-    const DayTotals& totals() const override { return m_inner.totals(); }
-
-private:
-    DocumentGeneratorView m_inner;
-    int m_added = 0;
-};
 
 TEST(MenuGenerator, TopUpStopsWhenAnAdditionBringsNoCalories)
 {
     const FoodOperations foods;
     CFofDoc document(foods);
-    CaloriesStopView view(document);
+    // After three additions every food is taken out again as soon as it arrives, as if a list held foods
+    // without calories.
+    int added = 0;
+    bool takingOut = false;
+    document.addChangeListener([&](const DayChange& change) {
+        if (change.wholeDay || takingOut || ++added <= 3) {
+            return;
+        }
+        takingOut = true;
+        document.removeEntry(*change.meal, document.entryCount(*change.meal) - 1);
+        takingOut = false;
+    });
     CrtRandom random(5);
-    const GeneratedMenu menu = MenuGenerator(view, random).GenerateMenu(3000);
+    const GeneratedMenu menu = MenuGenerator(document, random).GenerateMenu(3000);
     const auto topUps =
         std::count_if(menu.picks.begin(), menu.picks.end(), [](const GeneratorPick& p) { return p.topUp; });
     EXPECT_EQ(topUps, 1);
-    EXPECT_GT(3000.0f - view.totals().day()[kCalories], 10.0f);
+    EXPECT_GT(3000.0f - document.dayNutrients()[kCalories], 10.0f);
 }
 
 // ---- The pieces -------------------------------------------------------------------------------------------
@@ -593,26 +579,6 @@ TEST(DayServings, CountsEveryEntryOfEveryMeal)
     document.appendEntry(kEveningSnack, 700, 100); // a personal food that does not exist
     const PyramidServings s = DayServings(document);
     EXPECT_EQ(s, servings(0, 2, 1.5f, 0, 0, 1));
-}
-
-TEST(DocumentGeneratorView, AddsToTheSelectedMealAndKeepsTotals)
-{
-    const FoodOperations foods;
-    CFofDoc document(foods);
-    document.appendEntry(kLunch, 0, 244);
-    DocumentGeneratorView view(document);
-    EXPECT_EQ(view.totals(), computeTotals(document.meals(), foods));
-    view.selectMeal(kDinner);
-    view.addFood(26, 28);
-    EXPECT_EQ(document.entry(kDinner, 0), CFood(26, 28));
-    EXPECT_EQ(view.totals().meal(kDinner), foods.entryNutrients(26, 28));
-    document.clearModified();
-    view.clearDay();
-    EXPECT_TRUE(document.isModified());
-    EXPECT_EQ(view.totals(), DayTotals());
-    for (int m = 0; m < kMealCount; ++m) {
-        EXPECT_TRUE(document.meal(static_cast<MealIndex>(m)).empty());
-    }
 }
 
 // ---- The data the generator relies on ---------------------------------------------------------------------

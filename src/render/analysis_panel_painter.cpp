@@ -4,7 +4,7 @@
 #include "model/food_attribute_database.h"
 #include "panel_texts.h"
 #include "qt_bridge.h"
-#include "resources.h"
+#include "render_resources.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -47,7 +47,7 @@ QSvgRenderer* glycemicRenderer(GlycemicClass glycemicClass)
     static std::array<std::unique_ptr<QSvgRenderer>, kGlycemicClassCount> renderers;
     auto& renderer = renderers[static_cast<std::size_t>(glycemicClass)];
     if (!renderer) {
-        initResources();
+        initRenderResources();
         renderer = std::make_unique<QSvgRenderer>(glycemicPicturePath(glycemicClass));
     }
     return renderer->isValid() ? renderer.get() : nullptr;

@@ -1,8 +1,8 @@
 #include "report_layout.h"
 
-#include "fof_view.h"
 #include "qt_bridge.h"
 #include "report_texts.h"
+#include "servings_text.h"
 
 #include "calc/analysis.h"
 #include "model/catalogue.h"

@@ -1,0 +1,115 @@
+#include "report_pdf.h"
+
+#include "qt_bridge.h"
+#include "report_painter.h"
+#include "report_texts.h"
+
+#include "format/atomic_file.h"
+#include "model/day_document.h"
+#include "model/settings.h"
+
+#include <QBuffer>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <string_view>
+
+namespace mw::gui {
+namespace {
+
+QPageSize localePaperSize()
+{
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
+                                                                              : QPageSize(QPageSize::A4);
+}
+
+void setError(QString* error, const QString& text)
+{
+    if (error != nullptr) {
+        *error = text;
+    }
+}
+
+} // namespace
+
+DayReport dayReport(const CFofDoc& document, const FoodOperations& foods, const Settings& settings,
+                    const QString& documentPath)
+{
+    DayReport report;
+    report.content =
+        reportContent(document, foods, printedNutrients(settings), fatWarningPercent(settings), documentPath);
+    report.font = printerFont(settings);
+    return report;
+}
+
+int paintDayReport(QPainter* painter, const QRect& page, const DayReport& report, int first, int last,
+                   const std::function<bool()>& newPage)
+{
+    const QPaintDevice* device = painter->device();
+    const ReportPageMetrics metrics = reportPageMetrics(page.size(), device);
+    const ReportFontSet fonts = fittedReportFonts(report.content, report.font, metrics, device);
+    const DeviceTextMeasure measure(fonts, device);
+    const std::vector<ReportPage> pages = layoutReport(report.content, metrics, measure);
+    const int count = static_cast<int>(pages.size());
+    const int end = last < 0 || last >= count ? count - 1 : last;
+    for (int i = std::max(first, 0); i <= end; ++i) {
+        if (i > std::max(first, 0) && !newPage()) {
+            break;
+        }
+        paintReportPage(painter, page, pages[static_cast<std::size_t>(i)], fonts);
+    }
+    return count;
+}
+
+QByteArray dayReportPdf(const DayReport& report, int* pageCount)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kReportPrinterResolution);
+        writer.setPageLayout(QPageLayout(localePaperSize(), QPageLayout::Portrait, QMarginsF()));
+        writer.setCreator(QStringLiteral("Mealwright"));
+        writer.setTitle(toQString(LoadString(kReportTitleText)));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            return {};
+        }
+        const QRect page(0, 0, writer.width(), writer.height());
+        const int pages = paintDayReport(&painter, page, report, 0, -1, [&writer] { return writer.newPage(); });
+        if (!painter.end()) {
+            return {};
+        }
+        if (pageCount != nullptr) {
+            *pageCount = pages;
+        }
+    }
+    return buffer.data();
+}
+
+bool exportDayReportPdf(const DayReport& report, const QString& pdfPath, QString* error, int* pageCount)
+{
+    const QByteArray pdf = dayReportPdf(report, pageCount);
+    if (pdf.isEmpty()) {
+        setError(error, toQString(kPdfNotDrawn).arg(pdfPath));
+        return false;
+    }
+    const std::string_view bytes(pdf.constData(), static_cast<std::size_t>(pdf.size()));
+    if (const std::error_code failure = writeFileAtomically(toPath(pdfPath), bytes)) {
+        setError(error, toQString(kPdfNotWritten).arg(pdfPath, toQString(failure.message())));
+        return false;
+    }
+    return true;
+}
+
+bool exportDayReportPdf(const CFofDoc& document, const FoodOperations& foods, const Settings& settings,
+                        const QString& documentPath, const QString& pdfPath, QString* error)
+{
+    return exportDayReportPdf(dayReport(document, foods, settings, documentPath), pdfPath, error);
+}
+
+} // namespace mw::gui
