@@ -245,29 +245,6 @@ private slots:
         QCOMPARE(settings.writeCount(), 0);
     }
 
-    void okOnAnUnwritableProfileTellsWhyAndLetsTheUserTryAgain()
-    {
-        MemorySettings settings;
-        const std::error_code readOnly = std::make_error_code(std::errc::read_only_file_system);
-        settings.failWritesWith(readOnly);
-        const auto dialog = openDialog(settings);
-        press(spinBox(*dialog, "ageSpinBox"), Qt::Key_Up, 2);
-        clickButton(*dialog, QDialogButtonBox::Ok);
-
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(dialog->storeError(), readOnly);
-        const QStringList shown = Prompts::takeShownMessages();
-        QCOMPARE(shown.size(), 1);
-        QVERIFY2(shown.front().contains(QString::fromStdString(readOnly.message())), qPrintable(shown.front()));
-        QVERIFY(settings.empty());
-
-        settings.failWritesWith({});
-        clickButton(*dialog, QDialogButtonBox::Ok);
-        QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(dialog->storeError(), std::error_code());
-        QCOMPARE(settings.readInt(mw::kCaloricNeedSection, mw::kAgeKey, -1), 42);
-    }
-
     void acceptingUnsavedInputsClosesWithoutAWord()
     {
         MemorySettings settings;

@@ -13,7 +13,6 @@
 
 #include <memory>
 #include <string>
-#include <system_error>
 #include <vector>
 
 using mw::MemorySettings;
@@ -253,28 +252,6 @@ private slots:
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
         QVERIFY(settings.empty());
         QVERIFY(Prompts::takeShownMessages().isEmpty());
-    }
-
-    void unwritableProfileKeepsTheDialogOpenWithoutTheRestartMessage()
-    {
-        MemorySettings settings;
-        const std::error_code denied = std::make_error_code(std::errc::permission_denied);
-        settings.failWritesWith(denied);
-        const auto dialog = openDialog(settings, kXga);
-        clickBox(nutrientBox(*dialog, 6));
-        clickOk(*dialog);
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(dialog->storeError(), denied);
-        const QStringList shown = Prompts::takeShownMessages();
-        QCOMPARE(shown.size(), 1);
-        QVERIFY(shown.front().contains(QString::fromStdString(denied.message())));
-        QVERIFY(settings.empty());
-
-        settings.failWritesWith({});
-        clickOk(*dialog);
-        QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(storedSelection(settings, "768x16"), std::string("1111110111111111111111111111"));
-        QCOMPARE(settings.readInt(mw::kOptionsSection, mw::kOneColumnKey, -1), 0);
     }
 };
 

@@ -12,7 +12,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <system_error>
 
 using mw::MemorySettings;
 using mw::gui::CFatWarningDlg;
@@ -143,29 +142,6 @@ private slots:
         QVERIFY(!dialog->isVisible());
         QCOMPARE(mw::fatWarningPercent(settings), 40);
         QCOMPARE(settings.writeCount(), 1);
-    }
-
-    void unwritableProfileKeepsTheDialogOpenUntilItCanBeWritten()
-    {
-        MemorySettings settings;
-        const std::error_code denied = std::make_error_code(std::errc::permission_denied);
-        settings.failWritesWith(denied);
-        const auto dialog = openDialog(settings);
-        press(percentBox(*dialog), Qt::Key_Up, 1);
-        clickOk(*dialog);
-
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(dialog->storeError(), denied);
-        QVERIFY(settings.empty());
-        const QStringList shown = Prompts::takeShownMessages();
-        QCOMPARE(shown.size(), 1);
-        QVERIFY(shown.front().contains(QString::fromStdString(denied.message())));
-
-        settings.failWritesWith({});
-        clickOk(*dialog);
-        QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QVERIFY(!dialog->storeError());
-        QCOMPARE(mw::fatWarningPercent(settings), 31);
     }
 };
 

@@ -10,7 +10,6 @@
 #include <QTest>
 
 #include <memory>
-#include <system_error>
 
 using mw::MemorySettings;
 using mw::gui::CGeneratorOptionsDlg;
@@ -193,28 +192,6 @@ private slots:
         clickOk(*dialog);
         QCOMPARE(dialog->calories(), std::optional<int>(800));
         QCOMPARE(storedText(settings), std::string("800"));
-    }
-
-    void okOnAnUnwritableProfileTellsWhyAndStaysOpen()
-    {
-        MemorySettings settings;
-        const std::error_code denied = std::make_error_code(std::errc::permission_denied);
-        settings.failWritesWith(denied);
-        const auto dialog = openDialog(settings);
-        typeInto(caloriesEdit(*dialog), QStringLiteral("1500"));
-        clickOk(*dialog);
-
-        QVERIFY(dialog->isVisible());
-        QVERIFY(!dialog->calories());
-        QCOMPARE(dialog->storeError(), denied);
-        const QStringList shown = Prompts::takeShownMessages();
-        QCOMPARE(shown.size(), 1);
-        QVERIFY2(shown.front().contains(QString::fromStdString(denied.message())), qPrintable(shown.front()));
-
-        settings.failWritesWith({});
-        clickOk(*dialog);
-        QCOMPARE(dialog->calories(), std::optional<int>(1500));
-        QCOMPARE(mw::wrightCalories(settings), 1500);
     }
 };
 

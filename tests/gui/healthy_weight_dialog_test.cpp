@@ -11,7 +11,6 @@
 #include <QToolButton>
 
 #include <memory>
-#include <system_error>
 
 using mw::MemorySettings;
 using mw::gui::CHealthyWeightDlg;
@@ -180,27 +179,6 @@ private slots:
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
         QVERIFY(!dialog->isVisible());
         QVERIFY(settings.empty());
-    }
-
-    void okOnAnUnwritableProfileTellsWhyAndStaysOpen()
-    {
-        MemorySettings settings;
-        const std::error_code denied = std::make_error_code(std::errc::read_only_file_system);
-        settings.failWritesWith(denied);
-        const auto dialog = openDialog(settings);
-        click(*dialog, "okButton");
-
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(dialog->storeError(), denied);
-        QVERIFY(settings.empty());
-        const QStringList shown = Prompts::takeShownMessages();
-        QCOMPARE(shown.size(), 1);
-        QVERIFY2(shown.front().contains(QString::fromStdString(denied.message())), qPrintable(shown.front()));
-
-        settings.failWritesWith({});
-        click(*dialog, "okButton");
-        QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(stored(settings, mw::kHeightKey), 70);
     }
 };
 

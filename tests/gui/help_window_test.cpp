@@ -328,8 +328,8 @@ private slots:
         QVERIFY(contents->currentItem() != nullptr);
         QCOMPARE(contents->currentItem()->text(0), QStringLiteral("The printed report"));
 
-        const QList<QTreeWidgetItem*> found =
-            contents->findItems(QStringLiteral("Edit menu: the meal clipboard"), Qt::MatchExactly | Qt::MatchRecursive);
+        const QList<QTreeWidgetItem*> found = contents->findItems(
+            QStringLiteral("Edit menu: undo, redo and the meal clipboard"), Qt::MatchExactly | Qt::MatchRecursive);
         QCOMPARE(found.size(), 1);
         contents->setCurrentItem(found.front());
         QCOMPARE(fileOf(window.currentPage()), QStringLiteral("menu-edit.html"));

@@ -221,31 +221,6 @@ private slots:
         QCOMPARE(open->analysis, IntakePreferences());
     }
 
-    void okOnAnUnwritableProfileTellsWhyAndChangesNothing()
-    {
-        MemorySettings settings;
-        const std::error_code denied = std::make_error_code(std::errc::permission_denied);
-        settings.failWritesWith(denied);
-        const auto open = openDialog(settings);
-        typeInto(fromEdit(*open->dialog, mw::kTotalFat), QStringLiteral("90"));
-        clickButton(*open->dialog, QDialogButtonBox::Ok);
-
-        QVERIFY(open->dialog->isVisible());
-        QCOMPARE(open->dialog->storeError(), denied);
-        QCOMPARE(open->analysis, IntakePreferences());
-        QVERIFY(settings.empty());
-        const QStringList shown = Prompts::takeShownMessages();
-        QCOMPARE(shown.size(), 1);
-        QVERIFY2(shown.front().contains(QString::fromStdString(denied.message())), qPrintable(shown.front()));
-
-        settings.failWritesWith({});
-        clickButton(*open->dialog, QDialogButtonBox::Ok);
-        QCOMPARE(open->dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(stored(settings, "F4"), std::string("86"));
-        QCOMPARE(stored(settings, "T4"), std::string("90"));
-        QCOMPARE(open->analysis.to(mw::kTotalFat), 90.0f);
-    }
-
     void acceptingAnUnsavedTableHandsItToTheAnalysisWithoutAWord()
     {
         MemorySettings settings;

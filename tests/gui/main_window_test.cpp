@@ -172,7 +172,8 @@ private slots:
                  QStringList({QStringLiteral("&New"), QStringLiteral("&Open..."), QStringLiteral("-"),
                               QStringLiteral("P&rint Setup..."), QStringLiteral("-"), QStringLiteral("Recent File"),
                               QStringLiteral("-"), QStringLiteral("E&xit")}));
-        QCOMPARE(items("menuEdit"), QStringList({QStringLiteral("Cu&t Meal"), QStringLiteral("&Copy Meal"),
+        QCOMPARE(items("menuEdit"), QStringList({QStringLiteral("&Undo"), QStringLiteral("&Redo"), QStringLiteral("-"),
+                                                 QStringLiteral("Cu&t Meal"), QStringLiteral("&Copy Meal"),
                                                  QStringLiteral("&Paste Meal"), QStringLiteral("C&lear Meal")}));
         QCOMPARE(items("menuDayTools"),
                  QStringList({QStringLiteral("&Desirable weight ..."), QStringLiteral("Caloric &need ..."),
@@ -239,28 +240,31 @@ private slots:
     void theToolbarFollowsTheScreenHeight()
     {
         const std::vector<int> tall = mw::gui::toolbarCommands(1024);
-        QCOMPARE(tall.size(), std::size_t{30});
+        QCOMPARE(tall.size(), std::size_t{32});
         QCOMPARE(tall.at(0), cmd::kFileNew);
         QCOMPARE(tall.at(3), 0);
-        QCOMPARE(tall.at(14), cmd::kCaloricNeed);
-        QCOMPARE(tall.at(15), cmd::kIntakePreference);
-        QCOMPARE(tall.at(22), 0);
-        QCOMPARE(tall.at(23), cmd::kFatWarning);
-        QCOMPARE(tall.at(24), cmd::kMouseOption);
-        QCOMPARE(tall.at(26), cmd::kAppAbout);
+        // Undo and Redo follow the meal clipboard's buttons.
+        QCOMPARE(tall.at(13), cmd::kEditUndo);
+        QCOMPARE(tall.at(14), cmd::kEditRedo);
+        QCOMPARE(tall.at(16), cmd::kCaloricNeed);
+        QCOMPARE(tall.at(17), cmd::kIntakePreference);
+        QCOMPARE(tall.at(24), 0);
+        QCOMPARE(tall.at(25), cmd::kFatWarning);
+        QCOMPARE(tall.at(26), cmd::kMouseOption);
+        QCOMPARE(tall.at(28), cmd::kAppAbout);
         // The menu generator and the food pyramid follow in the spare slots.
-        QCOMPARE(tall.at(27), 0);
-        QCOMPARE(tall.at(28), cmd::kMenuGenerator);
-        QCOMPARE(tall.at(29), cmd::kFoodPyramid);
+        QCOMPARE(tall.at(29), 0);
+        QCOMPARE(tall.at(30), cmd::kMenuGenerator);
+        QCOMPARE(tall.at(31), cmd::kFoodPyramid);
         // A screen of exactly 600 pixels still has the first layout.
         QCOMPARE(mw::gui::toolbarCommands(600), tall);
         const std::vector<int> shortScreen = mw::gui::toolbarCommands(599);
-        QCOMPARE(shortScreen.at(22), cmd::kMouseOption);
-        QCOMPARE(shortScreen.at(23), 0);
-        QCOMPARE(shortScreen.at(24), cmd::kFatWarning);
+        QCOMPARE(shortScreen.at(24), cmd::kMouseOption);
+        QCOMPARE(shortScreen.at(25), 0);
+        QCOMPARE(shortScreen.at(26), cmd::kFatWarning);
 
         const QList<QAction*> buttons = m_frame->toolBar()->actions();
-        QCOMPARE(buttons.size(), qsizetype(30));
+        QCOMPARE(buttons.size(), qsizetype(32));
         for (qsizetype i = 0; i < buttons.size(); ++i) {
             QCOMPARE(buttons.at(i)->isSeparator() ? 0 : buttons.at(i)->data().toInt(),
                      tall.at(static_cast<std::size_t>(i)));

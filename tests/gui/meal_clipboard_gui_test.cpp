@@ -217,7 +217,7 @@ private slots:
         for (const QAction* item : edit->actions()) {
             captions.append(item->text());
         }
-        QCOMPARE(captions.mid(0, 4), QStringList({QStringLiteral("Cu&t Meal"), QStringLiteral("&Copy Meal"),
+        QCOMPARE(captions.mid(3, 4), QStringList({QStringLiteral("Cu&t Meal"), QStringLiteral("&Copy Meal"),
                                                   QStringLiteral("&Paste Meal"), QStringLiteral("C&lear Meal")}));
         for (const char* name : {"actionMealCut", "actionMealCopy", "actionMealPaste", "actionMealClear"}) {
             QVERIFY2(f.frame().toolBar()->actions().contains(f.action(name)), name);

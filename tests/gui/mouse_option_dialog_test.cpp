@@ -10,7 +10,6 @@
 #include <QTest>
 
 #include <memory>
-#include <system_error>
 
 using mw::MemorySettings;
 using mw::MouseChoice;
@@ -122,25 +121,6 @@ private slots:
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
         QVERIFY(settings.empty());
-    }
-
-    void unwritableProfileKeepsTheDialogOpen()
-    {
-        MemorySettings settings;
-        const std::error_code denied = std::make_error_code(std::errc::read_only_file_system);
-        settings.failWritesWith(denied);
-        const auto dialog = openDialog(settings);
-        QTest::keyClick(choiceList(*dialog, "leftComboBox"), Qt::Key_Up);
-        clickOk(*dialog);
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(dialog->storeError(), denied);
-        QCOMPARE(Prompts::takeShownMessages().size(), 1);
-        QVERIFY(settings.empty());
-
-        settings.failWritesWith({});
-        clickOk(*dialog);
-        QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(mw::mouseOptions(settings), (MouseOptions{MouseChoice::kOff, MouseChoice::kOunce}));
     }
 };
 

@@ -12,7 +12,6 @@
 
 #include <memory>
 #include <string>
-#include <system_error>
 
 using mw::MemorySettings;
 using mw::gui::CPrintNutrientsDlg;
@@ -126,24 +125,6 @@ private slots:
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
         QVERIFY(settings.empty());
-    }
-
-    void unwritableProfileKeepsTheDialogOpen()
-    {
-        MemorySettings settings;
-        settings.failWritesWith(std::make_error_code(std::errc::no_space_on_device));
-        const auto dialog = openDialog(settings);
-        clickBox(nutrientBox(*dialog, 3));
-        clickOk(*dialog);
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(dialog->storeError(), std::make_error_code(std::errc::no_space_on_device));
-        QCOMPARE(Prompts::takeShownMessages().size(), 1);
-        QVERIFY(settings.empty());
-
-        settings.failWritesWith({});
-        clickOk(*dialog);
-        QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(storedText(settings), std::string("1110111111111111111111111111"));
     }
 };
 

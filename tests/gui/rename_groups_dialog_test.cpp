@@ -14,7 +14,6 @@
 
 #include <memory>
 #include <string>
-#include <system_error>
 
 using mw::CFoodAttributeDatabase;
 using mw::FoodId;
@@ -266,26 +265,6 @@ private slots:
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(storedName(settings, 1), std::string("Renamed"));
         QCOMPARE(storedName(settings, 5), std::string(40, 'n'));
-    }
-
-    void unwritableProfileKeepsTheDialogOpen()
-    {
-        MemorySettings settings;
-        const std::error_code denied = std::make_error_code(std::errc::permission_denied);
-        settings.failWritesWith(denied);
-        CFoodAttributeDatabase attributes;
-        const auto dialog = openDialog(settings, attributes);
-        retype(nameEdit(*dialog, 7), QStringLiteral("Fish"));
-        clickButton(*dialog, QDialogButtonBox::Ok);
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(dialog->storeError(), denied);
-        QVERIFY(!dialog->listsChanged());
-        QCOMPARE(Prompts::takeShownMessages().size(), 1);
-
-        settings.failWritesWith({});
-        clickButton(*dialog, QDialogButtonBox::Ok);
-        QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(storedName(settings, 7), std::string("Fish"));
     }
 };
 
