@@ -1,7 +1,7 @@
 #pragma once
 
-// Texts of the caloric-need and intake-preference dialogs that the string table does not hold: the
-// captions of dialog templates 103 and 137, the framework's validation messages, and the one message
+// Texts of the caloric-need and intake-preference dialogs that the string table does not hold: their
+// captions, the framework's validation messages, and the one message
 // about a profile that cannot be written. Nutrient names and units come from the string table.
 
 #include <QLatin1String>
@@ -13,23 +13,23 @@ namespace mw::gui::texts {
 // Message boxes carry the program's name as their title (no string id; the application title).
 inline constexpr QLatin1String kProgramTitle("Mealwright");
 
-// ---- Caloric need (dialog 103) -------------------------------------------------------------------------
+// ---- Caloric need ---------------------------------------------------------------------------------------------------
 
 inline constexpr QLatin1String
     kCaloricNeedTitle("CALORIC NEED and NUTRIENT REQUIREMENTS for an average healthy person");
-inline constexpr QLatin1String kAgeLabel("Age:");                                       // static beside 1013
-inline constexpr QLatin1String kIdealWeightLabel("Ideal weight:");                      // static beside 1014
-inline constexpr QLatin1String kPoundsUnit("lbs");                                      // after static 167
-inline constexpr QLatin1String kKilogramsUnit("kg");                                    // after static 256
-inline constexpr QLatin1String kActivityLabel("Activity level:");                       // static beside 1015
-inline constexpr QLatin1String kActivityCaption("[ 1 = Sedentary to 10 = Strenuous ]"); // below 1015
+inline constexpr QLatin1String kAgeLabel("Age:");                                       // beside the age
+inline constexpr QLatin1String kIdealWeightLabel("Ideal weight:");                      // beside the ideal weight
+inline constexpr QLatin1String kPoundsUnit("lbs");                                      // after the weight in pounds
+inline constexpr QLatin1String kKilogramsUnit("kg");                                    // after the weight in kilograms
+inline constexpr QLatin1String kActivityLabel("Activity level:");                       // beside the activity level
+inline constexpr QLatin1String kActivityCaption("[ 1 = Sedentary to 10 = Strenuous ]"); // below the activity level
 inline constexpr QLatin1String kRecommendedIntakeTitle("Recommended intake");           // both group boxes
-inline constexpr QLatin1String kAlcoholCaption("Alcohol:");                             // static 923
-inline constexpr QLatin1String kAlcoholShown("0");                                      // static 923 never changes
-inline constexpr QLatin1String kEnergyCaption("Energy:");                               // static 924
-inline constexpr QLatin1String kKilojouleUnit("kjoule");                                // after static 924
+inline constexpr QLatin1String kAlcoholCaption("Alcohol:");                             // the alcohol row's caption
+inline constexpr QLatin1String kAlcoholShown("0");        // the alcohol requirement is always 0
+inline constexpr QLatin1String kEnergyCaption("Energy:"); // the energy row's caption
+inline constexpr QLatin1String kKilojouleUnit("kjoule");  // after the energy in kilojoules
 
-// The entries of list 1012, by SexCategory.
+// The entries of the person category list, by SexCategory.
 inline constexpr std::array<QLatin1String, 5> kSexCategoryNames = {
     QLatin1String("Male"),
     QLatin1String("Female"),
@@ -38,7 +38,7 @@ inline constexpr std::array<QLatin1String, 5> kSexCategoryNames = {
     QLatin1String("Lactating - 2nd 6 months"),
 };
 
-// The captions of statics 800, 301, 302, 303 and 901..922, by NutrientIndex 1 (Calories) .. 26 (Potassium);
+// The captions of the requirement rows, by NutrientIndex 1 (Calories) .. 26 (Potassium);
 // slot 0 is unused.
 inline constexpr std::array<QLatin1String, 27> kRequirementCaptions = {
     QLatin1String(""),
@@ -70,12 +70,12 @@ inline constexpr std::array<QLatin1String, 27> kRequirementCaptions = {
     QLatin1String("Potassium:"),
 };
 
-// ---- Nutrient intake preference (dialog 137) ------------------------------------------------------------
+// ---- Nutrient intake preference -------------------------------------------------------------------------------------
 
 inline constexpr QLatin1String kIntakePreferenceTitle("NUTRIENT INTAKE PREFERENCE for RDA Analysis");
 inline constexpr QLatin1String kPreferredIntakeOf("My preferred daily intake of ");
 inline constexpr QLatin1String kToWord("to");
-inline constexpr QLatin1String kRdaButton("RDA");                                         // buttons 1000..1026
+inline constexpr QLatin1String kRdaButton("RDA");                                         // one beside each nutrient
 inline constexpr QLatin1String kRdaTooltip("Click to use RDA values for this nutrient."); // tooltip of every "RDA"
 
 // The row labels, by NutrientIndex 1 (Calories) .. 27 (Alcohol); slot 0 is unused.
@@ -119,7 +119,7 @@ inline constexpr QLatin1String kFieldMessage("%1, %2: %3");
 inline constexpr QLatin1String kFromField("From");
 inline constexpr QLatin1String kToField("To");
 
-// ---- Settings that cannot be written -------------------------------------------------------------------
+// ---- Settings that cannot be written --------------------------------------------------------------------------------
 
 // New texts, no string ids: the profile refused a write, %1 is the system's reason. The first when a dialog
 // stays open to let the user try again or cancel; the second when the first-start dialogs go on with what

@@ -1,7 +1,7 @@
 #pragma once
 
-// Texts of the add-food dialog (template 150) and the generator options dialog (template 148) that the string
-// table does not hold: the captions of the templates, the framework's validation messages for real numbers and
+// Texts of the add-food dialog and the generator options dialog that the string table does not hold: their
+// captions, the framework's validation messages for real numbers and
 // texts, and the messages about a food that could not be added. The healthy-weight dialog's captions live with
 // its core form.
 
@@ -11,12 +11,12 @@
 
 namespace mw::gui::option_texts {
 
-// ---- Add food or recipe (dialog 150) --------------------------------------------------------------------
+// ---- Add food or recipe ---------------------------------------------------------------------------------------------
 
 inline constexpr QLatin1String kAddFoodTitle("Add Recipe or Food to Personal Database");
-inline constexpr QLatin1String kNameLabel("&Name:");   // beside edit 1030
-inline constexpr QLatin1String kUnitLabel("&Unit:");   // beside edit 1031
-inline constexpr QLatin1String kAddButton("&Add");     // button 1033, the default button
+inline constexpr QLatin1String kNameLabel("&Name:");   // beside the name field
+inline constexpr QLatin1String kUnitLabel("&Unit:");   // beside the unit field
+inline constexpr QLatin1String kAddButton("&Add");     // the default button
 inline constexpr QLatin1String kCloseButton("&Close"); // button 2
 inline constexpr QLatin1String kNamePrompt("Please enter food or recipe name here.");
 inline constexpr QLatin1String kDefaultUnit("1 serving");
@@ -25,7 +25,7 @@ inline constexpr QLatin1String kAddedFoods("You have added %1 food");
 inline constexpr QLatin1String kAddedOneEntry(" entry");
 inline constexpr QLatin1String kAddedEntries(" entries");
 
-// Caption and unit beside the edits 1001 .. 1028, by NutrientIndex.
+// Caption and unit beside each nutrient's value field, by NutrientIndex.
 struct AddFoodValueCaption
 {
     QLatin1String name;
@@ -70,11 +70,11 @@ inline constexpr QLatin1String
 inline constexpr QLatin1String kNotAddedWriteFailed("Writing the file failed; it is as it was. "
                                                     "The disk may be full.");
 
-// ---- Menu generator options (dialog 148) ----------------------------------------------------------------
+// ---- Menu generator options -----------------------------------------------------------------------------------------
 
 inline constexpr QLatin1String kGeneratorOptionsTitle("SET MEALWRIGHT OPTIONS for Pyramid Auto Menu Generator");
 inline constexpr QLatin1String kGenerateBalancedDiet("Mealwright, generate a well-balanced daily diet");
-inline constexpr QLatin1String kOfApproximately("of approximately"); // before edit 227
+inline constexpr QLatin1String kOfApproximately("of approximately"); // before the calories field
 inline constexpr QLatin1String kCaloriesWhenRequested("Calories when requested!");
 inline constexpr QLatin1String kGeneratorOptionsOk("OK"); // button 1
 // The framework's message for a text that is not an unsigned whole number.

@@ -10,19 +10,18 @@
 
 namespace mw {
 
-// Texts of the healthy-weight dialog (template 101). They have no string ids: they are the captions of the
-// dialog template itself.
+// Texts of the healthy-weight dialog. They have no string ids: they are the captions of the dialog itself.
 inline constexpr std::string_view kHealthyWeightTitle = "HEALTHY WEIGHT";
-inline constexpr std::string_view kHeightLabel = "Your Height ( without shoes ):"; // beside static 160
+inline constexpr std::string_view kHeightLabel = "Your Height ( without shoes ):"; // beside the height fields
 inline constexpr std::string_view kSexLabel = "Sex:";
-inline constexpr std::string_view kMaleChoice = "&Male";     // radio 162
-inline constexpr std::string_view kFemaleChoice = "&Female"; // radio 163
+inline constexpr std::string_view kMaleChoice = "&Male";     // sex choice
+inline constexpr std::string_view kFemaleChoice = "&Female"; // sex choice
 inline constexpr std::string_view kAgeGroupLabel = "Age:";
-inline constexpr std::string_view kAgeGroup19To34Choice = "19 - 34"; // radio 256
-inline constexpr std::string_view kAgeGroupOver34Choice = "over 34"; // radio 257
+inline constexpr std::string_view kAgeGroup19To34Choice = "19 - 34"; // age group choice
+inline constexpr std::string_view kAgeGroupOver34Choice = "over 34"; // age group choice
 inline constexpr std::string_view kHealthyWeightGroupTitle = "Healthy Weight ( without clothes )";
-inline constexpr std::string_view kGuidelines1989Label = "U.S. Guidelines 1989:"; // beside static 167
-inline constexpr std::string_view kGuidelines1996Label = "U.S. Guidelines 1996:"; // beside static 168
+inline constexpr std::string_view kGuidelines1989Label = "U.S. Guidelines 1989:"; // beside the 1989 weight range
+inline constexpr std::string_view kGuidelines1996Label = "U.S. Guidelines 1996:"; // beside the 1996 weight range
 inline constexpr std::string_view kHealthyWeightOk = "OK";                        // button 1
 
 // The two guidelines the dialog shows a range for, in the order of its lines.
