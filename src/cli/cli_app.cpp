@@ -34,9 +34,13 @@ void printGeneralHelp(std::ostream& out, const std::vector<std::unique_ptr<Comma
 {
     out << "Usage: mealwright-cli [--data-dir DIR] [--settings FILE] [--json] COMMAND [ARGS]\n\n"
            "Mealwright's diet planner from the command line.\n\nCommands:\n";
+    // The summaries line up two blanks after the longest name.
+    std::size_t width = 0;
     for (const auto& command : commands) {
-        out << "  " << command->name();
-        out << std::string(command->name().size() < 14 ? 14 - command->name().size() : 1, ' ');
+        width = std::max(width, command->name().size());
+    }
+    for (const auto& command : commands) {
+        out << "  " << command->name() << std::string(width + 2 - command->name().size(), ' ');
         out << command->summary() << '\n';
     }
     out << "\nGlobal options:\n"

@@ -27,7 +27,7 @@ public:
                "                 \"!TEXT\" lists those whose names lack it\n"
                "  --list K       the foods of food list K (1..14)\n"
                "  --hidden       every hidden food\n"
-               "  --personal     the personal foods\n"
+               "  --personal     the personal foods that are not hidden\n"
                "  --sort K       then orders them by nutrient K (1..27) per 100 g, foods with equal\n"
                "                 amounts in their listed order; give --ascending or --descending\n"
                "  --json         {\"items\": [{\"id\": 0, \"text\": \"0;Milk [1 cup]\"}, ...]}\n";
@@ -97,7 +97,7 @@ private:
             return globalSearch(*pattern, context.foods(), context.attributes());
         }
         if (args.has("--personal")) {
-            return listedPersonalFoods(context.personalFoods().count());
+            return visiblePersonalFoods(context.personalFoods().count(), context.attributes());
         }
         if (args.has("--hidden")) {
             return foodsWithFlag(CFoodAttributeDatabase::kHidden, context.attributes(),

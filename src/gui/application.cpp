@@ -19,6 +19,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QIcon>
+#include <QProxyStyle>
 #include <QTimer>
 
 #include <cstdio>
@@ -180,10 +181,28 @@ CommandLine parseCommandLine(const QStringList& arguments)
     return result;
 }
 
+// The platform's own dialog buttons, without the icons some styles put on OK and Cancel (a green curved arrow
+// that reads as "undo").
+class PlainDialogButtonsStyle final : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* answer) const override
+    {
+        if (hint == QStyle::SH_DialogButtonBox_ButtonsHaveIcons) {
+            return 0;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, answer);
+    }
+};
+
 CDietApp::CDietApp(const std::filesystem::path& dataDir, std::unique_ptr<Settings> settings, QObject* parent)
     : QObject(parent), m_context(std::make_unique<AppContext>(dataDir, std::move(settings)))
 {
     initResources();
+    if (dynamic_cast<PlainDialogButtonsStyle*>(QApplication::style()) == nullptr) {
+        QApplication::setStyle(new PlainDialogButtonsStyle);
+    }
     if (QApplication::windowIcon().isNull()) {
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/mealwright.svg")));
     }

@@ -19,14 +19,17 @@
 #include "model/meal_editing.h"
 #include "query/food_listing.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QToolButton>
 
 #include <cmath>
@@ -212,8 +215,27 @@ void CFofView::connectControls()
     connect(d->mealBox, &QComboBox::currentIndexChanged, this, &CFofView::showMeal);
     connect(d->groupBox, &QComboBox::currentIndexChanged, this, &CFofView::fillFoodListFromGroup);
     connect(d->mealList, &QListWidget::itemSelectionChanged, this, &CFofView::showEntry);
-    connect(d->foodList, &QListWidget::itemSelectionChanged, this, &CFofView::showSortedNutrientPopup);
-    connect(d->foodList, &QAbstractItemView::doubleClicked, this, &CFofView::addSelectedFood);
+    // The nutrient popup of a sorted list waits for a double click to pass, which it would otherwise swallow.
+    d->nutrientPopupTimer = new QTimer(this);
+    d->nutrientPopupTimer->setSingleShot(true);
+    d->nutrientPopupTimer->setInterval(QApplication::doubleClickInterval());
+    connect(d->nutrientPopupTimer, &QTimer::timeout, this, &CFofView::showSortedNutrientPopup);
+    connect(d->foodList, &QListWidget::itemSelectionChanged, this, [this] {
+        if (d->sortNutrient) {
+            d->nutrientPopupTimer->start();
+        }
+    });
+    connect(d->foodList, &QAbstractItemView::doubleClicked, this, [this] {
+        d->nutrientPopupTimer->stop();
+        addSelectedFood();
+    });
+    // The Delete key in the meal list does what the Delete button does.
+    auto* deleteKey = new QAction(d->mealList);
+    deleteKey->setObjectName(QStringLiteral("deleteEntryKey"));
+    deleteKey->setShortcut(QKeySequence::Delete);
+    deleteKey->setShortcutContext(Qt::WidgetShortcut);
+    d->mealList->addAction(deleteKey);
+    connect(deleteKey, &QAction::triggered, this, &CFofView::deleteSelectedEntry);
     connect(d->eatButton, &QPushButton::clicked, this, &CFofView::addSelectedFood);
     connect(d->deleteButton, &QPushButton::clicked, this, &CFofView::deleteSelectedEntry);
     connect(d->amountOkButton, &QPushButton::clicked, this, &CFofView::applyTypedAmount);
@@ -345,7 +367,7 @@ void CFofView::setFoodListItems(const QStringList& itemTexts)
 void CFofView::listPersonalFoods()
 {
     QStringList items;
-    for (const FoodId id : listedPersonalFoods(m_app.foods().personalCount())) {
+    for (const FoodId id : visiblePersonalFoods(m_app.foods().personalCount(), m_app.attributes())) {
         items.append(toQString(m_app.foods().foodName(id)));
     }
     setFoodListItems(items);
@@ -425,9 +447,8 @@ void CFofView::showEntry()
     const CFood& entry = m_document.entry(static_cast<MealIndex>(d->currentMeal), static_cast<std::size_t>(row));
     d->currentFood = m_document.entryNutrients(entry);
     d->amountEdit->setText(amountEditText(entry.amount()));
-    // An entry of amount 0 counts one serving.
-    const float servings = entry.amount() == 0 ? 1.0f : m_document.entryServings(entry);
-    showFoodColumn(foodColumnTitle(servings, d->panelLayout), entry.foodId());
+    // An entry of amount 0 (from files written elsewhere) is titled 0 servings, as its stored grams are.
+    showFoodColumn(foodColumnTitle(m_document.entryServings(entry), d->panelLayout), entry.foodId());
     emit statusMessage(QString());
 }
 
@@ -507,6 +528,24 @@ void CFofView::reloadAnalysisSettings()
 
 // ---- Popups -----------------------------------------------------------------------------------------------
 
+bool CFofView::event(QEvent* event)
+{
+    // Alt+G is the "&Global" search button's while it shows, not the Glycemic Index menu's: the view claims
+    // the key before the menu bar takes it as an ambiguous mnemonic.
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->keyCombination() == QKeyCombination(Qt::AltModifier, Qt::Key_G) &&
+            d->globalSearchButton->isVisible() && d->globalSearchButton->isEnabled()) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress) {
+                d->globalSearchButton->click();
+            }
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
 void CFofView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) {
@@ -564,8 +603,9 @@ void CFofView::showSortedNutrientPopup()
     }
     d->popup = menu;
     connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
-    const QRect list = d->foodList->geometry();
-    menu->popup(mapToGlobal(QPoint(list.left(), list.top() + list.height() / 2)));
+    // Beside the row it describes, below the row's text.
+    const QRect item = d->foodList->visualItemRect(d->foodList->item(row));
+    menu->popup(d->foodList->viewport()->mapToGlobal(QPoint(item.left() + item.width() / 3, item.bottom() + 1)));
 }
 
 // ---- Texts ------------------------------------------------------------------------------------------------

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 #include <optional>
@@ -38,6 +39,7 @@ struct CFofView::Private
     QToolButton* sortDescendingButton = nullptr;
     AnalysisPanel* panel = nullptr;
     QPointer<QMenu> popup;
+    QTimer* nutrientPopupTimer = nullptr;
 
     int currentMeal = 0;
     NutrientVector currentFood;

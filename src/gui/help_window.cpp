@@ -347,6 +347,13 @@ void HelpWindow::createActions()
     m_findAction->setObjectName(QStringLiteral("helpFindAction"));
     m_findAction->setShortcuts(QKeySequence::Find);
     addAction(m_findAction);
+
+    // The window closes from the keyboard as other viewers do.
+    auto* closeAction = new QAction(this);
+    closeAction->setObjectName(QStringLiteral("helpCloseAction"));
+    closeAction->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    addAction(closeAction);
+    connect(closeAction, &QAction::triggered, this, &QWidget::close);
 }
 
 void HelpWindow::createContents()

@@ -163,6 +163,8 @@ QAction* CMainFrame::addCommand(int id, const char* objectName, const QString& c
     auto* action = new QAction(caption, this);
     action->setObjectName(QString::fromLatin1(objectName));
     action->setData(id);
+    // Connected first, so that a message the command itself shows stays.
+    connect(action, &QAction::triggered, this, &CMainFrame::endTransientMessage);
     if (!icon.isEmpty()) {
         action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
     }
@@ -475,6 +477,11 @@ void CMainFrame::createStatusBar()
 {
     m_messagePane = new QLabel(toQString(texts::kReadyMessage), this);
     m_messagePane->setObjectName(QStringLiteral("messagePane"));
+    m_messageTimer = new QTimer(this);
+    m_messageTimer->setSingleShot(true);
+    m_messageTimer->setInterval(kTransientMessageMilliseconds);
+    connect(m_messageTimer, &QTimer::timeout, this,
+            [this] { m_messagePane->setText(toQString(texts::kReadyMessage)); });
     statusBar()->addWidget(m_messagePane, 1);
 
     const auto indicator = [this](std::string_view text, const QString& name) {
@@ -512,6 +519,26 @@ QString CMainFrame::statusMessage() const
 void CMainFrame::showStatusMessage(const QString& text)
 {
     m_messagePane->setText(text);
+    // A note such as "Saved ..." is news only for a moment: it gives way after a while or at the next command.
+    if (text.isEmpty() || text == toQString(texts::kReadyMessage)) {
+        m_messageTimer->stop();
+    } else {
+        m_messageTimer->start();
+    }
+}
+
+void CMainFrame::showLastingStatusMessage(const QString& text)
+{
+    m_messageTimer->stop();
+    m_messagePane->setText(text);
+}
+
+void CMainFrame::endTransientMessage()
+{
+    if (m_messageTimer->isActive()) {
+        m_messageTimer->stop();
+        m_messagePane->setText(toQString(texts::kReadyMessage));
+    }
 }
 
 // ---- Update rules ------------------------------------------------------------------------------------------
@@ -655,6 +682,8 @@ void CMainFrame::addDayWindow(CDayWindow* window)
     window->createView();
     connect(window->view(), &CFofView::foodCommandsChanged, this, &CMainFrame::updateCommands);
     m_mdiArea->setActiveSubWindow(window);
+    // A new day starts at "I Eat" however the other days are arranged (the view passes its focus on).
+    window->view()->setFocus(Qt::OtherFocusReason);
     updateCommands();
 }
 

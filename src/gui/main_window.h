@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QTimer>
 #include <QUndoGroup>
 
 #include <map>
@@ -69,8 +70,14 @@ public:
     // The status bar's message pane (what stays when no menu item is highlighted).
     QString statusMessage() const;
 
+    // How long a note in the message pane stays before "Ready" returns.
+    static constexpr int kTransientMessageMilliseconds = 5000;
+
 public slots:
+    // A note for a moment: it gives way to "Ready" after a while or at the next command.
     void showStatusMessage(const QString& text);
+    // A message that stays until it is replaced (context help's prompt).
+    void showLastingStatusMessage(const QString& text);
     // Brings the menu set, the enabled states and the title up to date.
     void updateCommands();
     // The same, and the captions that name files, lists and counts (as a menu opens).
@@ -141,6 +148,7 @@ private:
     void refreshLockIndicators();
     // Undo and Redo act on the active day's history and name its next step.
     void connectHistory();
+    void endTransientMessage();
     void refreshHistoryCommands();
     void saveFoodFlags();
 
@@ -170,6 +178,7 @@ private:
 
     QMdiArea* m_mdiArea = nullptr;
     QUndoGroup* m_history = nullptr;
+    QTimer* m_messageTimer = nullptr;
     QToolBar* m_toolBar = nullptr;
     std::map<int, QAction*> m_actions;
     QList<QAction*> m_recentActions;

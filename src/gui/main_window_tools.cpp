@@ -43,6 +43,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QToolButton>
 
 #include <algorithm>
@@ -254,13 +255,16 @@ void CMainFrame::generateMenu()
         return;
     }
     const int requested = wrightCalories(m_app.settings());
-    showStatusMessage(requested != 0 ? toQString(texts::kGeneratingTargetMenu).arg(requested)
-                                     : toQString(texts::kGeneratingRandomMenu));
+    showLastingStatusMessage(requested != 0 ? toQString(texts::kGeneratingTargetMenu).arg(requested)
+                                            : toQString(texts::kGeneratingRandomMenu));
+    // The second pane shows the requested calories (0 for a random menu) while the generator works.
+    m_numLockPane->setText(QString::number(requested));
     // Shown before the work starts, which keeps the event loop waiting until it ends.
-    m_messagePane->repaint();
+    statusBar()->repaint();
     view->generateMenu(m_app.random(), requested);
     // In two columns with fewer than nine nutrients the tiers would land on the wrong rows.
     view->drawFoodPyramid();
+    refreshLockIndicators();
     showStatusMessage(toQString(texts::kReadyMessage));
     updateCommands();
 }
@@ -492,7 +496,7 @@ void CMainFrame::startContextHelp()
     }
     m_contextHelpMode = true;
     QApplication::setOverrideCursor(Qt::WhatsThisCursor);
-    showStatusMessage(toQString(texts::kContextHelpMessage));
+    showLastingStatusMessage(toQString(texts::kContextHelpMessage));
 }
 
 bool CMainFrame::contextHelpEvent(QObject* watched, QEvent* event)

@@ -12,8 +12,10 @@
 #include "support/temp_dir.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QMdiArea>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -70,6 +72,10 @@ private slots:
                  QStringLiteral("Mealwright Youthplate Diet"));
         QVERIFY(!splash->findChild<QLabel*>(QStringLiteral("splashWarning"))->text().isEmpty());
         QVERIFY(Prompts::takeShownMessages().isEmpty());
+        // Dialogs get the platform's plain buttons, whatever icons the style would add.
+        const QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        QVERIFY(buttons.button(QDialogButtonBox::Ok)->icon().isNull());
+        QVERIFY(buttons.button(QDialogButtonBox::Cancel)->icon().isNull());
     }
 
     void theSplashClosesOnItsOwnOnceItsTimeIsUp()

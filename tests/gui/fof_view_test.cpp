@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -430,6 +431,43 @@ private slots:
 
         m_view->showFoodGroups();
         QCOMPARE(foodList()->count(), static_cast<int>(foodsOfGroup(0).size()));
+    }
+
+    void hiddenPersonalFoodsAreLeftOutOfTheirList()
+    {
+        m_app->attributes().set(kBigStew, CFoodAttributeDatabase::kHidden);
+        makeView();
+        m_view->listPersonalFoods();
+        QCOMPARE(foodList()->count(), 1);
+        QCOMPARE(foodList()->foodIdAt(0), static_cast<unsigned long>(kOddPie));
+    }
+
+    void keysClicksAndTitlesOfEntries()
+    {
+        // An entry of 0 g, as files written elsewhere may hold, is titled 0 servings.
+        m_document->appendEntry(kBreakfast, 0, 0);
+        makeView();
+        clickEntry(0);
+        QVERIFY2(panel().food->title.startsWith(QStringLiteral("0.0 u")), qPrintable(panel().food->title));
+
+        // A double click adds from a sorted list too; the nutrient popup comes after it, at the row.
+        m_view->sortFoodList(kIron, SortDirection::kDescending);
+        doubleClickFood(2);
+        QCOMPARE(m_document->entryCount(kBreakfast), std::size_t{2});
+        QCOMPARE(m_document->entry(kBreakfast, 1).foodId(), static_cast<FoodId>(foodList()->foodIdAt(2)));
+        foodList()->setCurrentRow(3);
+        QTRY_VERIFY(m_view->findChild<QMenu*>(QStringLiteral("nutrientInfoMenu")) != nullptr);
+        const QRect row = foodList()->visualItemRect(foodList()->item(3));
+        const QPoint at =
+            foodList()->viewport()->mapFromGlobal(m_view->findChild<QMenu*>(QStringLiteral("nutrientInfoMenu"))->pos());
+        QVERIFY2(at.y() > row.top() && at.y() <= row.bottom() + 2, qPrintable(QString::number(at.y())));
+        m_view->findChild<QMenu*>(QStringLiteral("nutrientInfoMenu"))->close();
+
+        // The Delete key in the meal list deletes the selected entry.
+        clickEntry(0);
+        QTest::keyClick(mealList(), Qt::Key_Delete);
+        QCOMPARE(m_document->entryCount(kBreakfast), std::size_t{1});
+        QCOMPARE(m_document->entry(kBreakfast, 0).foodId(), static_cast<FoodId>(foodList()->foodIdAt(2)));
     }
 
     void aPersonalFoodAddedMeanwhileJoinsTheShownList()

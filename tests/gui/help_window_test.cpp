@@ -319,6 +319,17 @@ private slots:
         QCOMPARE(fileOf(window.currentPage()), QStringLiteral("index.html"));
     }
 
+    void escapeAndCtrlWCloseTheWindow()
+    {
+        for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            HelpWindow window;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QTest::keySequence(&window, keys);
+            QVERIFY2(!window.isVisible(), qPrintable(keys.toString()));
+        }
+    }
+
     void theContentsFollowAndOpenPages()
     {
         HelpWindow window;

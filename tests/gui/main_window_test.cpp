@@ -16,9 +16,12 @@
 #include "format/day_file.h"
 #include "model/food_attribute_database.h"
 #include "model/personal_food_database.h"
+#include "model/settings_keys.h"
 #include "support/temp_dir.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
@@ -584,6 +587,46 @@ private slots:
         QCOMPARE(m_frame->statusMessage(), QStringLiteral("Generating a random well-balanced menu..."));
         emit day->view()->statusMessage(QString());
         QCOMPARE(m_frame->statusMessage(), QString());
+
+        // A note gives way at the next command, and by itself after a while.
+        m_frame->showStatusMessage(QStringLiteral("Saved day.pdf"));
+        action("actionFileNew")->trigger();
+        QCOMPARE(m_frame->statusMessage(), QStringLiteral("Ready"));
+        m_frame->showStatusMessage(QStringLiteral("Saved day.pdf"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_frame->statusMessage(), QStringLiteral("Ready"),
+                                  CMainFrame::kTransientMessageMilliseconds + 2000);
+    }
+
+    void theGeneratorShowsItsTargetInTheSecondPane()
+    {
+        QVERIFY(!mw::storeWrightCalories(*m_settings, 1800));
+        CDayWindow* day = m_frame->newDay();
+        auto* pane = m_frame->statusBar()->findChild<QLabel*>(QStringLiteral("numLockPane"));
+        QString shownWhileGenerating;
+        day->document().addChangeListener([&](const mw::DayChange&) { shownWhileGenerating = pane->text(); });
+        action("actionMenuGenerator")->trigger();
+        QCOMPARE(shownWhileGenerating, QStringLiteral("1800"));
+        QVERIFY(pane->text() != QStringLiteral("1800"));
+    }
+
+    void keysOfTheDayView()
+    {
+        m_frame->resize(1000, 800);
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        m_frame->newDay();
+        action("actionWindowTile")->trigger();
+        // A day opened among tiled ones starts at "I Eat", as a maximised one does.
+        CDayWindow* tiled = m_frame->newDay();
+        QCoreApplication::processEvents();
+        QCOMPARE(QApplication::focusWidget(), tiled->view()->findChild<QWidget*>(QStringLiteral("eatButton")));
+
+        // Alt+G starts the global search while the search field shows, though the Glycemic Index menu has G too.
+        tiled->view()->beginSearch();
+        auto* search = tiled->view()->findChild<QLineEdit*>(QStringLiteral("searchEdit"));
+        search->setText(QStringLiteral("cheddar"));
+        QTest::keyClick(search, Qt::Key_G, Qt::AltModifier);
+        QVERIFY(tiled->view()->foodLineCount() > 0);
+        QVERIFY(!m_frame->menuBar()->activeAction());
     }
 
     void theCaloricNeedCommandTellsTheViewsAfterOk()

@@ -140,8 +140,8 @@ private slots:
         f.groupBox()->setCurrentIndex(20);
         f.view()->sortFoodList(kIron, SortDirection::kDescending);
         f.foodList()->setCurrentRow(1);
+        QTRY_VERIFY(f.popup("nutrientInfoMenu") != nullptr);
         QMenu* info = f.popup("nutrientInfoMenu");
-        QVERIFY(info != nullptr);
         QStringList lines;
         for (const QAction* line : info->actions()) {
             lines.append(line->text());
@@ -273,8 +273,8 @@ private slots:
         test::FoodCommandsFixture::nutrientItem(popup, kIron)->trigger();
         popup->hide();
         f.foodList()->setCurrentRow(2);
+        QTRY_VERIFY(f.popup("nutrientInfoMenu") != nullptr);
         QMenu* info = f.popup("nutrientInfoMenu");
-        QVERIFY(info != nullptr);
         QImage view = f.view()->grab().toImage();
         QVERIFY(!view.isNull());
         {

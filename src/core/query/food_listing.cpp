@@ -25,6 +25,13 @@ std::vector<FoodId> visibleFoodsOfGroup(int group, const CFoodAttributeDatabase&
     return ids;
 }
 
+std::vector<FoodId> visiblePersonalFoods(std::size_t personalCount, const CFoodAttributeDatabase& attributes)
+{
+    std::vector<FoodId> ids = listedPersonalFoods(personalCount);
+    std::erase_if(ids, [&](FoodId id) { return attributes.test(id, CFoodAttributeDatabase::kHidden) != 0; });
+    return ids;
+}
+
 std::vector<FoodId> listedPersonalFoods(std::size_t personalCount)
 {
     const std::size_t listed = std::min(personalCount, static_cast<std::size_t>(kMaxPersonalFoods));

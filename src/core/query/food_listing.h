@@ -26,6 +26,8 @@ std::vector<FoodId> foodsWithFlag(std::uint16_t mask, const CFoodAttributeDataba
 
 // The personal foods lists show: the first 4000 records in file order.
 std::vector<FoodId> listedPersonalFoods(std::size_t personalCount);
+// The personal foods a listing of the personal database shows: those not hidden.
+std::vector<FoodId> visiblePersonalFoods(std::size_t personalCount, const CFoodAttributeDatabase& attributes);
 
 // The food a list item "id;Name [portion]" names: its leading number when there is one and it lies
 // in 0..4642. The 9999 lines that stand for missing foods name none.
