@@ -18,6 +18,18 @@ namespace mw::gui {
 
 namespace {
 
+// How much of the bar shows through the backing of a percent text over it (0..255).
+constexpr int kTextBackingAlpha = 150;
+
+// Digits with a sign, separators or a percent sign: a figure, which must be read whole.
+bool isNumberText(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    return !trimmed.isEmpty() && std::all_of(trimmed.begin(), trimmed.end(), [](QChar c) {
+        return c.isDigit() || c == u'-' || c == u'.' || c == u',' || c == u'%';
+    });
+}
+
 using namespace panel_colors;
 
 constexpr int kHighListNumber = 8;
@@ -30,7 +42,6 @@ constexpr int kTotalFatPosition = 4;
 constexpr Qt::Alignment kValueAlignment = Qt::AlignRight | Qt::AlignVCenter;
 constexpr Qt::Alignment kNameAlignment = Qt::AlignLeft | Qt::AlignVCenter;
 // Pixels kept free between a percent bar and its text.
-constexpr int kPercentTextGap = 4;
 
 QColor toQColor(RgbColor color)
 {
@@ -105,14 +116,46 @@ private:
         m_painter->drawLine(segment);
     }
 
-    // drawText clips to its rectangle, so text never reaches past its cell, however long it is.
+    // A text that does not fit its cell: a number is never shown cut (it would read as another number), so it
+    // gives way to an ellipsis; a label is elided at its end.
+    QString fittedText(const QString& text, int room) const
+    {
+        const QFontMetrics metrics = m_painter->fontMetrics();
+        if (metrics.horizontalAdvance(text) <= room) {
+            return text;
+        }
+        if (isNumberText(text)) {
+            const QString ellipsis(QChar(0x2026));
+            return metrics.horizontalAdvance(ellipsis) <= room ? ellipsis : QString();
+        }
+        return metrics.elidedText(text, Qt::ElideRight, room);
+    }
+
     void cellText(const QRect& rect, Qt::Alignment alignment, const QString& text, const QColor& color)
     {
-        if (rect.isEmpty() || text.isEmpty()) {
+        const QString shown = rect.isEmpty() ? QString() : fittedText(text, rect.width());
+        if (shown.isEmpty()) {
             return;
         }
         m_painter->setPen(color);
-        m_painter->drawText(rect, static_cast<int>(alignment) | Qt::TextSingleLine, text);
+        m_painter->drawText(rect, static_cast<int>(alignment) | Qt::TextSingleLine, shown);
+    }
+
+    // Text over a bar: a translucent backing of the cell's colour keeps it legible while the bar's length and
+    // colour still show through.
+    void cellTextOverBar(const QRect& rect, Qt::Alignment alignment, const QString& text, const QColor& color)
+    {
+        const QString shown = rect.isEmpty() ? QString() : fittedText(text, rect.width());
+        if (shown.isEmpty()) {
+            return;
+        }
+        const int flags = static_cast<int>(alignment) | Qt::TextSingleLine;
+        const QRect ink = m_painter->fontMetrics().boundingRect(rect, flags, shown).intersected(rect);
+        QColor backing = kLightGray;
+        backing.setAlpha(kTextBackingAlpha);
+        m_painter->fillRect(ink, backing);
+        m_painter->setPen(color);
+        m_painter->drawText(rect, flags, shown);
     }
 
     void paintFrame() { fillAndOutline(m_geometry.frame(), kLightGray, kGray); }
@@ -256,10 +299,9 @@ private:
         }
         const std::optional<int> percent = percentOfGoal(m_state.day, nutrient, m_state.goals);
         const QString text = panelPercentText(percent);
-        QRect bar = percentBarRect(cell, percent);
-        // In a narrow cell the bar gives way to the percent text instead of running under it.
-        const int roomForBar = cell.width() - m_metrics.horizontalAdvance(text) - kPercentTextGap;
-        bar.setWidth(std::clamp(roomForBar, 0, bar.width()));
+        // The bar keeps the length the percent gives it, however narrow the cell: its length and colour are the
+        // warning. The percent text goes over it.
+        const QRect bar = percentBarRect(cell, percent);
         if (!bar.isEmpty()) {
             fillAndOutline(bar, percentBarColor(intakeLevel(m_state.day, nutrient, m_state.goals)), kGray);
             if (const std::optional<BarHighlight> highlight = percentBarHighlight(bar)) {
@@ -267,7 +309,13 @@ private:
                 line(highlight->right, Qt::white);
             }
         }
-        cellText(percentTextRect(cell), kValueAlignment, text, rowTextColor(position));
+        const QRect textRect = percentTextRect(cell);
+        const int textLeft = rightEdge(textRect) - m_painter->fontMetrics().horizontalAdvance(text);
+        if (!bar.isEmpty() && rightEdge(bar) > textLeft) {
+            cellTextOverBar(textRect, kValueAlignment, text, rowTextColor(position));
+        } else {
+            cellText(textRect, kValueAlignment, text, rowTextColor(position));
+        }
     }
 
     QPainter* m_painter;

@@ -199,10 +199,10 @@ private slots:
     void calorieShareBarsAndScale()
     {
         const QRect cell(200, 60, 108, 16);
-        // u10 = 108 x 0.066 = 7.128 -> 7; 100 % is 70 pixels.
-        QCOMPARE(mw::gui::calorieShareBarRect(cell, 100), QRect(200, 62, 70, 12));
+        // 100 % is 108 x 0.66 = 71.28 -> 71 pixels, where the scale's 100 % mark is.
+        QCOMPARE(mw::gui::calorieShareBarRect(cell, 100), QRect(200, 62, 71, 12));
         QCOMPARE(mw::gui::calorieShareBarRect(cell, 46), QRect(200, 62, 32, 12));
-        QCOMPARE(mw::gui::calorieShareBarRect(cell, 250).width(), 70);
+        QCOMPARE(mw::gui::calorieShareBarRect(cell, 250).width(), 71);
         QCOMPARE(mw::gui::calorieShareBarRect(cell, -5).width(), 0);
         QCOMPARE(mw::gui::calorieShareBarRect(QRect(200, 60, 108, 3), 50).height(), 0);
 

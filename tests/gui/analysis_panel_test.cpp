@@ -198,18 +198,43 @@ private slots:
         QVERIFY(allPixels(r.image, QRect(end, cell.top() + 1, cell.width() / 10, 2), isLightGray));
     }
 
-    void aBarGivesWayToItsTextInANarrowCell()
+    void aBarKeepsItsLengthAndColourUnderItsTextInANarrowCell()
     {
         AnalysisPanelState state = stateWith(28, PanelLayout::kTwoColumns);
         state.day[mw::kCalories] = 350.0f;
         const Rendered r = render(state, 800);
+        if (!qEnvironmentVariableIsEmpty("MW_PANEL_SHOTS")) {
+            r.image.save(qEnvironmentVariable("MW_PANEL_SHOTS") + QStringLiteral("/narrow-panel.png"));
+        }
         const QRect cell = r.geometry.percentCell(1);
+        const QRect bar = mw::gui::percentBarRect(cell, 350);
         const QFontMetrics metrics(panelFont(), &r.image);
         const int textLeft = rightEdge(cell) - 2 - metrics.horizontalAdvance(mw::gui::panelPercentText(350));
-        QVERIFY(textLeft < cell.left() + 200 * cell.width() / 300); // the text would cover a full bar
+        QVERIFY(textLeft < rightEdge(bar)); // the text lies over the bar
         const auto isBar = [](QColor c) { return c == kRed || c == kMagenta; };
-        QVERIFY(!anyPixel(r.image, QRect(textLeft, cell.top() + 1, rightEdge(cell) - textLeft, 3), isBar));
+        // The bar runs its whole length, to 200 % of the scale, in its level's colour (lighter under the text).
+        const auto isReddish = [](QColor c) { return c.red() > c.green() + 40 && c.red() > c.blue() + 40; };
         QVERIFY(isBar(pixel(r.image, cell.left() + 3, cell.center().y())));
+        QVERIFY(anyPixel(r.image, QRect(rightEdge(bar) - 3, bar.top() + 1, 2, bar.height() - 2), isReddish));
+        QVERIFY(!anyPixel(r.image, QRect(rightEdge(bar) + 1, bar.top() + 1, 2, bar.height() - 2), isReddish));
+        // The text is drawn over it, dark on its light rim.
+        const auto isText = [](QColor c) { return c.blue() > c.red() + 80; }; // the Calories row is blue
+        QVERIFY(anyPixel(r.image, QRect(textLeft, cell.top(), rightEdge(cell) - textLeft, cell.height()), isText));
+    }
+
+    void numbersAreWholeOrAnEllipsisAndLabelsElideAtTheirEnd()
+    {
+        AnalysisPanelState state = stateWith(28, PanelLayout::kTwoColumns);
+        state.day[mw::kWeight] = 5100.0f;
+        const Rendered r = render(state, 300);
+        const QFontMetrics metrics(panelFont(), &r.image);
+        const QRect cell = r.geometry.valueCell(0, mw::gui::ValueColumn::kDay);
+        QVERIFY(metrics.horizontalAdvance(QStringLiteral("5100")) > cell.width()); // too narrow for the number
+        // What the cell shows is an ellipsis, no digits: no ink right of the ellipsis' width from the right.
+        const int ellipsis = metrics.horizontalAdvance(QString(QChar(0x2026)));
+        const auto isInk = [](QColor c) { return c.lightness() < 110; };
+        QVERIFY(!anyPixel(r.image, QRect(cell.left(), cell.top() + 1, cell.width() - ellipsis - 1, cell.height() - 2),
+                          isInk));
     }
 
     void noPercentNoBarNoText()

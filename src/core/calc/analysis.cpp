@@ -261,8 +261,9 @@ int calorieShareBarWidth(int share, int cellWidth)
     if (cellWidth <= 0) {
         return 0;
     }
-    const long long tenth = saturatingTruncate<int>(cellWidth * 0.066);
-    return static_cast<int>(std::clamp(share, 0, 100) * tenth / 10);
+    // Truncated once, at the end: a tenth of the cell truncated first left a 100 % bar short of the 100 % mark,
+    // and narrow cells' bars as slivers.
+    return static_cast<int>(static_cast<long long>(std::clamp(share, 0, 100)) * cellWidth * 66 / 10000);
 }
 
 int calorieScaleLength(int cellWidth)

@@ -136,7 +136,7 @@ bool fatWarning(const NutrientVector& v, int warningPercent, FatWarningPlace pla
 // negative percents give 0.
 int percentBarWidth(std::optional<int> percent, int cellWidth);
 // The calorie-source bar of a share in a cell cellWidth wide, whose 100 % mark is at 66 % of the cell:
-// share x (cellWidth x 0.066 truncated) / 10.
+// share x cellWidth x 0.0066, truncated.
 int calorieShareBarWidth(int share, int cellWidth);
 // Where the 100 % mark of the calorie-source scale lies: cellWidth x 0.66, truncated.
 int calorieScaleLength(int cellWidth);

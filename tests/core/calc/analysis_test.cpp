@@ -211,12 +211,14 @@ TEST(BarWidths, PercentBarStopsAtTwoHundred)
 
 TEST(BarWidths, CalorieBarsMeasureAgainstTwoThirdsOfTheCell)
 {
-    EXPECT_EQ(calorieShareBarWidth(100, 100), 60); // 100 x 6 / 10
-    EXPECT_EQ(calorieShareBarWidth(55, 100), 33);
-    EXPECT_EQ(calorieShareBarWidth(50, 152), 50); // 152 x 0.066 = 10.03
+    EXPECT_EQ(calorieShareBarWidth(100, 100), 66); // a whole share reaches the 100 % mark
+    EXPECT_EQ(calorieShareBarWidth(100, 100), calorieScaleLength(100));
+    EXPECT_EQ(calorieShareBarWidth(55, 100), 36);
+    EXPECT_EQ(calorieShareBarWidth(50, 152), 50); // 50.16
+    EXPECT_EQ(calorieShareBarWidth(30, 30), 5);   // a narrow cell's bar is no sliver (5.94)
     EXPECT_EQ(calorieShareBarWidth(0, 100), 0);
-    EXPECT_EQ(calorieShareBarWidth(100, INT_MAX), 1417339200);
-    EXPECT_EQ(calorieShareBarWidth(INT_MAX, 100), 60);
+    EXPECT_EQ(calorieShareBarWidth(100, INT_MAX), 1417339207);
+    EXPECT_EQ(calorieShareBarWidth(INT_MAX, 100), 66);
     EXPECT_EQ(calorieShareBarWidth(50, -100), 0);
     EXPECT_EQ(calorieScaleLength(100), 66);
     EXPECT_EQ(calorieScaleLength(-1), 0);
