@@ -82,6 +82,9 @@ inline constexpr std::string_view kPersonalFoodsUnreadable =
     "as it is.";
 inline constexpr std::string_view kPersonalFoodsTooLarge =
     "The personal food database\n%1\nis too large. The foods before byte %2 are used; new ones cannot be added.";
+inline constexpr std::string_view kPersonalFoodsTooManyLines =
+    "The personal food database\n%1\nhas more lines than a personal food database can hold. The foods before "
+    "byte %2 are used; new ones cannot be added.";
 inline constexpr std::string_view kFoodFlagsUnreadable =
     "The hidden foods and food lists in\n%1\ncannot be read: %2.\n\nNo food is hidden or listed, and the file is "
     "left as it is.";
