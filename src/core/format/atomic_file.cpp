@@ -86,9 +86,13 @@ std::error_code checkReplaceable(const fs::path& target, std::optional<struct st
     if (!S_ISREG(status.st_mode)) {
         return SaveError::kNotRegularFile;
     }
-    // The folder may allow the rename even where the file itself is read-only.
+    // The folder may allow the rename even where the file itself is read-only; and a file nobody may
+    // write was made so on purpose, which even the administrator's saves respect.
     if (::access(target.c_str(), W_OK) != 0) {
         return lastError();
+    }
+    if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        return std::make_error_code(std::errc::permission_denied);
     }
     old = status;
     return {};
