@@ -60,6 +60,7 @@ inline constexpr std::string_view kOpenDayCaption = "Open";
 inline constexpr std::string_view kSaveDayCaption = "Save As";
 inline constexpr std::string_view kSaveChangesQuestion = "Save changes to %1?";
 inline constexpr std::string_view kCannotOpenDay = "Cannot open the day file\n%1\n\n%2.";
+inline constexpr std::string_view kDayChangedOnDisk = "%1 was changed by another program. Save over it?";
 inline constexpr std::string_view kCannotSaveDay = "Cannot save the day file\n%1\n\n%2.\n\nThe day has not been saved.";
 inline constexpr std::string_view kDropIsNotAFile = "Only files can be opened: %1";
 
