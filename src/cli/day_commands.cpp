@@ -95,8 +95,7 @@ private:
             for (std::size_t k = 0; k < document.entryCount(meal); ++k) {
                 const CFood& entry = document.entry(meal, k);
                 context.out() << "  " << k << ": " << visibleText(context.foods().foodName(entry.foodId())) << ", "
-                              << entry.amount()
-                              << " g\n";
+                              << entry.amount() << " g\n";
             }
         }
     }

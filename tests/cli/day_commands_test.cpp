@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <utility>
-
 #include <sys/stat.h>
 
 namespace mw::test {
@@ -99,8 +96,8 @@ TEST_F(DayCommands, WhatIsNotARegularFileIsNamedWithItsCauseAndKept)
 {
     std::filesystem::create_directory(m_sandbox.path("folder.ypd"));
     ASSERT_EQ(::mkfifo(m_sandbox.path("pipe.ypd").c_str(), 0644), 0);
-    for (const auto& [name, cause] : {std::pair{"folder.ypd", "is a folder, not a file"},
-                                      std::pair{"pipe.ypd", "is not a regular file"}}) {
+    for (const auto& [name, cause] :
+         {std::pair{"folder.ypd", "is a folder, not a file"}, std::pair{"pipe.ypd", "is not a regular file"}}) {
         const CliResult r = run({"new", m_sandbox.path(name)});
         EXPECT_EQ(r.code, 2);
         EXPECT_NE(r.err.find("Cannot write " + m_sandbox.path(name) + ": it " + cause), std::string::npos) << r.err;

@@ -76,7 +76,7 @@ std::error_code followLinks(fs::path& path)
 // Only a regular file the user may write can be replaced; old receives its status when it exists.
 std::error_code checkReplaceable(const fs::path& target, std::optional<struct stat>& old)
 {
-    struct stat status{};
+    struct stat status = {};
     if (::lstat(target.c_str(), &status) != 0) {
         return errno == ENOENT ? std::error_code() : lastError();
     }
@@ -157,7 +157,7 @@ private:
     // Another save's clean-up may have removed the file between its creation and the lock.
     bool lockedAndLinked() const
     {
-        struct stat status{};
+        struct stat status = {};
         return ::flock(m_fd, LOCK_EX) == 0 && ::fstat(m_fd, &status) == 0 && status.st_nlink > 0;
     }
 
@@ -211,8 +211,8 @@ void removeIfUnheld(const fs::path& path)
     if (fd < 0) {
         return;
     }
-    struct stat opened{};
-    struct stat named{};
+    struct stat opened = {};
+    struct stat named = {};
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
         ::lstat(path.c_str(), &named) == 0 && named.st_ino == opened.st_ino && named.st_dev == opened.st_dev) {
         ::unlink(path.c_str());
@@ -244,7 +244,7 @@ std::string describeSaveError(const std::error_code& error)
 
 void ignoreFileSizeSignal()
 {
-    struct sigaction current{};
+    struct sigaction current = {};
     if (::sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
         std::signal(SIGXFSZ, SIG_IGN);
     }
@@ -298,7 +298,7 @@ std::error_code writeOutputFile(const std::filesystem::path& path, std::string_v
     if (const std::error_code error = followLinks(target)) {
         return error;
     }
-    struct stat status{};
+    struct stat status = {};
     if (::stat(target.c_str(), &status) == 0 && (S_ISCHR(status.st_mode) || S_ISFIFO(status.st_mode))) {
         return writeDirectly(target, bytes);
     }

@@ -10,7 +10,7 @@ namespace mw {
 
 FileStamp fileStamp(const std::filesystem::path& path)
 {
-    struct stat status{};
+    struct stat status = {};
     if (::stat(path.c_str(), &status) != 0) {
         return {};
     }

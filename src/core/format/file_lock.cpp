@@ -44,8 +44,8 @@ std::unique_ptr<FileLock> FileLock::lockReplacedFile(const std::filesystem::path
 bool FileLock::holds(const std::filesystem::path& path) const
 {
 #ifdef MEALWRIGHT_HAVE_FLOCK
-    struct stat locked{};
-    struct stat named{};
+    struct stat locked = {};
+    struct stat named = {};
     return ::fstat(m_handle, &locked) == 0 && ::stat(path.c_str(), &named) == 0 && locked.st_ino == named.st_ino &&
            locked.st_dev == named.st_dev;
 #else

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <string>
 
 #include <fcntl.h>
@@ -61,61 +60,72 @@ TEST(AtomicFile, AFailedSaveLeavesTheOldFileAndNoTemporaryFile)
     EXPECT_EQ(test::readFile(day), "old day");
 }
 
-// One save over what a case set up, as a user's files may be arranged.
-struct SaveCase
+enum class Target
 {
-    const char* what;
-    // Prepares the folder and returns the path to save to.
-    std::function<fs::path(const test::TempDir&)> prepare;
-    std::error_code expected;
-    // What must hold afterwards, beside "no temporary file is left".
-    std::function<bool(const test::TempDir&)> holds;
-    bool needsUnprivilegedUser = false;
+    kFile,
+    kLink,
+    kDevice,
+    kPipe,
+    kFolder,
+    kLockedFolder,
 };
 
-fs::path fileWith(const test::TempDir& dir, const char* name, const char* bytes, fs::perms mode)
+// Puts "old" in the file "real" with the mode and arranges what the case saves over; the path to save to.
+fs::path prepare(const test::TempDir& d, Target setup, int mode)
 {
-    test::writeFile(dir.file(name), bytes);
-    fs::permissions(dir.file(name), mode);
-    return dir.file(name);
-}
-
-bool holdsOld(const test::TempDir& dir, const char* name)
-{
-    return test::readFile(dir.file(name)) == "old";
+    test::writeFile(d.file("real"), "old");
+    fs::permissions(d.file("real"), fs::perms(mode));
+    const fs::path other = d.file("other");
+    switch (setup) {
+    case Target::kLink:
+    case Target::kDevice:
+        fs::create_symlink(setup == Target::kLink ? d.file("real") : fs::path("/dev/null"), other);
+        return other;
+    case Target::kPipe:
+        ::mkfifo(other.c_str(), 0644);
+        return other;
+    case Target::kFolder:
+    case Target::kLockedFolder:
+        fs::create_directory(other);
+        fs::permissions(other, fs::perms(setup == Target::kFolder ? 0755 : 0555));
+        return setup == Target::kFolder ? other : other / "day";
+    default:
+        return d.file("real");
+    }
 }
 
 TEST(AtomicFile, SavesKeepWhatTheUserSetUpAndRefuseWhatIsNotTheirFile)
 {
-    using P = fs::perms;
-    const SaveCase cases[] = {
-        {"symlink", [](const test::TempDir& d) { fileWith(d, "real", "old", P(0644)); fs::create_symlink("real", d.file("link")); return d.file("link"); },
-         {}, [](const test::TempDir& d) { return fs::is_symlink(d.file("link")) && test::readFile(d.file("real")) == "new"; }},
-        {"0600 file", [](const test::TempDir& d) { return fileWith(d, "private", "old", P(0600)); }, {},
-         [](const test::TempDir& d) { return (fs::status(d.file("private")).permissions() & P::all) == P(0600); }},
-        {"read-only file", [](const test::TempDir& d) { return fileWith(d, "kept", "old", P(0444)); },
-         std::make_error_code(std::errc::permission_denied), [](const test::TempDir& d) { return holdsOld(d, "kept"); }},
-        {"device", [](const test::TempDir& d) { fs::create_symlink("/dev/null", d.file("null")); return d.file("null"); },
-         SaveError::kNotRegularFile, [](const test::TempDir&) { return fs::is_character_file("/dev/null"); }},
-        {"pipe", [](const test::TempDir& d) { ::mkfifo(d.file("pipe").c_str(), 0644); return d.file("pipe"); },
-         SaveError::kNotRegularFile, [](const test::TempDir& d) { return fs::is_fifo(d.file("pipe")); }},
-        {"folder", [](const test::TempDir& d) { fs::create_directory(d.file("folder")); return d.file("folder"); },
-         SaveError::kIsFolder, [](const test::TempDir& d) { return fs::is_directory(d.file("folder")); }},
-        {"unwritable folder", [](const test::TempDir& d) { fs::create_directory(d.file("f")); fs::permissions(d.file("f"), P(0555)); return d.file("f") / "day"; },
-         SaveError::kFolderNotWritable, [](const test::TempDir& d) { fs::permissions(d.file("f"), P(0755)); return fs::is_empty(d.file("f")); }, true},
+    using enum fs::file_type;
+    const struct
+    {
+        Target setup;
+        int mode; // of "real", before and after
+        std::error_code expected;
+        const char* realAfter;
+        fs::file_type otherAfter;
+    } cases[] = {
+        {Target::kLink, 0644, {}, "new", symlink},
+        {Target::kFile, 0600, {}, "new", not_found},
+        {Target::kFile, 0444, std::make_error_code(std::errc::permission_denied), "old", not_found},
+        {Target::kDevice, 0644, SaveError::kNotRegularFile, "old", symlink},
+        {Target::kPipe, 0644, SaveError::kNotRegularFile, "old", fifo},
+        {Target::kFolder, 0644, SaveError::kIsFolder, "old", directory},
+        {Target::kLockedFolder, 0644, SaveError::kFolderNotWritable, "old", directory},
     };
-    for (const SaveCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        if (c.needsUnprivilegedUser && ::geteuid() == 0) {
-            continue;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.setup));
+        if (c.setup == Target::kLockedFolder && ::geteuid() == 0) {
+            continue; // the administrator may write into any folder
         }
         test::TempDir dir;
-        const fs::path target = c.prepare(dir);
-        EXPECT_EQ(writeFileAtomically(target, "new"), c.expected);
-        EXPECT_TRUE(c.holds(dir));
-        for (const fs::directory_entry& entry : fs::directory_iterator(dir.path())) {
-            EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos) << entry.path();
-        }
+        EXPECT_EQ(writeFileAtomically(prepare(dir, c.setup, c.mode), "new"), c.expected);
+        EXPECT_EQ(test::readFile(dir.file("real")), c.realAfter);
+        EXPECT_EQ(fs::status(dir.file("real")).permissions(), fs::perms(c.mode));
+        EXPECT_EQ(fs::symlink_status(dir.file("other")).type(), c.otherAfter);
+        EXPECT_TRUE(fs::is_character_file("/dev/null"));
+        EXPECT_EQ(std::distance(fs::recursive_directory_iterator(dir.path()), {}), c.otherAfter == not_found ? 1 : 2)
+            << "a temporary file is left";
     }
 }
 
