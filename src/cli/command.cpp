@@ -53,7 +53,7 @@ std::string personalStatusText(PersonalFoodStatus status)
     case PersonalFoodStatus::kTooLarge:
         return "the file is too large; only its beginning is used";
     case PersonalFoodStatus::kTooManyLines:
-        return "the file has more lines than a personal food database can hold; only the first ones are used";
+        return "the file has more lines than a personal food database can hold";
     case PersonalFoodStatus::kNoFile:
         return "there is no personal food file";
     case PersonalFoodStatus::kDatabaseFull:
@@ -130,7 +130,7 @@ PersonalFoodDatabase& Context::readablePersonalFoods()
 {
     const PersonalFoodOpenResult opened = openPersonalFoods(PersonalFoodDatabase::Access::kReadOnly);
     if (isUnreadable(opened.status)) {
-        throw FileError(m_personal->filePath().string() + ": " + personalStatusText(opened.status));
+        throw FileError("Cannot read " + m_personal->filePath().string() + ": " + personalStatusText(opened.status));
     }
     return *m_personal;
 }
@@ -139,7 +139,7 @@ PersonalFoodDatabase& Context::writablePersonalFoods()
 {
     const PersonalFoodOpenResult opened = openPersonalFoods(PersonalFoodDatabase::Access::kReadWrite);
     if (isUnreadable(opened.status)) {
-        throw FileError(m_personal->filePath().string() + ": " + personalStatusText(opened.status));
+        throw FileError("Cannot read " + m_personal->filePath().string() + ": " + personalStatusText(opened.status));
     }
     return *m_personal;
 }

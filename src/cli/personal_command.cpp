@@ -122,7 +122,8 @@ private:
         PersonalFoodDatabase& database = context.writablePersonalFoods();
         const PersonalFoodAppendResult added = database.append(name, unit, values);
         if (added.status != PersonalFoodStatus::kOk) {
-            throw FileError(database.filePath().string() + ": " + personalStatusText(added.status));
+            throw FileError("Cannot add the food to " + database.filePath().string() + ": " +
+                            personalStatusText(added.status));
         }
         if (context.json()) {
             JsonWriter(context.out()).beginObject().key("id").value(static_cast<int>(added.id)).endObject();

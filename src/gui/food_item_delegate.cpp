@@ -36,6 +36,12 @@ std::uint16_t attributeWordOf(const CFoodAttributeDatabase& attributes, const QM
     return attributes.test(static_cast<FoodId>(id), 0xFFFF);
 }
 
+// No character is narrower than a pixel, so more than this many cannot show in the row's lines.
+qsizetype charactersThatFit(int width)
+{
+    return static_cast<qsizetype>(FoodItemDelegate::kMaxTextLines) * (width + 1);
+}
+
 QTextOption wrappingOption()
 {
     QTextOption option(Qt::AlignLeft);
@@ -150,8 +156,7 @@ int FoodItemDelegate::textWidth(const QStyleOptionViewItem& option)
 
 QString FoodItemDelegate::fittedText(const QString& text, const QFont& font, int width)
 {
-    // No character is narrower than a pixel, so more than this many cannot show in the lines.
-    const QString bounded = text.left(static_cast<qsizetype>(kMaxTextLines) * (width + 1));
+    const QString bounded = text.left(charactersThatFit(width));
     QTextLayout probe(bounded, font);
     probe.setTextOption(wrappingOption());
     layOutLines(probe, width, kMaxTextLines);
@@ -166,9 +171,7 @@ QString FoodItemDelegate::fittedText(const QString& text, const QFont& font, int
 QString FoodItemDelegate::shownText(const QModelIndex& index, int width) const
 {
     const QString item = index.data(kFoodItemTextRole).toString();
-    // No character is narrower than a pixel, so more than this many cannot show in the lines.
-    const qsizetype budget = static_cast<qsizetype>(kMaxTextLines) * (width + 1);
-    return m_markers.displayedText(item.left(item.indexOf(u';') + 1 + budget));
+    return m_markers.displayedText(item.left(item.indexOf(u';') + 1 + charactersThatFit(width)));
 }
 
 int FoodItemDelegate::layOut(QTextLayout& layout, const QModelIndex& index, const QFont& font, bool selected,
