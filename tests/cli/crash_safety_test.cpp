@@ -202,12 +202,11 @@ TEST_F(CliCrashSafety, TwoToolsAddingToOneDayLoseNoEntry)
     ASSERT_EQ(run({"new", day.string()}), 0);
     const auto addMany = [&](int grams) {
         return test::forkChild([&, grams] {
+            int failed = 0;
             for (int i = 0; i < kAddsEach; ++i) {
-                if (run(addBreakfast(day, grams)) != 0) {
-                    return 1;
-                }
+                failed += run(addBreakfast(day, grams)) != 0 ? 1 : 0;
             }
-            return 0;
+            return failed;
         });
     };
     const pid_t first = addMany(1);
