@@ -52,6 +52,9 @@ std::string ParsedArguments::singlePositional(const std::string& what) const
     if (m_positionals.size() > 1) {
         throw UsageError("unexpected argument '" + m_positionals[1] + "'");
     }
+    if (m_positionals.front().empty()) {
+        throw UsageError("the " + what + " is empty");
+    }
     return m_positionals.front();
 }
 

@@ -1,8 +1,10 @@
 #include "command.h"
 
+#include "format/atomic_file.h"
 #include "format/day_file.h"
 #include "format/ini_file.h"
 
+#include <cstdio>
 #include <string>
 
 namespace mw::cli {
@@ -50,6 +52,8 @@ std::string personalStatusText(PersonalFoodStatus status)
         return "the file cannot be read";
     case PersonalFoodStatus::kTooLarge:
         return "the file is too large; only its beginning is used";
+    case PersonalFoodStatus::kTooManyLines:
+        return "the file has more lines than a personal food database can hold";
     case PersonalFoodStatus::kNoFile:
         return "there is no personal food file";
     case PersonalFoodStatus::kDatabaseFull:
@@ -94,15 +98,20 @@ const Settings& Context::profile()
     return *m_profile;
 }
 
-PersonalFoodOpenResult Context::openPersonalFoods()
+PersonalFoodOpenResult Context::openPersonalFoods(PersonalFoodDatabase::Access access)
 {
-    if (!m_personal) {
-        m_personal = std::make_unique<PersonalFoodDatabase>();
+    const bool writableNeeded = access == PersonalFoodDatabase::Access::kReadWrite &&
+                                m_personalAccess == PersonalFoodDatabase::Access::kReadOnly;
+    if (!m_personal || writableNeeded) {
+        if (!m_personal) {
+            m_personal = std::make_unique<PersonalFoodDatabase>();
+        }
         const std::filesystem::path folder = dataDir();
         if (!std::filesystem::is_directory(folder)) {
             throw FileError(folder.string() + ": no such data folder");
         }
-        m_personalOpened = m_personal->open(folder);
+        m_personalAccess = access;
+        m_personalOpened = m_personal->open(folder, access);
         if (isUnreadable(m_personalOpened.status)) {
             m_err << "mealwright-cli: warning: " << m_personal->filePath().string() << ": "
                   << personalStatusText(m_personalOpened.status) << "; personal foods are not available\n";
@@ -113,15 +122,24 @@ PersonalFoodOpenResult Context::openPersonalFoods()
 
 PersonalFoodDatabase& Context::personalFoods()
 {
-    openPersonalFoods();
+    openPersonalFoods(PersonalFoodDatabase::Access::kReadOnly);
     return *m_personal;
 }
 
 PersonalFoodDatabase& Context::readablePersonalFoods()
 {
-    const PersonalFoodOpenResult opened = openPersonalFoods();
+    const PersonalFoodOpenResult opened = openPersonalFoods(PersonalFoodDatabase::Access::kReadOnly);
     if (isUnreadable(opened.status)) {
-        throw FileError(m_personal->filePath().string() + ": " + personalStatusText(opened.status));
+        throw FileError("Cannot read " + m_personal->filePath().string() + ": " + personalStatusText(opened.status));
+    }
+    return *m_personal;
+}
+
+PersonalFoodDatabase& Context::writablePersonalFoods()
+{
+    const PersonalFoodOpenResult opened = openPersonalFoods(PersonalFoodDatabase::Access::kReadWrite);
+    if (isUnreadable(opened.status)) {
+        throw FileError("Cannot read " + m_personal->filePath().string() + ": " + personalStatusText(opened.status));
     }
     return *m_personal;
 }
@@ -158,8 +176,46 @@ void loadDay(const std::string& file, CFofDoc& document)
 void saveDay(const std::string& file, CFofDoc& document)
 {
     if (const std::error_code error = saveDayFile(file, document)) {
-        throw FileError(file + ": cannot be written: " + error.message());
+        throw FileError(cannotWriteText(file, error));
     }
+}
+
+void writeOutput(Context& context, const std::string& file, std::string_view bytes)
+{
+    if (file == "-") {
+        context.out().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return;
+    }
+    if (const std::error_code error = writeOutputFile(file, bytes)) {
+        throw FileError(cannotWriteText(file, error));
+    }
+}
+
+std::string cannotWriteText(const std::string& file, const std::error_code& error)
+{
+    return "Cannot write " + file + ": " + describeSaveError(error);
+}
+
+std::string visibleText(std::string_view text)
+{
+    std::string shown;
+    shown.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+        char escape[8] = {};
+        if (byte < 0x20 || byte == 0x7F) {
+            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+        } else if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) { // a C1 control in UTF-8
+            std::snprintf(escape, sizeof escape, "\\u%04X", next);
+            ++i;
+        } else {
+            shown += static_cast<char>(byte);
+            continue;
+        }
+        shown += escape;
+    }
+    return shown;
 }
 
 MealIndex mealOption(const ParsedArguments& args)

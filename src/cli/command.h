@@ -34,15 +34,17 @@ public:
     const Settings& profile();
     // Food names and entry numbers, standard and personal.
     const FoodOperations& foods();
-    // userfood.txt of the data folder, created empty when missing (as the desktop program does).
+    // userfood.txt of the data folder for reading; a missing file is an empty database and stays missing.
     PersonalFoodDatabase& personalFoods();
     // The same, but a file that cannot be read is an error (exit code 2) instead of a warning.
     PersonalFoodDatabase& readablePersonalFoods();
+    // As readablePersonalFoods, open for appending: a missing file is created empty.
+    PersonalFoodDatabase& writablePersonalFoods();
     // fad.dat of the data folder, read only; a missing file means no food is hidden or listed.
     const CFoodAttributeDatabase& attributes();
 
 private:
-    PersonalFoodOpenResult openPersonalFoods();
+    PersonalFoodOpenResult openPersonalFoods(PersonalFoodDatabase::Access access);
 
     ParsedArguments m_args;
     std::ostream& m_out;
@@ -50,6 +52,7 @@ private:
     std::unique_ptr<Settings> m_profile;
     std::unique_ptr<PersonalFoodDatabase> m_personal;
     PersonalFoodOpenResult m_personalOpened;
+    PersonalFoodDatabase::Access m_personalAccess = PersonalFoodDatabase::Access::kReadOnly;
     std::unique_ptr<FoodOperations> m_foods;
     std::unique_ptr<CFoodAttributeDatabase> m_attributes;
 };
@@ -74,6 +77,13 @@ std::vector<std::unique_ptr<Command>> makeCommands();
 void loadDay(const std::string& file, CFofDoc& document);
 // The document written over the file (through a temporary file); FileError when it fails.
 void saveDay(const std::string& file, CFofDoc& document);
+// Bytes written to an output option's file: "-" is standard output, a device or pipe is written to
+// directly, anything else is saved atomically; FileError when it fails.
+void writeOutput(Context& context, const std::string& file, std::string_view bytes);
+// "Cannot write FILE: cause", for a failed save.
+std::string cannotWriteText(const std::string& file, const std::error_code& error);
+// Text for a terminal: control characters become visible escapes ("\x1B", "\u0085").
+std::string visibleText(std::string_view text);
 // The meal option "--meal M" (0..5).
 MealIndex mealOption(const ParsedArguments& args);
 // A short English cause for a personal food database status.

@@ -1,6 +1,7 @@
 #include "commands.h"
 #include "json_writer.h"
 
+#include "format/file_lock.h"
 #include "model/catalogue.h"
 #include "model/meal_editing.h"
 
@@ -27,12 +28,14 @@ FoodId foodOption(const ParsedArguments& args, const FoodOperations& foods)
     return id;
 }
 
-// Reads the day, lets the edit change it, and writes it back only when the edit succeeded.
+// Reads the day, lets the edit change it, and writes it back only when the edit succeeded. The day's
+// lock is held throughout, so edits of other runs wait instead of being overwritten.
 template <typename Edit>
 int editDay(Context& context, Edit edit)
 {
     const std::string file = context.args().singlePositional("day FILE");
     CFofDoc document(context.foods());
+    const std::unique_ptr<FileLock> turn = FileLock::lockReplacedFile(file);
     loadDay(file, document);
     edit(document);
     saveDay(file, document);
@@ -91,8 +94,8 @@ private:
             context.out() << mealTitle(meal) << '\n';
             for (std::size_t k = 0; k < document.entryCount(meal); ++k) {
                 const CFood& entry = document.entry(meal, k);
-                context.out() << "  " << k << ": " << context.foods().foodName(entry.foodId()) << ", " << entry.amount()
-                              << " g\n";
+                context.out() << "  " << k << ": " << visibleText(context.foods().foodName(entry.foodId())) << ", "
+                              << entry.amount() << " g\n";
             }
         }
     }
@@ -125,14 +128,14 @@ public:
     {
         return "Usage: mealwright-cli add FILE --meal M --food ID [--grams G]\n\n"
                "Appends G grams of food ID to meal M (0 breakfast .. 5 evening snack) of the day in FILE.\n\n"
-               "  --grams G   0..65535; 0 or absent stores one serving's weight in whole grams\n";
+               "  --grams G   0..10000; 0 or absent stores one serving's weight in whole grams\n";
     }
     std::vector<OptionSpec> options() const override { return {{"--meal", true}, {"--food", true}, {"--grams", true}}; }
     int run(Context& context) override
     {
         const MealIndex meal = mealOption(context.args());
         const FoodId food = foodOption(context.args(), context.foods());
-        const auto grams = static_cast<Grams>(context.args().integer("--grams", 0, 65535, 0));
+        const auto grams = static_cast<Grams>(context.args().integer("--grams", 0, kMaxEntryAmount, 0));
         return editDay(context, [&](CFofDoc& document) {
             document.appendEntry(meal, food, amountForNewEntry(context.foods(), food, grams));
         });

@@ -1,6 +1,5 @@
 #include "command.h"
 
-#include "format/atomic_file.h"
 #include "format/day_csv.h"
 #include "model/day_document.h"
 
@@ -31,13 +30,7 @@ public:
         CFofDoc document(context.foods());
         loadDay(file, document);
         const std::string csv = dayCsv(document);
-        if (output == "-") {
-            context.out() << csv;
-            return 0;
-        }
-        if (const std::error_code error = writeFileAtomically(output, csv)) {
-            throw FileError(output + ": cannot be written: " + error.message());
-        }
+        writeOutput(context, output, csv);
         return 0;
     }
 };

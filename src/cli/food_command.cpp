@@ -68,7 +68,7 @@ private:
 
     static void printText(std::ostream& out, const Entry& entry)
     {
-        out << entry.id << ';' << entry.name << '\n';
+        out << entry.id << ';' << visibleText(entry.name) << '\n';
         out << "Servings: " << formatFloat(entry.servings) << "\nPyramid servings:";
         for (int slot = 0; slot < kPyramidGroupCount; ++slot) {
             out << (slot == 0 ? " " : ", ") << pyramidGroupTitle(slot).substr(4) << ' '

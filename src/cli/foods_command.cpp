@@ -117,7 +117,7 @@ private:
         const FoodOperations& foods = context.foods();
         if (!context.json()) {
             for (const FoodId id : ids) {
-                context.out() << foods.foodName(id) << '\n';
+                context.out() << visibleText(foods.foodName(id)) << '\n';
             }
             return;
         }

@@ -4,6 +4,7 @@
 #include "calc/analysis.h"
 #include "calc/crt_random.h"
 #include "calc/menu_generator.h"
+#include "format/day_file.h"
 #include "model/day_document.h"
 #include "model/settings_keys.h"
 
@@ -54,7 +55,7 @@ public:
                "  --calories N   the day's target in kcal, 800..3000; 0 for a random target of 1400..1599\n"
                "  --seed S       0..4294967295: the same seed and food data give the same day\n"
                "                 (default: a seed from the clock, printed so the day can be made again)\n"
-               "  -o FILE        the day file to write\n"
+               "  -o FILE        the day file to write; - writes it to standard output\n"
                "  --json         {\"file\", \"target\", \"seed\", \"calories\", \"entries\"}\n";
     }
     std::vector<OptionSpec> options() const override { return {{"--calories", true}, {"--seed", true}, {"-o", true}}; }
@@ -72,7 +73,10 @@ public:
         CFofDoc document(context.foods());
         CrtRandom random(seed);
         const GeneratedMenu menu = MenuGenerator(document, random).GenerateMenu(calories);
-        saveDay(file, document);
+        writeOutput(context, file, encodeDayFile(document.meals()));
+        if (file == "-") {
+            return 0; // standard output holds the day
+        }
         report(context, file, seed, menu, document.dayNutrients()[kCalories], entryCount(document));
         return 0;
     }

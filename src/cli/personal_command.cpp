@@ -101,7 +101,7 @@ private:
                 json.beginObject().key("id").value(static_cast<int>(id)).key("text").value(text);
                 json.key("hidden").value(hidden).endObject();
             } else {
-                context.out() << text << (hidden ? " (hidden)" : "") << '\n';
+                context.out() << visibleText(text) << (hidden ? " (hidden)" : "") << '\n';
             }
         }
         if (context.json()) {
@@ -119,10 +119,11 @@ private:
         if (const auto problem = validatePersonalFood(name, unit, values)) {
             throw UsageError(problemText(*problem));
         }
-        PersonalFoodDatabase& database = context.readablePersonalFoods();
+        PersonalFoodDatabase& database = context.writablePersonalFoods();
         const PersonalFoodAppendResult added = database.append(name, unit, values);
         if (added.status != PersonalFoodStatus::kOk) {
-            throw FileError(database.filePath().string() + ": " + personalStatusText(added.status));
+            throw FileError("Cannot add the food to " + database.filePath().string() + ": " +
+                            personalStatusText(added.status));
         }
         if (context.json()) {
             JsonWriter(context.out()).beginObject().key("id").value(static_cast<int>(added.id)).endObject();

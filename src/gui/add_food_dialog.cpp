@@ -66,6 +66,10 @@ QString statusText(PersonalFoodStatus status)
     switch (status) {
     case PersonalFoodStatus::kReadOnly:
         return ot::kNotAddedReadOnly;
+    case PersonalFoodStatus::kTooLarge:
+        return ot::kNotAddedTooLarge;
+    case PersonalFoodStatus::kTooManyLines:
+        return ot::kNotAddedTooManyLines;
     case PersonalFoodStatus::kDatabaseFull:
         return QString(ot::kNotAddedFull).arg(kMaxPersonalFoods);
     case PersonalFoodStatus::kValueOutOfRange:

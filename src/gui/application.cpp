@@ -284,6 +284,9 @@ QStringList CDietApp::dataFileWarnings() const
     case PersonalFoodStatus::kTooLarge:
         warnings.append(toQString(texts::kPersonalFoodsTooLarge).arg(personalFile, offset));
         break;
+    case PersonalFoodStatus::kTooManyLines:
+        warnings.append(toQString(texts::kPersonalFoodsTooManyLines).arg(personalFile, offset));
+        break;
     default:
         break;
     }

@@ -6,7 +6,9 @@
 #include "prompts.h"
 #include "qt_bridge.h"
 
+#include "format/atomic_file.h"
 #include "format/day_file.h"
+#include "format/file_lock.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -26,6 +28,16 @@ QString shownPath(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
+// The cause as the end of a sentence that starts with it.
+QString sentenceCase(const std::string& cause)
+{
+    QString text = toQString(cause);
+    if (!text.isEmpty()) {
+        text[0] = text[0].toUpper();
+    }
+    return text;
+}
+
 } // namespace
 
 CDayWindow* CDayWindow::createNew(AppContext& app, const QString& untitledName)
@@ -36,15 +48,18 @@ CDayWindow* CDayWindow::createNew(AppContext& app, const QString& untitledName)
 CDayWindow* CDayWindow::openFile(AppContext& app, const QString& path, QString* errorText)
 {
     auto document = std::make_unique<CFofDoc>(app.foods());
+    const FileStamp stamp = fileStamp(toPath(path));
     const DayFileResult result = loadDayFile(toPath(path), *document);
     if (!result.ok()) {
         if (errorText != nullptr) {
-            *errorText = toQString(texts::kCannotOpenDay).arg(shownPath(path), toQString(describeDayFileError(result)));
+            *errorText = toQString(texts::kCannotOpenDay).arg(shownPath(path), sentenceCase(describeDayFileError(result)));
         }
         return nullptr;
     }
     const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    return new CDayWindow(app, std::move(document), absolute, QFileInfo(path).fileName());
+    auto* window = new CDayWindow(app, std::move(document), absolute, QFileInfo(path).fileName());
+    window->m_diskStamp = stamp;
+    return window;
 }
 
 CDayWindow::CDayWindow(AppContext& app, std::unique_ptr<CFofDoc> document, const QString& path, const QString& title)
@@ -115,14 +130,20 @@ bool CDayWindow::saveAs()
 
 bool CDayWindow::saveTo(const QString& path)
 {
+    // Held from the check to the rename, so a command-line edit cannot slip in between.
+    const std::unique_ptr<FileLock> turn = FileLock::lockReplacedFile(toPath(path));
+    if (!mayWriteOver(path)) {
+        return false;
+    }
     const std::error_code error = saveDayFile(toPath(path), *m_document);
     refreshModifiedMark();
     if (error) {
         Prompts::warning(this, messageTitle(),
-                         toQString(texts::kCannotSaveDay).arg(shownPath(path), toQString(error.message())));
+                         toQString(texts::kCannotSaveDay).arg(shownPath(path), sentenceCase(describeSaveError(error))));
         return false;
     }
     m_history->setClean();
+    m_diskStamp = fileStamp(toPath(path));
     setFile(path);
     emit saved(m_path);
     return true;
@@ -166,6 +187,18 @@ void CDayWindow::setFile(const QString& path)
     m_title = QFileInfo(m_path).fileName();
     setWindowTitle(m_title + QStringLiteral("[*]"));
     refreshModifiedMark();
+}
+
+bool CDayWindow::mayWriteOver(const QString& path)
+{
+    const bool ownFile = !m_path.isEmpty() && QDir::cleanPath(QFileInfo(path).absoluteFilePath()) == m_path;
+    const FileStamp now = fileStamp(toPath(path));
+    if (!ownFile || !now.exists || now == m_diskStamp) {
+        return true;
+    }
+    const auto answer = Prompts::question(this, messageTitle(), toQString(texts::kDayChangedOnDisk).arg(m_title),
+                                          QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes;
 }
 
 QString CDayWindow::suggestedFileName() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "format/file_bytes.h"
 #include "model/day_document.h"
 
 #include <QMdiSubWindow>
@@ -47,7 +48,8 @@ public:
     bool save();
     // Asks for a file name, then saves there.
     bool saveAs();
-    // Writes the day to path; on success the day takes that file and title.
+    // Writes the day to path; on success the day takes that file and title. When path is the day's own
+    // file and another program changed it since it was opened or saved, asks before writing over it.
     bool saveTo(const QString& path);
     // True when the day may go: unmodified, or saved, or the user chose not to save it.
     bool queryClose();
@@ -76,6 +78,8 @@ private:
     // The day is modified exactly when its history stands elsewhere than at the saved state.
     void followHistory();
     QString suggestedFileName() const;
+    // False when the day's file changed on disk behind its back and the user chose to keep that version.
+    bool mayWriteOver(const QString& path);
 
     AppContext& m_app;
     std::unique_ptr<CFofDoc> m_document;
@@ -83,6 +87,8 @@ private:
     CFofView* m_view = nullptr;
     QString m_path;
     QString m_title;
+    // The day's file as it was when last read or written here.
+    FileStamp m_diskStamp;
 };
 
 } // namespace mw::gui

@@ -15,6 +15,10 @@
 namespace mw::gui {
 namespace {
 
+// Sizes of more rows than a list shows are dropped all at once rather than kept forever.
+constexpr qsizetype kMaxCachedSizes = 10000;
+constexpr QChar kEllipsis = QChar(0x2026);
+
 constexpr std::array<QRgb, kNamedFoodListCount> kListColors = {
     qRgb(191, 0, 0), qRgb(0, 191, 0),   qRgb(0, 0, 255),   qRgb(191, 191, 0),
     qRgb(0, 0, 0),   qRgb(0, 255, 255), qRgb(255, 0, 255),
@@ -28,6 +32,37 @@ std::uint16_t attributeWordOf(const CFoodAttributeDatabase& attributes, const QM
         return 0;
     }
     return attributes.test(static_cast<FoodId>(food.toUInt()), 0xFFFF);
+}
+
+// No character is narrower than a pixel, so more than this many cannot show in the row's lines.
+qsizetype charactersThatFit(int width)
+{
+    return static_cast<qsizetype>(FoodItemDelegate::kMaxTextLines) * (width + 1);
+}
+
+QTextOption wrappingOption()
+{
+    QTextOption option(Qt::AlignLeft);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    return option;
+}
+
+// Lays out at most maxLines lines of the layout's text and returns the height they take.
+int layOutLines(QTextLayout& layout, int width, int maxLines)
+{
+    qreal height = 0;
+    layout.beginLayout();
+    for (int n = 0; n < maxLines; ++n) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid()) {
+            break;
+        }
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+    }
+    layout.endLayout();
+    return static_cast<int>(std::ceil(height));
 }
 
 } // namespace
@@ -117,15 +152,33 @@ int FoodItemDelegate::textWidth(const QStyleOptionViewItem& option)
     return std::max(1, width - kTextIndent);
 }
 
+QString FoodItemDelegate::fittedText(const QString& text, const QFont& font, int width)
+{
+    const QString bounded = text.left(charactersThatFit(width));
+    QTextLayout probe(bounded, font);
+    probe.setTextOption(wrappingOption());
+    layOutLines(probe, width, kMaxTextLines);
+    const QTextLine last = probe.lineAt(probe.lineCount() - 1);
+    if (!last.isValid() || last.textStart() + last.textLength() >= text.size()) {
+        return text;
+    }
+    const QString lastLine = bounded.mid(last.textStart()) + kEllipsis;
+    return bounded.left(last.textStart()) + QFontMetrics(font).elidedText(lastLine, Qt::ElideRight, width);
+}
+
+QString FoodItemDelegate::shownText(const QModelIndex& index, int width) const
+{
+    const QString item = index.data(kFoodItemTextRole).toString();
+    return m_markers.displayedText(item.left(item.indexOf(u';') + 1 + charactersThatFit(width)));
+}
+
 int FoodItemDelegate::layOut(QTextLayout& layout, const QModelIndex& index, const QFont& font, bool selected,
                              int width) const
 {
-    const QString text = m_markers.displayedText(index.data(kFoodItemTextRole).toString());
+    const QString text = fittedText(shownText(index, width), font, width);
     layout.setText(text);
     layout.setFont(font);
-    QTextOption option(Qt::AlignLeft);
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
+    layout.setTextOption(wrappingOption());
 
     QTextCharFormat textFormat;
     textFormat.setForeground(selected ? kSelectedFoodColor : kFoodColor);
@@ -137,16 +190,7 @@ int FoodItemDelegate::layOut(QTextLayout& layout, const QModelIndex& index, cons
         formats.append({symbol, 1, symbolFormat});
     }
     layout.setFormats(formats);
-
-    qreal height = 0;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        line.setPosition(QPointF(0, height));
-        height += line.height();
-    }
-    layout.endLayout();
-    return static_cast<int>(std::ceil(height));
+    return layOutLines(layout, width, kMaxTextLines);
 }
 
 void FoodItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
@@ -175,9 +219,18 @@ void FoodItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
 QSize FoodItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const int width = textWidth(option);
+    const QString key = QString::number(width) + u'/' + option.font.key() + u'/' + shownText(index, width);
+    if (const auto cached = m_sizes.constFind(key); cached != m_sizes.constEnd()) {
+        return *cached;
+    }
     QTextLayout layout;
     const int height = layOut(layout, index, option.font, false, width);
-    return QSize(width + kTextIndent, std::max(height, QFontMetrics(option.font).height()));
+    const QSize size(width + kTextIndent, std::max(height, QFontMetrics(option.font).height()));
+    if (m_sizes.size() >= kMaxCachedSizes) {
+        m_sizes.clear();
+    }
+    m_sizes.insert(key, size);
+    return size;
 }
 
 } // namespace mw::gui

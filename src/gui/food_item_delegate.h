@@ -4,6 +4,8 @@
 #include "model/settings_keys.h"
 
 #include <QColor>
+#include <QHash>
+#include <QSize>
 #include <QString>
 #include <QStyledItemDelegate>
 
@@ -58,7 +60,8 @@ inline const QColor kSelectedFoodColor(255, 0, 0);
 inline const QColor kFoodColor(0, 0, 255);
 
 // Draws and sizes the items of the meal and food lists: the marked name word-wrapped in the list's
-// width, red when selected and blue otherwise, on the list's own background.
+// width, red when selected and blue otherwise, on the list's own background. A name longer than
+// kMaxTextLines lines is cut there with an ellipsis, so a row never costs more than a few lines' work.
 class FoodItemDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -66,6 +69,7 @@ class FoodItemDelegate : public QStyledItemDelegate
 public:
     // The text starts this far right of the item's left edge.
     static constexpr int kTextIndent = 2;
+    static constexpr int kMaxTextLines = 4;
 
     // Both must outlive the delegate; the markers are the list's own, re-read before it lays out and paints.
     FoodItemDelegate(const CFoodAttributeDatabase& attributes, const FoodItemMarkers& markers,
@@ -74,13 +78,20 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
+    // The text as drawn in width: at most kMaxTextLines lines, the last one elided when the text goes on.
+    static QString fittedText(const QString& text, const QFont& font, int width);
+
 private:
     // Lays the item's text out in the width and returns the height it takes.
     int layOut(QTextLayout& layout, const QModelIndex& index, const QFont& font, bool selected, int width) const;
     static int textWidth(const QStyleOptionViewItem& option);
+    // The marked text of the item, cut where no more of it could show in width.
+    QString shownText(const QModelIndex& index, int width) const;
 
     const CFoodAttributeDatabase& m_attributes;
     const FoodItemMarkers& m_markers;
+    // Row sizes by font, width and text: a list lays its rows out again on every resize and scroll.
+    mutable QHash<QString, QSize> m_sizes;
 };
 
 } // namespace mw::gui

@@ -63,6 +63,7 @@ inline constexpr std::string_view kOpenDayCaption = "Open";
 inline constexpr std::string_view kSaveDayCaption = "Save As";
 inline constexpr std::string_view kSaveChangesQuestion = "Save changes to %1?";
 inline constexpr std::string_view kCannotOpenDay = "Cannot open the day file\n%1\n\n%2.";
+inline constexpr std::string_view kDayChangedOnDisk = "%1 was changed by another program. Save over it?";
 inline constexpr std::string_view kCannotSaveDay = "Cannot save the day file\n%1\n\n%2.\n\nThe day has not been saved.";
 inline constexpr std::string_view kDropIsNotAFile = "Only files can be opened: %1";
 
@@ -85,6 +86,9 @@ inline constexpr std::string_view kPersonalFoodsUnreadable =
     "as it is.";
 inline constexpr std::string_view kPersonalFoodsTooLarge =
     "The personal food database\n%1\nis too large. The foods before byte %2 are used; new ones cannot be added.";
+inline constexpr std::string_view kPersonalFoodsTooManyLines =
+    "The personal food database\n%1\nhas more lines than a personal food database can hold. The foods before "
+    "byte %2 are used; new ones cannot be added.";
 inline constexpr std::string_view kFoodFlagsUnreadable =
     "The hidden foods and food lists in\n%1\ncannot be read: %2.\n\nNo food is hidden or listed, and the file is "
     "left as it is.";

@@ -61,6 +61,8 @@ inline constexpr QLatin1String kUnitField("Unit");
 // New texts, no string ids: an Add that wrote nothing. %1 is the personal food file.
 inline constexpr QLatin1String kFoodNotAdded("The food was not added to %1.\n\n%2");
 inline constexpr QLatin1String kNotAddedReadOnly("The file cannot be written.");
+inline constexpr QLatin1String kNotAddedTooLarge("The file is too large to add to.");
+inline constexpr QLatin1String kNotAddedTooManyLines("The file has more lines than a personal food database can hold.");
 inline constexpr QLatin1String kNotAddedNoFile("The personal food file could not be opened when Mealwright started.");
 inline constexpr QLatin1String kNotAddedFull("The personal food database is full: it holds %1 foods, the most it can.");
 inline constexpr QLatin1String kNotAddedValueOutOfRange("A value cannot be stored.");

@@ -99,8 +99,8 @@ bool exportDayReportPdf(const DayReport& report, const QString& pdfPath, QString
         return false;
     }
     const std::string_view bytes(pdf.constData(), static_cast<std::size_t>(pdf.size()));
-    if (const std::error_code failure = writeFileAtomically(toPath(pdfPath), bytes)) {
-        setError(error, toQString(kPdfNotWritten).arg(pdfPath, toQString(failure.message())));
+    if (const std::error_code failure = writeOutputFile(toPath(pdfPath), bytes)) {
+        setError(error, toQString(kPdfNotWritten).arg(pdfPath, toQString(describeSaveError(failure))));
         return false;
     }
     return true;

@@ -195,6 +195,29 @@ TEST_F(CliCrashSafety, FullDiskFailsTheCommandAndKeepsTheOldFiles)
     }
 }
 
+TEST_F(CliCrashSafety, TwoToolsAddingToOneDayLoseNoEntry)
+{
+    constexpr int kAddsEach = 40;
+    const fs::path day = m_dir.file("day.ypd");
+    ASSERT_EQ(run({"new", day.string()}), 0);
+    const auto addMany = [&](int grams) {
+        return test::forkChild([&, grams] {
+            int failed = 0;
+            for (int i = 0; i < kAddsEach; ++i) {
+                failed += run(addBreakfast(day, grams)) != 0 ? 1 : 0;
+            }
+            return failed;
+        });
+    };
+    const pid_t first = addMany(1);
+    const pid_t second = addMany(2);
+    EXPECT_EQ(test::waitForChild(first).code, 0);
+    EXPECT_EQ(test::waitForChild(second).code, 0);
+    DayMeals meals;
+    ASSERT_TRUE(decodeDayFile(test::readFile(day), meals).ok());
+    EXPECT_EQ(meals[kBreakfast].size(), std::size_t{2 * kAddsEach});
+}
+
 TEST_F(CliCrashSafety, TwoToolsAppendingAtOnceLoseNothing)
 {
     constexpr int kRunsEach = 12;

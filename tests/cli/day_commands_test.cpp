@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace mw::test {
 namespace {
 
@@ -61,6 +63,8 @@ TEST_F(DayCommands, FailedCommandsLeaveTheFileAsItWas)
              {"add", day(), "--meal", "6", "--food", "0"},
              {"add", day(), "--meal", "0", "--food", "643"},
              {"add", day(), "--meal", "0", "--food", "0", "--grams", "70000"},
+             {"add", day(), "--meal", "0", "--food", "0", "--grams", "10001"},
+             {"new", ""},
              {"set-amount", day(), "--meal", "0", "--entry", "1", "--grams", "5"},
              {"remove", day(), "--meal", "1", "--entry", "0"},
              {"clear", day()},
@@ -86,6 +90,24 @@ TEST_F(DayCommands, BrokenFilesAreReportedByNameWithExitCode2)
         EXPECT_NE(r.err.find(args[1]), std::string::npos) << r.err;
     }
     EXPECT_EQ(readFile(broken), std::string("\x01\x00\xff\xff", 4));
+}
+
+TEST_F(DayCommands, WhatIsNotARegularFileIsNamedWithItsCauseAndKept)
+{
+    std::filesystem::create_directory(m_sandbox.path("d"));
+    ASSERT_EQ(::mkfifo(m_sandbox.path("pipe.ypd").c_str(), 0644), 0);
+    EXPECT_NE(run({"new", m_sandbox.path("d")}).err.find("d: it is a folder, not a file"), std::string::npos);
+    EXPECT_NE(run({"new", m_sandbox.path("pipe.ypd")}).err.find("ypd: it is not a regular file"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_fifo(m_sandbox.path("pipe.ypd")));
+}
+
+TEST_F(DayCommands, CommandsThatStoreNoFoodCreateNoFoodFiles)
+{
+    writeFile(day(), std::string(12, '\0'));
+    for (const auto& args : std::vector<std::vector<std::string>>{{"new", day()}, {"show", day()}, {"food", "0"}}) {
+        EXPECT_EQ(run(args).code, 0) << args[0];
+    }
+    EXPECT_FALSE(std::filesystem::exists(m_sandbox.path("userfood.txt")));
 }
 
 } // namespace

@@ -130,6 +130,16 @@ TEST_F(GenerateExportTest, UnwritableOutputIsAFileError)
     EXPECT_TRUE(r.out.empty());
 }
 
+TEST_F(GenerateExportTest, OutputsGoToADeviceOrStandardOutputAsGiven)
+{
+    EXPECT_EQ(generate({"--calories", "2000", "--seed", "7", "-o", "/dev/null"}).code, 0);
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+    const CommandResult r = generate({"--calories", "2000", "--seed", "7", "-o", "-"});
+    DayMeals meals;
+    EXPECT_TRUE(decodeDayFile(r.out, meals).ok());
+    EXPECT_EQ(meals[kBreakfast].empty(), false);
+}
+
 TEST_F(GenerateExportTest, ExportsAGeneratedDayAsCsv)
 {
     ASSERT_EQ(generate({"--calories", "2400", "--seed", "5", "-o", path("day.ypd")}).code, 0);
@@ -189,7 +199,7 @@ TEST_F(GenerateExportTest, ExportFailuresWriteNothing)
     writeFile(m_dir.file("empty.ypd"), std::string(12, '\0'));
     r = exportDay({path("empty.ypd"), "-o", path("no/such/folder/out.csv")});
     EXPECT_EQ(r.code, cli::kExitFile);
-    EXPECT_NE(r.err.find("out.csv: cannot be written"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Cannot write " + path("no/such/folder/out.csv") + ": "), std::string::npos) << r.err;
 
     EXPECT_EQ(exportDay({path("empty.ypd")}).code, cli::kExitUsage);
     EXPECT_EQ(exportDay({"-o", path("out.csv")}).code, cli::kExitUsage);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 namespace mw::test {
 namespace {
 
@@ -35,6 +37,8 @@ TEST(PersonalCommand, AddWritesTheLineOfTheAddFoodDialog)
 
     const CliResult listed = sandbox.run({"foods", "--personal"});
     EXPECT_EQ(listed.out, "643;Stew  hot  [1  bowl ]\n644;Tea [1 cup]\n");
+    std::ofstream(sandbox.dir().file("userfood.txt"), std::ios::app) << "\"Bell\a\x1b[2J\xc2\x85 [g]\", 1, \r\n";
+    EXPECT_EQ(sandbox.run({"personal", "list"}).out.substr(listed.out.size()), "645;Bell\\x07\\x1B[2J\\u0085 [g]\n");
     const CliResult food = sandbox.run({"food", "644", "--grams", "401", "--json"});
     EXPECT_NE(food.out.find("\"servings\": 2.0"), std::string::npos) << food.out;
 }

@@ -425,6 +425,26 @@ private slots:
         QVERIFY(std::filesystem::exists(m_dir->file("copy.ypd")));
     }
 
+    void aDayChangedByAnotherProgramIsSavedOverOnlyWhenTheUserSaysSo()
+    {
+        mw::test::writeFile(m_dir->file("shared.ypd"), std::string(12, '\0'));
+        CDayWindow* day = m_frame->openDay(path("shared.ypd"));
+        QVERIFY(day != nullptr);
+        QVERIFY(day->saveTo(path("shared.ypd"))); // unchanged on disk: no question
+        QVERIFY(Prompts::takeShownMessages().isEmpty());
+        const std::string theirs(18, '\0'); // longer than ours, so it differs within one clock tick
+        mw::test::writeFile(m_dir->file("shared.ypd"), theirs);
+        day->document().appendEntry(mw::kLunch, 0, 100);
+        for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+            Prompts::setNextAnswer(answer);
+            action("actionFileSave")->trigger();
+            QCOMPARE(Prompts::takeShownMessages(),
+                     QStringList({QStringLiteral("shared.ypd was changed by another program. Save over it?")}));
+            QCOMPARE(day->isModified(), answer == QMessageBox::No);
+            QCOMPARE(mw::test::readFile(m_dir->file("shared.ypd")) == theirs, answer == QMessageBox::No);
+        }
+    }
+
     void aFailedSaveIsReportedAndTheDayStaysModified()
     {
         CDayWindow* day = m_frame->newDay();

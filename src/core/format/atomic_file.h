@@ -1,22 +1,52 @@
 #pragma once
 
-#include <chrono>
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <system_error>
 
 namespace mw {
 
-// A save takes well under this; a temporary file older than it was left by a save that was killed.
-inline constexpr std::chrono::minutes kStaleTemporaryAge{10};
+// Why a save refused to write, beside the system's own error codes.
+enum class SaveError
+{
+    kIsFolder = 1,
+    kNotRegularFile,
+    // The folder does not let a temporary file be made beside the target.
+    kFolderNotWritable,
+    // The file would be larger than the program reads back.
+    kTooLargeToReadBack,
+};
+
+const std::error_category& saveErrorCategory();
+std::error_code make_error_code(SaveError error);
+
+// A short cause that starts in lower case, e.g. "no space left on device", "is a folder, not a file".
+std::string describeSaveError(const std::error_code& error);
 
 // Writes bytes to a temporary file in the same folder, flushes it to disk and renames it over
 // path, so a crash or a full disk leaves either the old file or the new one, never half of one.
-// After a successful save, temporary files of path that earlier saves left behind are removed.
-// Returns an empty error code on success; on failure the old file is untouched.
+// A symbolic link is followed and the file it names is replaced; the old file's permission bits
+// (and owner, where the process may set it) carry over. A folder, device, pipe or socket at path is
+// refused, and so is a file the user may not write. Temporary files of path that killed saves left
+// behind are removed. Returns an empty error code on success; on failure the old file is untouched
+// and no temporary file remains.
 std::error_code writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
-// Removes the temporary files ("name.tmp-<digits>") of path last written before olderThan ago.
-void removeStaleTemporaryFiles(const std::filesystem::path& path, std::chrono::minutes olderThan);
+// As writeFileAtomically, except that a character device or a named pipe at path (after links) is
+// written to directly, as an output given on the command line may be.
+std::error_code writeOutputFile(const std::filesystem::path& path, std::string_view bytes);
+
+// Makes a write past the process's file-size limit fail with "file too large" instead of killing the
+// process, so a save under such a limit is a failed save. Leaves a handler someone installed alone.
+void ignoreFileSizeSignal();
+
+// Removes the temporary files ("name.tmp-<digits>") of path that no save in progress holds.
+void removeStaleTemporaryFiles(const std::filesystem::path& path);
 
 } // namespace mw
+
+template <>
+struct std::is_error_code_enum<mw::SaveError> : std::true_type
+{
+};

@@ -198,15 +198,20 @@ void writeEntryClassDescription(ByteWriter& out)
     out.writeBytes(kEntryClassName);
 }
 
+// Exactly what encodeDayFile writes.
 std::size_t encodedSize(const DayMeals& meals)
 {
-    std::size_t size = 2 + 2 * kEntryClassName.size() + 2;
+    std::size_t size = 0;
+    std::size_t entries = 0;
     for (const CMeal& meal : meals) {
         size += (meal.size() < kCountEscape ? 2 : 6) + meal.size() * kSmallestEntrySize;
+        entries += meal.size();
     }
-    return size;
+    // The first entry carries the class description (tag, schema, length, name) instead of a reference.
+    return entries == 0 ? size : size + 2 + 2 + kEntryClassName.size();
 }
 
+// The reader must be able to take back whatever is saved.
 bool fitsDayFile(const DayMeals& meals)
 {
     for (const CMeal& meal : meals) {
@@ -214,7 +219,7 @@ bool fitsDayFile(const DayMeals& meals)
             return false;
         }
     }
-    return true;
+    return encodedSize(meals) <= kMaxDayFileSize;
 }
 
 } // namespace
@@ -312,6 +317,7 @@ std::string encodeDayFile(const DayMeals& meals)
 
 DayFileResult loadDayFile(const std::filesystem::path& path, CFofDoc& document)
 {
+    removeStaleTemporaryFiles(path);
     const FileStart file = readFileStart(path, kMaxDayFileSize);
     if (file.error) {
         return {DayFileError::kCannotRead, 0, std::nullopt, std::nullopt, file.error};
@@ -331,7 +337,7 @@ DayFileResult loadDayFile(const std::filesystem::path& path, CFofDoc& document)
 std::error_code saveDayFile(const std::filesystem::path& path, CFofDoc& document)
 {
     if (!fitsDayFile(document.meals())) {
-        return std::make_error_code(std::errc::file_too_large);
+        return SaveError::kTooLargeToReadBack;
     }
     const std::error_code error = writeFileAtomically(path, encodeDayFile(document.meals()));
     if (!error) {

@@ -4,7 +4,20 @@
 #include <cerrno>
 #include <fstream>
 
+#include <sys/stat.h>
+
 namespace mw {
+
+FileStamp fileStamp(const std::filesystem::path& path)
+{
+    struct stat status = {};
+    if (::stat(path.c_str(), &status) != 0) {
+        return {};
+    }
+    return {true, static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino),
+            static_cast<std::uint64_t>(status.st_size),
+            static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec};
+}
 
 FileStart readFileStart(const std::filesystem::path& path, std::size_t maxBytes)
 {

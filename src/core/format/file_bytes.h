@@ -17,6 +17,22 @@ struct FileStart
     std::error_code error;
 };
 
+// What tells one version of a file from the next: which file the name stands for, its size and its
+// last change. A save that renames a new file over the old one changes it even within one clock tick.
+struct FileStamp
+{
+    bool exists = false;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::uint64_t size = 0;
+    std::int64_t modifiedNanoseconds = 0;
+
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+// The stamp of the file path names now (after links); exists is false when there is none.
+FileStamp fileStamp(const std::filesystem::path& path);
+
 // Reads at most maxBytes from the start of a regular file, so a huge or wrong file never sizes
 // more than maxBytes of memory.
 FileStart readFileStart(const std::filesystem::path& path, std::size_t maxBytes);

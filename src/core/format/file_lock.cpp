@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #define MEALWRIGHT_HAVE_FLOCK 1
 #endif
@@ -27,6 +28,29 @@ FileLock::FileLock(const std::filesystem::path& path)
     }
 #else
     (void)path;
+#endif
+}
+
+std::unique_ptr<FileLock> FileLock::lockReplacedFile(const std::filesystem::path& path)
+{
+    auto lock = std::make_unique<FileLock>(path);
+    while (lock->locked() && !lock->holds(path)) {
+        lock.reset();
+        lock = std::make_unique<FileLock>(path);
+    }
+    return lock;
+}
+
+bool FileLock::holds(const std::filesystem::path& path) const
+{
+#ifdef MEALWRIGHT_HAVE_FLOCK
+    struct stat locked = {};
+    struct stat named = {};
+    return ::fstat(m_handle, &locked) == 0 && ::stat(path.c_str(), &named) == 0 && locked.st_ino == named.st_ino &&
+           locked.st_dev == named.st_dev;
+#else
+    (void)path;
+    return true;
 #endif
 }
 

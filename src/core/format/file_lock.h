@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 
 namespace mw {
 
@@ -19,7 +20,14 @@ public:
 
     bool locked() const { return m_handle >= 0; }
 
+    // Locks a file that saves replace by renaming a new file over it: the lock a waiter finally gets may
+    // belong to the replaced file, so it is taken again until it is the lock of the file the path names.
+    static std::unique_ptr<FileLock> lockReplacedFile(const std::filesystem::path& path);
+
 private:
+    // Whether the path still names the locked file.
+    bool holds(const std::filesystem::path& path) const;
+
     int m_handle = -1;
 };
 

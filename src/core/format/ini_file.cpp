@@ -368,6 +368,7 @@ std::string IniDocument::text() const
 
 IniLoadResult loadIniFile(const std::filesystem::path& path)
 {
+    removeStaleTemporaryFiles(path);
     IniLoadResult result;
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);

@@ -76,6 +76,8 @@ FoodAttributeLoadResult CFoodAttributeDatabase::load(const std::filesystem::path
 {
     m_path = path;
     m_words.fill(0);
+    // A save killed earlier may have left its temporary file; nothing else would ever remove it.
+    removeStaleTemporaryFiles(path);
     FoodAttributeLoadResult result;
     const FileStart file = readFileStart(path, kFoodAttributeFileMaxUsefulSize);
     if (file.error) {

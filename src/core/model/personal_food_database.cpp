@@ -1,5 +1,6 @@
 #include "model/personal_food_database.h"
 
+#include "format/atomic_file.h"
 #include "format/file_bytes.h"
 #include "format/file_lock.h"
 #include "model/string_table.h"
@@ -57,6 +58,7 @@ void PersonalFoodDatabase::reset(const std::filesystem::path& path)
     m_entries.clear();
     m_path = path;
     m_state = FileState::kNone;
+    m_readOnlyCause = PersonalFoodStatus::kReadOnly;
     m_fileSize = 0;
     m_lastByte = '\n';
 }
@@ -107,7 +109,8 @@ PersonalFoodOpenResult PersonalFoodDatabase::readFile(bool writable)
     if (!allLines || !complete) {
         // Appending to a file only partly read would give the new line a FoodId it does not have.
         m_state = FileState::kReadOnly;
-        return {PersonalFoodStatus::kTooLarge, stoppedAt};
+        m_readOnlyCause = allLines ? PersonalFoodStatus::kTooLarge : PersonalFoodStatus::kTooManyLines;
+        return {m_readOnlyCause, stoppedAt};
     }
     m_fileSize = file.bytes.size();
     if (!file.bytes.empty()) {
@@ -194,7 +197,7 @@ PersonalFoodAppendResult PersonalFoodDatabase::append(std::string_view name, std
         return {PersonalFoodStatus::kNoFile};
     }
     if (m_state == FileState::kReadOnly) {
-        return {PersonalFoodStatus::kReadOnly};
+        return {m_readOnlyCause};
     }
     if (m_entries.size() >= static_cast<std::size_t>(kMaxPersonalFoods)) {
         return {PersonalFoodStatus::kDatabaseFull};
@@ -213,6 +216,8 @@ PersonalFoodAppendResult PersonalFoodDatabase::append(std::string_view name, std
 
 PersonalFoodStatus PersonalFoodDatabase::appendLine(std::string_view line)
 {
+    // Past a file-size limit the write fails and is cut off below, instead of the signal killing us.
+    ignoreFileSizeSignal();
     // Another process appending between our size check and our write would write over our line.
     const FileLock turn(m_path);
     std::fstream file(m_path, std::ios::in | std::ios::out | std::ios::binary);
@@ -299,6 +304,7 @@ PersonalFoodStatus PersonalFoodDatabase::catchUpWith(std::fstream& file, std::ui
     std::uint64_t stoppedAt = 0;
     if (!indexLines(lines, true, stoppedAt)) {
         m_state = FileState::kReadOnly;
+        m_readOnlyCause = PersonalFoodStatus::kTooManyLines;
         return PersonalFoodStatus::kDatabaseFull;
     }
     m_fileSize = size;

@@ -27,8 +27,7 @@ enum class PersonalFoodStatus : int
     // open: the file exists but cannot be read (reading failed at byteOffset); the database is
     // empty and the file untouched.
     kUnreadable,
-    // open: the file is too big (or has more lines than FoodIds can name); the lines before
-    // byteOffset are used, read-only.
+    // open: the file is too big; the lines before byteOffset are used, read-only. append: refused for that.
     kTooLarge,
     // append: the database runs without a file.
     kNoFile,
@@ -42,6 +41,9 @@ enum class PersonalFoodStatus : int
     kFileChanged,
     // append: the line could not be written; the file is as it was.
     kWriteFailed,
+    // open: the file has more lines than FoodIds can name; the lines before byteOffset are used,
+    // read-only. append: refused for that.
+    kTooManyLines,
 };
 
 struct PersonalFoodOpenResult
@@ -146,6 +148,8 @@ private:
     std::deque<Entry> m_entries;
     std::filesystem::path m_path;
     FileState m_state = FileState::kNone;
+    // Why append refuses a read-only file.
+    PersonalFoodStatus m_readOnlyCause = PersonalFoodStatus::kReadOnly;
     // The file's size as read plus what was appended since, and its last byte then, to notice changes
     // made by others.
     std::uint64_t m_fileSize = 0;

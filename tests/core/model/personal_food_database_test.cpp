@@ -286,11 +286,11 @@ TEST(PersonalFoodDatabase, LinesBeyondTheLastFoodIdAreLeftAloneReadOnly)
     test::writeFile(dir.file("userfood.txt"), named + "\"One too many [1 g]\", 1, \r\n");
     PersonalFoodDatabase database;
     const PersonalFoodOpenResult result = database.open(dir.path());
-    EXPECT_EQ(result.status, Status::kTooLarge);
+    EXPECT_EQ(result.status, Status::kTooManyLines);
     EXPECT_EQ(result.byteOffset, named.size());
     EXPECT_EQ(database.count(), PersonalFoodDatabase::kMaxAddressableFoods);
     EXPECT_TRUE(database.exists(65535));
-    EXPECT_FALSE(database.canAppend());
+    EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kTooManyLines);
 }
 
 TEST(PersonalFoodDatabase, HugeFileIsUsedUpToTheLimitReadOnly)
@@ -305,7 +305,7 @@ TEST(PersonalFoodDatabase, HugeFileIsUsedUpToTheLimitReadOnly)
     EXPECT_EQ(result.status, Status::kTooLarge);
     EXPECT_EQ(result.byteOffset, first.size());
     EXPECT_EQ(database.count(), 1u);
-    EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kReadOnly);
+    EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kTooLarge);
 }
 
 TEST(PersonalFoodDatabase, FolderInPlaceOfTheFileIsReportedAndLeftAlone)

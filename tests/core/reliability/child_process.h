@@ -74,7 +74,8 @@ inline pid_t startProgram(const std::filesystem::path& program, const std::vecto
         }
         if (fileSizeLimit >= 0) {
             const rlimit limit{static_cast<rlim_t>(fileSizeLimit), static_cast<rlim_t>(fileSizeLimit)};
-            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0 || std::signal(SIGXFSZ, SIG_IGN) == SIG_ERR) {
+            // The signal at its default, as in a shell: the program itself must not die of it.
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0 || std::signal(SIGXFSZ, SIG_DFL) == SIG_ERR) {
                 ::_exit(126);
             }
         }

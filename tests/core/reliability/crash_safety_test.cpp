@@ -2,9 +2,13 @@
 // processes writing the same file at once lose nothing.
 #include "core/reliability/child_process.h"
 
+#include "format/atomic_file.h"
+#include "format/day_file.h"
 #include "format/food_attribute_file.h"
 #include "format/ini_file.h"
+#include "model/day_document.h"
 #include "model/food_attribute_database.h"
+#include "model/food_operations.h"
 #include "model/personal_food_database.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
@@ -205,6 +209,24 @@ TEST(CrashSafety, ProfileWriteOnAFullDiskKeepsTheOldProfile)
     }
     EXPECT_FALSE(settings.writeInt("Options", "Use PDA", 1)) << "with room again the write goes through";
     EXPECT_EQ(settings.readInt("Options", "Use PDA", 0), 1);
+}
+
+TEST(CrashSafety, ADayTooLargeToReadBackIsRefusedBeforeAnythingIsWritten)
+{
+    test::TempDir dir;
+    const fs::path file = dir.file("day.ypd");
+    test::writeFile(file, std::string(12, '\0'));
+    DayMeals meals;
+    meals[kBreakfast].reserve(kMaxDayFileSize / 6); // six bytes an entry, plus counts and the class
+    for (std::size_t k = 0; k < kMaxDayFileSize / 6; ++k) {
+        meals[kBreakfast].append(CFood(0, 1));
+    }
+    const FoodOperations foods;
+    CFofDoc document(foods);
+    document.replaceMeals(std::move(meals));
+    EXPECT_EQ(saveDayFile(file, document), SaveError::kTooLargeToReadBack);
+    EXPECT_EQ(test::readFile(file), std::string(12, '\0'));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
 } // namespace
