@@ -32,6 +32,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <climits>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -214,13 +215,13 @@ void CFofView::connectControls()
 {
     connect(d->mealBox, &QComboBox::currentIndexChanged, this, &CFofView::showMeal);
     connect(d->groupBox, &QComboBox::currentIndexChanged, this, &CFofView::fillFoodListFromGroup);
-    connect(d->mealList, &QListWidget::itemSelectionChanged, this, &CFofView::showEntry);
+    connect(d->mealList, &CFoodListBox::itemSelectionChanged, this, &CFofView::showEntry);
     // The nutrient popup of a sorted list waits for a double click to pass, which it would otherwise swallow.
     d->nutrientPopupTimer = new QTimer(this);
     d->nutrientPopupTimer->setSingleShot(true);
     d->nutrientPopupTimer->setInterval(QApplication::doubleClickInterval());
     connect(d->nutrientPopupTimer, &QTimer::timeout, this, &CFofView::showSortedNutrientPopup);
-    connect(d->foodList, &QListWidget::itemSelectionChanged, this, [this] {
+    connect(d->foodList, &CFoodListBox::itemSelectionChanged, this, [this] {
         if (d->sortNutrient) {
             d->nutrientPopupTimer->start();
         }
@@ -331,12 +332,19 @@ void CFofView::showDayChange(const DayChange& change)
 
 void CFofView::fillMealList()
 {
-    QStringList items;
-    for (const CFood& entry : m_document.meal(static_cast<MealIndex>(d->currentMeal))) {
-        items.append(toQString(m_app.foods().foodName(entry.foodId())));
-    }
+    // The rows are read from the day as they are shown; the list is filled anew after every change of the day.
+    const auto meal = static_cast<MealIndex>(d->currentMeal);
+    const auto count = static_cast<int>(std::min<std::size_t>(m_document.entryCount(meal), INT_MAX));
     const QSignalBlocker blocker(d->mealList);
-    d->mealList->setFoodItems(items);
+    d->mealList->setFoodRows(count, [this, meal](int row) {
+        const auto k = static_cast<std::size_t>(row);
+        if (k >= m_document.entryCount(meal)) {
+            return FoodListRow{};
+        }
+        const FoodId food = m_document.entry(meal, k).foodId();
+        const FoodOperations& foods = m_app.foods();
+        return FoodListRow{toQString(foods.foodName(food)), foods.exists(food) ? std::optional(food) : std::nullopt};
+    });
 }
 
 void CFofView::fillFoodListFromGroup()
@@ -604,7 +612,7 @@ void CFofView::showSortedNutrientPopup()
     d->popup = menu;
     connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
     // Beside the row it describes, below the row's text.
-    const QRect item = d->foodList->visualItemRect(d->foodList->item(row));
+    const QRect item = d->foodList->visualRowRect(row);
     menu->popup(d->foodList->viewport()->mapToGlobal(QPoint(item.left() + item.width() / 3, item.bottom() + 1)));
 }
 

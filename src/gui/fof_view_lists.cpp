@@ -41,7 +41,7 @@ bool takeSelectedFood(ViewControls& view, CFoodAttributeDatabase& attributes, Fl
     }
     {
         const QSignalBlocker blocker(view.foodList);
-        delete view.foodList->takeItem(row);
+        view.foodList->removeFoodItem(row);
         view.foodList->clearSelection();
     }
     view.eatButton->setFocus();

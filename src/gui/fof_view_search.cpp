@@ -75,7 +75,7 @@ void CFofView::setUpFoodCommands()
 
     // Refills add their lines with the list's own signals blocked; the model still tells.
     for (CFoodListBox* list : {d->foodList, d->mealList}) {
-        connect(list, &QListWidget::itemSelectionChanged, this, &CFofView::scheduleFoodCommandsChanged);
+        connect(list, &CFoodListBox::itemSelectionChanged, this, &CFofView::scheduleFoodCommandsChanged);
         connect(list->model(), &QAbstractItemModel::rowsInserted, this, &CFofView::scheduleFoodCommandsChanged);
         connect(list->model(), &QAbstractItemModel::rowsRemoved, this, &CFofView::scheduleFoodCommandsChanged);
         connect(list->model(), &QAbstractItemModel::modelReset, this, &CFofView::scheduleFoodCommandsChanged);
@@ -227,7 +227,7 @@ void CFofView::localSearch()
         d->foodList->setUpdatesEnabled(false);
         for (int row = d->foodList->count() - 1; row >= 0; --row) {
             if (!keep[static_cast<std::size_t>(row)]) {
-                delete d->foodList->takeItem(row);
+                d->foodList->removeFoodItem(row);
             }
         }
         d->foodList->setUpdatesEnabled(true);
@@ -358,7 +358,7 @@ void CFofView::findInMeals(int nutrient)
     scheduleFoodCommandsChanged();
     const int row = static_cast<int>(found->entry);
     d->mealList->setCurrentRow(row);
-    d->mealList->scrollToItem(d->mealList->item(row));
+    d->mealList->scrollToRow(row);
     d->amountEdit->selectAll();
     d->amountEdit->setFocus();
 }

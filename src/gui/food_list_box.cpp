@@ -1,13 +1,12 @@
 #include "food_list_box.h"
 
-#include "qt_bridge.h"
-#include "query/food_listing.h"
-
 namespace mw::gui {
 
 CFoodListBox::CFoodListBox(const Settings& settings, const CFoodAttributeDatabase& attributes, QWidget* parent)
-    : QListWidget(parent), m_settings(settings), m_markers(FoodItemMarkers::fromSettings(settings))
+    : QListView(parent), m_settings(settings), m_markers(FoodItemMarkers::fromSettings(settings)),
+      m_model(new FoodListModel(this))
 {
+    setModel(m_model);
     setItemDelegate(new FoodItemDelegate(attributes, m_markers, this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -19,48 +18,49 @@ CFoodListBox::CFoodListBox(const Settings& settings, const CFoodAttributeDatabas
     setWordWrap(true);
 }
 
-QListWidgetItem* CFoodListBox::makeItem(const QString& itemText)
-{
-    auto* item = new QListWidgetItem;
-    const qsizetype separator = itemText.indexOf(u';');
-    item->setText(separator < 0 ? itemText : itemText.mid(separator + 1));
-    item->setData(kFoodItemTextRole, itemText);
-    // The id is read once, here; everything later asks the item data.
-    if (const std::optional<FoodId> food = foodOfItem(toStdString(itemText))) {
-        item->setData(kFoodIdRole, static_cast<unsigned>(*food));
-    }
-    return item;
-}
-
 void CFoodListBox::addFoodItem(const QString& itemText)
 {
-    addItem(makeItem(itemText));
+    m_model->appendRow(foodListRow(itemText));
 }
 
 void CFoodListBox::setFoodItems(const QStringList& itemTexts)
 {
-    setUpdatesEnabled(false);
-    clear();
+    QList<FoodListRow> rows;
+    rows.reserve(itemTexts.size());
     for (const QString& text : itemTexts) {
-        addItem(makeItem(text));
+        rows.append(foodListRow(text));
     }
+    setUpdatesEnabled(false);
+    m_model->setRows(std::move(rows));
+    followRowCount();
     setUpdatesEnabled(true);
+}
+
+void CFoodListBox::setFoodRows(int count, FoodListModel::RowSource source)
+{
+    m_model->setRowSource(count, std::move(source));
+    followRowCount();
+}
+
+void CFoodListBox::removeFoodItem(int row)
+{
+    m_model->removeRow(row);
+}
+
+void CFoodListBox::followRowCount()
+{
+    // Measuring every row of a huge list would take seconds; its rows take the first one's height instead.
+    setUniformItemSizes(count() >= kUniformRowsFrom);
 }
 
 QString CFoodListBox::foodItemText(int row) const
 {
-    const QListWidgetItem* entry = item(row);
-    return entry != nullptr ? entry->data(kFoodItemTextRole).toString() : QString();
+    return m_model->rowAt(row).itemText;
 }
 
 std::optional<FoodId> CFoodListBox::foodAt(int row) const
 {
-    const QListWidgetItem* entry = item(row);
-    const QVariant food = entry != nullptr ? entry->data(kFoodIdRole) : QVariant();
-    if (!food.isValid()) {
-        return std::nullopt;
-    }
-    return static_cast<FoodId>(food.toUInt());
+    return m_model->rowAt(row).food;
 }
 
 unsigned long CFoodListBox::foodIdAt(int row) const
@@ -78,8 +78,23 @@ QString CFoodListBox::displayedText(int row) const
 
 int CFoodListBox::selectedRow() const
 {
-    const QList<QListWidgetItem*> selected = selectedItems();
-    return selected.isEmpty() ? -1 : row(selected.first());
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void CFoodListBox::setCurrentRow(int row)
+{
+    setCurrentIndex(row >= 0 && row < count() ? m_model->index(row) : QModelIndex());
+}
+
+QRect CFoodListBox::visualRowRect(int row) const
+{
+    return visualRect(m_model->index(row));
+}
+
+void CFoodListBox::scrollToRow(int row)
+{
+    scrollTo(m_model->index(row));
 }
 
 void CFoodListBox::reloadMarkers()
@@ -90,7 +105,7 @@ void CFoodListBox::reloadMarkers()
 void CFoodListBox::doItemsLayout()
 {
     reloadMarkers();
-    QListWidget::doItemsLayout();
+    QListView::doItemsLayout();
 }
 
 void CFoodListBox::paintEvent(QPaintEvent* event)
@@ -101,7 +116,13 @@ void CFoodListBox::paintEvent(QPaintEvent* event)
         // A different number of symbols can change where names wrap.
         scheduleDelayedItemsLayout();
     }
-    QListWidget::paintEvent(event);
+    QListView::paintEvent(event);
+}
+
+void CFoodListBox::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
+{
+    QListView::selectionChanged(selected, deselected);
+    emit itemSelectionChanged();
 }
 
 } // namespace mw::gui

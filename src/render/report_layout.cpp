@@ -17,6 +17,22 @@ namespace mw::gui {
 
 namespace {
 
+// The text with characters taken from its middle and an ellipsis put there until it is at most width wide.
+QString elidedInMiddle(const QString& text, int width, const ReportTextMeasure& measure, ReportFont font)
+{
+    if (measure.textWidth(font, text) <= width) {
+        return text;
+    }
+    const QString ellipsis(QChar(0x2026));
+    for (qsizetype kept = text.size() - 1; kept > 0; --kept) {
+        const QString shorter = text.left(kept - kept / 2) + ellipsis + text.right(kept / 2);
+        if (measure.textWidth(font, shorter) <= width) {
+            return shorter;
+        }
+    }
+    return ellipsis;
+}
+
 constexpr int kNoNumbersDivisor = 1;
 constexpr int kMostNumbersDivisor = 5;
 constexpr QStringView kDayFatPlaceholder = u"%d";
@@ -36,7 +52,9 @@ public:
     PageBuilder(const ReportContent& content, const ReportPageMetrics& metrics, const ReportTextMeasure& measure)
         : m_content(content), m_measure(measure),
           m_columns(reportColumns(metrics.pageWidth, metrics.dpiX, static_cast<int>(content.printed.size()))),
-          m_cw(atLeastOne(metrics.charWidth)), m_lh(atLeastOne(metrics.lineHeight)), m_lg(m_lh / 6),
+          // Spacing follows the chosen font where it is larger than the printer's own.
+          m_cw(atLeastOne(metrics.charWidth)),
+          m_lh(atLeastOne(std::max(metrics.lineHeight, measure.lineHeight(ReportFont::kNormal)))), m_lg(m_lh / 6),
           m_bottom(metrics.pageHeight - metrics.dpiY / 2),
           m_foodIndent(m_columns.left + m_cw * 18 / 10), // 0.6 x 3 characters, truncated
           m_ruleThickness(std::max(1, metrics.dpiY / 300))
@@ -134,10 +152,15 @@ void PageBuilder::tag(int meal, int entry)
 void PageBuilder::header()
 {
     m_y = 2 * m_lh;
-    leftText(ReportRole::kTitle, ReportFont::kTitle, m_columns.left, toQString(LoadString(kReportTitleText)));
+    const QString title = toQString(LoadString(kReportTitleText));
+    leftText(ReportRole::kTitle, ReportFont::kTitle, m_columns.left, title);
+    // The file name takes what the title leaves of the line, a long path losing its middle.
+    const QString label = toQString(LoadString(kReportFileNameText));
+    const int room = m_columns.right - m_columns.left - m_measure.textWidth(ReportFont::kTitle, title) - 2 * m_cw -
+                     m_measure.textWidth(ReportFont::kNormal, label);
     rightText(ReportRole::kFileName, ReportFont::kNormal, m_columns.right,
-              toQString(LoadString(kReportFileNameText)) + m_content.documentPath);
-    m_y += m_lh * 3 / 2;
+              label + elidedInMiddle(m_content.documentPath, room, m_measure, ReportFont::kNormal));
+    m_y += std::max(m_lh * 3 / 2, m_measure.lineHeight(ReportFont::kTitle) + m_lh / 4);
     rule(ReportRole::kHeaderBar, m_lh / 4);
     m_y += m_lh / 3;
 
@@ -197,8 +220,10 @@ bool PageBuilder::entries(ReportPrintState& state)
         m_y = top;
         values(ReportRole::kEntryValue, ReportFont::kNormal, entry.nutrients);
         const bool marked = fatWarning(entry.fatShare, m_content.fatWarningPercent, FatWarningPlace::kReport);
-        leftText(ReportRole::kFatMarker, ReportFont::kNormal, m_foodIndent - m_cw,
-                 toQString(marked ? kReportFatMarker : kReportNoFatMarker));
+        // The marker ends a blank before the name, however wide the chosen font sets it.
+        rightText(ReportRole::kFatMarker, ReportFont::kNormal,
+                  m_foodIndent - std::max(1, m_measure.textWidth(ReportFont::kNormal, QStringLiteral(" "))),
+                  toQString(marked ? kReportFatMarker : kReportNoFatMarker));
         state.anyFoodMarked = state.anyFoodMarked || marked;
         tag(state.meal, static_cast<int>(state.food));
         m_y = top + height + m_lg;
@@ -410,9 +435,12 @@ double reportFontFit(const ReportContent& content, const ReportPageMetrics& metr
     const auto widen = [&](ReportFont font, const QString& text) {
         widest = std::max(widest, measure.textWidth(font, text));
     };
+    // A number needs half a digit of blank beside it, so that neighbouring columns never read as one number.
     const auto widenValues = [&](ReportFont font, const NutrientVector& vector) {
+        const int gap = measure.textWidth(font, QStringLiteral("0")) / 2;
         for (const NutrientIndex j : content.printed) {
-            widen(font, QString::number(displayInteger(vector[static_cast<std::size_t>(j)])));
+            widest = std::max(widest,
+                              measure.textWidth(font, QString::number(displayInteger(vector[std::size_t(j)]))) + gap);
         }
     };
     for (const NutrientIndex j : content.printed) {

@@ -115,7 +115,7 @@ ReportColumns reportColumns(int pageWidth, int dpiX, int printedCount);
 
 // Numbers of neighbouring columns must not run together: the report's font is made smaller until the widest
 // column head, unit and number fits its column with an eighth of the column to spare, but not below half.
-inline constexpr double kMinReportFontFit = 0.5;
+inline constexpr double kMinReportFontFit = 0.3;
 // The factor (kMinReportFontFit..1) by which the report's font should shrink; 1 when everything fits.
 double reportFontFit(const ReportContent& content, const ReportPageMetrics& metrics, const ReportTextMeasure& measure);
 

@@ -113,9 +113,14 @@ QFont withWeight(QFont font, int weight)
     return font;
 }
 
+// A letter spacing too small to see: with one, text is set without ligatures, so that a PDF viewer finds and
+// copies "Coffee" as typed rather than as "Co\uFB00ee".
+constexpr double kNoLigatureSpacing = 0.05;
+
 QFont withPixelSize(QFont font, double pixels)
 {
     font.setPixelSize(clampedPixelSize(pixels));
+    font.setLetterSpacing(QFont::AbsoluteSpacing, kNoLigatureSpacing);
     return font;
 }
 
@@ -272,6 +277,22 @@ int DeviceTextMeasure::lineHeight(ReportFont font) const
     return metrics(font).height();
 }
 
+// A rule thinner than a device pixel where the page is shown (a preview at a small zoom) is drawn as a hairline
+// of one device pixel, so that no separator line disappears.
+static void paintRule(QPainter* painter, const QRect& rule)
+{
+    const qreal deviceHeight = painter->transform().mapRect(QRectF(rule)).height();
+    if (deviceHeight >= 1.0) {
+        painter->fillRect(rule, Qt::black);
+        return;
+    }
+    painter->save();
+    painter->setPen(QPen(Qt::black, 0));
+    const qreal middle = rule.top() + rule.height() / 2.0;
+    painter->drawLine(QPointF(rule.left(), middle), QPointF(rule.right() + 1, middle));
+    painter->restore();
+}
+
 void paintReportPage(QPainter* painter, const QRect& page, const ReportPage& layout, const ReportFontSet& fonts)
 {
     painter->save();
@@ -280,7 +301,7 @@ void paintReportPage(QPainter* painter, const QRect& page, const ReportPage& lay
     painter->setPen(Qt::black);
     for (const ReportItem& item : layout.items) {
         if (isReportRule(item.role)) {
-            painter->fillRect(item.rect, Qt::black);
+            paintRule(painter, item.rect);
             continue;
         }
         painter->setFont(fonts[static_cast<std::size_t>(item.font)]);

@@ -43,7 +43,7 @@ constexpr FoodId kOddPie = 644;
 
 QPoint centreOfRow(const CFoodListBox& list, int row)
 {
-    return list.visualItemRect(list.item(row)).center();
+    return list.visualRowRect(row).center();
 }
 
 // The days' totals as a fresh count of the document gives them.
@@ -69,7 +69,7 @@ private:
     void doubleClickFood(int row)
     {
         CFoodListBox* list = foodList();
-        list->scrollToItem(list->item(row));
+        list->scrollToRow(row);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centreOfRow(*list, row));
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centreOfRow(*list, row));
     }
@@ -457,7 +457,7 @@ private slots:
         QCOMPARE(m_document->entry(kBreakfast, 1).foodId(), static_cast<FoodId>(foodList()->foodIdAt(2)));
         foodList()->setCurrentRow(3);
         QTRY_VERIFY(m_view->findChild<QMenu*>(QStringLiteral("nutrientInfoMenu")) != nullptr);
-        const QRect row = foodList()->visualItemRect(foodList()->item(3));
+        const QRect row = foodList()->visualRowRect(3);
         const QPoint at =
             foodList()->viewport()->mapFromGlobal(m_view->findChild<QMenu*>(QStringLiteral("nutrientInfoMenu"))->pos());
         QVERIFY2(at.y() > row.top() && at.y() <= row.bottom() + 2, qPrintable(QString::number(at.y())));

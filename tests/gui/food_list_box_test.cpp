@@ -33,7 +33,7 @@ int pixelsOf(const QImage& image, const QColor& colour)
 QImage symbolArea(CFoodListBox& list, int row, int characters)
 {
     const QImage image = list.viewport()->grab().toImage();
-    const QRect item = list.visualItemRect(list.item(row));
+    const QRect item = list.visualRowRect(row);
     const int width = list.fontMetrics().horizontalAdvance(QString(characters, kBullet)) + 2;
     return image.copy(item.left() + FoodItemDelegate::kTextIndent, item.top(), width, item.height());
 }
@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(list->foodItemText(0), kMilk);
         QCOMPARE(list->foodIdAt(0), 0ul);
         QCOMPARE(list->foodIdAt(1), 643ul);
-        QCOMPARE(list->item(0)->text(), QStringLiteral("Milk [1 cup]"));
+        QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("Milk [1 cup]"));
         QCOMPARE(list->displayedText(0), QStringLiteral("- Milk [1 cup]"));
         QCOMPARE(list->displayedText(1), QStringLiteral("- Soup; hot [1 bowl]"));
         QCOMPARE(list->displayedText(2), QString());
@@ -163,8 +163,8 @@ private slots:
         list->setFocus();
         QCoreApplication::processEvents();
         const QImage image = list->viewport()->grab().toImage();
-        const QImage first = image.copy(list->visualItemRect(list->item(0)));
-        const QImage second = image.copy(list->visualItemRect(list->item(1)));
+        const QImage first = image.copy(list->visualRowRect(0));
+        const QImage second = image.copy(list->visualRowRect(1));
         QVERIFY(pixelsOf(first, kFoodColor) > 0);
         QCOMPARE(pixelsOf(first, kSelectedFoodColor), 0);
         QVERIFY(pixelsOf(second, kSelectedFoodColor) > 0);
@@ -180,16 +180,16 @@ private slots:
         list->addFoodItem(kMilk);
         list->addFoodItem(kLong);
         QCoreApplication::processEvents();
-        const int shortHeight = list->visualItemRect(list->item(0)).height();
-        const int longHeight = list->visualItemRect(list->item(1)).height();
+        const int shortHeight = list->visualRowRect(0).height();
+        const int longHeight = list->visualRowRect(1).height();
         QVERIFY2(longHeight >= 3 * shortHeight,
                  qPrintable(QStringLiteral("%1 vs %2").arg(longHeight).arg(shortHeight)));
 
         list->resize(900, 200);
         QTest::qWait(150);
         QCoreApplication::processEvents();
-        QVERIFY(list->visualItemRect(list->item(1)).height() < longHeight);
-        QCOMPARE(list->visualItemRect(list->item(1)).width(), list->viewport()->width());
+        QVERIFY(list->visualRowRect(1).height() < longHeight);
+        QCOMPARE(list->visualRowRect(1).width(), list->viewport()->width());
     }
 
     void theColourCodeIsReadAgainBeforePainting()

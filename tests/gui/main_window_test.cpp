@@ -6,6 +6,7 @@
 #include "command_ids.h"
 #include "day_window.h"
 #include "fof_view.h"
+#include "food_list_box.h"
 #include "frame_test_support.h"
 #include "intake_preference_dialog.h"
 #include "prompts.h"
@@ -22,7 +23,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -39,6 +39,7 @@
 
 using mw::gui::AppContext;
 using mw::gui::CDayWindow;
+using mw::gui::CFoodListBox;
 using mw::gui::CMainFrame;
 using mw::gui::fromPath;
 using mw::gui::Prompts;
@@ -357,9 +358,9 @@ private slots:
         CDayWindow* day = m_frame->openDay(path("borscht.ypd"));
         QVERIFY(day != nullptr);
         QCOMPARE(m_app->personalFoods().count(), std::size_t{1});
-        const auto* meal = day->findChild<QListWidget*>(QStringLiteral("mealList"));
+        const auto* meal = day->findChild<CFoodListBox*>(QStringLiteral("mealList"));
         QVERIFY(meal != nullptr && meal->count() == 1);
-        QVERIFY2(meal->item(0)->text().contains(QStringLiteral("Borscht")), qPrintable(meal->item(0)->text()));
+        QVERIFY2(meal->displayedText(0).contains(QStringLiteral("Borscht")), qPrintable(meal->displayedText(0)));
         QCOMPARE(mw::computeTotals(day->document().meals(), m_app->foods()).day()[mw::kCalories], 360.0f);
     }
 
@@ -380,7 +381,7 @@ private slots:
         const QStringList shown = Prompts::takeShownMessages();
         QCOMPARE(shown.size(), qsizetype(1));
         QVERIFY2(shown.at(0).contains(QDir::toNativeSeparators(path("cut.ypd"))), qPrintable(shown.at(0)));
-        QVERIFY2(shown.at(0).contains(QStringLiteral("the file ends")), qPrintable(shown.at(0)));
+        QVERIFY2(shown.at(0).contains(QStringLiteral("The file ends")), qPrintable(shown.at(0)));
         QVERIFY(m_frame->dayWindows().isEmpty());
 
         QVERIFY(m_frame->openDay(path("missing.ypd")) == nullptr);

@@ -187,6 +187,17 @@ private slots:
         QCOMPARE(itemsWith(page, ReportRole::kColumnName).front().rect.top(), 115);
         QCOMPARE(onlyItem(page, ReportRole::kFoodNameHead).rect.topLeft(), QPoint(80, 145));
         QCOMPARE(onlyItem(page, ReportRole::kHeaderLine).rect, QRect(40, 185, 770, 1));
+
+        // A path too long for the line loses its middle and stays right of the title.
+        ReportContent longPath = contentWith({});
+        longPath.documentPath = QStringLiteral("/home/someone/") + QString(60, u'x') + QStringLiteral("/monday.ypd");
+        const ReportPage elided = layoutReport(longPath, pageMetrics(), FixedMeasure()).front();
+        const ReportItem path = onlyItem(elided, ReportRole::kFileName);
+        QVERIFY(path.text.startsWith(QStringLiteral("File name: /home/")));
+        QVERIFY(path.text.endsWith(QStringLiteral("monday.ypd")));
+        QVERIFY(path.text.contains(QChar(0x2026)));
+        QVERIFY(path.rect.left() >= title.rect.left() + title.rect.width() + 2 * 10);
+        QCOMPARE(path.rect.left() + path.rect.width(), 800);
     }
 
     void anEmptyDayPrintsOnlyTheHeaderAndTheSummary()
@@ -266,8 +277,10 @@ private slots:
                 QCOMPARE(value.rect.top(), top);
             }
         }
+        // The marker ends a blank (10) before the name.
         const ReportItem marker = itemsWith(page, ReportRole::kFatMarker).front();
-        QCOMPARE(marker.rect.topLeft(), QPoint(kFoodIndent - 10, top));
+        QCOMPARE(marker.rect.left() + marker.rect.width(), kFoodIndent - 10);
+        QCOMPARE(marker.rect.top(), top);
     }
 
     void aFatShareAtTheWarningLevelIsNotMarked()
@@ -524,10 +537,13 @@ private slots:
         content.meals[0].totals.fill(123.0f);
         content.dayTotals.fill(123.0f);
         QCOMPARE(reportFontFit(content, pageMetrics(), FixedMeasure()), 1.0);
-        content.dayTotals[kCholesterol] = 12345.0f; // 50
-        QCOMPARE(reportFontFit(content, pageMetrics(), FixedMeasure()), 0.94);
-        content.meals[0].entries[0].nutrients[kCalories] = 1e12f; // "2147483647": 100
-        QCOMPARE(reportFontFit(content, pageMetrics(), FixedMeasure()), kMinReportFontFit);
+        // A number takes half a digit (5) of blank beside it, so that columns never run together.
+        content.dayTotals[kCholesterol] = 12345.0f; // 50 + 5
+        QCOMPARE(reportFontFit(content, pageMetrics(), FixedMeasure()), 47.0 / 55);
+        content.meals[0].entries[0].nutrients[kCalories] = 1e12f; // "2147483647": 100 + 5
+        QCOMPARE(reportFontFit(content, pageMetrics(), FixedMeasure()), 47.0 / 105);
+        QCOMPARE(reportFontFit(content, ReportPageMetrics{300, 1100, 100, 100, 10, 30}, FixedMeasure()),
+                 kMinReportFontFit);
         // Only printed nutrients count.
         content = contentWith({1}, 10);
         content.dayTotals[kSodium] = 1e12f;

@@ -12,6 +12,7 @@
 #include <QBuffer>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
@@ -22,6 +23,7 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextLayout>
 
 #include <filesystem>
 
@@ -171,6 +173,19 @@ private slots:
         QCOMPARE(font(ReportFont::kSmallItalic).pixelSize(), 80);
         QCOMPARE(font(ReportFont::kTitle).pixelSize(), 125);
         QCOMPARE(font(ReportFont::kTitle).weight(), QFont::Black);
+
+        // Text is set without ligatures, so a PDF viewer finds "Coffee" as typed: one glyph a letter.
+        for (const QFont& each : fonts) {
+            QTextLayout layout(QStringLiteral("Coffee office"), each);
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            qsizetype glyphs = 0;
+            for (const QGlyphRun& run : layout.glyphRuns()) {
+                glyphs += run.glyphIndexes().size();
+            }
+            QCOMPARE(glyphs, qsizetype(13));
+        }
 
         // The same setting on a device of half the resolution: half the size.
         const ReportFontSet half = reportFonts(setting, ReportPageMetrics{2550, 3300, 300, 300, 30, 58});

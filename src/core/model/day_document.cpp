@@ -13,7 +13,13 @@ CFofDoc::CFofDoc(const FoodOperations& foods) : m_foods(&foods)
 void CFofDoc::appendEntry(MealIndex m, FoodId id, Grams amount)
 {
     editableMeal(m).append(CFood(id, amount));
-    mealChanged(m);
+    // Summing the meal anew adds its entries in order from zero; the total so far plus the new entry is that
+    // very sum, to the last bit, without going over a long meal again.
+    NutrientVector total = m_totals.meal(m);
+    total.add(m_foods->entryNutrients(id, amount));
+    m_totals.setMeal(m, total);
+    markModified();
+    announce(DayChange{false, m});
 }
 
 bool CFofDoc::insertEntries(MealIndex m, std::size_t k, std::span<const CFood> entries)
