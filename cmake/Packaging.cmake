@@ -29,8 +29,10 @@ set(CPACK_PACKAGE_VENDOR "Mealwright")
 set(CPACK_PACKAGE_CONTACT "Mealwright maintainers <maintainers@users.noreply.c-seed-59961a2c.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "diet planner and nutrient analyser")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Compose a day of six meals from 643 standard foods and your own foods and recipes, and see what each food, \
-meal and the whole day holds of 27 nutrients, measured against your requirements or your own intake ranges. \
+    "Compose a day of six meals from 643 standard foods and your own foods and\n\
+recipes, and see what each food, meal and the whole day holds of 27 nutrients,\n\
+measured against your requirements or your own intake ranges.\n\
+.\n\
 Holds the desktop program mealwright and the command-line tool mealwright-cli.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -89,9 +89,10 @@ chmod 700 "$unpacked/runtime"
     problem "mealwright-cli generate failed"
 "$cli" --data-dir "$unpacked/data" --settings "$unpacked/config/none.ini" analyze "$unpacked/day.ypd" \
     --age 40 --weight 160 --activity 5 --sex 0 >/dev/null || problem "mealwright-cli analyze failed"
-XDG_CONFIG_HOME="$unpacked/config" XDG_RUNTIME_DIR="$unpacked/runtime" QT_QPA_PLATFORM=offscreen \
-    timeout 120 "$desktop" --quit-when-painted -e --data-dir "$unpacked/data" ||
-    problem "mealwright --quit-when-painted -e did not start and quit"
+if ! XDG_CONFIG_HOME="$unpacked/config" XDG_RUNTIME_DIR="$unpacked/runtime" QT_QPA_PLATFORM=offscreen \
+    timeout 120 "$desktop" --quit-when-painted -e --data-dir "$unpacked/data" >"$unpacked/desktop.log" 2>&1; then
+    problem "mealwright --quit-when-painted -e did not start and quit: $(cat "$unpacked/desktop.log")"
+fi
 
 # The manual pages are whole and name every command and option the programs' own help names.
 man_text() {
@@ -119,7 +120,7 @@ desktop_page=$(man_text mealwright)
 for option in $("$desktop" --help | grep -oE -- '(^|[ ,])-[-a-z?]+' | grep -oE -- '-[-a-z?]+'); do
     grep -qF -- "$option" <<<"$desktop_page" || problem "mealwright(1) does not name $option"
 done
-echo "manual pages: ${#commands[@]} commands of mealwright-cli and every option named"
+echo "manual pages checked against the help of both programs and of ${#commands[@]} commands"
 
 if ((problems > 0)); then
     echo "check-package: $problems problems with $deb" >&2
