@@ -235,7 +235,7 @@ def regressions(figures, baseline, build, processes, strict):
     """The figures over the line that fail the run, and those that are only reported."""
     failed, reported = [], []
     slowdown = machine_slowdown(figures, baseline)
-    print("Against the baseline:")
+    print("Against the baseline (measured / stored):")
     for key, base in sorted(baseline.items()):
         if key in figures:
             print(f"  {key:<40} {describe(key, figures[key]):>10}  {figures[key] / base:5.2f}x")
