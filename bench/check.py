@@ -3,10 +3,14 @@
 
 Runs the Google Benchmark cases (medians of a few repetitions) and times whole processes: the desktop
 program from its start to the first painted window with a day open (offscreen) and its resident memory,
-and `mealwright-cli analyze` of a typical day. Fails when a figure is more than twice its baseline; a
-figure that looks slower is measured once more before it counts, so one noisy moment does not fail a run.
+and `mealwright-cli analyze` of a typical day. A benchmark that crashes or a figure that is no longer
+measured always fails the run, and so does peak memory more than twice its baseline, which does not depend
+on how busy the machine is. Times are only compared by default: a time more than twice its baseline is
+reported, not failed, since on a loaded machine any time can be. With --strict such a time is measured once
+more (longer) and fails the run when it is still over the line; scripts/bench.sh runs that.
 
     bench/check.py --build build-release                     # compare with bench/baseline.json
+    bench/check.py --build build-release --strict            # and fail on a slower time
     bench/check.py --build build-release --update-baseline   # store this run as the new baseline
     bench/check.py --build build-release --write-readme      # put this run's table into bench/README.md
 """
@@ -223,29 +227,39 @@ def machine_slowdown(figures, baseline):
     return max(1.0, figures[MACHINE_SPEED] / baseline[MACHINE_SPEED])
 
 
-def regressions(figures, baseline, build, processes):
-    failed = []
+def is_time(key):
+    return key != "process:desktop-rss"
+
+
+def regressions(figures, baseline, build, processes, strict):
+    """The figures over the line that fail the run, and those that are only reported."""
+    failed, reported = [], []
     slowdown = machine_slowdown(figures, baseline)
+    print("Against the baseline (measured / stored):")
+    for key, base in sorted(baseline.items()):
+        if key in figures:
+            print(f"  {key:<40} {describe(key, figures[key]):>10}  {figures[key] / base:5.2f}x")
     if slowdown > 1.05:
         print(f"This machine is {slowdown:.2f}x slower than the baseline's; every time limit grows by that much.")
     for key, base in sorted(baseline.items()):
         if key == MACHINE_SPEED:
             continue
-        if key != "process:desktop-rss":  # memory does not depend on the machine's speed
+        if is_time(key):  # memory does not depend on the machine's speed
             base *= slowdown
         measured = figures.get(key)
         if measured is None:
             failed.append(f"{key}: in the baseline but no longer measured")
             continue
-        if measured > ALLOWED_SLOWDOWN * base:
+        if measured > ALLOWED_SLOWDOWN * base and (strict or not is_time(key)):
             again = remeasure(key, build, processes)
             print(f"{key}: {measured / base:.2f}x the baseline, measured again: {again / base:.2f}x")
             measured = min(measured, again)
             figures[key] = measured
         if measured > ALLOWED_SLOWDOWN * base:
-            failed.append(f"{key}: {describe(key, measured)} against a baseline of {describe(key, base)} "
-                          f"({measured / base:.2f}x)")
-    return failed
+            line = (f"{key}: {describe(key, measured)} against a baseline of {describe(key, base)} "
+                    f"({measured / base:.2f}x)")
+            (failed if strict or not is_time(key) else reported).append(line)
+    return failed, reported
 
 
 def main():
@@ -254,6 +268,8 @@ def main():
     parser.add_argument("--baseline", type=Path, default=BASELINE, help="the stored figures to compare with")
     parser.add_argument("--update-baseline", action="store_true", help="store this run as the baseline")
     parser.add_argument("--write-readme", action="store_true", help="put this run's figures into the README")
+    parser.add_argument("--strict", action="store_true",
+                        help="fail when a time is more than twice its baseline (on a quiet machine)")
     args = parser.parse_args()
 
     with tempfile.TemporaryDirectory(prefix="mealwright-bench-") as folder:
@@ -264,12 +280,16 @@ def main():
                                 encoding="utf-8")
             print(f"Baseline stored in {args.baseline}")
         else:
-            failed = regressions(figures, json.loads(args.baseline.read_text(encoding="utf-8")), args.build.resolve(),
-                                 processes)
+            failed, reported = regressions(figures, json.loads(args.baseline.read_text(encoding="utf-8")),
+                                           args.build.resolve(), processes, args.strict)
+            if reported:
+                print(f"More than {ALLOWED_SLOWDOWN:g}x the baseline, not failed (times are checked with --strict "
+                      f"or scripts/bench.sh, on a quiet machine):\n  " + "\n  ".join(reported))
             if failed:
                 print(f"More than {ALLOWED_SLOWDOWN:g}x the baseline:\n  " + "\n  ".join(failed), file=sys.stderr)
                 return 1
-            print(f"No figure is more than {ALLOWED_SLOWDOWN:g}x its baseline.")
+            if not reported:
+                print(f"No figure is more than {ALLOWED_SLOWDOWN:g}x its baseline.")
         if args.write_readme:
             write_readme(figures)
     return 0

@@ -47,7 +47,8 @@ void printGeneralHelp(std::ostream& out, const std::vector<std::unique_ptr<Comma
            "  --data-dir DIR   folder holding userfood.txt and fad.dat (default: the working directory)\n"
            "  --settings FILE  the settings profile to read and write\n"
            "  --json           machine-readable output\n"
-           "  --help           this text, or a command's own help after the command\n\n"
+           "  --help           this text, or a command's own help after the command\n"
+           "  --version        the tool's version\n\n"
            "Exit codes: 0 success, 1 usage error, 2 a file could not be read, parsed or written.\n";
 }
 
@@ -69,6 +70,10 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
                                       [](const std::string& a) { return a == "--help" || a == "-h"; });
         if (help) {
             printGeneralHelp(out, commands);
+            return kExitSuccess;
+        }
+        if (std::find(arguments.begin(), arguments.end(), "--version") != arguments.end()) {
+            out << "mealwright-cli " << MEALWRIGHT_VERSION << '\n';
             return kExitSuccess;
         }
         return usageFailure(err, "no command given", "");
