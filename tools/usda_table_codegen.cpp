@@ -5,6 +5,7 @@
 #include "model/usda_conversion.h"
 
 #include <charconv>
+#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -198,13 +199,41 @@ std::string generate(const std::vector<Food>& foods, const std::map<int, std::ve
     return out.str();
 }
 
+// For the table builder: "ndb,word1,...,word27" per food, or "ndb,refused,N" when nutrient N does not fit.
+void printWords(const std::vector<Food>& foods)
+{
+    for (const Food& food : foods) {
+        char ndb[8];
+        std::snprintf(ndb, sizeof ndb, "%05d", food.ndb);
+        std::cout << ndb;
+        for (int nutrient = 1; nutrient < mw::kNutrientCount; ++nutrient) {
+            const std::optional<std::uint16_t> word = mw::usdaStandardWord(food.values, food.group, nutrient);
+            if (!word) {
+                std::cout << ",refused," << nutrient;
+                break;
+            }
+            std::cout << ',' << *word;
+        }
+        std::cout << '\n';
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc == 3 && std::string(argv[1]) == "--words") {
+        try {
+            printWords(readFoods(argv[2]));
+            return std::cout.flush() ? 0 : 1;
+        } catch (const std::exception& e) {
+            std::cerr << e.what() << '\n';
+            return 1;
+        }
+    }
     if (argc != 5) {
         std::cerr << "usage: usda_table_codegen usda-sr24-foods.csv usda-sr24-measures.csv standard_foods.csv "
-                     "output.cpp\n";
+                     "output.cpp\n       usda_table_codegen --words usda-sr24-foods.csv\n";
         return 1;
     }
     try {
