@@ -162,8 +162,28 @@ void checkStandardTable(const std::string& path, std::vector<Food>& foods)
     });
 }
 
+// Offsets into one text rather than pointers, so the loader relocates nothing and the data stays in
+// read-only pages that are not touched until the USDA search is used.
+class TextPool
+{
+public:
+    std::pair<std::size_t, std::size_t> add(const std::string& text)
+    {
+        const std::size_t offset = m_size;
+        m_size += text.size();
+        m_literals << "    " << cppStringLiteral(text) << "\n";
+        return {offset, text.size()};
+    }
+    std::string literals() const { return m_literals.str(); }
+
+private:
+    std::ostringstream m_literals;
+    std::size_t m_size = 0;
+};
+
 std::string generate(const std::vector<Food>& foods, const std::map<int, std::vector<Measure>>& measures)
 {
+    TextPool text;
     std::ostringstream values;
     std::ostringstream rows;
     std::ostringstream measureRows;
@@ -171,8 +191,9 @@ std::string generate(const std::vector<Food>& foods, const std::map<int, std::ve
     for (const Food& food : foods) {
         const auto found = measures.find(food.ndb);
         const std::size_t count = found == measures.end() ? 0 : found->second.size();
+        const auto [nameOffset, nameLength] = text.add(food.name);
         rows << "    {" << food.ndb << ", " << food.group << ", " << food.standardFood << ", " << measureCount << ", "
-             << count << ", " << cppStringLiteral(food.name) << "},\n";
+             << count << ", " << nameOffset << ", " << nameLength << "},\n";
         values << "    {";
         for (std::size_t column = 0; column < food.values.size(); ++column) {
             values << (column == 0 ? "" : ",") << food.values[column];
@@ -180,7 +201,8 @@ std::string generate(const std::vector<Food>& foods, const std::map<int, std::ve
         values << "},\n";
         for (std::size_t i = 0; i < count; ++i) {
             const Measure& measure = found->second[i];
-            measureRows << "    {" << measure.amount << ", " << measure.grams << ", " << cppStringLiteral(measure.text)
+            const auto [offset, length] = text.add(measure.text);
+            measureRows << "    {" << measure.amount << ", " << measure.grams << ", " << offset << ", " << length
                         << "},\n";
         }
         measureCount += count;
@@ -190,12 +212,14 @@ std::string generate(const std::vector<Food>& foods, const std::map<int, std::ve
         << "#include \"model/usda_food_data.h\"\n\nnamespace mw {\n\n"
         << "static_assert(kUsdaFoodCount == " << foods.size() << " && kUsdaMeasureCount == " << measureCount
         << ", \"the USDA extract changed: update the counts in usda_food_data.h\");\n\n"
-        << "const std::array<UsdaFoodRow, kUsdaFoodCount> kUsdaFoodRows = {{\n"
+        << "const std::array<UsdaFoodRecord, kUsdaFoodCount> kUsdaFoodRecords = {{\n"
         << rows.str() << "}};\n\n"
         << "const std::array<UsdaValues, kUsdaFoodCount> kUsdaValueRows = {{\n"
         << values.str() << "}};\n\n"
-        << "const std::array<UsdaMeasureRow, kUsdaMeasureCount> kUsdaMeasureRows = {{\n"
-        << measureRows.str() << "}};\n\n} // namespace mw\n";
+        << "const std::array<UsdaMeasureRecord, kUsdaMeasureCount> kUsdaMeasureRecords = {{\n"
+        << measureRows.str() << "}};\n\n"
+        << "const char kUsdaText[] =\n"
+        << text.literals() << "    \"\";\n\n} // namespace mw\n";
     return out.str();
 }
 

@@ -103,7 +103,7 @@ private:
             json.beginArray();
         }
         for (const std::size_t food : found) {
-            const UsdaFoodRow& row = usdaFoods()[food];
+            const UsdaFoodRow row = usdaFood(food);
             const std::string group2 = usdaNdbText(row.group).substr(3);
             if (context.json()) {
                 json.beginObject().key("ndb").value(usdaNdbText(row.ndb)).key("group").value(group2);
@@ -122,9 +122,9 @@ private:
     static int show(Context& context)
     {
         const std::size_t food = foodOf(context.args());
-        const UsdaFoodRow& row = usdaFoods()[food];
+        const UsdaFoodRow row = usdaFood(food);
         const UsdaPortion per100g = usdaPortion(usdaValues(food), row.group, 100.0);
-        const std::span<const UsdaMeasureRow> measures = usdaMeasures(food);
+        const std::vector<UsdaMeasureRow> measures = usdaMeasures(food);
         std::ostream& out = context.out();
         if (context.json()) {
             JsonWriter json(out);
@@ -173,7 +173,7 @@ private:
         if (args.has("--measure") && args.has("--grams")) {
             throw UsageError("--measure and --grams exclude each other");
         }
-        const std::span<const UsdaMeasureRow> measures = usdaMeasures(food);
+        const std::vector<UsdaMeasureRow> measures = usdaMeasures(food);
         double grams = 100.0;
         std::string portion = gramsPortionText(grams);
         if (args.has("--grams")) {

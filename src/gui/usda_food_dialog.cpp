@@ -201,11 +201,10 @@ void CUsdaFoodDlg::search()
 {
     const std::vector<std::size_t> found =
         UsdaFoodSearch::instance().search(toStdString(m_search->text().simplified()), m_group->currentData().toInt());
-    const std::span<const UsdaFoodRow> foods = usdaFoods();
     m_results->clear();
     const std::size_t listed = std::min(found.size(), kMaxListed);
     for (std::size_t i = 0; i < listed; ++i) {
-        auto* item = new QListWidgetItem(toQString(foods[found[i]].name), m_results);
+        auto* item = new QListWidgetItem(toQString(usdaFood(found[i]).name), m_results);
         item->setData(Qt::UserRole, static_cast<qulonglong>(found[i]));
         item->setToolTip(item->text());
     }
@@ -234,7 +233,7 @@ void CUsdaFoodDlg::chooseFood()
             m_measure->addItem(toQString(usdaMeasureLabel(measure)), m_measure->count());
         }
         m_measure->addItem(ut::kHundredGrams, kHundredGramsMeasure);
-        m_name->setText(toQString(shortenAtBoundary(usdaFoods()[*m_food].name, kMaxPersonalNameLength)));
+        m_name->setText(toQString(shortenAtBoundary(usdaFood(*m_food).name, kMaxPersonalNameLength)));
     } else {
         m_name->clear();
     }
@@ -251,7 +250,7 @@ std::optional<UsdaPersonalFood> CUsdaFoodDlg::currentFood() const
     double grams = 100.0 * count;
     std::string portion = gramsPortionText(grams);
     if (measure != kHundredGramsMeasure) {
-        const UsdaMeasureRow& row = usdaMeasures(*m_food)[static_cast<std::size_t>(measure)];
+        const UsdaMeasureRow row = usdaMeasures(*m_food).at(static_cast<std::size_t>(measure));
         grams = row.grams / 1000.0 * count;
         portion = usdaPortionText(row, count, kMaxPersonalUnitLength);
     }

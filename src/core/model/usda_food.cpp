@@ -6,10 +6,25 @@
 #include <cstdio>
 
 namespace mw {
+namespace {
 
-std::span<const UsdaFoodRow> usdaFoods()
+std::string_view textAt(std::uint32_t offset, std::uint32_t length)
 {
-    return {kUsdaFoodRows.data(), kUsdaFoodRows.size()};
+    return {kUsdaText + offset, length};
+}
+
+} // namespace
+
+std::size_t usdaFoodCount()
+{
+    return kUsdaFoodRecords.size();
+}
+
+UsdaFoodRow usdaFood(std::size_t food)
+{
+    const UsdaFoodRecord& record = kUsdaFoodRecords[food];
+    return {record.ndb,          record.group,        record.standardFood,
+            record.firstMeasure, record.measureCount, textAt(record.nameOffset, record.nameLength)};
 }
 
 const UsdaValues& usdaValues(std::size_t food)
@@ -17,21 +32,26 @@ const UsdaValues& usdaValues(std::size_t food)
     return kUsdaValueRows[food];
 }
 
-std::span<const UsdaMeasureRow> usdaMeasures(std::size_t food)
+std::vector<UsdaMeasureRow> usdaMeasures(std::size_t food)
 {
-    const UsdaFoodRow& row = kUsdaFoodRows[food];
-    return std::span<const UsdaMeasureRow>(kUsdaMeasureRows)
-        .subspan(static_cast<std::size_t>(row.firstMeasure), static_cast<std::size_t>(row.measureCount));
+    const UsdaFoodRecord& record = kUsdaFoodRecords[food];
+    std::vector<UsdaMeasureRow> measures;
+    for (std::int32_t i = 0; i < record.measureCount; ++i) {
+        const UsdaMeasureRecord& measure = kUsdaMeasureRecords[static_cast<std::size_t>(record.firstMeasure + i)];
+        measures.push_back({measure.amount, measure.grams, textAt(measure.textOffset, measure.textLength)});
+    }
+    return measures;
 }
 
 std::optional<std::size_t> findUsdaFood(std::int32_t ndb)
 {
-    const auto found = std::lower_bound(kUsdaFoodRows.begin(), kUsdaFoodRows.end(), ndb,
-                                        [](const UsdaFoodRow& row, std::int32_t key) { return row.ndb < key; });
-    if (found == kUsdaFoodRows.end() || found->ndb != ndb) {
+    const auto found =
+        std::lower_bound(kUsdaFoodRecords.begin(), kUsdaFoodRecords.end(), ndb,
+                         [](const UsdaFoodRecord& record, std::int32_t key) { return record.ndb < key; });
+    if (found == kUsdaFoodRecords.end() || found->ndb != ndb) {
         return std::nullopt;
     }
-    return static_cast<std::size_t>(found - kUsdaFoodRows.begin());
+    return static_cast<std::size_t>(found - kUsdaFoodRecords.begin());
 }
 
 std::string usdaNdbText(std::int32_t ndb)

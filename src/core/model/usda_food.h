@@ -3,9 +3,9 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mw {
 
@@ -72,11 +72,13 @@ struct UsdaFoodRow
     std::string_view name;
 };
 
-// The whole extract, compiled in from data/usda at build time; ordered by NDB number.
-std::span<const UsdaFoodRow> usdaFoods();
+// The whole extract, compiled in from data/usda at build time, ordered by NDB number. It holds offsets
+// rather than pointers, so the loader has nothing to relocate and its pages stay untouched until used.
+std::size_t usdaFoodCount();
+UsdaFoodRow usdaFood(std::size_t food);
 const UsdaValues& usdaValues(std::size_t food);
-std::span<const UsdaMeasureRow> usdaMeasures(std::size_t food);
-// Position of a food in usdaFoods(), nullopt for an NDB number the extract lacks.
+std::vector<UsdaMeasureRow> usdaMeasures(std::size_t food);
+// Position of a food in the extract, nullopt for an NDB number it lacks.
 std::optional<std::size_t> findUsdaFood(std::int32_t ndb);
 
 // "01009".

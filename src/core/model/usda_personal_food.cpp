@@ -7,7 +7,7 @@ namespace mw {
 
 UsdaPersonalFood makeUsdaPersonalFood(std::size_t food, double grams, std::string portionText)
 {
-    const UsdaFoodRow& row = usdaFoods()[food];
+    const UsdaFoodRow row = usdaFood(food);
     return {shortenAtBoundary(row.name, kMaxPersonalNameLength), std::move(portionText),
             usdaPortion(usdaValues(food), row.group, grams)};
 }

@@ -19,7 +19,7 @@ struct UsdaPersonalFood
     UsdaPortion portion;
 };
 
-// The food at position food of usdaFoods() for a portion of grams, named by its USDA name shortened to the
+// The food at position food of the USDA extract for a portion of grams, named by its USDA name shortened to the
 // personal-food limit.
 UsdaPersonalFood makeUsdaPersonalFood(std::size_t food, double grams, std::string portionText);
 

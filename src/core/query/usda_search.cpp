@@ -116,10 +116,11 @@ const UsdaFoodSearch& UsdaFoodSearch::instance()
 
 UsdaFoodSearch::UsdaFoodSearch()
 {
-    const std::span<const UsdaFoodRow> foods = usdaFoods();
-    m_entries.reserve(foods.size());
-    for (const UsdaFoodRow& food : foods) {
+    m_entries.reserve(usdaFoodCount());
+    for (std::size_t i = 0; i < usdaFoodCount(); ++i) {
+        const UsdaFoodRow food = usdaFood(i);
         Entry entry;
+        entry.group = food.group;
         entry.folded = foldCaseUtf8(food.name);
         entry.firstWord = firstWordOf(entry.folded);
         entry.rank = rankOf(food);
@@ -132,12 +133,11 @@ std::vector<std::size_t> UsdaFoodSearch::search(std::string_view text, int group
     const std::vector<SearchPattern> words = searchWords(text);
     const auto firstIncluded =
         std::find_if(words.begin(), words.end(), [](const SearchPattern& word) { return !word.exclude; });
-    const std::span<const UsdaFoodRow> foods = usdaFoods();
 
     // The first-word tier goes into the top bit of a 64-bit key above the food's own rank and position.
     std::vector<std::uint64_t> keys;
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
-        const int foodGroup = foods[i].group;
+        const int foodGroup = m_entries[i].group;
         if (group == kOtherUsdaGroups ? isKnownGroup(foodGroup) : group != kAllUsdaGroups && group != foodGroup) {
             continue;
         }

@@ -39,7 +39,7 @@ public:
 
     UsdaFoodSearch();
 
-    // Positions into usdaFoods(); an empty text finds every food of the group.
+    // Positions in the USDA extract (usdaFood()); an empty text finds every food of the group.
     std::vector<std::size_t> search(std::string_view text, int group = kAllUsdaGroups,
                                     std::size_t limit = std::numeric_limits<std::size_t>::max()) const;
 
@@ -49,6 +49,7 @@ private:
         std::string folded;
         std::string firstWord;
         std::uint32_t rank = 0;
+        int group = 0;
     };
 
     std::vector<Entry> m_entries;

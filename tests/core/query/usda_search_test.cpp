@@ -8,7 +8,7 @@ namespace {
 std::int32_t firstNdb(std::string_view text, int group = kAllUsdaGroups)
 {
     const std::vector<std::size_t> found = UsdaFoodSearch::instance().search(text, group, 1);
-    return found.empty() ? 0 : usdaFoods()[found.front()].ndb;
+    return found.empty() ? 0 : usdaFood(found.front()).ndb;
 }
 
 TEST(UsdaSearch, PutsWhatAPersonMostLikelyMeansFirst)
@@ -27,7 +27,7 @@ TEST(UsdaSearch, PutsWhatAPersonMostLikelyMeansFirst)
     // Brand names, fast food and restaurant foods come after every plain food.
     bool brandSeen = false;
     for (const std::size_t food : UsdaFoodSearch::instance().search("cheddar")) {
-        const UsdaFoodRow& row = usdaFoods()[food];
+        const UsdaFoodRow row = usdaFood(food);
         const bool brand = row.group == 21 || row.group == 36 || hasBrandName(row.name);
         EXPECT_FALSE(brandSeen && !brand) << row.name;
         brandSeen = brandSeen || brand;
@@ -41,7 +41,7 @@ TEST(UsdaSearch, FiltersByGroup)
     EXPECT_EQ(fastFood.size(), 404u);
     EXPECT_EQ(firstNdb("cheddar", 1), 1009);
     EXPECT_EQ(firstNdb("milk", kOtherUsdaGroups) / 1000, 43); // "Milk, imitation, non-soy"
-    EXPECT_EQ(UsdaFoodSearch::instance().search("").size(), usdaFoods().size());
+    EXPECT_EQ(UsdaFoodSearch::instance().search("").size(), usdaFoodCount());
     EXPECT_EQ(usdaGroups().size(), 25u);
     EXPECT_EQ(usdaGroupName(36), "Restaurant Foods");
 }
