@@ -4,9 +4,10 @@
 The selection (data/selection/*.csv, one file per range of groups) names, for every FoodId, the
 USDA food it is taken from, its display name, the USDA household measure that makes one serving,
 the portion text shown in brackets, and the food-pyramid and generator-portion words. This script
-converts the USDA values to the program's units and scale factors and checks everything it can.
+takes the USDA values in the program's units and scale factors from the core's conversion (built as
+tools/usda_table_codegen) and checks everything it can.
 
-Usage:
+Usage (after cmake --build build-release --target usda_table_codegen):
     tools/build_food_table.py            rebuild data/standard_foods.csv
     tools/build_food_table.py --check F  check one selection file on its own (no output written)
 """
@@ -15,6 +16,7 @@ import csv
 import glob
 import os
 import re
+import subprocess
 import sys
 from decimal import Decimal, ROUND_HALF_UP
 
@@ -24,6 +26,8 @@ USDA_MEASURES = os.path.join(ROOT, "data", "usda", "usda-sr24-measures.csv")
 SELECTION_GLOB = os.path.join(ROOT, "data", "selection", "*.csv")
 OUTPUT = os.path.join(ROOT, "data", "standard_foods.csv")
 CANDIDATE_KINDS = os.path.join(ROOT, "tests", "data", "candidate_kinds.csv")
+# The USDA values are converted by the core's own code, built as this tool, so the table and the program agree.
+DEFAULT_CONVERTER = os.path.join(ROOT, "build-release", "tools", "usda_table_codegen")
 
 FOOD_COUNT = 643
 
@@ -41,25 +45,10 @@ NUTRIENT_COLUMNS = [
     "riboflavin", "niacin", "vitamin_b6", "folate", "vitamin_b12", "calcium", "phosphorus", "magnesium",
     "iron", "zinc", "copper", "sodium", "potassium", "alcohol",
 ]
-# Scale factor of nutrients 1..27: the stored word is the amount per 100 g times this.
-SCALES = [10, 100, 100, 100, 100, 100, 100, 10, 100, 1, 100, 10, 1, 1, 100, 1, 10, 100, 10, 10, 10, 1000, 100,
-          1000, 1, 1, 100]
-# USDA column and unit multiplier for each nutrient; vitamin A is derived separately.
-USDA_SOURCE = [
-    ("energy_kcal", 1), ("protein_g", 1), ("carbohydrate_g", 1), ("fat_g", 1), ("saturated_fat_g", 1),
-    ("monounsaturated_fat_g", 1), ("polyunsaturated_fat_g", 1), ("cholesterol_mg", 1), ("fiber_g", 1),
-    (None, 1), ("vitamin_e_mg", 1), ("vitamin_c_mg", 1), ("thiamin_mg", 1000), ("riboflavin_mg", 1000),
-    ("niacin_mg", 1), ("vitamin_b6_mg", 1000), ("folate_mcg", 1), ("vitamin_b12_mcg", 1), ("calcium_mg", 1),
-    ("phosphorus_mg", 1), ("magnesium_mg", 1), ("iron_mg", 1), ("zinc_mg", 1), ("copper_mg", 1),
-    ("sodium_mg", 1), ("potassium_mg", 1), ("alcohol_g", 1),
-]
 PYRAMID_COLUMNS = ["pyr_sweets", "pyr_milk", "pyr_meat", "pyr_vegetable", "pyr_fruit", "pyr_bread",
                    "portion_class0", "portion_class1", "portion_class2"]
 OUTPUT_HEADER = ["id", "group", "ndb", "name", "portion", "serving_g"] + NUTRIENT_COLUMNS + PYRAMID_COLUMNS
 SELECTION_HEADER = ["id", "group", "ndb", "name", "amount", "measure", "portion"] + PYRAMID_COLUMNS
-
-# USDA groups of animal foods, whose vitamin A in IU converts at 3.33 IU per mcg RE (plants: 10).
-ANIMAL_USDA_GROUPS = {"01", "05", "07", "10", "13", "15", "17"}
 
 # Rows whose words the program's documentation quotes; they are kept exactly as quoted.
 QUOTED_ROWS = {
@@ -91,10 +80,6 @@ def round_half_up(value):
     return int(Decimal(value).quantize(Decimal(1), rounding=ROUND_HALF_UP))
 
 
-def number(text):
-    return Decimal(text) if text.strip() else None
-
-
 def load_usda():
     with open(USDA_FOODS, newline="", encoding="utf-8") as f:
         foods = {row["ndb"]: row for row in csv.DictReader(f)}
@@ -105,29 +90,26 @@ def load_usda():
     return foods, measures
 
 
-def retinol_equivalents(food):
-    """Vitamin A in mcg RE per 100 g from the carotenoids, or from IU where USDA gives only IU."""
-    parts = [number(food[c]) for c in ("retinol_mcg", "beta_carotene_mcg", "alpha_carotene_mcg",
-                                         "beta_cryptoxanthin_mcg")]
-    if any(p is not None for p in parts):
-        retinol, beta, alpha, crypto = (p or Decimal(0) for p in parts)
-        return retinol + beta / 6 + (alpha + crypto) / 12
-    iu = number(food["vitamin_a_iu"])
-    if iu is None:
-        return Decimal(0)
-    divisor = Decimal("3.33") if food["usda_group"] in ANIMAL_USDA_GROUPS else Decimal(10)
-    return iu / divisor
-
-
-def usda_words(food):
-    words = []
-    for (column, multiplier), scale, name in zip(USDA_SOURCE, SCALES, NUTRIENT_COLUMNS):
-        amount = retinol_equivalents(food) if column is None else (number(food[column]) or Decimal(0)) * multiplier
-        word = round_half_up(amount * scale)
-        if not 0 <= word <= 65535:
-            raise TableError(f"USDA {food['ndb']} {name} scales to {word}, outside 0..65535: choose another food")
-        words.append(word)
+def load_words(converter):
+    """NDB -> the 27 nutrient words, as the core's USDA conversion gives them (tools/usda_table_codegen)."""
+    try:
+        listed = subprocess.run([converter, "--words", USDA_FOODS], check=True, capture_output=True, text=True).stdout
+    except (OSError, subprocess.CalledProcessError) as e:
+        raise TableError(f"{converter} could not convert the USDA values ({e}); build it first with "
+                         "cmake --build build-release --target usda_table_codegen")
+    words = {}
+    for line in listed.splitlines():
+        ndb, *rest = line.split(",")
+        words[ndb] = rest
     return words
+
+
+def usda_words(food, words):
+    row = words[food["ndb"]]
+    if row[0] == "refused":
+        name = NUTRIENT_COLUMNS[int(row[1]) - 1]
+        raise TableError(f"USDA {food['ndb']} {name} does not fit 0..65535: choose another food")
+    return [int(w) for w in row]
 
 
 def find_measure(measures, ndb, amount, measure):
@@ -151,7 +133,7 @@ def read_selection(paths):
     return rows
 
 
-def build_row(sel, foods, measures):
+def build_row(sel, foods, measures, words):
     where = sel["_where"]
     food_id = int(sel["id"])
     if int(sel["group"]) != group_of(food_id):
@@ -164,6 +146,7 @@ def build_row(sel, foods, measures):
         if not text or any(c in text for c in '"[];') or not text.isprintable():
             raise TableError(f"{where}: name and portion must be non-empty, printable, without quotes, brackets, ';'")
     pyramid = [int(sel[c]) for c in PYRAMID_COLUMNS]
+    usda = words
     if food_id in QUOTED_ROWS:
         serving, words = QUOTED_ROWS[food_id]
         if (name, portion) != QUOTED_TEXT[food_id] or pyramid != QUOTED_PYRAMID[food_id]:
@@ -171,7 +154,7 @@ def build_row(sel, foods, measures):
     else:
         grams = Decimal(find_measure(measures, ndb, sel["amount"], sel["measure"])["grams"])
         serving = round_half_up(grams)
-        words = usda_words(foods[ndb])
+        words = usda_words(foods[ndb], usda)
     if not 1 <= serving <= 65535:
         raise TableError(f"{where}: serving weight {serving} g is outside 1..65535")
     if any(not 0 <= w <= 65535 for w in pyramid) or any(w == 0 for w in pyramid[6:]):
@@ -204,11 +187,11 @@ def check_kinds(table):
     return errors
 
 
-def build(rows, foods, measures, complete):
+def build(rows, foods, measures, words, complete):
     table, errors = {}, []
     for sel in rows:
         try:
-            row = build_row(sel, foods, measures)
+            row = build_row(sel, foods, measures, words)
         except (TableError, ValueError, KeyError) as e:
             errors.append(str(e) if isinstance(e, TableError) else f"{sel['_where']}: {e!r}")
             continue
@@ -234,14 +217,17 @@ def build(rows, foods, measures, complete):
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--check", metavar="SELECTION", help="check one selection file; write nothing")
+    parser.add_argument("--converter", default=DEFAULT_CONVERTER,
+                        help="the built tools/usda_table_codegen (default: %(default)s)")
     args = parser.parse_args()
     foods, measures = load_usda()
     try:
+        words = load_words(args.converter)
         if args.check:
-            rows = build(read_selection([args.check]), foods, measures, complete=False)
+            rows = build(read_selection([args.check]), foods, measures, words, complete=False)
             print(f"{args.check}: {len(rows)} rows are valid")
             return 0
-        rows = build(read_selection(sorted(glob.glob(SELECTION_GLOB))), foods, measures, complete=True)
+        rows = build(read_selection(sorted(glob.glob(SELECTION_GLOB))), foods, measures, words, complete=True)
     except TableError as e:
         print(e, file=sys.stderr)
         return 1

@@ -9,39 +9,18 @@
 #include <string>
 #include <vector>
 
+#include "codegen_support.h"
+
 namespace {
+
+using codegen::cppStringLiteral;
+using codegen::splitCsvLine;
 
 constexpr int kFoodCount = 643;
 constexpr int kNutrientWords = 27;
 constexpr int kPyramidWords = 9;
 // id, group, ndb, name, portion, serving_g, 27 nutrient words, 9 pyramid words
 constexpr std::size_t kColumns = 6 + kNutrientWords + kPyramidWords;
-
-std::vector<std::string> splitCsvLine(const std::string& line)
-{
-    std::vector<std::string> fields(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-                fields.back() += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                fields.back() += c;
-            }
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            fields.emplace_back();
-        } else if (c != '\r') {
-            fields.back() += c;
-        }
-    }
-    return fields;
-}
 
 unsigned long parseWord(const std::string& text, int line)
 {
@@ -51,25 +30,6 @@ unsigned long parseWord(const std::string& text, int line)
         throw std::runtime_error("line " + std::to_string(line) + ": '" + text + "' is not a word 0..65535");
     }
     return value;
-}
-
-// Octal escapes keep every byte of a UTF-8 name intact without running into following characters.
-std::string cppStringLiteral(const std::string& text)
-{
-    std::string out = "\"";
-    for (const unsigned char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20 || c >= 0x7f) {
-            char buffer[8];
-            std::snprintf(buffer, sizeof buffer, "\\%03o", c);
-            out += buffer;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
 }
 
 std::string joinWords(const std::vector<std::string>& fields, std::size_t first, std::size_t count, int line)

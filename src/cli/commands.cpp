@@ -33,6 +33,7 @@ std::vector<std::unique_ptr<Command>> makeCommands()
     commands.push_back(makeHealthyWeightCommand());
     commands.push_back(makeGenerateCommand());
     commands.push_back(makeExportCommand());
+    commands.push_back(makeUsdaCommand());
     for (const CommandFactory factory : registeredFactories()) {
         commands.push_back(factory());
     }

@@ -23,5 +23,6 @@ std::unique_ptr<Command> makeRequirementsCommand();
 std::unique_ptr<Command> makeHealthyWeightCommand();
 std::unique_ptr<Command> makeGenerateCommand();
 std::unique_ptr<Command> makeExportCommand();
+std::unique_ptr<Command> makeUsdaCommand();
 
 } // namespace mw::cli

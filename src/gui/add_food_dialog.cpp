@@ -93,6 +93,12 @@ QLineEdit* createEdit(const QString& objectName, int maxLength, QWidget* parent)
 
 } // namespace
 
+QString foodNotAddedMessage(const PersonalFoodDatabase& foods, PersonalFoodStatus status)
+{
+    const QString file = QDir::toNativeSeparators(fromPath(foods.filePath()));
+    return QString(ot::kFoodNotAdded).arg(file, statusText(status));
+}
+
 CAddFoodDlg::CAddFoodDlg(PersonalFoodDatabase& foods, const NutrientVector& mealTotals, QWidget* parent)
     : QDialog(parent), m_foods(foods)
 {
@@ -236,8 +242,7 @@ void CAddFoodDlg::rejectField(QLineEdit* edit, const QString& field, const QStri
 
 void CAddFoodDlg::reportNotAdded(PersonalFoodStatus status)
 {
-    const QString file = QDir::toNativeSeparators(fromPath(m_foods.filePath()));
-    Prompts::warning(this, texts::kProgramTitle, QString(ot::kFoodNotAdded).arg(file, statusText(status)));
+    Prompts::warning(this, texts::kProgramTitle, foodNotAddedMessage(m_foods, status));
 }
 
 void CAddFoodDlg::addFood()

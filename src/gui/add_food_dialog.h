@@ -14,6 +14,9 @@ class QLineEdit;
 
 namespace mw::gui {
 
+// The message for a food the database refused to add, naming its file and the cause.
+QString foodNotAddedMessage(const PersonalFoodDatabase& foods, PersonalFoodStatus status);
+
 // Adds foods and recipes to the personal food database, one per Add, until the user closes it. Opens with a
 // meal's nutrient totals, so that the meal becomes one food whose portion is the meal's weight; the user types
 // a name and unit, or other values over them. A field that cannot be read or is out of range is named in a

@@ -107,6 +107,7 @@ std::vector<int> toolbarCommands(int screenHeight)
         kToolbarSeparator,   cmd::kSearchFood,  cmd::kShowFoodGroups,   cmd::kShowPersonalFoods, kToolbarSeparator,
         cmd::kFatWarning,    cmd::kMouseOption, kToolbarSeparator,      cmd::kAppAbout,          kToolbarSeparator,
         cmd::kMenuGenerator, cmd::kFoodPyramid,
+        kToolbarSeparator,   cmd::kAddUsdaFood,
     };
     if (screenHeight < 600) {
         // Slots 24..26: the mouse option moves before the fat warning level.
@@ -259,6 +260,8 @@ void CMainFrame::createCommands()
                QStringLiteral("fat-warning"));
 
     addCommand(cmd::kAddFood, "actionAddFood", QStringLiteral("&Add Food or Recipe to Personal Database ..."));
+    addCommand(cmd::kAddUsdaFood, "actionAddUsdaFood", QStringLiteral("Add a &USDA Food..."),
+               QStringLiteral("usda-food"));
     addCommand(cmd::kShowFoodGroups, "actionShowFoodGroups", QStringLiteral("Show Mealwright Food &Groups"),
                QStringLiteral("food-groups"));
     addCommand(cmd::kShowPersonalFoods, "actionShowPersonalFoods", QStringLiteral("Show &Personal Food Database"),
@@ -332,6 +335,7 @@ void CMainFrame::connectCommands()
     on(cmd::kIntakePreference, &CMainFrame::intakePreference);
     on(cmd::kShowFoodGroups, &CMainFrame::showFoodGroups);
     on(cmd::kShowPersonalFoods, &CMainFrame::listPersonalFoods);
+    on(cmd::kAddUsdaFood, &CMainFrame::addUsdaFood);
     on(cmd::kWindowArrangeIcons, &CMainFrame::arrangeIcons);
     connectFoodCommands();
     connect(commandAction(cmd::kWindowCascade), &QAction::triggered, m_mdiArea, &QMdiArea::cascadeSubWindows);
@@ -413,9 +417,9 @@ void CMainFrame::createMenus()
                   cmd::kListWidthWider, cmd::kListWidthWidest});
 
     QMenu* database = newMenu(QStringLiteral("Data&base"), QStringLiteral("menuDatabase"));
-    add(database, {cmd::kAddFood, kMenuSeparator, cmd::kShowFoodGroups, cmd::kShowPersonalFoods, kMenuSeparator,
-                   cmd::kSearchFood, kMenuSeparator, cmd::kHideFood, cmd::kHideListFoods, cmd::kHideMealFoods,
-                   cmd::kShowHiddenFoods, cmd::kUnhideFood});
+    add(database, {cmd::kAddFood, cmd::kAddUsdaFood, kMenuSeparator, cmd::kShowFoodGroups, cmd::kShowPersonalFoods,
+                   kMenuSeparator, cmd::kSearchFood, kMenuSeparator, cmd::kHideFood, cmd::kHideListFoods,
+                   cmd::kHideMealFoods, cmd::kShowHiddenFoods, cmd::kUnhideFood});
 
     QMenu* lists = newMenu(QStringLiteral("&Youthplate Food Lists"), QStringLiteral("menuFoodLists"));
     addListMenu(lists, QStringLiteral("Add &hilited food > to"), cmd::kListAddSelectedBase, 1, kNamedFoodListCount);

@@ -99,6 +99,7 @@ public slots:
     // Tools, options, printing and help (main_window_tools.cpp).
     void desirableWeight();
     void addPersonalFood();
+    void addUsdaFood();
     void generateMenu();
     void foodPyramid();
     void menuGeneratorOptions();

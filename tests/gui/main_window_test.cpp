@@ -244,7 +244,7 @@ private slots:
     void theToolbarFollowsTheScreenHeight()
     {
         const std::vector<int> tall = mw::gui::toolbarCommands(1024);
-        QCOMPARE(tall.size(), std::size_t{32});
+        QCOMPARE(tall.size(), std::size_t{34});
         QCOMPARE(tall.at(0), cmd::kFileNew);
         QCOMPARE(tall.at(3), 0);
         // Undo and Redo follow the meal clipboard's buttons.
@@ -260,6 +260,7 @@ private slots:
         QCOMPARE(tall.at(29), 0);
         QCOMPARE(tall.at(30), cmd::kMenuGenerator);
         QCOMPARE(tall.at(31), cmd::kFoodPyramid);
+        QCOMPARE(tall.at(33), cmd::kAddUsdaFood);
         // A screen of exactly 600 pixels still has the first layout.
         QCOMPARE(mw::gui::toolbarCommands(600), tall);
         const std::vector<int> shortScreen = mw::gui::toolbarCommands(599);
@@ -268,7 +269,7 @@ private slots:
         QCOMPARE(shortScreen.at(26), cmd::kFatWarning);
 
         const QList<QAction*> buttons = m_frame->toolBar()->actions();
-        QCOMPARE(buttons.size(), qsizetype(32));
+        QCOMPARE(buttons.size(), qsizetype(34));
         for (qsizetype i = 0; i < buttons.size(); ++i) {
             QCOMPARE(buttons.at(i)->isSeparator() ? 0 : buttons.at(i)->data().toInt(),
                      tall.at(static_cast<std::size_t>(i)));

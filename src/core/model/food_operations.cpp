@@ -1,5 +1,6 @@
 #include "model/food_operations.h"
 
+#include "model/nutrient_scale.h"
 #include "model/standard_food_data.h"
 #include "model/string_table.h"
 
@@ -8,10 +9,6 @@
 
 namespace mw {
 namespace {
-
-constexpr std::array<int, kNutrientCount> kScales = {1,  10,  100,  100, 100,  100, 100, 100, 10,  100,
-                                                     1,  100, 10,   1,   1,    100, 1,   10,  100, 10,
-                                                     10, 10,  1000, 100, 1000, 1,   1,   100};
 
 const EmptyPersonalFoodSource kNoPersonalFoods;
 
@@ -24,7 +21,7 @@ const StandardFoodRow& standardRow(FoodId id)
 
 int nutrientScale(int nutrient)
 {
-    return nutrient >= 0 && nutrient < kNutrientCount ? kScales[static_cast<std::size_t>(nutrient)] : 1;
+    return nutrient >= 0 && nutrient < kNutrientCount ? kNutrientScales[static_cast<std::size_t>(nutrient)] : 1;
 }
 
 FoodOperations::FoodOperations(const PersonalFoodSource* personal) : m_personal(personal ? personal : &kNoPersonalFoods)
@@ -71,7 +68,7 @@ NutrientVector FoodOperations::entryNutrients(FoodId id, Grams amount) const
         v[kWeight] = weight;
         for (std::size_t i = 1; i < kNutrientCount; ++i) {
             // The product is formed in single precision: word x weight can exceed 32 bits' int range.
-            const int divisor = kScales[i] * 100;
+            const int divisor = kNutrientScales[i] * 100;
             v[i] = static_cast<float>(words[i]) * static_cast<float>(weight) / static_cast<float>(divisor);
         }
         return v;
