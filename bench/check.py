@@ -43,6 +43,7 @@ TARGETS = [
     ("Reading a day of 100,000 entries (file to document)", 20, "ms", "BM_LoadDayFile/100000/real_time"),
     ("Writing a day of 100,000 entries (atomic save, synced)", 20, "ms", "BM_SaveDayFile/100000/real_time"),
     ("Recomputing a day of 1,000 entries (totals and analysis)", 100, "us", "BM_RecomputeDay/1000"),
+    ("Summarising 365 day files (read, summed, averaged)", 200, "ms", "BM_SummarizeDays/365/real_time"),
     ("Desktop program: start to first painted day window, whole process", 150, "ms", "process:desktop-start"),
     ("Desktop program: resident memory at its peak", 60, "MB", "process:desktop-rss"),
     ("`mealwright-cli analyze` of a typical day, whole process", 30, "ms", "process:cli-analyze"),
