@@ -24,8 +24,8 @@ std::vector<std::filesystem::path> yearOfDays(const mw::FoodOperations& foods, i
         mw::CFofDoc document(foods);
         for (int i = 0; i < 30; ++i) {
             const int k = day * 31 + i * 7;
-            const auto food = static_cast<mw::FoodId>(
-                i % 3 == 0 ? mw::kFirstPersonalFoodId + k % personal : k % mw::kStandardFoodCount);
+            const auto food = static_cast<mw::FoodId>(i % 3 == 0 ? mw::kFirstPersonalFoodId + k % personal
+                                                                 : k % mw::kStandardFoodCount);
             document.appendEntry(static_cast<mw::MealIndex>(i % mw::kMealCount), food,
                                  static_cast<mw::Grams>(20 + k % 300));
         }

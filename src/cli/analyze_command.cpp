@@ -49,7 +49,8 @@ public:
                "                 \"shares\"}], \"day\": {\"totals\", \"shares\", \"display\", \"percent\", "
                "\"level\"},\n"
                "                 \"fat_warning_level\"}; with more than one FILE {\"days\": [{\"file\",\n"
-               "                 \"nutrients\": [28]}], \"average\": {\"days\", \"nutrients\": [28], \"percent_goal\": [28]}}\n";
+               "                 \"nutrients\": [28]}], \"average\": {\"days\", \"nutrients\": [28], \"percent_goal\": "
+               "[28]}}\n";
     }
     std::vector<OptionSpec> options() const override
     {
@@ -81,8 +82,7 @@ private:
     static int runDays(Context& context)
     {
         const Settings& profile = context.profile();
-        const AnalysisGoals goals =
-            analysisGoals(profile, ComputeRequirements(caloricNeedInputs(context, profile)));
+        const AnalysisGoals goals = analysisGoals(profile, ComputeRequirements(caloricNeedInputs(context, profile)));
         const std::vector<std::filesystem::path> files(context.args().positionals().begin(),
                                                        context.args().positionals().end());
         const DaysSummary summary = summarizeDays(files, context.foods());

@@ -37,9 +37,9 @@ public:
     }
     std::vector<OptionSpec> options() const override
     {
-        return {{"--group", true},     {"--search", true}, {"--list", true},       {"--hidden", false},
-                {"--personal", false}, {"--sort", true},   {"--ascending", false}, {"--descending", false},
-                {"--per", true}};
+        return {{"--group", true},      {"--search", true},      {"--list", true},
+                {"--hidden", false},    {"--personal", false},   {"--sort", true},
+                {"--ascending", false}, {"--descending", false}, {"--per", true}};
     }
 
     int run(Context& context) override

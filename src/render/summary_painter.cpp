@@ -260,8 +260,7 @@ void paintSummaryChart(QPainter* painter, const QRect& rect, const SummaryChartD
     painter->setPen(Qt::black);
     const int labelWidth = calories.left() - rect.left() - line / 4;
     const auto scaleLabel = [&](int y, const QString& text) {
-        painter->drawText(QRect(rect.left(), y - line / 2, labelWidth, line), Qt::AlignRight | Qt::AlignVCenter,
-                          text);
+        painter->drawText(QRect(rect.left(), y - line / 2, labelWidth, line), Qt::AlignRight | Qt::AlignVCenter, text);
     };
     scaleLabel(geometry.calorieGoalToY, cellText(data.calorieGoal.to));
     if (geometry.calorieGoalFromY - geometry.calorieGoalToY >= line) {
@@ -279,9 +278,9 @@ void paintSummaryChart(QPainter* painter, const QRect& rect, const SummaryChartD
         for (const QRect& area : {calories, percents}) {
             const QRect slot = slotOf(area, day, count);
             const QRect label(slot.left(), area.bottom() + 1, slot.width() * every, line);
-            painter->drawText(label, Qt::AlignHCenter | Qt::AlignTop,
-                              metrics.elidedText(data.days.at(static_cast<qsizetype>(day)), Qt::ElideMiddle,
-                                                 label.width()));
+            painter->drawText(
+                label, Qt::AlignHCenter | Qt::AlignTop,
+                metrics.elidedText(data.days.at(static_cast<qsizetype>(day)), Qt::ElideMiddle, label.width()));
         }
     }
     painter->restore();
@@ -302,7 +301,7 @@ struct PageMetrics
     int daysPerPage = 1;
 };
 
-PageMetrics pageMetrics(const QRect& page, const QFontMetrics& metrics, std::size_t dayCount)
+PageMetrics pageMetrics(const QRect& page, const QFontMetrics& metrics, const std::vector<SummaryDay>& days)
 {
     PageMetrics m;
     const int margin = page.width() / 17;
@@ -315,10 +314,16 @@ PageMetrics pageMetrics(const QRect& page, const QFontMetrics& metrics, std::siz
     m.nameWidth += m.line;
     m.unitWidth += m.line / 2;
     m.numberWidth = metrics.horizontalAdvance(QStringLiteral("% Goal")) + m.line;
-    m.dayWidth = metrics.horizontalAdvance(QStringLiteral("000000")) + m.line / 2;
+    m.dayWidth = metrics.horizontalAdvance(QStringLiteral("000000"));
+    for (const SummaryDay& day : days) {
+        // Long names are cut in the middle rather than taking the room of other days.
+        const int name = metrics.horizontalAdvance(toQString(summaryDayName(day.path)));
+        m.dayWidth = std::max(m.dayWidth, std::min(name, metrics.horizontalAdvance(QStringLiteral("0000000000000"))));
+    }
+    m.dayWidth += m.line / 2;
     const int room = m.body.width() - m.nameWidth - 2 * m.numberWidth - m.unitWidth;
     m.daysPerPage = std::max(1, room / m.dayWidth);
-    m.daysPerPage = std::min<int>(m.daysPerPage, std::max<int>(1, static_cast<int>(dayCount)));
+    m.daysPerPage = std::min<int>(m.daysPerPage, std::max<int>(1, static_cast<int>(days.size())));
     return m;
 }
 
@@ -375,14 +380,14 @@ QPageSize localePaperSize()
 
 } // namespace
 
-int paintDaysSummary(QPainter* painter, const QRect& page, const DaysSummaryContent& content, int nutrient,
-                     int first, int last, const std::function<bool()>& newPage)
+int paintDaysSummary(QPainter* painter, const QRect& page, const DaysSummaryContent& content, int nutrient, int first,
+                     int last, const std::function<bool()>& newPage)
 {
     painter->save();
-    painter->setFont(pageFont(painter->device(), 8.0));
+    painter->setFont(pageFont(painter->device(), 9.0));
     const QFontMetrics metrics(painter->font(), painter->device());
     const std::size_t days = content.summary.dayCount();
-    const PageMetrics m = pageMetrics(page, metrics, days);
+    const PageMetrics m = pageMetrics(page, metrics, content.summary.days);
     const auto perPage = static_cast<std::size_t>(m.daysPerPage);
     const int count = std::max(1, static_cast<int>((days + perPage - 1) / perPage));
     const int end = last < 0 || last >= count ? count - 1 : last;

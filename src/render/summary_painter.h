@@ -36,8 +36,8 @@ QStringList summaryTableHeader();
 
 struct SummaryTableRow
 {
-    QString title;                                      // the file name, the average's title or "% Goal"
-    std::array<QString, kNutrientCount> cells;          // as the panel writes them
+    QString title;                                                   // the file name, the average's title or "% Goal"
+    std::array<QString, kNutrientCount> cells;                       // as the panel writes them
     std::array<std::optional<IntakeLevel>, kNutrientCount> levels{}; // the % Goal row's colours
 };
 
@@ -86,8 +86,8 @@ void paintSummaryChart(QPainter* painter, const QRect& rect, const SummaryChartD
 // the table with the nutrients down and the days across, as many days a page as fit, the average and
 // % goal on every page) and paints pages first to last (last -1: to the end), calling newPage between two;
 // a false from newPage stops. Returns the number of pages.
-int paintDaysSummary(QPainter* painter, const QRect& page, const DaysSummaryContent& content, int nutrient,
-                     int first, int last, const std::function<bool()>& newPage);
+int paintDaysSummary(QPainter* painter, const QRect& page, const DaysSummaryContent& content, int nutrient, int first,
+                     int last, const std::function<bool()>& newPage);
 // The summary as a PDF file's bytes; empty when it cannot be made.
 QByteArray daysSummaryPdf(const DaysSummaryContent& content, int nutrient, int* pageCount = nullptr);
 // Written through a temporary file; on failure the reason goes to error (when given).

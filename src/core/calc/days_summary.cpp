@@ -48,8 +48,8 @@ GoalComparison compareWithGoals(const AverageNutrients& average, const AnalysisG
             comparison.percent[slot] = saturatingTruncate<int>(average[slot] * 100.0 / static_cast<double>(goal));
         }
         if (goals.preferences) {
-            comparison.level[slot] = intakeLevel(static_cast<float>(average[slot]), goals.preferences->from(j),
-                                                 goals.preferences->to(j));
+            comparison.level[slot] =
+                intakeLevel(static_cast<float>(average[slot]), goals.preferences->from(j), goals.preferences->to(j));
         }
     }
     return comparison;

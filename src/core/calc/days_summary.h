@@ -35,9 +35,9 @@ using AverageNutrients = std::array<double, kNutrientCount>;
 // Several days side by side and their average.
 struct DaysSummary
 {
-    std::vector<SummaryDay> days;            // the readable files, in the order given
-    std::vector<UnreadableDay> unreadable;   // the others, in the order given
-    AverageNutrients average{};              // all 0 without days
+    std::vector<SummaryDay> days;          // the readable files, in the order given
+    std::vector<UnreadableDay> unreadable; // the others, in the order given
+    AverageNutrients average{};            // all 0 without days
     std::size_t dayCount() const { return days.size(); }
 };
 

@@ -281,7 +281,7 @@ SortBasis sortBasis(const Settings& settings)
     const int stored = settings.readInt(kOptionsSection, kSortBasisKey, static_cast<int>(SortBasis::kPer100g));
     return stored == static_cast<int>(SortBasis::kPer100kcal)   ? SortBasis::kPer100kcal
            : stored == static_cast<int>(SortBasis::kPerServing) ? SortBasis::kPerServing
-                                                                 : SortBasis::kPer100g;
+                                                                : SortBasis::kPer100g;
 }
 
 std::error_code storeSortBasis(Settings& settings, SortBasis basis)

@@ -51,8 +51,8 @@ TEST(DaysSummary, AveragesTheReadableDaysAndListsTheOthers)
     EXPECT_EQ(summary.unreadable[1].result.error, DayFileError::kCannotRead);
     EXPECT_EQ(unreadableDayText(summary.unreadable[0]).rfind("cut.ypd: ", 0), 0u);
     for (std::size_t n = 0; n < NutrientVector::size(); ++n) {
-        const double sum = static_cast<double>(summary.days[0].totals[n]) + summary.days[1].totals[n] +
-                           summary.days[2].totals[n];
+        const double sum =
+            static_cast<double>(summary.days[0].totals[n]) + summary.days[1].totals[n] + summary.days[2].totals[n];
         EXPECT_DOUBLE_EQ(summary.average[n], sum / 3.0) << n;
     }
     EXPECT_DOUBLE_EQ(summary.average[kWeight], (344.0 + 200.0 + 101.0) / 3.0);
@@ -88,7 +88,7 @@ TEST(DaysSummary, TheAverageIsMeasuredAgainstTheGoalsAsThePanelMeasuresADay)
     average[kCalories] = 1999.98;
     average[kAlcohol] = 5.0;
     GoalComparison rda = compareWithGoals(average, goals);
-    EXPECT_EQ(rda.percent[kCalories], 99);       // truncated, as the panel does
+    EXPECT_EQ(rda.percent[kCalories], 99);          // truncated, as the panel does
     EXPECT_EQ(rda.percent[kProtein], std::nullopt); // a zero goal
     EXPECT_EQ(rda.percent[kAlcohol], std::nullopt); // the percent column draws none against the RDA
     EXPECT_EQ(rda.level[kCalories], std::nullopt);  // no preference table

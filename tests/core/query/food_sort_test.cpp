@@ -181,8 +181,8 @@ TEST(FoodSortBasis, BoiledLeafyGreensHaveTheMostCalciumPer100kcalAmongVegetables
         sortFoodsByNutrient(vegetables, kCalcium, SortDirection::kDescending, foods, SortBasis::kPer100kcal);
     const std::vector<FoodId> top(sorted.begin(), sorted.begin() + 3);
     const std::vector<FoodId> greens = {518, 556, 550}; // bok choy, turnip greens, spinach, boiled
-    EXPECT_TRUE(std::is_permutation(top.begin(), top.end(), greens.begin())) << top[0] << ' ' << top[1] << ' '
-                                                                             << top[2];
+    EXPECT_TRUE(std::is_permutation(top.begin(), top.end(), greens.begin()))
+        << top[0] << ' ' << top[1] << ' ' << top[2];
 }
 
 TEST(FoodSortBasis, TheProfileKeepsTheBasisAndNamesReadBack)
