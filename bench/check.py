@@ -50,6 +50,7 @@ TARGETS = [
     ("USDA food search over 8,858 foods (\"milk\")", 5, "ms", "BM_UsdaSearchMilk"),
     ("USDA food search over 8,858 foods (\"cheese cheddar !low\")", 5, "ms", "BM_UsdaSearchTwoWordsAndExclusion"),
     ("USDA food search over 8,858 foods (all found and ranked)", 5, "ms", "BM_UsdaSearchEveryFood"),
+    ("Summarising 365 day files (read, summed, averaged)", 200, "ms", "BM_SummarizeDays/365/real_time"),
     ("Desktop program: start to first painted day window, whole process", 150, "ms", "process:desktop-start"),
     ("Desktop program: resident memory at its peak", 60, "MB", "process:desktop-rss"),
     ("Desktop program: memory added by opening the USDA food dialog and searching", 15, "MB",

@@ -2,6 +2,7 @@
 #include "json_writer.h"
 
 #include "calc/analysis.h"
+#include "calc/days_summary.h"
 #include "calc/requirements.h"
 #include "format/day_file.h"
 #include "format/ini_file.h"
@@ -33,19 +34,23 @@ public:
     std::string_view summary() const override { return "print a day's nutrient analysis"; }
     std::string_view help() const override
     {
-        return "Usage: mealwright-cli analyze FILE [--age A --weight LBS --activity L --sex S]\n\n"
+        return "Usage: mealwright-cli analyze FILE... [--age A --weight LBS --activity L --sex S]\n\n"
                "Prints the totals of the six meals and of the day in FILE, the calories from protein,\n"
                "carbohydrate and fat, and the day's percent of its goal and intake level per nutrient.\n"
                "The goals come from the settings profile: the requirements of the stored caloric-need\n"
                "inputs, the stored intake preferences and \"Use PDA\" (measure against the preferred\n"
                "upper values instead of the requirements).\n\n"
+               "With more than one FILE it prints each day's totals, their average (the arithmetic mean)\n"
+               "and the average's percent of its goal; every file must be readable.\n\n"
                "  --age A, --weight LBS, --activity L, --sex S\n"
                "                 override the stored caloric-need inputs (see 'requirements --help');\n"
                "                 all four are needed when the profile holds none\n"
                "  --json         {\"goal\", \"requirements\": [28], \"meals\": [six {\"title\", \"totals\": [28],\n"
                "                 \"shares\"}], \"day\": {\"totals\", \"shares\", \"display\", \"percent\", "
                "\"level\"},\n"
-               "                 \"fat_warning_level\"}\n";
+               "                 \"fat_warning_level\"}; with more than one FILE {\"days\": [{\"file\",\n"
+               "                 \"nutrients\": [28]}], \"average\": {\"days\", \"nutrients\": [28], \"percent_goal\": "
+               "[28]}}\n";
     }
     std::vector<OptionSpec> options() const override
     {
@@ -54,6 +59,9 @@ public:
 
     int run(Context& context) override
     {
+        if (context.args().positionals().size() > 1) {
+            return runDays(context);
+        }
         const std::string file = context.args().singlePositional("day FILE");
         const Settings& profile = context.profile();
         const RequirementVector requirements = ComputeRequirements(caloricNeedInputs(context, profile));
@@ -71,6 +79,78 @@ public:
     }
 
 private:
+    static int runDays(Context& context)
+    {
+        const Settings& profile = context.profile();
+        const AnalysisGoals goals = analysisGoals(profile, ComputeRequirements(caloricNeedInputs(context, profile)));
+        const std::vector<std::filesystem::path> files(context.args().positionals().begin(),
+                                                       context.args().positionals().end());
+        const DaysSummary summary = summarizeDays(files, context.foods());
+        if (!summary.unreadable.empty()) {
+            const UnreadableDay& first = summary.unreadable.front();
+            throw FileError(first.path.string() + ": " + describeDayFileError(first.result));
+        }
+        const GoalComparison comparison = compareWithGoals(summary.average, goals);
+        if (context.json()) {
+            printDaysJson(context.out(), summary, comparison);
+        } else {
+            printDaysText(context.out(), goals, summary, comparison);
+        }
+        return 0;
+    }
+
+    static void printDaysJson(std::ostream& out, const DaysSummary& summary, const GoalComparison& comparison)
+    {
+        JsonWriter json(out);
+        json.beginObject().key("days").beginArray();
+        for (const SummaryDay& day : summary.days) {
+            json.beginObject().key("file").value(day.path.string());
+            json.key("nutrients").floatArray(day.totals.values());
+            json.endObject();
+        }
+        json.endArray();
+        json.key("average").beginObject();
+        json.key("days").value(static_cast<long long>(summary.dayCount()));
+        json.key("nutrients").beginArray();
+        for (const double value : summary.average) {
+            json.value(value);
+        }
+        json.endArray();
+        json.key("percent_goal").beginArray();
+        for (const std::optional<int>& percent : comparison.percent) {
+            percent ? json.value(*percent) : json.null();
+        }
+        json.endArray();
+        json.endObject().endObject();
+        out << '\n';
+    }
+
+    // One row per nutrient, one column per day, then the average and its percent of the goal.
+    static void printDaysText(std::ostream& out, const AnalysisGoals& goals, const DaysSummary& summary,
+                              const GoalComparison& comparison)
+    {
+        out << "Goal: " << (goals.usePersonalGoal ? "personal intake preference" : "RDA") << '\n';
+        out << averageTitle(summary.dayCount()) << "\n\n" << padded("Nutrient", 15);
+        std::vector<std::size_t> widths;
+        for (const SummaryDay& day : summary.days) {
+            const std::string name = summaryDayName(day.path);
+            widths.push_back(std::max<std::size_t>(8, name.size() + 1));
+            out << rightAligned(name, widths.back());
+        }
+        out << rightAligned("Average", 9) << rightAligned("% Goal", 8) << "  Unit\n";
+        for (int j = 0; j < kNutrientCount; ++j) {
+            const auto slot = static_cast<std::size_t>(j);
+            out << padded(nutrientLongName(j), 15);
+            for (std::size_t d = 0; d < summary.days.size(); ++d) {
+                out << rightAligned(std::to_string(displayInteger(summary.days[d].totals[slot])), widths[d]);
+            }
+            const std::optional<int>& percent = comparison.percent[slot];
+            out << rightAligned(std::to_string(displayInteger(static_cast<float>(summary.average[slot]))), 9)
+                << rightAligned(percent ? std::to_string(*percent) + "%" : "", 8) << "  " << nutrientPanelUnit(j)
+                << '\n';
+        }
+    }
+
     // The stored inputs with each given option in place of its value.
     static CaloricNeedInputs caloricNeedInputs(const Context& context, const Settings& profile)
     {

@@ -1,6 +1,8 @@
 #include "command.h"
 
+#include "calc/days_summary.h"
 #include "format/day_csv.h"
+#include "format/days_csv.h"
 #include "model/day_document.h"
 
 #include <string>
@@ -15,23 +17,43 @@ public:
     std::string_view summary() const override { return "write a day file as CSV"; }
     std::string_view help() const override
     {
-        return "Usage: mealwright-cli export FILE -o OUT.csv\n\n"
+        return "Usage: mealwright-cli export FILE... -o OUT.csv\n\n"
                "Writes the day in FILE as CSV (RFC 4180, UTF-8): a header row, one row per meal entry with\n"
                "its meal, FoodId, food, grams, servings and the 28 nutrients (units in the header), then a\n"
                "total row for each meal and one for the day.\n\n"
+               "With more than one FILE it writes one row per day (its file name and the day's 28 totals)\n"
+               "and a last row with their average; every file must be readable.\n\n"
                "  -o OUT.csv   the file to write; - writes to standard output\n";
     }
     std::vector<OptionSpec> options() const override { return {{"-o", true}}; }
 
     int run(Context& context) override
     {
-        const std::string file = context.args().singlePositional("day FILE");
         const std::string output = context.args().required("-o");
-        CFofDoc document(context.foods());
-        loadDay(file, document);
-        const std::string csv = dayCsv(document);
+        const std::string csv = context.args().positionals().size() > 1 ? daysCsv(context) : oneDayCsv(context);
         writeOutput(context, output, csv);
         return 0;
+    }
+
+private:
+    static std::string oneDayCsv(Context& context)
+    {
+        const std::string file = context.args().singlePositional("day FILE");
+        CFofDoc document(context.foods());
+        loadDay(file, document);
+        return dayCsv(document);
+    }
+
+    static std::string daysCsv(Context& context)
+    {
+        const std::vector<std::filesystem::path> files(context.args().positionals().begin(),
+                                                       context.args().positionals().end());
+        const DaysSummary summary = summarizeDays(files, context.foods());
+        if (!summary.unreadable.empty()) {
+            const UnreadableDay& first = summary.unreadable.front();
+            throw FileError(first.path.string() + ": " + describeDayFileError(first.result));
+        }
+        return daysSummaryCsv(summary);
     }
 };
 

@@ -20,7 +20,7 @@ public:
     std::string_view help() const override
     {
         return "Usage: mealwright-cli foods [--group G | --search TEXT | --list K | --hidden | --personal]\n"
-               "                            [--sort K --ascending|--descending]\n\n"
+               "                            [--sort K [--per 100g|100kcal|serving] --ascending|--descending]\n\n"
                "Prints food list items, one per line, as \"ID;Name [portion]\", as the food list shows them.\n\n"
                "  --group G      the visible foods of standard group G (0..29); the default is group 0\n"
                "  --search TEXT  the visible standard and personal foods whose names hold TEXT, in any case;\n"
@@ -30,12 +30,16 @@ public:
                "  --personal     the personal foods that are not hidden\n"
                "  --sort K       then orders them by nutrient K (1..27) per 100 g, foods with equal\n"
                "                 amounts in their listed order; give --ascending or --descending\n"
+               "  --per BASIS    compare nutrient K in 100 g of each food (100g, the default), in 100 kcal\n"
+               "                 of it (100kcal; foods without calories come last) or in one serving\n"
+               "                 (serving), as the food list's sort popups offer\n"
                "  --json         {\"items\": [{\"id\": 0, \"text\": \"0;Milk [1 cup]\"}, ...]}\n";
     }
     std::vector<OptionSpec> options() const override
     {
-        return {{"--group", true},     {"--search", true}, {"--list", true},       {"--hidden", false},
-                {"--personal", false}, {"--sort", true},   {"--ascending", false}, {"--descending", false}};
+        return {{"--group", true},      {"--search", true},      {"--list", true},
+                {"--hidden", false},    {"--personal", false},   {"--sort", true},
+                {"--ascending", false}, {"--descending", false}, {"--per", true}};
     }
 
     int run(Context& context) override
@@ -55,7 +59,7 @@ public:
             context.err() << (args.has("--search") ? LoadString(kNoEntryFoundText) : "No foods to list.") << '\n';
         }
         if (sorting) {
-            ids = sortFoodsByNutrient(ids, sorting->nutrient, sorting->direction, context.foods());
+            ids = sortFoodsByNutrient(ids, sorting->nutrient, sorting->direction, context.foods(), sorting->basis);
         }
         printItems(context, ids);
         return 0;
@@ -66,6 +70,7 @@ private:
     {
         int nutrient;
         SortDirection direction;
+        SortBasis basis;
     };
 
     static std::optional<Sorting> sortingOption(const ParsedArguments& args)
@@ -73,8 +78,8 @@ private:
         const bool ascending = args.has("--ascending");
         const bool descending = args.has("--descending");
         if (!args.has("--sort")) {
-            if (ascending || descending) {
-                throw UsageError("--ascending and --descending go with --sort");
+            if (ascending || descending || args.has("--per")) {
+                throw UsageError("--ascending, --descending and --per go with --sort");
             }
             return std::nullopt;
         }
@@ -83,7 +88,12 @@ private:
         }
         const int nutrient =
             static_cast<int>(args.requiredInteger("--sort", kFirstRankedNutrient, kLastRankedNutrient));
-        return Sorting{nutrient, ascending ? SortDirection::kAscending : SortDirection::kDescending};
+        const std::optional<SortBasis> basis =
+            args.has("--per") ? sortBasisFromName(args.required("--per")) : SortBasis::kPer100g;
+        if (!basis) {
+            throw UsageError("--per takes 100g, 100kcal or serving");
+        }
+        return Sorting{nutrient, ascending ? SortDirection::kAscending : SortDirection::kDescending, *basis};
     }
 
     static std::vector<FoodId> select(Context& context)

@@ -82,6 +82,21 @@ JsonWriter& JsonWriter::value(float number)
     return *this;
 }
 
+JsonWriter& JsonWriter::value(double number)
+{
+    separate();
+    if (!std::isfinite(number)) {
+        m_out << "null";
+        return *this;
+    }
+    std::string text = formatDouble(number);
+    if (text.find_first_of(".e") == std::string::npos) {
+        text += ".0";
+    }
+    m_out << text;
+    return *this;
+}
+
 JsonWriter& JsonWriter::value(bool flag)
 {
     separate();

@@ -24,6 +24,8 @@ public:
     JsonWriter& value(unsigned number) { return value(static_cast<long long>(number)); }
     // Shortest text that reads back as the same float, always with a fraction or exponent.
     JsonWriter& value(float number);
+    // Shortest text that reads back as the same double, in the same form.
+    JsonWriter& value(double number);
     JsonWriter& value(bool flag);
     JsonWriter& null();
 

@@ -17,6 +17,8 @@ inline constexpr int kFilePrintPreview = 57609;
 // The program's own: the analysis as a PDF file and the day as a table.
 inline constexpr int kFileExportPdf = 32980;
 inline constexpr int kFileExportCsv = 32981;
+// Several day files side by side with their average.
+inline constexpr int kFileSummarizeDays = 32982;
 // The recent-file entries are kFileRecentFirst + 0 .. kFileRecentFirst + 3.
 inline constexpr int kFileRecentFirst = 57616;
 inline constexpr int kRecentFileCount = 4;

@@ -601,8 +601,8 @@ void CFofView::showSortedNutrientPopup()
     if (!food) {
         return;
     }
-    const NutrientVector per100g = m_app.foods().entryNutrients(*food, 100);
-    const QStringList lines = nutrientInfoTexts(*d->sortNutrient, per100g[static_cast<std::size_t>(*d->sortNutrient)]);
+    const QStringList lines = nutrientInfoTexts(
+        *d->sortNutrient, nutrientOnBasis(m_app.foods(), *food, *d->sortNutrient, d->sortedBasis), d->sortedBasis);
     delete d->popup.data();
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("nutrientInfoMenu"));

@@ -62,6 +62,8 @@ public:
     // The nutrient and direction of the sort in force, while the food list is sorted.
     std::optional<int> sortedNutrient() const;
     std::optional<mw::SortDirection> sortedDirection() const;
+    // What the sort popups compare: the basis last chosen in them, else the profile's.
+    mw::SortBasis sortBasisInUse() const;
 
     // The entry last added, shown or re-amounted (zero once the Food column is cleared), and the document's
     // totals of the six meals and the day, as the panel shows them.
@@ -211,5 +213,7 @@ QString amountEditText(Grams grams);
 // The two lines of a sorted food list's popup: the nutrient's name with ":", and the value per 100 g
 // with the nutrient's unit.
 QStringList nutrientInfoTexts(int nutrient, float valuePer100g);
+// The same on a sort basis ("194 mg per 100 kcal"); "no calories" where per 100 kcal has no value.
+QStringList nutrientInfoTexts(int nutrient, std::optional<float> value, mw::SortBasis basis);
 
 } // namespace mw::gui

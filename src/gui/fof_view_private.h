@@ -48,6 +48,9 @@ struct CFofView::Private
     PanelLayout panelLayout = PanelLayout::kOneColumn;
     // The nutrient the food list is sorted by, while it is.
     std::optional<int> sortNutrient;
+    // The basis chosen in the sort popups this session, and the one the list is sorted on.
+    std::optional<SortBasis> chosenSortBasis;
+    SortBasis sortedBasis = SortBasis::kPer100g;
     bool listsPersonalFoods = false;
     FoodListWidth listWidth = FoodListWidth::kNormal;
     FoodCommandState food;

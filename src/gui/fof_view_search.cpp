@@ -11,6 +11,7 @@
 #include "view_layout.h"
 
 #include "model/catalogue.h"
+#include "model/settings_keys.h"
 #include "model/string_table.h"
 #include "query/food_listing.h"
 #include "query/food_search.h"
@@ -28,6 +29,20 @@ namespace {
 QString messageTitle()
 {
     return toQString(texts::kMainFrameTitle);
+}
+
+// The first keeps the name the single basis line always had.
+QString sortBasisObjectName(SortBasis basis)
+{
+    switch (basis) {
+    case SortBasis::kPer100kcal:
+        return QStringLiteral("popupSubtitle100kcal");
+    case SortBasis::kPerServing:
+        return QStringLiteral("popupSubtitleServing");
+    case SortBasis::kPer100g:
+        break;
+    }
+    return QStringLiteral("popupSubtitle");
 }
 
 // The picture of the sort in force shows while the button is checked.
@@ -241,6 +256,11 @@ void CFofView::localSearch()
 
 // ---- Nutrient popups --------------------------------------------------------------------------------------
 
+SortBasis CFofView::sortBasisInUse() const
+{
+    return d->chosenSortBasis.value_or(sortBasis(m_app.settings()));
+}
+
 QMenu* CFofView::newChoicePopup(const QString& objectName, const QString& title)
 {
     delete d->food.choicePopup.data();
@@ -267,7 +287,20 @@ QPoint CFofView::standardListPoint(bool foodList) const
 void CFofView::openSortPopup(SortDirection direction)
 {
     QMenu* menu = newChoicePopup(QStringLiteral("sortPopup"), toQString(sortPopupTitle(direction)));
-    menu->addAction(toQString(kSortPopupSubtitle))->setObjectName(QStringLiteral("popupSubtitle"));
+    // The basis lines: choosing one keeps it and opens the popup again for the nutrient.
+    const SortBasis inUse = sortBasisInUse();
+    for (const SortBasis basis : kSortBases) {
+        QAction* line = menu->addAction(toQString(sortBasisSubtitle(basis)));
+        line->setObjectName(sortBasisObjectName(basis));
+        line->setCheckable(true);
+        line->setChecked(basis == inUse);
+        connect(line, &QAction::triggered, this, [this, basis, direction] {
+            d->chosenSortBasis = basis;
+            // Should the profile not keep it, the choice still holds for this run.
+            static_cast<void>(storeSortBasis(m_app.settings(), basis));
+            QTimer::singleShot(0, this, [this, direction] { openSortPopup(direction); });
+        });
+    }
     for (int nutrient = kFirstRankedNutrient; nutrient <= kLastRankedNutrient; ++nutrient) {
         QAction* item = menu->addAction(toQString(nutrientLongName(nutrient)));
         item->setObjectName(QStringLiteral("sortNutrient%1").arg(nutrient));
@@ -299,10 +332,11 @@ void CFofView::sortFoodList(int nutrient, SortDirection direction)
         return;
     }
     const std::vector<std::string> lines = foodListLines();
+    const SortBasis basis = sortBasisInUse();
     ItemSortResult sorted;
     {
         const WaitCursor wait;
-        sorted = sortItemsByNutrient(lines, nutrient, direction, m_app.foods());
+        sorted = sortItemsByNutrient(lines, nutrient, direction, m_app.foods(), basis);
         if (sorted.outcome == SortOutcome::kSorted) {
             showFoodListItems(sorted.items);
         }
@@ -317,6 +351,7 @@ void CFofView::sortFoodList(int nutrient, SortDirection direction)
         break;
     }
     d->sortNutrient = nutrient;
+    d->sortedBasis = basis;
     d->food.sortDirection = direction;
     showSortedLook();
     d->amountOkButton->setFocus();
@@ -361,6 +396,16 @@ void CFofView::findInMeals(int nutrient)
     d->mealList->scrollToRow(row);
     d->amountEdit->selectAll();
     d->amountEdit->setFocus();
+}
+
+QStringList nutrientInfoTexts(int nutrient, std::optional<float> value, SortBasis basis)
+{
+    if (!value) {
+        return {toQString(nutrientLongName(nutrient)) + u':', QStringLiteral("no calories")};
+    }
+    QStringList lines = nutrientInfoTexts(nutrient, *value);
+    lines.last() += toQString(sortBasisUnitSuffix(basis));
+    return lines;
 }
 
 } // namespace mw::gui

@@ -115,6 +115,7 @@ std::vector<int> toolbarCommands(int screenHeight)
         commands[25] = kToolbarSeparator;
         commands[26] = cmd::kFatWarning;
     }
+    commands.push_back(cmd::kFileSummarizeDays);
     return commands;
 }
 
@@ -293,6 +294,7 @@ void CMainFrame::createCommands()
     addCommand(cmd::kContextHelp, "actionContextHelp", toQString(texts::kContextHelpCaption), QString(),
                {K(Qt::SHIFT | Qt::Key_F1)});
     createToolCommands();
+    createSummaryCommand();
 }
 
 void CMainFrame::createListCommands()
@@ -353,6 +355,7 @@ QMenu* CMainFrame::createFileMenu(bool dayOpen)
     menu->setObjectName(dayOpen ? QStringLiteral("menuDayFile") : QStringLiteral("menuFile"));
     menu->addAction(commandAction(cmd::kFileNew));
     menu->addAction(commandAction(cmd::kFileOpen));
+    menu->addAction(commandAction(cmd::kFileSummarizeDays));
     if (dayOpen) {
         menu->addAction(commandAction(cmd::kFileClose));
         menu->addAction(commandAction(cmd::kFileSave));

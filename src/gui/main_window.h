@@ -117,6 +117,8 @@ public slots:
     void choosePrinterFont();
     void exportPdf();
     void exportCsv();
+    // Several day files side by side (main_window_summary.cpp); the open days' files are offered.
+    void summarizeDays();
     void showHelpOfCommand(int commandId);
     // Shift+F1: the next click opens the help page of what it hits.
     void startContextHelp();
@@ -166,6 +168,7 @@ private:
 
     // Tools, options, printing and help (main_window_tools.cpp).
     void createToolCommands();
+    void createSummaryCommand();
     void addToolMenus();
     void connectToolCommands();
     void updateToolCommands(bool dayOpen);

@@ -4,6 +4,7 @@
 #include "qt_bridge.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QQueue>
 
 #include <utility>
@@ -16,6 +17,8 @@ struct Script
     bool active = false;
     QQueue<QMessageBox::StandardButton> answers;
     QQueue<QString> fileNames;
+    QQueue<QStringList> fileNameLists;
+    QStringList offered;
     QStringList shown;
 };
 
@@ -41,6 +44,16 @@ void Prompts::setNextAnswer(QMessageBox::StandardButton answer)
 void Prompts::setNextFileName(const QString& fileName)
 {
     script().fileNames.enqueue(fileName);
+}
+
+void Prompts::setNextFileNames(const QStringList& fileNames)
+{
+    script().fileNameLists.enqueue(fileNames);
+}
+
+QStringList Prompts::takeOfferedFileNames()
+{
+    return std::exchange(script().offered, QStringList());
 }
 
 QStringList Prompts::takeShownMessages()
@@ -91,6 +104,28 @@ QString Prompts::saveFileName(QWidget* parent, const QString& caption, const QSt
         return script().fileNames.isEmpty() ? QString() : script().fileNames.dequeue();
     }
     return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+}
+
+QStringList Prompts::openFileNames(QWidget* parent, const QString& caption, const QString& filter,
+                                   const QStringList& offered)
+{
+    if (script().active) {
+        script().offered.append(offered);
+        return script().fileNameLists.isEmpty() ? QStringList() : script().fileNameLists.dequeue();
+    }
+    QFileDialog dialog(parent, caption, QString(), filter);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    // The dialog's own name field takes several quoted names, so the offered files start out chosen.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (!offered.isEmpty()) {
+        dialog.setDirectory(QFileInfo(offered.front()).absolutePath());
+        QStringList quoted;
+        for (const QString& file : offered) {
+            quoted.append(QLatin1Char('"') + QFileInfo(file).absoluteFilePath() + QLatin1Char('"'));
+        }
+        dialog.selectFile(quoted.join(QLatin1Char(' ')));
+    }
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
 }
 
 bool settingsStoredOrWarned(QWidget* dialog, std::error_code storeError)

@@ -24,12 +24,18 @@ public:
     static QString openFileName(QWidget* parent, const QString& caption, const QString& filter);
     static QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                                 const QString& filter);
+    // Several existing files at once, the offered ones chosen already; an empty list when the user cancels.
+    static QStringList openFileNames(QWidget* parent, const QString& caption, const QString& filter,
+                                     const QStringList& offered);
 
     // Tests: from now on no window is shown; questions take the queued answers (else their default
     // button), file dialogs the queued names (else cancel), and every text shown is logged.
     static void setScripted(bool scripted);
     static void setNextAnswer(QMessageBox::StandardButton answer);
     static void setNextFileName(const QString& fileName);
+    static void setNextFileNames(const QStringList& fileNames);
+    // The files the last multiple choices offered.
+    static QStringList takeOfferedFileNames();
     static QStringList takeShownMessages();
 };
 

@@ -166,16 +166,16 @@ private slots:
         };
         QCOMPARE(
             items("menuDayFile"),
-            QStringList({QStringLiteral("&New"), QStringLiteral("&Open..."), QStringLiteral("&Close"),
-                         QStringLiteral("&Save"), QStringLiteral("Save &As..."), QStringLiteral("-"),
-                         QStringLiteral("&Print..."), QStringLiteral("Print Pre&view"),
+            QStringList({QStringLiteral("&New"), QStringLiteral("&Open..."), QStringLiteral("Summarize &Days..."),
+                         QStringLiteral("&Close"), QStringLiteral("&Save"), QStringLiteral("Save &As..."),
+                         QStringLiteral("-"), QStringLiteral("&Print..."), QStringLiteral("Print Pre&view"),
                          QStringLiteral("P&rint Setup..."), QStringLiteral("-"), QStringLiteral("&Export to PDF..."),
                          QStringLiteral("Export to CS&V..."), QStringLiteral("-"), QStringLiteral("Recent File"),
                          QStringLiteral("-"), QStringLiteral("E&xit")}));
         QCOMPARE(items("menuFile"),
-                 QStringList({QStringLiteral("&New"), QStringLiteral("&Open..."), QStringLiteral("-"),
-                              QStringLiteral("P&rint Setup..."), QStringLiteral("-"), QStringLiteral("Recent File"),
-                              QStringLiteral("-"), QStringLiteral("E&xit")}));
+                 QStringList({QStringLiteral("&New"), QStringLiteral("&Open..."), QStringLiteral("Summarize &Days..."),
+                              QStringLiteral("-"), QStringLiteral("P&rint Setup..."), QStringLiteral("-"),
+                              QStringLiteral("Recent File"), QStringLiteral("-"), QStringLiteral("E&xit")}));
         QCOMPARE(items("menuEdit"), QStringList({QStringLiteral("&Undo"), QStringLiteral("&Redo"), QStringLiteral("-"),
                                                  QStringLiteral("Cu&t Meal"), QStringLiteral("&Copy Meal"),
                                                  QStringLiteral("&Paste Meal"), QStringLiteral("C&lear Meal")}));
@@ -244,7 +244,7 @@ private slots:
     void theToolbarFollowsTheScreenHeight()
     {
         const std::vector<int> tall = mw::gui::toolbarCommands(1024);
-        QCOMPARE(tall.size(), std::size_t{34});
+        QCOMPARE(tall.size(), std::size_t{35});
         QCOMPARE(tall.at(0), cmd::kFileNew);
         QCOMPARE(tall.at(3), 0);
         // Undo and Redo follow the meal clipboard's buttons.
@@ -261,6 +261,7 @@ private slots:
         QCOMPARE(tall.at(30), cmd::kMenuGenerator);
         QCOMPARE(tall.at(31), cmd::kFoodPyramid);
         QCOMPARE(tall.at(33), cmd::kAddUsdaFood);
+        QCOMPARE(tall.at(34), cmd::kFileSummarizeDays);
         // A screen of exactly 600 pixels still has the first layout.
         QCOMPARE(mw::gui::toolbarCommands(600), tall);
         const std::vector<int> shortScreen = mw::gui::toolbarCommands(599);
@@ -269,7 +270,7 @@ private slots:
         QCOMPARE(shortScreen.at(26), cmd::kFatWarning);
 
         const QList<QAction*> buttons = m_frame->toolBar()->actions();
-        QCOMPARE(buttons.size(), qsizetype(34));
+        QCOMPARE(buttons.size(), qsizetype(35));
         for (qsizetype i = 0; i < buttons.size(); ++i) {
             QCOMPARE(buttons.at(i)->isSeparator() ? 0 : buttons.at(i)->data().toInt(),
                      tall.at(static_cast<std::size_t>(i)));

@@ -158,9 +158,10 @@ private slots:
             QStringList({QStringLiteral("-"), QStringLiteral("Generate a random menu!"),
                          QStringLiteral("Food &Pyramid Analysis"), QStringLiteral("Menu Generator &Options ...")}));
         const QList<QAction*> buttons = m_frame->toolBar()->actions();
-        QCOMPARE(buttons.at(buttons.size() - 4), m_frame->commandAction(cmd::kMenuGenerator));
-        QCOMPARE(buttons.at(buttons.size() - 3), m_frame->commandAction(cmd::kFoodPyramid));
-        QCOMPARE(buttons.last(), m_frame->commandAction(cmd::kAddUsdaFood));
+        QCOMPARE(buttons.at(buttons.size() - 5), m_frame->commandAction(cmd::kMenuGenerator));
+        QCOMPARE(buttons.at(buttons.size() - 4), m_frame->commandAction(cmd::kFoodPyramid));
+        QCOMPARE(buttons.at(buttons.size() - 2), m_frame->commandAction(cmd::kAddUsdaFood));
+        QCOMPARE(buttons.last(), m_frame->commandAction(cmd::kFileSummarizeDays));
         QVERIFY(!m_frame->commandAction(cmd::kFoodPyramid)->icon().isNull());
         QCOMPARE(m_frame->commandAction(cmd::kMenuGenerator)->statusTip(),
                  QStringLiteral("Let the Mealwright suggest a menu to you"));

@@ -81,12 +81,15 @@ private slots:
         QMenu* popup = openSortPopup("actionSortDescending");
         QVERIFY(popup->isVisible());
         const QList<QAction*> items = popup->actions();
-        QCOMPARE(items.size(), 2 + 27);
+        QCOMPARE(items.size(), 4 + 27);
         QCOMPARE(items.at(0)->text(), QStringLiteral("Sort DESCENDING:"));
         QCOMPARE(items.at(1)->text(), QStringLiteral("(per 100g of food)"));
+        QVERIFY(items.at(1)->isChecked());
+        QCOMPARE(items.at(2)->text(), QStringLiteral("(per 100 kcal)"));
+        QCOMPARE(items.at(3)->text(), QStringLiteral("(per serving)"));
         for (int nutrient = 1; nutrient <= 27; ++nutrient) {
-            QCOMPARE(items.at(nutrient + 1)->text(), toQString(nutrientLongName(nutrient)));
-            QCOMPARE(items.at(nutrient + 1)->data().toInt(), nutrient);
+            QCOMPARE(items.at(nutrient + 3)->text(), toQString(nutrientLongName(nutrient)));
+            QCOMPARE(items.at(nutrient + 3)->data().toInt(), nutrient);
         }
         // Opens at the food list's left edge.
         const QPoint listLeft = f.foodList()->mapToGlobal(QPoint(0, 0));
@@ -148,6 +151,37 @@ private slots:
         }
         QCOMPARE(lines, nutrientInfoTexts(kIron, per100g(f.foodList()->foodIdAt(1), kIron)));
         QCOMPARE(lines.first(), QStringLiteral("Iron:"));
+    }
+
+    void sortingCalciumPer100kcalPutsTheBoiledLeafyGreensFirst()
+    {
+        f.groupBox()->setCurrentIndex(23);
+        const QPointer<QMenu> first = openSortPopup("actionSortDescending");
+        // A click closes the popup, then carries out the item; it opens again with the basis chosen, which the
+        // profile keeps.
+        QAction* per100kcal = first->findChild<QAction*>(QStringLiteral("popupSubtitle100kcal"));
+        first->hide();
+        per100kcal->trigger();
+        QCoreApplication::processEvents();
+        QVERIFY(first.isNull() && f.popup("sortPopup") != nullptr);
+        QCOMPARE(sortBasis(f.settings()), SortBasis::kPer100kcal);
+        QMenu* popup = f.popup("sortPopup");
+        QVERIFY(popup->findChild<QAction*>(QStringLiteral("popupSubtitle100kcal"))->isChecked());
+        QAction* calcium = test::FoodCommandsFixture::nutrientItem(popup, kCalcium);
+        popup->hide();
+        calcium->trigger();
+
+        const QList<unsigned long> top = {f.foodList()->foodIdAt(0), f.foodList()->foodIdAt(1),
+                                          f.foodList()->foodIdAt(2)};
+        QCOMPARE(top, (QList<unsigned long>{518, 556, 550})); // bok choy, turnip greens and spinach, boiled
+        f.foodList()->setCurrentRow(1);
+        QMenu* info = f.popup("nutrientInfoMenu");
+        QVERIFY(info != nullptr);
+        QCOMPARE(info->actions().at(1)->text(),
+                 nutrientInfoTexts(kCalcium, nutrientOnBasis(f.app().foods(), 556, kCalcium, SortBasis::kPer100kcal),
+                                   SortBasis::kPer100kcal)
+                     .at(1));
+        QVERIFY(info->actions().at(1)->text().endsWith(QStringLiteral(" mg per 100 kcal")));
     }
 
     void theSortButtonsOpenThePopupAndShowTheSortInForce()

@@ -276,6 +276,19 @@ std::error_code storeMouseOptions(Settings& settings, const MouseOptions& option
     return settings.writeValues(changes);
 }
 
+SortBasis sortBasis(const Settings& settings)
+{
+    const int stored = settings.readInt(kOptionsSection, kSortBasisKey, static_cast<int>(SortBasis::kPer100g));
+    return stored == static_cast<int>(SortBasis::kPer100kcal)   ? SortBasis::kPer100kcal
+           : stored == static_cast<int>(SortBasis::kPerServing) ? SortBasis::kPerServing
+                                                                : SortBasis::kPer100g;
+}
+
+std::error_code storeSortBasis(Settings& settings, SortBasis basis)
+{
+    return settings.writeInt(kOptionsSection, kSortBasisKey, static_cast<int>(basis));
+}
+
 RgbColor viewBackgroundColor(const Settings& settings)
 {
     const auto low = static_cast<unsigned>(settings.readInt(kColorSection, kViewLowWordKey, kDefaultViewLowWord));

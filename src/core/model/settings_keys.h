@@ -45,6 +45,7 @@ inline constexpr std::string_view kFoodColorCodeKey = "Food Color Code";
 inline constexpr std::string_view kAltSymbolKey = "AltSymbol";
 inline constexpr std::string_view kPitchAndFamilyKey = "PitchAndFamily";
 inline constexpr std::string_view kFaceNameKey = "FaceName";
+inline constexpr std::string_view kSortBasisKey = "Sort basis";
 
 // One flag per NutrientIndex.
 using NutrientSelection = std::array<bool, kNutrientCount>;
@@ -137,6 +138,20 @@ struct MouseOptions
 // A missing value reads as that button's default; one outside the four choices switches its menu off.
 MouseOptions mouseOptions(const Settings& settings);
 std::error_code storeMouseOptions(Settings& settings, const MouseOptions& options);
+
+// ---- Food list sort basis --------------------------------------------------------------------------------
+
+// What the food list's sort compares: a nutrient in 100 g of each food, in 100 kcal of it, or in one serving.
+enum class SortBasis : int
+{
+    kPer100g = 0,
+    kPer100kcal = 1,
+    kPerServing = 2,
+};
+
+// "Options" / "Sort basis"; anything but the three choices reads as per 100 g.
+SortBasis sortBasis(const Settings& settings);
+std::error_code storeSortBasis(Settings& settings, SortBasis basis);
 
 // ---- View background --------------------------------------------------------------------------------------
 

@@ -11,9 +11,23 @@ namespace {
 
 constexpr Grams kSortPortion = 100;
 
+constexpr float kDensityCalories = 100.0f;
+
+// A food without a key sorts after every food with one, whichever the direction.
+struct SortKey
+{
+    bool missing = false;
+    float value = 0.0f;
+};
+
+SortKey sortKeyOf(std::optional<float> value)
+{
+    return value ? SortKey{false, *value} : SortKey{true, 0.0f};
+}
+
 struct KeyedLine
 {
-    float key = 0.0f;
+    SortKey key;
     std::size_t line = 0;
     std::optional<FoodId> food;
 };
@@ -22,11 +36,13 @@ struct KeyedLine
 template <typename T>
 void sortByKey(std::vector<T>& keyed, SortDirection direction)
 {
-    if (direction == SortDirection::kAscending) {
-        std::stable_sort(keyed.begin(), keyed.end(), [](const T& a, const T& b) { return a.key < b.key; });
-    } else {
-        std::stable_sort(keyed.begin(), keyed.end(), [](const T& a, const T& b) { return a.key > b.key; });
-    }
+    const bool ascending = direction == SortDirection::kAscending;
+    std::stable_sort(keyed.begin(), keyed.end(), [ascending](const T& a, const T& b) {
+        if (a.key.missing != b.key.missing) {
+            return b.key.missing;
+        }
+        return ascending ? a.key.value < b.key.value : a.key.value > b.key.value;
+    });
 }
 
 // The food an item names, when that food exists; only those are rebuilt from the food data.
@@ -36,15 +52,21 @@ std::optional<FoodId> existingFoodOfItem(std::string_view item, const FoodOperat
     return id && foods.exists(*id) ? id : std::nullopt;
 }
 
-std::vector<KeyedLine> keyLines(std::span<const std::string> items, int nutrient, const FoodOperations& foods)
+std::vector<KeyedLine> keyLines(std::span<const std::string> items, int nutrient, const FoodOperations& foods,
+                                SortBasis basis)
 {
     std::vector<KeyedLine> keyed(items.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
         keyed[i].line = i;
         keyed[i].food = existingFoodOfItem(items[i], foods);
-        keyed[i].key = keyed[i].food ? nutrientSortKey(foods, *keyed[i].food, nutrient) : 0.0f;
+        keyed[i].key = keyed[i].food ? sortKeyOf(nutrientOnBasis(foods, *keyed[i].food, nutrient, basis)) : SortKey{};
     }
     return keyed;
+}
+
+float finiteOrZero(float value)
+{
+    return std::isfinite(value) ? value : 0.0f;
 }
 
 } // namespace
@@ -68,6 +90,69 @@ std::string notEnoughMemoryToSortText(std::size_t count)
     return text;
 }
 
+std::string_view sortBasisSubtitle(SortBasis basis)
+{
+    switch (basis) {
+    case SortBasis::kPer100kcal:
+        return kSortPer100kcalSubtitle;
+    case SortBasis::kPerServing:
+        return kSortPerServingSubtitle;
+    case SortBasis::kPer100g:
+        break;
+    }
+    return kSortPopupSubtitle;
+}
+
+std::string_view sortBasisUnitSuffix(SortBasis basis)
+{
+    switch (basis) {
+    case SortBasis::kPer100kcal:
+        return " per 100 kcal";
+    case SortBasis::kPerServing:
+        return " per serving";
+    case SortBasis::kPer100g:
+        break;
+    }
+    return {};
+}
+
+std::optional<SortBasis> sortBasisFromName(std::string_view name)
+{
+    if (name == "100g") {
+        return SortBasis::kPer100g;
+    }
+    if (name == "100kcal") {
+        return SortBasis::kPer100kcal;
+    }
+    if (name == "serving") {
+        return SortBasis::kPerServing;
+    }
+    return std::nullopt;
+}
+
+std::optional<float> nutrientOnBasis(const FoodOperations& foods, FoodId id, int nutrient, SortBasis basis)
+{
+    if (!isRankedNutrient(nutrient)) {
+        return 0.0f;
+    }
+    const NutrientVector per100g = foods.entryNutrients(id, kSortPortion);
+    const float value = finiteOrZero(per100g[static_cast<std::size_t>(nutrient)]);
+    switch (basis) {
+    case SortBasis::kPer100kcal: {
+        const float calories = finiteOrZero(per100g[kCalories]);
+        if (calories <= 0.0f) {
+            return std::nullopt;
+        }
+        return finiteOrZero(value * kDensityCalories / calories);
+    }
+    case SortBasis::kPerServing:
+        return finiteOrZero(value * std::max(0.0f, finiteOrZero(foods.servingWeight(id))) / kSortPortion);
+    case SortBasis::kPer100g:
+        break;
+    }
+    return value;
+}
+
 float nutrientSortKey(const FoodOperations& foods, FoodId id, int nutrient)
 {
     if (!isRankedNutrient(nutrient)) {
@@ -78,17 +163,17 @@ float nutrientSortKey(const FoodOperations& foods, FoodId id, int nutrient)
 }
 
 std::vector<FoodId> sortFoodsByNutrient(std::span<const FoodId> ids, int nutrient, SortDirection direction,
-                                        const FoodOperations& foods)
+                                        const FoodOperations& foods, SortBasis basis)
 {
     struct KeyedFood
     {
-        float key;
+        SortKey key;
         FoodId id;
     };
     std::vector<KeyedFood> keyed;
     keyed.reserve(ids.size());
     for (const FoodId id : ids) {
-        keyed.push_back({nutrientSortKey(foods, id, nutrient), id});
+        keyed.push_back({sortKeyOf(nutrientOnBasis(foods, id, nutrient, basis)), id});
     }
     sortByKey(keyed, direction);
     std::vector<FoodId> sorted;
@@ -100,13 +185,13 @@ std::vector<FoodId> sortFoodsByNutrient(std::span<const FoodId> ids, int nutrien
 }
 
 ItemSortResult sortItemsByNutrient(std::span<const std::string> items, int nutrient, SortDirection direction,
-                                   const FoodOperations& foods)
+                                   const FoodOperations& foods, SortBasis basis)
 {
     if (items.size() <= 1) {
         return {SortOutcome::kTooFewItems, {}};
     }
     try {
-        std::vector<KeyedLine> keyed = keyLines(items, nutrient, foods);
+        std::vector<KeyedLine> keyed = keyLines(items, nutrient, foods, basis);
         sortByKey(keyed, direction);
         ItemSortResult result{SortOutcome::kSorted, {}};
         result.items.reserve(keyed.size());

@@ -2,6 +2,7 @@
 
 #include "model/food_operations.h"
 #include "model/food_types.h"
+#include "model/settings_keys.h"
 
 #include <optional>
 #include <span>
@@ -29,6 +30,9 @@ constexpr bool isRankedNutrient(int nutrient)
 inline constexpr std::string_view kSortAscendingTitle = "Sort ASCENDING:";
 inline constexpr std::string_view kSortDescendingTitle = "Sort DESCENDING:";
 inline constexpr std::string_view kSortPopupSubtitle = "(per 100g of food)";
+inline constexpr std::string_view kSortPer100kcalSubtitle = "(per 100 kcal)";
+inline constexpr std::string_view kSortPerServingSubtitle = "(per serving)";
+inline constexpr SortBasis kSortBases[] = {SortBasis::kPer100g, SortBasis::kPer100kcal, SortBasis::kPerServing};
 inline constexpr int kSortNutrientCommandBase = 32835;
 inline constexpr std::string_view kNotEnoughMemoryToSortFormat = "Not enough memory to sort %d items.";
 
@@ -38,13 +42,25 @@ std::optional<int> sortNutrientOfCommand(int commandId);
 // "Not enough memory to sort 12 items."
 std::string notEnoughMemoryToSortText(std::size_t count);
 
+// The popup line that chooses the basis: "(per 100g of food)", "(per 100 kcal)", "(per serving)".
+std::string_view sortBasisSubtitle(SortBasis basis);
+// What follows a value's unit in the sorted list's nutrient popup: nothing per 100 g (as it always read),
+// " per 100 kcal", " per serving".
+std::string_view sortBasisUnitSuffix(SortBasis basis);
+// "100g", "100kcal", "serving": the command line's names; nullopt for any other text.
+std::optional<SortBasis> sortBasisFromName(std::string_view name);
+
 // Nutrient k of 100 g of the food; 0 when the value is not finite or k is not 1..27.
 float nutrientSortKey(const FoodOperations& foods, FoodId id, int nutrient);
+// Nutrient k of the food on the basis: in 100 g, in as much of it as gives 100 kcal, or in its serving
+// weight (the standard portion, a personal food's weight; 0 g without one). None per 100 kcal for a food
+// without calories; 0 for a value that is not finite or k not 1..27.
+std::optional<float> nutrientOnBasis(const FoodOperations& foods, FoodId id, int nutrient, SortBasis basis);
 
 // The foods ordered by their key. Foods with equal keys keep their order, so a sort gives the same
-// list every time.
+// list every time; foods without a key (no calories, per 100 kcal) come last in either direction.
 std::vector<FoodId> sortFoodsByNutrient(std::span<const FoodId> ids, int nutrient, SortDirection direction,
-                                        const FoodOperations& foods);
+                                        const FoodOperations& foods, SortBasis basis = SortBasis::kPer100g);
 
 enum class SortOutcome
 {
@@ -62,9 +78,10 @@ struct ItemSortResult
     std::vector<std::string> items;
 };
 
-// Sorts food list items "id;Name [portion]" by nutrient k per 100 g. A line that names no existing
-// food (such as a 9999 line for a missing food) counts as 0 and keeps its own text.
+// Sorts food list items "id;Name [portion]" by nutrient k on the basis, as sortFoodsByNutrient orders
+// foods. A line that names no existing food (such as a 9999 line for a missing food) counts as 0 and
+// keeps its own text.
 ItemSortResult sortItemsByNutrient(std::span<const std::string> items, int nutrient, SortDirection direction,
-                                   const FoodOperations& foods);
+                                   const FoodOperations& foods, SortBasis basis = SortBasis::kPer100g);
 
 } // namespace mw

@@ -21,6 +21,12 @@ public:
         m_records.push_back({std::move(text), values, -1});
         return static_cast<FoodId>(kFirstPersonalFoodId + m_records.size() - 1);
     }
+    // A food whose reference weight is 0: it has no serving.
+    FoodId addWithoutWeight(std::string text, const std::array<float, kNutrientCount>& values)
+    {
+        m_records.push_back({std::move(text), values, -1});
+        return static_cast<FoodId>(kFirstPersonalFoodId + m_records.size() - 1);
+    }
     std::size_t count() const override { return m_records.size(); }
     const PersonalFoodRecord* record(std::size_t index) const override
     {

@@ -119,3 +119,81 @@ TEST(FoodSort, PopupCommandsAndTexts)
 
 } // namespace
 } // namespace mw
+
+namespace mw {
+namespace {
+
+// Per 100 g, per 100 kcal and per serving of foods whose values make each basis order them differently.
+TEST(FoodSortBasis, EachBasisOrdersByItsOwnValueAndFoodsWithoutCaloriesGoLast)
+{
+    test::FakePersonalFoods personal;
+    std::array<float, kNutrientCount> dense = test::with(kCalcium, 100.0f);
+    dense[kCalories] = 20.0f; // 500 mg per 100 kcal
+    std::array<float, kNutrientCount> rich = test::with(kCalcium, 300.0f);
+    rich[kCalories] = 300.0f; // 100 mg per 100 kcal
+    rich[kWeight] = 200.0f;   // a serving of 200 g: 150 mg per 100 g
+    const FoodId water = personal.add("Mineral water [1 cup]", test::with(kCalcium, 50.0f));
+    const FoodId greens = personal.add("Greens [1 cup]", dense);
+    const FoodId cheese = personal.add("Cheese [2 slices]", rich);
+    const FoodId nothing = personal.addWithoutWeight("Tablet [1]", test::with(kCalcium, 40.0f));
+    const FoodId twin = personal.add("Greens again [1 cup]", dense);
+    const FoodOperations foods(&personal);
+    const std::vector<FoodId> listed = {water, greens, cheese, nothing, twin};
+
+    struct Case
+    {
+        SortBasis basis;
+        SortDirection direction;
+        std::vector<FoodId> expected;
+    };
+    const Case cases[] = {
+        {SortBasis::kPer100g, SortDirection::kDescending, {cheese, greens, twin, water, nothing}},
+        // Water and the weightless tablet have no calories: last in both directions, in list order.
+        {SortBasis::kPer100kcal, SortDirection::kDescending, {greens, twin, cheese, water, nothing}},
+        {SortBasis::kPer100kcal, SortDirection::kAscending, {cheese, greens, twin, water, nothing}},
+        // No serving weight is no calcium in a serving.
+        {SortBasis::kPerServing, SortDirection::kAscending, {nothing, water, greens, twin, cheese}},
+    };
+    for (const Case& each : cases) {
+        EXPECT_EQ(sortFoodsByNutrient(listed, kCalcium, each.direction, foods, each.basis), each.expected)
+            << static_cast<int>(each.basis) << '/' << static_cast<int>(each.direction);
+        std::vector<std::string> items;
+        for (const FoodId id : listed) {
+            items.push_back(foods.foodName(id));
+        }
+        std::vector<std::string> expectedItems;
+        for (const FoodId id : each.expected) {
+            expectedItems.push_back(foods.foodName(id));
+        }
+        EXPECT_EQ(sortItemsByNutrient(items, kCalcium, each.direction, foods, each.basis).items, expectedItems);
+    }
+    EXPECT_FLOAT_EQ(*nutrientOnBasis(foods, greens, kCalcium, SortBasis::kPer100kcal), 500.0f);
+    EXPECT_FLOAT_EQ(*nutrientOnBasis(foods, cheese, kCalcium, SortBasis::kPerServing), 300.0f);
+    EXPECT_EQ(nutrientOnBasis(foods, water, kCalcium, SortBasis::kPer100kcal), std::nullopt);
+    EXPECT_EQ(nutrientOnBasis(foods, nothing, kCalcium, SortBasis::kPerServing), 0.0f);
+}
+
+TEST(FoodSortBasis, BoiledLeafyGreensHaveTheMostCalciumPer100kcalAmongVegetables)
+{
+    const FoodOperations foods;
+    const std::vector<FoodId> vegetables = foodsOfGroup(23);
+    const std::vector<FoodId> sorted =
+        sortFoodsByNutrient(vegetables, kCalcium, SortDirection::kDescending, foods, SortBasis::kPer100kcal);
+    const std::vector<FoodId> top(sorted.begin(), sorted.begin() + 3);
+    const std::vector<FoodId> greens = {518, 556, 550}; // bok choy, turnip greens, spinach, boiled
+    EXPECT_TRUE(std::is_permutation(top.begin(), top.end(), greens.begin()))
+        << top[0] << ' ' << top[1] << ' ' << top[2];
+}
+
+TEST(FoodSortBasis, TheProfileKeepsTheBasisAndNamesReadBack)
+{
+    EXPECT_EQ(sortBasisFromName("100kcal"), SortBasis::kPer100kcal);
+    EXPECT_EQ(sortBasisFromName("serving"), SortBasis::kPerServing);
+    EXPECT_EQ(sortBasisFromName("100g"), SortBasis::kPer100g);
+    EXPECT_EQ(sortBasisFromName("kcal"), std::nullopt);
+    EXPECT_EQ(sortBasisSubtitle(SortBasis::kPer100kcal), "(per 100 kcal)");
+    EXPECT_EQ(sortBasisUnitSuffix(SortBasis::kPerServing), " per serving");
+}
+
+} // namespace
+} // namespace mw
