@@ -200,7 +200,7 @@ private:
         if (const auto problem = usdaPersonalFoodProblem(personal)) {
             throw UsageError(refusal(*problem, personal));
         }
-        PersonalFoodDatabase& database = context.readablePersonalFoods();
+        PersonalFoodDatabase& database = context.writablePersonalFoods();
         if (const auto same = findSamePersonalValues(database, personal.portion.values)) {
             context.err() << "Personal food " << personalFoodId(*same)
                           << " already holds this food and portion; adding it again.\n";

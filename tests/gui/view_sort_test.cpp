@@ -175,8 +175,8 @@ private slots:
                                           f.foodList()->foodIdAt(2)};
         QCOMPARE(top, (QList<unsigned long>{518, 556, 550})); // bok choy, turnip greens and spinach, boiled
         f.foodList()->setCurrentRow(1);
+        QTRY_VERIFY(f.popup("nutrientInfoMenu") != nullptr);
         QMenu* info = f.popup("nutrientInfoMenu");
-        QVERIFY(info != nullptr);
         QCOMPARE(info->actions().at(1)->text(),
                  nutrientInfoTexts(kCalcium, nutrientOnBasis(f.app().foods(), 556, kCalcium, SortBasis::kPer100kcal),
                                    SortBasis::kPer100kcal)
