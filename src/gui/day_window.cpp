@@ -52,7 +52,8 @@ CDayWindow* CDayWindow::openFile(AppContext& app, const QString& path, QString* 
     const DayFileResult result = loadDayFile(toPath(path), *document);
     if (!result.ok()) {
         if (errorText != nullptr) {
-            *errorText = toQString(texts::kCannotOpenDay).arg(shownPath(path), sentenceCase(describeDayFileError(result)));
+            *errorText =
+                toQString(texts::kCannotOpenDay).arg(shownPath(path), sentenceCase(describeDayFileError(result)));
         }
         return nullptr;
     }

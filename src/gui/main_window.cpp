@@ -106,8 +106,7 @@ std::vector<int> toolbarCommands(int screenHeight)
         kToolbarSeparator,   cmd::kCaloricNeed, cmd::kIntakePreference, kToolbarSeparator,       cmd::kScreenColor,
         kToolbarSeparator,   cmd::kSearchFood,  cmd::kShowFoodGroups,   cmd::kShowPersonalFoods, kToolbarSeparator,
         cmd::kFatWarning,    cmd::kMouseOption, kToolbarSeparator,      cmd::kAppAbout,          kToolbarSeparator,
-        cmd::kMenuGenerator, cmd::kFoodPyramid,
-        kToolbarSeparator,   cmd::kAddUsdaFood,
+        cmd::kMenuGenerator, cmd::kFoodPyramid, kToolbarSeparator,      cmd::kAddUsdaFood,
     };
     if (screenHeight < 600) {
         // Slots 24..26: the mouse option moves before the fat warning level.
