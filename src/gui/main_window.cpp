@@ -339,8 +339,20 @@ void CMainFrame::connectCommands()
     on(cmd::kAddUsdaFood, &CMainFrame::addUsdaFood);
     on(cmd::kWindowArrangeIcons, &CMainFrame::arrangeIcons);
     connectFoodCommands();
-    connect(commandAction(cmd::kWindowCascade), &QAction::triggered, m_mdiArea, &QMdiArea::cascadeSubWindows);
-    connect(commandAction(cmd::kWindowTile), &QAction::triggered, m_mdiArea, &QMdiArea::tileSubWindows);
+    // Arranging the days leaves the active one's keys where a new day has them: on "I Eat".
+    const auto focusActiveView = [this] {
+        if (CDayWindow* day = activeDayWindow(); day != nullptr && day->view() != nullptr) {
+            day->view()->setFocus(Qt::OtherFocusReason);
+        }
+    };
+    connect(commandAction(cmd::kWindowCascade), &QAction::triggered, this, [this, focusActiveView] {
+        m_mdiArea->cascadeSubWindows();
+        focusActiveView();
+    });
+    connect(commandAction(cmd::kWindowTile), &QAction::triggered, this, [this, focusActiveView] {
+        m_mdiArea->tileSubWindows();
+        focusActiveView();
+    });
     connect(commandAction(cmd::kNextPane), &QAction::triggered, m_mdiArea, &QMdiArea::activateNextSubWindow);
     connect(commandAction(cmd::kPreviousPane), &QAction::triggered, m_mdiArea, &QMdiArea::activatePreviousSubWindow);
     connectToolCommands();

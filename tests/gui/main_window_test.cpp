@@ -636,8 +636,10 @@ private slots:
     {
         m_frame->resize(1000, 800);
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-        m_frame->newDay();
+        CDayWindow* first = m_frame->newDay();
+        first->view()->findChild<QWidget*>(QStringLiteral("amountEdit"))->setFocus();
         action("actionWindowTile")->trigger();
+        QCOMPARE(QApplication::focusWidget(), first->view()->findChild<QWidget*>(QStringLiteral("eatButton")));
         // A day opened among tiled ones starts at "I Eat", as a maximised one does.
         CDayWindow* tiled = m_frame->newDay();
         QCoreApplication::processEvents();
