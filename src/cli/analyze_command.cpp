@@ -1,5 +1,6 @@
 #include "commands.h"
 #include "json_writer.h"
+#include "summarized_days.h"
 
 #include "calc/analysis.h"
 #include "calc/days_summary.h"
@@ -83,13 +84,7 @@ private:
     {
         const Settings& profile = context.profile();
         const AnalysisGoals goals = analysisGoals(profile, ComputeRequirements(caloricNeedInputs(context, profile)));
-        const std::vector<std::filesystem::path> files(context.args().positionals().begin(),
-                                                       context.args().positionals().end());
-        const DaysSummary summary = summarizeDays(files, context.foods());
-        if (!summary.unreadable.empty()) {
-            const UnreadableDay& first = summary.unreadable.front();
-            throw FileError(first.path.string() + ": " + describeDayFileError(first.result));
-        }
+        const DaysSummary summary = summarizedDays(context);
         const GoalComparison comparison = compareWithGoals(summary.average, goals);
         if (context.json()) {
             printDaysJson(context.out(), summary, comparison);

@@ -1,4 +1,5 @@
 #include "command.h"
+#include "summarized_days.h"
 
 #include "calc/days_summary.h"
 #include "format/day_csv.h"
@@ -46,13 +47,7 @@ private:
 
     static std::string daysCsv(Context& context)
     {
-        const std::vector<std::filesystem::path> files(context.args().positionals().begin(),
-                                                       context.args().positionals().end());
-        const DaysSummary summary = summarizeDays(files, context.foods());
-        if (!summary.unreadable.empty()) {
-            const UnreadableDay& first = summary.unreadable.front();
-            throw FileError(first.path.string() + ": " + describeDayFileError(first.result));
-        }
+        const DaysSummary summary = summarizedDays(context);
         return daysSummaryCsv(summary);
     }
 };

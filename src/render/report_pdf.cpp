@@ -65,7 +65,7 @@ int paintDayReport(QPainter* painter, const QRect& page, const DayReport& report
     return count;
 }
 
-QByteArray dayReportPdf(const DayReport& report, int* pageCount)
+QByteArray pagesPdf(const QString& title, const PagePainter& paintPages, int* pageCount)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -74,13 +74,13 @@ QByteArray dayReportPdf(const DayReport& report, int* pageCount)
         writer.setResolution(kReportPrinterResolution);
         writer.setPageLayout(QPageLayout(localePaperSize(), QPageLayout::Portrait, QMarginsF()));
         writer.setCreator(QStringLiteral("Mealwright"));
-        writer.setTitle(toQString(LoadString(kReportTitleText)));
+        writer.setTitle(title);
         QPainter painter;
         if (!painter.begin(&writer)) {
             return {};
         }
         const QRect page(0, 0, writer.width(), writer.height());
-        const int pages = paintDayReport(&painter, page, report, 0, -1, [&writer] { return writer.newPage(); });
+        const int pages = paintPages(&painter, page, [&writer] { return writer.newPage(); });
         if (!painter.end()) {
             return {};
         }
@@ -89,6 +89,16 @@ QByteArray dayReportPdf(const DayReport& report, int* pageCount)
         }
     }
     return buffer.data();
+}
+
+QByteArray dayReportPdf(const DayReport& report, int* pageCount)
+{
+    return pagesPdf(
+        toQString(LoadString(kReportTitleText)),
+        [&report](QPainter* painter, const QRect& page, const std::function<bool()>& newPage) {
+            return paintDayReport(painter, page, report, 0, -1, newPage);
+        },
+        pageCount);
 }
 
 bool exportDayReportPdf(const DayReport& report, const QString& pdfPath, QString* error, int* pageCount)

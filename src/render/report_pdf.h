@@ -43,6 +43,12 @@ DayReport dayReport(const CFofDoc& document, const FoodOperations& foods, const 
 int paintDayReport(QPainter* painter, const QRect& page, const DayReport& report, int first, int last,
                    const std::function<bool()>& newPage);
 
+// Paints every page on the painter's device, calling newPage between two of them; returns the page count.
+using PagePainter = std::function<int(QPainter* painter, const QRect& page, const std::function<bool()>& newPage)>;
+// The pages as the bytes of a PDF file titled title (Letter or A4 as the locale measures, no printer margins),
+// and their number when pageCount is given; empty when it cannot be made.
+QByteArray pagesPdf(const QString& title, const PagePainter& paintPages, int* pageCount = nullptr);
+
 // The report as the bytes of a PDF file (Letter or A4 as the locale measures, no printer margins), and its
 // number of pages when pageCount is given; empty when it cannot be made.
 QByteArray dayReportPdf(const DayReport& report, int* pageCount = nullptr);

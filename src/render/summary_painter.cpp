@@ -8,13 +8,8 @@
 #include "format/atomic_file.h"
 #include "model/catalogue.h"
 
-#include <QBuffer>
 #include <QFontMetrics>
-#include <QLocale>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 
 #include <algorithm>
 #include <cmath>
@@ -372,12 +367,6 @@ void paintTable(QPainter* painter, const QRect& area, const PageMetrics& m, cons
     }
 }
 
-QPageSize localePaperSize()
-{
-    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
-                                                                              : QPageSize(QPageSize::A4);
-}
-
 } // namespace
 
 int paintDaysSummary(QPainter* painter, const QRect& page, const DaysSummaryContent& content, int nutrient, int first,
@@ -430,29 +419,12 @@ int paintDaysSummary(QPainter* painter, const QRect& page, const DaysSummaryCont
 
 QByteArray daysSummaryPdf(const DaysSummaryContent& content, int nutrient, int* pageCount)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(kReportPrinterResolution);
-        writer.setPageLayout(QPageLayout(localePaperSize(), QPageLayout::Portrait, QMarginsF()));
-        writer.setCreator(QStringLiteral("Mealwright"));
-        writer.setTitle(QStringLiteral("Days summary"));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            return {};
-        }
-        const QRect page(0, 0, writer.width(), writer.height());
-        const int pages =
-            paintDaysSummary(&painter, page, content, nutrient, 0, -1, [&writer] { return writer.newPage(); });
-        if (!painter.end()) {
-            return {};
-        }
-        if (pageCount != nullptr) {
-            *pageCount = pages;
-        }
-    }
-    return buffer.data();
+    return pagesPdf(
+        QStringLiteral("Days summary"),
+        [&](QPainter* painter, const QRect& page, const std::function<bool()>& newPage) {
+            return paintDaysSummary(painter, page, content, nutrient, 0, -1, newPage);
+        },
+        pageCount);
 }
 
 bool exportDaysSummaryPdf(const DaysSummaryContent& content, int nutrient, const QString& pdfPath, QString* error)
