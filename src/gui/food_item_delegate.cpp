@@ -1,6 +1,5 @@
 #include "food_item_delegate.h"
 
-#include "model/food_item_text.h"
 #include "qt_bridge.h"
 
 #include <QAbstractItemView>

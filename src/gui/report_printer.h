@@ -15,12 +15,6 @@ class QPrinter;
 class QPrintPreviewDialog;
 class QWidget;
 
-namespace mw {
-class CFofDoc;
-class FoodOperations;
-class Settings;
-} // namespace mw
-
 namespace mw::gui {
 
 // A printer set up for the report: high resolution, at kReportPrinterResolution.
