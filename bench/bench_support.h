@@ -1,10 +1,10 @@
 #pragma once
 
 // What several benchmarks share: a data folder with a full personal food database, opened read-only.
-#include "model/food_attribute_database.h"
+#include "format/food_attribute_database.h"
+#include "format/personal_food_database.h"
 #include "model/food_operations.h"
 #include "model/food_types.h"
-#include "model/personal_food_database.h"
 
 #include <filesystem>
 #include <vector>

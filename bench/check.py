@@ -110,7 +110,7 @@ class ProcessBench:
 
     def __init__(self, build, folder):
         self.desktop = build / "src" / "app" / "mealwright"
-        self.cli = build / "src" / "cli" / "mealwright-cli"
+        self.cli = build / "src" / "cli_main" / "mealwright-cli"
         self.usda_dialog = build / "bench" / "usda_dialog_memory"
         self.data = folder / "data"
         self.day = folder / "typical.ypd"

@@ -2,7 +2,7 @@
 // constant data, so the program never parses it at run time. It also checks every standard food made from a
 // USDA food against the core's conversion, so the table builder and the program cannot disagree.
 #include "codegen_support.h"
-#include "model/usda_conversion.h"
+#include "format/usda_conversion.h"
 
 #include <charconv>
 #include <cstdio>

@@ -7,9 +7,9 @@
 #include "calc/requirements.h"
 #include "format/day_file.h"
 #include "format/ini_file.h"
-#include "format/number_text.h"
 #include "model/catalogue.h"
 #include "model/day_document.h"
+#include "model/number_text.h"
 #include "model/settings_keys.h"
 
 #include <algorithm>

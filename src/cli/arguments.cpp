@@ -1,6 +1,6 @@
 #include "arguments.h"
 
-#include "format/number_text.h"
+#include "model/number_text.h"
 
 #include <algorithm>
 

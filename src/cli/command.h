@@ -2,10 +2,10 @@
 
 #include "arguments.h"
 
+#include "format/food_attribute_database.h"
+#include "format/personal_food_database.h"
 #include "model/day_document.h"
-#include "model/food_attribute_database.h"
 #include "model/food_operations.h"
-#include "model/personal_food_database.h"
 #include "model/settings.h"
 
 #include <filesystem>

@@ -1,9 +1,9 @@
 #include "command.h"
 #include "summarized_days.h"
 
+#include "calc/days_csv.h"
 #include "calc/days_summary.h"
 #include "format/day_csv.h"
-#include "format/days_csv.h"
 #include "model/day_document.h"
 
 #include <string>

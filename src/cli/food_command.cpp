@@ -1,9 +1,9 @@
 #include "commands.h"
 #include "json_writer.h"
 
-#include "format/number_text.h"
 #include "model/catalogue.h"
 #include "model/food_item_text.h"
+#include "model/number_text.h"
 
 #include <string>
 

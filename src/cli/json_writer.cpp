@@ -1,6 +1,6 @@
 #include "json_writer.h"
 
-#include "format/number_text.h"
+#include "model/number_text.h"
 
 #include <cmath>
 #include <cstdio>

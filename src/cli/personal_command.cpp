@@ -1,9 +1,9 @@
 #include "commands.h"
 #include "json_writer.h"
 
-#include "format/number_text.h"
-#include "format/text_trim.h"
-#include "model/personal_food_validation.h"
+#include "format/personal_food_validation.h"
+#include "model/number_text.h"
+#include "model/text_trim.h"
 #include "query/food_listing.h"
 
 #include <string>

@@ -2,8 +2,8 @@
 #include "json_writer.h"
 
 #include "calc/requirements.h"
-#include "format/number_text.h"
 #include "model/catalogue.h"
+#include "model/number_text.h"
 
 #include <climits>
 #include <string>

@@ -1,9 +1,9 @@
 #include "commands.h"
 #include "json_writer.h"
 
-#include "format/number_text.h"
 #include "model/catalogue.h"
-#include "model/usda_personal_food.h"
+#include "model/number_text.h"
+#include "query/usda_personal_food.h"
 #include "query/usda_search.h"
 
 #include <string>

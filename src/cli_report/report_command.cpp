@@ -100,8 +100,8 @@ public:
         }
         CFofDoc document(context.foods());
         loadDay(file, document);
-        const gui::DayReport report =
-            gui::dayReport(document, context.foods(), context.profile(), gui::toQString(absoluteText(file)));
+        const render::DayReport report =
+            render::dayReport(document, context.foods(), context.profile(), mw::toQString(absoluteText(file)));
 
         const HeadlessGuiApplication application;
         if (!application.canDraw()) {
@@ -112,7 +112,7 @@ public:
         }
         int pages = 0;
         if (output == "-") {
-            const QByteArray pdf = gui::dayReportPdf(report, &pages);
+            const QByteArray pdf = render::dayReportPdf(report, &pages);
             if (pdf.isEmpty()) {
                 throw FileError("standard output: the report could not be drawn as a PDF");
             }
@@ -120,8 +120,8 @@ public:
             return 0;
         }
         QString error;
-        if (!gui::exportDayReportPdf(report, gui::toQString(output), &error, &pages)) {
-            throw FileError(gui::toStdString(error));
+        if (!render::exportDayReportPdf(report, mw::toQString(output), &error, &pages)) {
+            throw FileError(mw::toStdString(error));
         }
         print(context, output, pages);
         return 0;

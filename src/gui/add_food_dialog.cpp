@@ -1,8 +1,8 @@
 #include "add_food_dialog.h"
 
 #include "dialog_texts.h"
-#include "format/number_text.h"
-#include "model/personal_food_validation.h"
+#include "format/personal_food_validation.h"
+#include "model/number_text.h"
 #include "option_dialog_texts.h"
 #include "prompts.h"
 #include "qt_bridge.h"

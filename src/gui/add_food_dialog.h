@@ -1,9 +1,9 @@
 #pragma once
 
+#include "format/personal_food_database.h"
 #include "format/userfood_line.h"
 #include "model/food_types.h"
 #include "model/nutrient_vector.h"
-#include "model/personal_food_database.h"
 
 #include <QDialog>
 

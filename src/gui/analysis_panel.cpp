@@ -22,7 +22,7 @@ AnalysisPanel::AnalysisPanel(QWidget* parent) : QWidget(parent)
 
 void AnalysisPanel::setDisplay(std::span<const NutrientIndex> displayed, PanelLayout layout)
 {
-    m_state.displayed = normalizedDisplay(displayed);
+    m_state.displayed = render::normalizedDisplay(displayed);
     m_state.layout = layout;
     updateGeometry();
     changed();
@@ -36,7 +36,7 @@ void AnalysisPanel::setGoals(const AnalysisGoals& goals)
 
 void AnalysisPanel::setFoodColumn(const NutrientVector& totals, const QString& title, int glycemicClass)
 {
-    m_state.food = FoodColumnState{totals, title, glycemicClassFromInt(glycemicClass)};
+    m_state.food = render::FoodColumnState{totals, title, render::glycemicClassFromInt(glycemicClass)};
     changed();
 }
 
@@ -60,17 +60,17 @@ void AnalysisPanel::setDayColumn(const NutrientVector& totals)
 
 int AnalysisPanel::rowCount() const
 {
-    return panelRowCount(static_cast<int>(m_state.displayed.size()), m_state.layout);
+    return render::panelRowCount(static_cast<int>(m_state.displayed.size()), m_state.layout);
 }
 
 int AnalysisPanel::lineHeight() const
 {
-    return panelLineHeight(fontMetrics());
+    return render::panelLineHeight(fontMetrics());
 }
 
 int AnalysisPanel::heightForRows(int rows) const
 {
-    return panelFrameHeight(lineHeight(), rows);
+    return render::panelFrameHeight(lineHeight(), rows);
 }
 
 QSize AnalysisPanel::sizeHint() const
@@ -85,7 +85,7 @@ QSize AnalysisPanel::minimumSizeHint() const
 
 PyramidCells AnalysisPanel::pyramidCells() const
 {
-    return pyramidCellsOf(analysisPanelGeometry(rect(), fontMetrics(), m_state));
+    return render::pyramidCellsOf(render::analysisPanelGeometry(rect(), fontMetrics(), m_state));
 }
 
 void AnalysisPanel::showPyramid(const PyramidFigure& figure)
@@ -103,9 +103,9 @@ void AnalysisPanel::changed()
 void AnalysisPanel::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    paintAnalysisPanel(&painter, rect(), m_state);
+    render::paintAnalysisPanel(&painter, rect(), m_state);
     if (m_pyramid) {
-        paintPyramidFigure(&painter, *m_pyramid);
+        render::paintPyramidFigure(&painter, *m_pyramid);
     }
 }
 

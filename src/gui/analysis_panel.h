@@ -30,7 +30,7 @@ public:
     void setMealColumn(const NutrientVector& totals);
     void setDayColumn(const NutrientVector& totals);
 
-    const AnalysisPanelState& state() const { return m_state; }
+    const render::AnalysisPanelState& state() const { return m_state; }
 
     // The Food column's value cells of display positions 0..4, where the food pyramid goes.
     PyramidCells pyramidCells() const;
@@ -57,7 +57,7 @@ private:
     // Repaints after a change of what the panel shows; the pyramid drawn over it goes.
     void changed();
 
-    AnalysisPanelState m_state;
+    render::AnalysisPanelState m_state;
     std::optional<PyramidFigure> m_pyramid;
 };
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "calc/crt_random.h"
-#include "model/food_attribute_database.h"
+#include "format/food_attribute_database.h"
+#include "format/personal_food_database.h"
 #include "model/food_operations.h"
-#include "model/personal_food_database.h"
 #include "model/settings.h"
 
 #include <QObject>

@@ -10,7 +10,7 @@
 #include "splash_window.h"
 
 #include "format/ini_file.h"
-#include "model/personal_food_database.h"
+#include "format/personal_food_database.h"
 #include "model/settings.h"
 #include "model/settings_keys.h"
 

@@ -78,7 +78,7 @@ int glycemicClassOfFood(const CFoodAttributeDatabase& attributes, const FoodOper
     if (!foods.exists(food)) {
         return -1;
     }
-    return static_cast<int>(glycemicClassOf(attributes.test(food, 0xFFFF)));
+    return static_cast<int>(render::glycemicClassOf(attributes.test(food, 0xFFFF)));
 }
 
 } // namespace
@@ -622,7 +622,7 @@ QString foodColumnTitle(float servings, PanelLayout layout)
 {
     const std::string_view suffix =
         layout == PanelLayout::kTwoColumns ? LoadString(texts::kUnitsShortSuffix) : LoadString(texts::kUnitsSuffix);
-    return servingsText(servings) + toQString(suffix);
+    return render::servingsText(servings) + toQString(suffix);
 }
 
 QString amountEditText(Grams grams)

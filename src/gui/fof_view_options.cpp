@@ -9,6 +9,7 @@
 #include "view_texts.h"
 #include "wait_cursor.h"
 
+#include "calc/menu_generation_edit.h"
 #include "calc/menu_generator.h"
 #include "calc/pyramid_figure.h"
 #include "model/catalogue.h"
@@ -125,8 +126,9 @@ void CFofView::placeControlsForListWidth(const ViewLayout& layout)
         break;
     case FoodListWidth::kWidest:
         d->foodList->setGeometry(extendedTo(layout.foodList, layout.middleButtons, listRight));
-        d->groupBox->setGeometry(extendedTo(layout.groupBox, layout.middleButtons, rightEdge(layout.groupBox)));
-        d->searchEdit->setGeometry(extendedTo(layout.searchEdit, layout.middleButtons, rightEdge(layout.searchEdit)));
+        d->groupBox->setGeometry(extendedTo(layout.groupBox, layout.middleButtons, render::rightEdge(layout.groupBox)));
+        d->searchEdit->setGeometry(
+            extendedTo(layout.searchEdit, layout.middleButtons, render::rightEdge(layout.searchEdit)));
         break;
     }
 }
@@ -171,7 +173,7 @@ void CFofView::focusMealBox()
 
 bool CFofView::pyramidFits() const
 {
-    const AnalysisPanelState& panel = d->panel->state();
+    const render::AnalysisPanelState& panel = d->panel->state();
     return pyramidFitsPanel(panel.layout, static_cast<int>(panel.displayed.size()));
 }
 

@@ -3,7 +3,7 @@
 #include "food_item_delegate.h"
 #include "food_list_model.h"
 
-#include "model/food_attribute_database.h"
+#include "format/food_attribute_database.h"
 #include "model/settings.h"
 
 #include <QListView>

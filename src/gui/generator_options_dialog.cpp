@@ -1,7 +1,7 @@
 #include "generator_options_dialog.h"
 
 #include "dialog_texts.h"
-#include "format/number_text.h"
+#include "model/number_text.h"
 #include "model/settings_keys.h"
 #include "option_dialog_texts.h"
 #include "prompts.h"

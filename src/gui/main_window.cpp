@@ -14,7 +14,7 @@
 #include "qt_bridge.h"
 #include "tools_texts.h"
 
-#include "model/food_attribute_database.h"
+#include "format/food_attribute_database.h"
 #include "model/settings_keys.h"
 #include "model/string_table.h"
 

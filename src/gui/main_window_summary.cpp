@@ -58,7 +58,7 @@ void CMainFrame::summarizeDays()
     CSummaryWindow* window = nullptr;
     {
         const WaitCursor wait;
-        window = new CSummaryWindow(daysSummaryContent(mw::summarizeDays(files, m_app.foods()), goals), this);
+        window = new CSummaryWindow(render::daysSummaryContent(mw::summarizeDays(files, m_app.foods()), goals), this);
     }
     window->show();
     window->raise();

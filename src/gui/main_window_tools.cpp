@@ -27,7 +27,7 @@
 
 #include "format/atomic_file.h"
 #include "format/day_csv.h"
-#include "model/food_attribute_database.h"
+#include "format/food_attribute_database.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -82,13 +82,13 @@ QString withExtension(const QString& fileName, std::string_view extension)
 }
 
 // How many pages the report takes on the printer as it is set up now.
-int reportPageCount(const DayReport& report, QPrinter& printer)
+int reportPageCount(const render::DayReport& report, QPrinter& printer)
 {
     const QSize page = printer.pageRect(QPrinter::DevicePixel).size().toSize();
-    const ReportPageMetrics metrics = reportPageMetrics(page, &printer);
-    const ReportFontSet fonts = fittedReportFonts(report.content, report.font, metrics, &printer);
-    const DeviceTextMeasure measure(fonts, &printer);
-    return static_cast<int>(layoutReport(report.content, metrics, measure).size());
+    const render::ReportPageMetrics metrics = render::reportPageMetrics(page, &printer);
+    const render::ReportFontSet fonts = render::fittedReportFonts(report.content, report.font, metrics, &printer);
+    const render::DeviceTextMeasure measure(fonts, &printer);
+    return static_cast<int>(render::layoutReport(report.content, metrics, measure).size());
 }
 
 } // namespace
@@ -376,7 +376,8 @@ void CMainFrame::filePrint()
     if (day == nullptr) {
         return;
     }
-    DayReport report = dayReport(day->document(), m_app.foods(), m_app.settings(), reportDocumentPath(*day));
+    render::DayReport report =
+        render::dayReport(day->document(), m_app.foods(), m_app.settings(), reportDocumentPath(*day));
     report.font = m_chosenPrinterFont.value_or(report.font);
     QPrinter& printer = reportPrinter();
     QPrintDialog dialog(&printer, this);
@@ -398,7 +399,8 @@ void CMainFrame::filePrintPreview()
     if (day == nullptr) {
         return;
     }
-    DayReport report = dayReport(day->document(), m_app.foods(), m_app.settings(), reportDocumentPath(*day));
+    render::DayReport report =
+        render::dayReport(day->document(), m_app.foods(), m_app.settings(), reportDocumentPath(*day));
     report.font = m_chosenPrinterFont.value_or(report.font);
     QPrintPreviewDialog* preview = createDayReportPreview(report, this);
     // The pages as Print Setup set them up.
@@ -422,14 +424,14 @@ void CMainFrame::choosePrinterFont()
         showStatusMessage(toQString(texts::kPrinterFontWithoutPrinter).arg(problem));
     }
     const PrinterFontSetting current = m_chosenPrinterFont.value_or(printerFont(m_app.settings()));
-    QFontDialog dialog(printerFontInPoints(current), this);
+    QFontDialog dialog(render::printerFontInPoints(current), this);
     dialog.setObjectName(QStringLiteral("printerFontDialog"));
     dialog.setWindowTitle(toQString(texts::kPrinterFontTitle));
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    const PrinterFontSetting chosen = printerFontSetting(dialog.selectedFont());
+    const PrinterFontSetting chosen = render::printerFontSetting(dialog.selectedFont());
     m_chosenPrinterFont = chosen;
     if (const std::error_code error = storePrinterFont(m_app.settings(), chosen)) {
         Prompts::warning(this, messageTitle(), toQString(texts::kSettingNotSaved).arg(toQString(error.message())));
@@ -449,11 +451,12 @@ void CMainFrame::exportPdf()
         return;
     }
     const QString path = withExtension(chosen, texts::kPdfExtension);
-    DayReport report = dayReport(day->document(), m_app.foods(), m_app.settings(), reportDocumentPath(*day));
+    render::DayReport report =
+        render::dayReport(day->document(), m_app.foods(), m_app.settings(), reportDocumentPath(*day));
     report.font = m_chosenPrinterFont.value_or(report.font);
     QString error;
     const WaitCursor wait;
-    if (!exportDayReportPdf(report, path, &error)) {
+    if (!render::exportDayReportPdf(report, path, &error)) {
         Prompts::warning(this, messageTitle(), error);
         return;
     }

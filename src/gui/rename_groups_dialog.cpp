@@ -1,8 +1,8 @@
 #include "rename_groups_dialog.h"
 
 #include "dialog_texts.h"
-#include "format/text_trim.h"
-#include "model/food_attribute_database.h"
+#include "format/food_attribute_database.h"
+#include "model/text_trim.h"
 #include "prompts.h"
 #include "qt_bridge.h"
 #include "selection_dialog_texts.h"

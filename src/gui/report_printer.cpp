@@ -46,11 +46,11 @@ void showAllPages(QPrintPreviewDialog* dialog, QPrintPreviewWidget* preview)
 std::unique_ptr<QPrinter> makeReportPrinter()
 {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setResolution(kReportPrinterResolution);
+    printer->setResolution(render::kReportPrinterResolution);
     return printer;
 }
 
-bool printDayReport(QPrinter* printer, const DayReport& report)
+bool printDayReport(QPrinter* printer, const render::DayReport& report)
 {
     QPainter painter;
     if (!painter.begin(printer)) {
@@ -59,22 +59,23 @@ bool printDayReport(QPrinter* printer, const DayReport& report)
     // The print dialog numbers pages from 1; 0 means all of them.
     const int first = printer->fromPage() > 0 ? printer->fromPage() - 1 : 0;
     const int last = printer->toPage() > 0 ? printer->toPage() - 1 : -1;
-    paintDayReport(&painter, printerPage(*printer), report, first, last, [printer] { return printer->newPage(); });
+    render::paintDayReport(&painter, printerPage(*printer), report, first, last,
+                           [printer] { return printer->newPage(); });
     return painter.end();
 }
 
 bool printDayReport(QPrinter* printer, const CFofDoc& document, const FoodOperations& foods, const Settings& settings,
                     const QString& documentPath)
 {
-    return printDayReport(printer, dayReport(document, foods, settings, documentPath));
+    return printDayReport(printer, render::dayReport(document, foods, settings, documentPath));
 }
 
-QPrintPreviewDialog* createDayReportPreview(const DayReport& report, QWidget* parent)
+QPrintPreviewDialog* createDayReportPreview(const render::DayReport& report, QWidget* parent)
 {
     auto* dialog = new QPrintPreviewDialog(parent);
     dialog->setObjectName(QStringLiteral("reportPreviewDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->printer()->setResolution(kReportPrinterResolution);
+    dialog->printer()->setResolution(render::kReportPrinterResolution);
     if (auto* preview = dialog->findChild<QPrintPreviewWidget*>()) {
         preview->setObjectName(QStringLiteral("reportPreview"));
         // The overview fits the pages into the window, so it waits until they are drawn.
@@ -90,7 +91,7 @@ QPrintPreviewDialog* createDayReportPreview(const DayReport& report, QWidget* pa
 QString printerFontProblem()
 {
     if (QPrinterInfo::defaultPrinter().isNull()) {
-        return toQString(LoadString(kNoPrinterDefaultsText));
+        return toQString(LoadString(render::kNoPrinterDefaultsText));
     }
     return {};
 }

@@ -21,13 +21,13 @@ namespace mw::gui {
 std::unique_ptr<QPrinter> makeReportPrinter();
 // Prints on a printer the user has set up (the print dialog's page range is honoured). False when the
 // printer cannot be started.
-bool printDayReport(QPrinter* printer, const DayReport& report);
+bool printDayReport(QPrinter* printer, const render::DayReport& report);
 bool printDayReport(QPrinter* printer, const CFofDoc& document, const FoodOperations& foods, const Settings& settings,
                     const QString& documentPath);
 
 // A print preview of the report showing its pages side by side; it keeps its own copy of the report and
 // its own printer, prints from its toolbar, and deletes itself when closed. The caller opens it.
-QPrintPreviewDialog* createDayReportPreview(const DayReport& report, QWidget* parent);
+QPrintPreviewDialog* createDayReportPreview(const render::DayReport& report, QWidget* parent);
 
 // Why no printer font can be chosen: "Cannot get printer device defaults." without a default printer;
 // empty when there is one.

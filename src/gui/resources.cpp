@@ -14,7 +14,7 @@ namespace mw::gui {
 
 void initResources()
 {
-    initRenderResources();
+    render::initRenderResources();
     static const bool registered = (registerResourceCollections(), true);
     (void)registered;
 }

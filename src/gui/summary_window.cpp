@@ -6,8 +6,8 @@
 #include "report_printer.h"
 #include "wait_cursor.h"
 
+#include "calc/days_csv.h"
 #include "format/atomic_file.h"
-#include "format/days_csv.h"
 #include "model/catalogue.h"
 
 #include <QComboBox>
@@ -62,7 +62,7 @@ SummaryChart::SummaryChart(QWidget* parent) : QWidget(parent)
     setAutoFillBackground(true);
 }
 
-void SummaryChart::setData(SummaryChartData data)
+void SummaryChart::setData(render::SummaryChartData data)
 {
     m_data = std::move(data);
     update();
@@ -75,14 +75,15 @@ QRect SummaryChart::chartRect() const
 
 QString SummaryChart::toolTipAt(const QPoint& point) const
 {
-    const SummaryChartGeometry geometry = summaryChartGeometry(chartRect(), m_data, fontMetrics().height());
-    return summaryChartToolTip(m_data, summaryChartDayAt(geometry, point));
+    const render::SummaryChartGeometry geometry =
+        render::summaryChartGeometry(chartRect(), m_data, fontMetrics().height());
+    return render::summaryChartToolTip(m_data, render::summaryChartDayAt(geometry, point));
 }
 
 void SummaryChart::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    paintSummaryChart(&painter, chartRect(), m_data);
+    render::paintSummaryChart(&painter, chartRect(), m_data);
 }
 
 bool SummaryChart::event(QEvent* event)
@@ -103,7 +104,7 @@ bool SummaryChart::event(QEvent* event)
 
 // ---- The window ---------------------------------------------------------------------------------------------
 
-CSummaryWindow::CSummaryWindow(DaysSummaryContent content, QWidget* parent)
+CSummaryWindow::CSummaryWindow(render::DaysSummaryContent content, QWidget* parent)
     : QWidget(parent, Qt::Window), m_content(std::move(content))
 {
     setObjectName(QStringLiteral("summaryWindow"));
@@ -138,9 +139,9 @@ CSummaryWindow::CSummaryWindow(DaysSummaryContent content, QWidget* parent)
         m_nutrientBox->addItem(toQString(nutrientLongName(nutrient)), nutrient);
     }
     connect(m_nutrientBox, &QComboBox::currentIndexChanged, this,
-            [this] { m_chart->setData(summaryChartData(m_content, chartNutrient())); });
+            [this] { m_chart->setData(render::summaryChartData(m_content, chartNutrient())); });
     setChartNutrient(kDefaultChartNutrient);
-    m_chart->setData(summaryChartData(m_content, chartNutrient()));
+    m_chart->setData(render::summaryChartData(m_content, chartNutrient()));
 
     auto* nutrientRow = new QHBoxLayout;
     auto* nutrientLabel = new QLabel(QStringLiteral("% goal per day of:"));
@@ -197,14 +198,14 @@ void CSummaryWindow::setChartNutrient(int nutrient)
 
 void CSummaryWindow::fillTable()
 {
-    const QStringList header = summaryTableHeader();
-    const std::vector<SummaryTableRow> rows = summaryTableRows(m_content);
+    const QStringList header = render::summaryTableHeader();
+    const std::vector<render::SummaryTableRow> rows = render::summaryTableRows(m_content);
     m_table->setColumnCount(static_cast<int>(header.size()));
     m_table->setHorizontalHeaderLabels(header);
     m_table->setRowCount(static_cast<int>(rows.size()));
     m_table->verticalHeader()->hide();
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-        const SummaryTableRow& row = rows[static_cast<std::size_t>(r)];
+        const render::SummaryTableRow& row = rows[static_cast<std::size_t>(r)];
         auto* title = new QTableWidgetItem(row.title);
         // The average and its % goal stand apart from the days.
         if (r >= static_cast<int>(m_content.summary.dayCount())) {
@@ -218,7 +219,7 @@ void CSummaryWindow::fillTable()
             auto* item = new QTableWidgetItem(row.cells[slot]);
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (row.levels[slot] && !row.cells[slot].isEmpty()) {
-                item->setBackground(percentBarColor(row.levels[slot]));
+                item->setBackground(render::percentBarColor(row.levels[slot]));
                 item->setForeground(Qt::black);
             }
             m_table->setItem(r, n + 1, item);
@@ -243,7 +244,8 @@ void CSummaryWindow::print()
     const int first = printer->fromPage() > 0 ? printer->fromPage() - 1 : 0;
     const int last = printer->toPage() > 0 ? printer->toPage() - 1 : -1;
     QPrinter* device = printer.get();
-    paintDaysSummary(&painter, page, m_content, chartNutrient(), first, last, [device] { return device->newPage(); });
+    render::paintDaysSummary(&painter, page, m_content, chartNutrient(), first, last,
+                             [device] { return device->newPage(); });
     painter.end();
 }
 
@@ -252,12 +254,12 @@ void CSummaryWindow::printPreview()
     auto* dialog = new QPrintPreviewDialog(this);
     dialog->setObjectName(QStringLiteral("summaryPreviewDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->printer()->setResolution(kReportPrinterResolution);
+    dialog->printer()->setResolution(render::kReportPrinterResolution);
     const int nutrient = chartNutrient();
     connect(dialog, &QPrintPreviewDialog::paintRequested, dialog, [this, nutrient](QPrinter* printer) {
         QPainter painter(printer);
         const QRect page(QPoint(0, 0), printer->pageRect(QPrinter::DevicePixel).size().toSize());
-        paintDaysSummary(&painter, page, m_content, nutrient, 0, -1, [printer] { return printer->newPage(); });
+        render::paintDaysSummary(&painter, page, m_content, nutrient, 0, -1, [printer] { return printer->newPage(); });
     });
     dialog->open();
 }
@@ -271,7 +273,7 @@ void CSummaryWindow::exportPdf()
     }
     QString error;
     const WaitCursor wait;
-    if (!exportDaysSummaryPdf(m_content, chartNutrient(), path, &error)) {
+    if (!render::exportDaysSummaryPdf(m_content, chartNutrient(), path, &error)) {
         Prompts::warning(this, windowTitleText(), error);
     }
 }

@@ -20,8 +20,8 @@ class SummaryChart : public QWidget
 public:
     explicit SummaryChart(QWidget* parent = nullptr);
 
-    void setData(SummaryChartData data);
-    const SummaryChartData& data() const { return m_data; }
+    void setData(render::SummaryChartData data);
+    const render::SummaryChartData& data() const { return m_data; }
     // Where the chart draws inside the widget.
     QRect chartRect() const;
     // What hovering over the point shows; empty outside the bars.
@@ -32,7 +32,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    SummaryChartData m_data;
+    render::SummaryChartData m_data;
 };
 
 // Several days side by side: a table of their totals, their average and its % of the goals, a chart, and
@@ -42,9 +42,9 @@ class CSummaryWindow : public QWidget
     Q_OBJECT
 
 public:
-    CSummaryWindow(DaysSummaryContent content, QWidget* parent = nullptr);
+    CSummaryWindow(render::DaysSummaryContent content, QWidget* parent = nullptr);
 
-    const DaysSummaryContent& content() const { return m_content; }
+    const render::DaysSummaryContent& content() const { return m_content; }
     // The nutrient the chart shows as % of its goal.
     int chartNutrient() const;
     void setChartNutrient(int nutrient);
@@ -58,7 +58,7 @@ public slots:
 private:
     void fillTable();
 
-    DaysSummaryContent m_content;
+    render::DaysSummaryContent m_content;
     QLabel* m_averageLabel = nullptr;
     QListWidget* m_unreadableList = nullptr;
     QTableWidget* m_table = nullptr;

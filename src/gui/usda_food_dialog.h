@@ -1,8 +1,8 @@
 #pragma once
 
+#include "format/personal_food_database.h"
 #include "model/food_types.h"
-#include "model/personal_food_database.h"
-#include "model/usda_personal_food.h"
+#include "query/usda_personal_food.h"
 
 #include <QDialog>
 

@@ -40,7 +40,7 @@ ViewMetrics measureViewMetrics(const QWidget& widget)
     const int icon = widget.style()->pixelMetric(QStyle::PM_LargeIconSize, nullptr, &widget);
     ViewMetrics metrics;
     // The panel below the lists counts its lines the same way.
-    metrics.lineHeight = std::max(1, panelLineHeight(font));
+    metrics.lineHeight = std::max(1, render::panelLineHeight(font));
     metrics.averageCharWidth = std::max(1, font.averageCharWidth());
     metrics.iconWidth = std::max(1, icon);
     metrics.iconHeight = std::max(1, icon);

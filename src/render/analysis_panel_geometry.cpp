@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 
-namespace mw::gui {
+namespace mw::render {
 
 namespace {
 
@@ -113,7 +113,7 @@ AnalysisPanelGeometry::AnalysisPanelGeometry(const QRect& area, int lineHeight, 
 
 bool AnalysisPanelGeometry::showsCalorieBars() const
 {
-    return gui::showsCalorieBars(m_displayedCount, m_layout);
+    return render::showsCalorieBars(m_displayedCount, m_layout);
 }
 
 int AnalysisPanelGeometry::columnLeft(int column) const
@@ -258,4 +258,4 @@ QRect glycemicPictureRect(const QRect& cell, int side)
     return QRect(cell.x(), cell.y(), size, size).intersected(cell);
 }
 
-} // namespace mw::gui
+} // namespace mw::render

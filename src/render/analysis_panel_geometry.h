@@ -14,7 +14,7 @@
 #include <span>
 #include <vector>
 
-namespace mw::gui {
+namespace mw::render {
 
 // The three columns that show a nutrient vector.
 enum class ValueColumn
@@ -144,4 +144,4 @@ inline int bottomEdge(const QRect& rect)
     return rect.y() + rect.height();
 }
 
-} // namespace mw::gui
+} // namespace mw::render

@@ -1,7 +1,7 @@
 #include "analysis_panel_painter.h"
 
+#include "format/food_attribute_database.h"
 #include "model/catalogue.h"
-#include "model/food_attribute_database.h"
 #include "panel_texts.h"
 #include "qt_bridge.h"
 #include "render_resources.h"
@@ -14,7 +14,7 @@
 #include <array>
 #include <memory>
 
-namespace mw::gui {
+namespace mw::render {
 
 namespace {
 
@@ -418,4 +418,4 @@ void paintAnalysisPanel(QPainter* painter, const QRect& rect, const AnalysisPane
     painter->restore();
 }
 
-} // namespace mw::gui
+} // namespace mw::render

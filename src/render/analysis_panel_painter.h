@@ -17,7 +17,7 @@
 class QFontMetrics;
 class QPainter;
 
-namespace mw::gui {
+namespace mw::render {
 
 // Which insulin-inducer list a food belongs to, as its picture in the Food column shows it.
 enum class GlycemicClass
@@ -82,4 +82,4 @@ QString panelNutrientName(int nutrient, int width, const QFontMetrics& metrics);
 // The painter's state is left as it was.
 void paintAnalysisPanel(QPainter* painter, const QRect& rect, const AnalysisPanelState& state);
 
-} // namespace mw::gui
+} // namespace mw::render

@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QPainter>
 
-namespace mw::gui {
+namespace mw::render {
 namespace {
 
 const QColor kOutlineGrey(128, 128, 128);
@@ -48,4 +48,4 @@ void paintPyramidFigure(QPainter* painter, const PyramidFigure& figure)
     painter->restore();
 }
 
-} // namespace mw::gui
+} // namespace mw::render

@@ -8,7 +8,7 @@
 
 class QPainter;
 
-namespace mw::gui {
+namespace mw::render {
 
 // The Food column's value cells of display positions 0..4 (Weight to Total Fat), where the tiers go.
 PyramidCells pyramidCellsOf(const AnalysisPanelGeometry& geometry);
@@ -17,4 +17,4 @@ PyramidCells pyramidCellsOf(const AnalysisPanelGeometry& geometry);
 // outline segment leaves out its end point, which the next one draws. The painter's state is left as it was.
 void paintPyramidFigure(QPainter* painter, const PyramidFigure& figure);
 
-} // namespace mw::gui
+} // namespace mw::render

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace mw::gui {
+namespace mw {
 
 inline QString toQString(std::string_view text)
 {
@@ -31,4 +31,4 @@ inline QString fromPath(const std::filesystem::path& path)
     return QString::fromStdU16String(path.u16string());
 }
 
-} // namespace mw::gui
+} // namespace mw

@@ -8,7 +8,7 @@ static void registerIcons()
     Q_INIT_RESOURCE(icons);
 }
 
-namespace mw::gui {
+namespace mw::render {
 
 void initRenderResources()
 {
@@ -16,4 +16,4 @@ void initRenderResources()
     (void)registered;
 }
 
-} // namespace mw::gui
+} // namespace mw::render

@@ -1,9 +1,9 @@
 #pragma once
 
-namespace mw::gui {
+namespace mw::render {
 
 // Registers the icons compiled into the rendering library, which is static: its resource collection must be
 // registered by name before first use. Safe to call more than once.
 void initRenderResources();
 
-} // namespace mw::gui
+} // namespace mw::render

@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace mw::gui {
+namespace mw::render {
 
 namespace {
 
@@ -509,4 +509,4 @@ std::vector<ReportPage> layoutReport(const ReportContent& content, const ReportP
     return pages;
 }
 
-} // namespace mw::gui
+} // namespace mw::render

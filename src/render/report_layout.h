@@ -22,7 +22,7 @@ class CFofDoc;
 class FoodOperations;
 } // namespace mw
 
-namespace mw::gui {
+namespace mw::render {
 
 // The report font and the variants the report writes in.
 enum class ReportFont
@@ -188,4 +188,4 @@ ReportPage layoutReportPage(const ReportContent& content, const ReportPageMetric
 std::vector<ReportPage> layoutReport(const ReportContent& content, const ReportPageMetrics& metrics,
                                      const ReportTextMeasure& measure);
 
-} // namespace mw::gui
+} // namespace mw::render

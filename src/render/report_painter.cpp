@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace mw::gui {
+namespace mw::render {
 
 namespace {
 
@@ -310,4 +310,4 @@ void paintReportPage(QPainter* painter, const QRect& page, const ReportPage& lay
     painter->restore();
 }
 
-} // namespace mw::gui
+} // namespace mw::render

@@ -17,7 +17,7 @@
 class QPainter;
 class QPaintDevice;
 
-namespace mw::gui {
+namespace mw::render {
 
 // Stored printer font heights ("Printer Font" / "Height") are in device units of a printer of this resolution,
 // so one setting gives the same size on every device.
@@ -63,4 +63,4 @@ private:
 // page, so an item too tall for it is cut there. The painter's state is left as it was.
 void paintReportPage(QPainter* painter, const QRect& page, const ReportPage& layout, const ReportFontSet& fonts);
 
-} // namespace mw::gui
+} // namespace mw::render

@@ -18,7 +18,7 @@
 #include <algorithm>
 #include <string_view>
 
-namespace mw::gui {
+namespace mw::render {
 namespace {
 
 QPageSize localePaperSize()
@@ -122,4 +122,4 @@ bool exportDayReportPdf(const CFofDoc& document, const FoodOperations& foods, co
     return exportDayReportPdf(dayReport(document, foods, settings, documentPath), pdfPath, error);
 }
 
-} // namespace mw::gui
+} // namespace mw::render

@@ -21,7 +21,7 @@ class FoodOperations;
 class Settings;
 } // namespace mw
 
-namespace mw::gui {
+namespace mw::render {
 
 // Both printing and preview run at this resolution, so the preview shows the pages the printer prints.
 inline constexpr int kReportPrinterResolution = 600;
@@ -58,4 +58,4 @@ bool exportDayReportPdf(const DayReport& report, const QString& pdfPath, QString
 bool exportDayReportPdf(const CFofDoc& document, const FoodOperations& foods, const Settings& settings,
                         const QString& documentPath, const QString& pdfPath, QString* error);
 
-} // namespace mw::gui
+} // namespace mw::render

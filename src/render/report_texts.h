@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-namespace mw::gui {
+namespace mw::render {
 
 inline constexpr int kReportTitleText = 20093;       // the page header's title
 inline constexpr int kReportFileNameText = 20180;    // before the day file's path
@@ -31,4 +31,4 @@ inline constexpr std::string_view kReportPercentSign = "%";
 inline constexpr std::string_view kPdfNotDrawn = "%1: the report could not be drawn as a PDF";
 inline constexpr std::string_view kPdfNotWritten = "%1: cannot be written: %2";
 
-} // namespace mw::gui
+} // namespace mw::render

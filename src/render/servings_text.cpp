@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-namespace mw::gui {
+namespace mw::render {
 
 QString servingsText(float servings)
 {
@@ -21,4 +21,4 @@ QString servingsText(float servings)
     return QString::number(t / 10);
 }
 
-} // namespace mw::gui
+} // namespace mw::render

@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace mw::gui {
+namespace mw::render {
 namespace {
 
 const QColor kCalorieBarColor(70, 130, 180);
@@ -443,4 +443,4 @@ bool exportDaysSummaryPdf(const DaysSummaryContent& content, int nutrient, const
     return failure.isEmpty();
 }
 
-} // namespace mw::gui
+} // namespace mw::render

@@ -17,7 +17,7 @@
 
 class QPainter;
 
-namespace mw::gui {
+namespace mw::render {
 
 // Everything a summary shows, taken when it is made.
 struct DaysSummaryContent
@@ -93,4 +93,4 @@ QByteArray daysSummaryPdf(const DaysSummaryContent& content, int nutrient, int* 
 // Written through a temporary file; on failure the reason goes to error (when given).
 bool exportDaysSummaryPdf(const DaysSummaryContent& content, int nutrient, const QString& pdfPath, QString* error);
 
-} // namespace mw::gui
+} // namespace mw::render

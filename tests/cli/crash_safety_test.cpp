@@ -4,8 +4,8 @@
 #include "core/reliability/child_process.h"
 
 #include "format/day_file.h"
+#include "format/personal_food_database.h"
 #include "format/userfood_line.h"
-#include "model/personal_food_database.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "cli_test_support.h"
 
+#include "format/food_attribute_database.h"
 #include "format/userfood_line.h"
-#include "model/food_attribute_database.h"
 
 #include <gtest/gtest.h>
 

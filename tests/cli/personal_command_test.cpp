@@ -1,6 +1,6 @@
 #include "cli_test_support.h"
 
-#include "model/food_attribute_database.h"
+#include "format/food_attribute_database.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 
 #include "fuzz/fuzz_check.h"
 
+#include "format/food_attribute_database.h"
 #include "format/food_attribute_file.h"
-#include "model/food_attribute_database.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -3,8 +3,8 @@
 #include "fuzz/fuzz_check.h"
 
 #include "format/nutrient_value_text.h"
+#include "format/personal_food_database.h"
 #include "format/userfood_line.h"
-#include "model/personal_food_database.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "add_food_dialog.h"
 
-#include "model/personal_food_database.h"
+#include "format/personal_food_database.h"
 #include "prompts.h"
 #include "support/temp_dir.h"
 

@@ -6,10 +6,10 @@
 
 using mw::NutrientIndex;
 using mw::PanelLayout;
-using mw::gui::AnalysisPanelGeometry;
-using mw::gui::bottomEdge;
-using mw::gui::rightEdge;
-using mw::gui::ValueColumn;
+using mw::render::AnalysisPanelGeometry;
+using mw::render::bottomEdge;
+using mw::render::rightEdge;
+using mw::render::ValueColumn;
 
 namespace {
 
@@ -28,7 +28,7 @@ std::vector<NutrientIndex> firstNutrients(int count)
 // A panel exactly as high as it needs, at the top-left of the area.
 AnalysisPanelGeometry panel(int count, PanelLayout layout, int width = kWidth, int line = kLine)
 {
-    const int height = mw::gui::panelFrameHeight(line, mw::gui::panelRowCount(count, layout));
+    const int height = mw::render::panelFrameHeight(line, mw::render::panelRowCount(count, layout));
     return AnalysisPanelGeometry(QRect(0, 0, width, height), line, count, layout);
 }
 
@@ -46,8 +46,8 @@ class AnalysisPanelGeometryTest : public QObject
 private slots:
     void rowsColumnsAndHeights()
     {
-        using mw::gui::panelColumnCount;
-        using mw::gui::panelRowCount;
+        using mw::render::panelColumnCount;
+        using mw::render::panelRowCount;
         QCOMPARE(panelColumnCount(PanelLayout::kOneColumn), 6);
         QCOMPARE(panelColumnCount(PanelLayout::kTwoColumns), 10);
         QCOMPARE(panelRowCount(5, PanelLayout::kTwoColumns), 3);
@@ -56,10 +56,10 @@ private slots:
         QCOMPARE(panelRowCount(99, PanelLayout::kOneColumn), 28);
         QCOMPARE(panelRowCount(-3, PanelLayout::kTwoColumns), 0);
         // P = L x (R + 2); the frame adds G and G / 2 above it.
-        QCOMPARE(mw::gui::panelContentHeight(16, 5), 112);
-        QCOMPARE(mw::gui::panelFrameHeight(16, 5), 124);
-        QCOMPARE(mw::gui::panelFrameHeight(15, 3), 15 * 5 + 7 + 3);
-        QCOMPARE(mw::gui::panelContentHeight(0, 5), 7); // a line is at least one pixel
+        QCOMPARE(mw::render::panelContentHeight(16, 5), 112);
+        QCOMPARE(mw::render::panelFrameHeight(16, 5), 124);
+        QCOMPARE(mw::render::panelFrameHeight(15, 3), 15 * 5 + 7 + 3);
+        QCOMPARE(mw::render::panelContentHeight(0, 5), 7); // a line is at least one pixel
     }
 
     void oneColumnCells()
@@ -100,10 +100,10 @@ private slots:
         QVERIFY(!g.unitCell(0).has_value());
         // With n <= 8 Total Fat would sit in the right half: no calorie-source bars.
         QVERIFY(!g.showsCalorieBars());
-        QVERIFY(!mw::gui::showsCalorieBars(8, PanelLayout::kTwoColumns));
-        QVERIFY(mw::gui::showsCalorieBars(9, PanelLayout::kTwoColumns));
-        QVERIFY(mw::gui::showsCalorieBars(5, PanelLayout::kOneColumn));
-        QVERIFY(!mw::gui::showsCalorieBars(4, PanelLayout::kOneColumn));
+        QVERIFY(!mw::render::showsCalorieBars(8, PanelLayout::kTwoColumns));
+        QVERIFY(mw::render::showsCalorieBars(9, PanelLayout::kTwoColumns));
+        QVERIFY(mw::render::showsCalorieBars(5, PanelLayout::kOneColumn));
+        QVERIFY(!mw::render::showsCalorieBars(4, PanelLayout::kOneColumn));
     }
 
     void everyCellStaysInsideItsColumnAndTheFrame()
@@ -112,7 +112,7 @@ private slots:
             for (int n = 5; n <= 28; ++n) {
                 const AnalysisPanelGeometry g = panel(n, layout, 1000, 15);
                 for (int p = 0; p < n; ++p) {
-                    const int base = g.halfOf(p) * mw::gui::kColumnsPerHalf;
+                    const int base = g.halfOf(p) * mw::render::kColumnsPerHalf;
                     QVERIFY(contains(g.columnBody(base), g.nameCell(p)));
                     for (int c = 0; c < 3; ++c) {
                         QVERIFY(contains(g.columnBody(base + 1 + c), g.valueCell(p, static_cast<ValueColumn>(c))));
@@ -149,7 +149,7 @@ private slots:
                 QVERIFY(g.valueCell(p, ValueColumn::kDay).width() >= 0);
                 QVERIFY(g.percentCell(p).width() >= 0);
                 QVERIFY(g.nameCell(p).width() >= 0);
-                QCOMPARE(mw::gui::percentBarRect(g.percentCell(p), 200).width() >= 0, true);
+                QCOMPARE(mw::render::percentBarRect(g.percentCell(p), 200).width() >= 0, true);
             }
         }
         const AnalysisPanelGeometry inverted(QRect(50, 50, -40, -40), kLine, 5, PanelLayout::kOneColumn);
@@ -173,64 +173,64 @@ private slots:
     void percentBarIsTwoThirdsAtItsLimit()
     {
         const QRect cell(100, 50, 108, 14);
-        QCOMPARE(mw::gui::percentBarRect(cell, 250), QRect(100, 50, 72, 14)); // 200 x 108 / 300
-        QCOMPARE(mw::gui::percentBarRect(cell, 1000000), QRect(100, 50, 72, 14));
-        QCOMPARE(mw::gui::percentBarRect(cell, std::numeric_limits<int>::max()).width(), 72);
-        QCOMPARE(mw::gui::percentBarRect(cell, 100).width(), 36);
-        QCOMPARE(mw::gui::percentBarRect(cell, 2).width(), 0); // 2 x 108 / 300 truncates
-        QCOMPARE(mw::gui::percentBarRect(cell, std::nullopt).width(), 0);
-        QCOMPARE(mw::gui::percentBarRect(cell, -40).width(), 0);
-        QCOMPARE(mw::gui::percentBarRect(cell, std::numeric_limits<int>::min()).x(), 100);
+        QCOMPARE(mw::render::percentBarRect(cell, 250), QRect(100, 50, 72, 14)); // 200 x 108 / 300
+        QCOMPARE(mw::render::percentBarRect(cell, 1000000), QRect(100, 50, 72, 14));
+        QCOMPARE(mw::render::percentBarRect(cell, std::numeric_limits<int>::max()).width(), 72);
+        QCOMPARE(mw::render::percentBarRect(cell, 100).width(), 36);
+        QCOMPARE(mw::render::percentBarRect(cell, 2).width(), 0); // 2 x 108 / 300 truncates
+        QCOMPARE(mw::render::percentBarRect(cell, std::nullopt).width(), 0);
+        QCOMPARE(mw::render::percentBarRect(cell, -40).width(), 0);
+        QCOMPARE(mw::render::percentBarRect(cell, std::numeric_limits<int>::min()).x(), 100);
     }
 
     void barHighlightStaysInsideTheBar()
     {
-        const auto highlight = mw::gui::percentBarHighlight(QRect(100, 50, 36, 14));
+        const auto highlight = mw::render::percentBarHighlight(QRect(100, 50, 36, 14));
         QVERIFY(highlight.has_value());
         QCOMPARE(highlight->bottom, QLine(101, 62, 134, 62));
         QCOMPARE(highlight->right, QLine(134, 62, 134, 51));
         // A bar too thin for an inside has no highlight, rather than one left of the bar.
-        QVERIFY(!mw::gui::percentBarHighlight(QRect(100, 50, 1, 14)).has_value());
-        QVERIFY(!mw::gui::percentBarHighlight(QRect(100, 50, 2, 14)).has_value());
-        QVERIFY(mw::gui::percentBarHighlight(QRect(100, 50, 3, 14)).has_value());
-        QCOMPARE(mw::gui::percentTextRect(QRect(100, 50, 108, 14)), QRect(100, 49, 106, 14));
+        QVERIFY(!mw::render::percentBarHighlight(QRect(100, 50, 1, 14)).has_value());
+        QVERIFY(!mw::render::percentBarHighlight(QRect(100, 50, 2, 14)).has_value());
+        QVERIFY(mw::render::percentBarHighlight(QRect(100, 50, 3, 14)).has_value());
+        QCOMPARE(mw::render::percentTextRect(QRect(100, 50, 108, 14)), QRect(100, 49, 106, 14));
     }
 
     void calorieShareBarsAndScale()
     {
         const QRect cell(200, 60, 108, 16);
         // 100 % is 108 x 0.66 = 71.28 -> 71 pixels, where the scale's 100 % mark is.
-        QCOMPARE(mw::gui::calorieShareBarRect(cell, 100), QRect(200, 62, 71, 12));
-        QCOMPARE(mw::gui::calorieShareBarRect(cell, 46), QRect(200, 62, 32, 12));
-        QCOMPARE(mw::gui::calorieShareBarRect(cell, 250).width(), 71);
-        QCOMPARE(mw::gui::calorieShareBarRect(cell, -5).width(), 0);
-        QCOMPARE(mw::gui::calorieShareBarRect(QRect(200, 60, 108, 3), 50).height(), 0);
+        QCOMPARE(mw::render::calorieShareBarRect(cell, 100), QRect(200, 62, 71, 12));
+        QCOMPARE(mw::render::calorieShareBarRect(cell, 46), QRect(200, 62, 32, 12));
+        QCOMPARE(mw::render::calorieShareBarRect(cell, 250).width(), 71);
+        QCOMPARE(mw::render::calorieShareBarRect(cell, -5).width(), 0);
+        QCOMPARE(mw::render::calorieShareBarRect(QRect(200, 60, 108, 3), 50).height(), 0);
 
         // s10 = (108 x 0.66 = 71.28 -> 71) / 10 = 7: ticks one pixel before every 7, solid from 70 to 71.
-        const mw::gui::CalorieScale scale = mw::gui::calorieScale(QRect(200, 60, 108, 48));
+        const mw::render::CalorieScale scale = mw::render::calorieScale(QRect(200, 60, 108, 48));
         QCOMPARE(scale.tickXs, (std::vector<int>{206, 213, 220, 227, 234, 241, 248, 255, 262, 269}));
         QCOMPARE(scale.hundredMark, QRect(270, 60, 1, 48));
         QCOMPARE(scale.top, 60);
         QCOMPARE(scale.bottom, 108);
 
-        const mw::gui::CalorieScale even = mw::gui::calorieScale(QRect(0, 0, 200, 30)); // 132: s10 = 13
+        const mw::render::CalorieScale even = mw::render::calorieScale(QRect(0, 0, 200, 30)); // 132: s10 = 13
         QCOMPARE(even.hundredMark, QRect(130, 0, 2, 30));
         // A cell too narrow for a tenth keeps its ticks out of the cell to its left.
-        const mw::gui::CalorieScale tiny = mw::gui::calorieScale(QRect(300, 0, 10, 30));
+        const mw::render::CalorieScale tiny = mw::render::calorieScale(QRect(300, 0, 10, 30));
         QVERIFY(tiny.tickXs.empty());
         QVERIFY(tiny.hundredMark.left() >= 300);
     }
 
     void glycemicPictureIsCutToItsCell()
     {
-        QCOMPARE(mw::gui::glycemicPictureRect(QRect(10, 20, 100, 16), 16), QRect(10, 20, 16, 16));
-        QCOMPARE(mw::gui::glycemicPictureRect(QRect(10, 20, 8, 16), 16), QRect(10, 20, 8, 16));
-        QVERIFY(mw::gui::glycemicPictureRect(QRect(10, 20, 8, 16), -4).isEmpty());
+        QCOMPARE(mw::render::glycemicPictureRect(QRect(10, 20, 100, 16), 16), QRect(10, 20, 16, 16));
+        QCOMPARE(mw::render::glycemicPictureRect(QRect(10, 20, 8, 16), 16), QRect(10, 20, 8, 16));
+        QVERIFY(mw::render::glycemicPictureRect(QRect(10, 20, 8, 16), -4).isEmpty());
     }
 
     void displayKeepsTheFixedNutrientsFirstInCatalogueOrder()
     {
-        using mw::gui::normalizedDisplay;
+        using mw::render::normalizedDisplay;
         QCOMPARE(normalizedDisplay({}), firstNutrients(5));
         const std::vector<NutrientIndex> scrambled = {
             static_cast<NutrientIndex>(27), mw::kFiber, static_cast<NutrientIndex>(40), mw::kProtein, mw::kFiber,

@@ -18,12 +18,12 @@ using mw::IntakeLevel;
 using mw::NutrientIndex;
 using mw::NutrientVector;
 using mw::PanelLayout;
-using mw::gui::AnalysisPanelGeometry;
-using mw::gui::AnalysisPanelState;
-using mw::gui::bottomEdge;
-using mw::gui::GlycemicClass;
-using mw::gui::rightEdge;
-using mw::gui::ValueColumn;
+using mw::render::AnalysisPanelGeometry;
+using mw::render::AnalysisPanelState;
+using mw::render::bottomEdge;
+using mw::render::GlycemicClass;
+using mw::render::rightEdge;
+using mw::render::ValueColumn;
 
 namespace {
 
@@ -88,15 +88,15 @@ struct Rendered
 Rendered render(const AnalysisPanelState& state, int width)
 {
     const QImage probe(1, 1, QImage::Format_RGB32);
-    const int rows = mw::gui::panelRowCount(static_cast<int>(state.displayed.size()), state.layout);
-    QImage image(width, mw::gui::analysisPanelHeight(metricsFor(probe), rows), QImage::Format_RGB32);
+    const int rows = mw::render::panelRowCount(static_cast<int>(state.displayed.size()), state.layout);
+    QImage image(width, mw::render::analysisPanelHeight(metricsFor(probe), rows), QImage::Format_RGB32);
     image.fill(kSentinel);
     {
         QPainter painter(&image);
         painter.setFont(panelFont());
-        mw::gui::paintAnalysisPanel(&painter, image.rect(), state);
+        mw::render::paintAnalysisPanel(&painter, image.rect(), state);
     }
-    return {image, mw::gui::analysisPanelGeometry(image.rect(), metricsFor(image), state)};
+    return {image, mw::render::analysisPanelGeometry(image.rect(), metricsFor(image), state)};
 }
 
 QColor pixel(const QImage& image, int x, int y)
@@ -145,7 +145,7 @@ std::vector<QRect> dataCells(const AnalysisPanelGeometry& g)
             cells.push_back(g.valueCell(p, column));
         }
         cells.push_back(g.percentCell(p));
-        cells.push_back(mw::gui::percentTextRect(g.percentCell(p)));
+        cells.push_back(mw::render::percentTextRect(g.percentCell(p)));
     }
     return cells;
 }
@@ -178,7 +178,7 @@ private slots:
         for (const auto& [position, colour] : expected) {
             const QRect cell = r.geometry.percentCell(position);
             const QRect bar =
-                mw::gui::percentBarRect(cell, static_cast<int>(state.day[static_cast<std::size_t>(position)]));
+                mw::render::percentBarRect(cell, static_cast<int>(state.day[static_cast<std::size_t>(position)]));
             QCOMPARE(middleOf(r.image, bar), colour);
             QCOMPARE(pixel(r.image, bar.left(), bar.center().y()), kGray);                        // outline
             QCOMPARE(pixel(r.image, rightEdge(bar) - 2, bottomEdge(bar) - 2), QColor(Qt::white)); // highlight
@@ -207,9 +207,9 @@ private slots:
             r.image.save(qEnvironmentVariable("MW_PANEL_SHOTS") + QStringLiteral("/narrow-panel.png"));
         }
         const QRect cell = r.geometry.percentCell(1);
-        const QRect bar = mw::gui::percentBarRect(cell, 350);
+        const QRect bar = mw::render::percentBarRect(cell, 350);
         const QFontMetrics metrics(panelFont(), &r.image);
-        const int textLeft = rightEdge(cell) - 2 - metrics.horizontalAdvance(mw::gui::panelPercentText(350));
+        const int textLeft = rightEdge(cell) - 2 - metrics.horizontalAdvance(mw::render::panelPercentText(350));
         QVERIFY(textLeft < rightEdge(bar)); // the text lies over the bar
         const auto isBar = [](QColor c) { return c == kRed || c == kMagenta; };
         // The bar runs its whole length, to 200 % of the scale, in its level's colour (lighter under the text).
@@ -228,7 +228,7 @@ private slots:
         state.day[mw::kWeight] = 5100.0f;
         const Rendered r = render(state, 300);
         const QFontMetrics metrics(panelFont(), &r.image);
-        const QRect cell = r.geometry.valueCell(0, mw::gui::ValueColumn::kDay);
+        const QRect cell = r.geometry.valueCell(0, mw::render::ValueColumn::kDay);
         QVERIFY(metrics.horizontalAdvance(QStringLiteral("5100")) > cell.width()); // too narrow for the number
         // What the cell shows is an ellipsis, no digits: no ink right of the ellipsis' width from the right.
         const int ellipsis = metrics.horizontalAdvance(QString(QChar(0x2026)));
@@ -274,11 +274,11 @@ private slots:
             state.goals.fatWarningPercent = level;
             const Rendered r = render(state, 1000);
             const QRect fatCell = r.geometry.valueCell(mw::kTotalFat, ValueColumn::kMeal);
-            const QRect bar = mw::gui::calorieShareBarRect(fatCell, 46);
+            const QRect bar = mw::render::calorieShareBarRect(fatCell, 46);
             QVERIFY(bar.width() > 10);
             QCOMPARE(pixel(r.image, bar.left() + 2, bar.center().y()), colour);
             const QRect proteinBar =
-                mw::gui::calorieShareBarRect(r.geometry.valueCell(mw::kProtein, ValueColumn::kMeal), 27);
+                mw::render::calorieShareBarRect(r.geometry.valueCell(mw::kProtein, ValueColumn::kMeal), 27);
             QCOMPARE(pixel(r.image, proteinBar.left() + 2, proteinBar.center().y()), kGray);
             // The empty day draws no bar.
             const QRect dayCell = r.geometry.valueCell(mw::kTotalFat, ValueColumn::kDay);
@@ -309,8 +309,8 @@ private slots:
                 AnalysisPanelState full = empty;
                 full.meal = filled(std::numeric_limits<float>::max());
                 full.day = filled(3.0e9f);
-                full.food = mw::gui::FoodColumnState{filled(-5.0f), QStringLiteral("a title far too long to fit"),
-                                                     GlycemicClass::kHigh};
+                full.food = mw::render::FoodColumnState{filled(-5.0f), QStringLiteral("a title far too long to fit"),
+                                                        GlycemicClass::kHigh};
                 full.goals.requirements[mw::kCalories] = 1.0e-30f;
                 full.goals.usePersonalGoal = true;
                 full.goals.fatWarningPercent = 0;
@@ -318,7 +318,7 @@ private slots:
                 const Rendered after = render(full, width);
                 QCOMPARE(after.image.pixelColor(0, 0), kGray); // the frame fills the image
                 const std::vector<QRect> cells = dataCells(after.geometry);
-                const QRect labelCell = mw::gui::percentTextRect(after.geometry.percentCell(0));
+                const QRect labelCell = mw::render::percentTextRect(after.geometry.percentCell(0));
                 for (int y = 0; y < after.image.height(); ++y) {
                     for (int x = 0; x < after.image.width(); ++x) {
                         if (before.image.pixelColor(x, y) == after.image.pixelColor(x, y)) {
@@ -340,7 +340,7 @@ private slots:
     {
         AnalysisPanelState state = stateWith(12, PanelLayout::kOneColumn);
         state.day = filled(500.0f);
-        state.food = mw::gui::FoodColumnState{filled(20.0f), QStringLiteral("2.0 units"), GlycemicClass::kLow};
+        state.food = mw::render::FoodColumnState{filled(20.0f), QStringLiteral("2.0 units"), GlycemicClass::kLow};
         QImage image(700, 400, QImage::Format_RGB32);
         image.fill(kSentinel);
         // Far shorter than the panel needs: the panel is cut, not spilled.
@@ -348,7 +348,7 @@ private slots:
         {
             QPainter painter(&image);
             painter.setFont(panelFont());
-            mw::gui::paintAnalysisPanel(&painter, area, state);
+            mw::render::paintAnalysisPanel(&painter, area, state);
             // The caller's painter comes back as it was given.
             QCOMPARE(painter.font(), panelFont());
             QVERIFY(!painter.hasClipping());
@@ -365,11 +365,11 @@ private slots:
     void foodColumnShowsTitlePictureAndNoWeight()
     {
         AnalysisPanelState state = stateWith(5, PanelLayout::kOneColumn);
-        state.food = mw::gui::FoodColumnState{filled(888.0f), QString(), GlycemicClass::kHigh};
+        state.food = mw::render::FoodColumnState{filled(888.0f), QString(), GlycemicClass::kHigh};
         const Rendered r = render(state, 1000);
         QVERIFY(allPixels(r.image, r.geometry.valueCell(0, ValueColumn::kFood), isLightGray));
-        const QRect picture = mw::gui::glycemicPictureRect(r.geometry.valueCell(mw::kProtein, ValueColumn::kFood),
-                                                           r.geometry.lineHeight());
+        const QRect picture = mw::render::glycemicPictureRect(r.geometry.valueCell(mw::kProtein, ValueColumn::kFood),
+                                                              r.geometry.lineHeight());
         QVERIFY(anyPixel(r.image, picture, isReddish));
 
         state.food->title = QStringLiteral("1.5 units");
@@ -393,9 +393,10 @@ private slots:
         QList<QImage> pictures;
         for (int value = 0; value < 4; ++value) {
             AnalysisPanelState state = stateWith(5, PanelLayout::kOneColumn);
-            state.food = mw::gui::FoodColumnState{NutrientVector{}, QString(), mw::gui::glycemicClassFromInt(value)};
+            state.food =
+                mw::render::FoodColumnState{NutrientVector{}, QString(), mw::render::glycemicClassFromInt(value)};
             const Rendered r = render(state, 1000);
-            const QImage picture = r.image.copy(mw::gui::glycemicPictureRect(
+            const QImage picture = r.image.copy(mw::render::glycemicPictureRect(
                 r.geometry.valueCell(mw::kProtein, ValueColumn::kFood), r.geometry.lineHeight()));
             QVERIFY(!pictures.contains(picture));
             pictures.append(picture);
@@ -404,33 +405,33 @@ private slots:
 
     void glycemicClassFromTheAttributeWord()
     {
-        using mw::gui::glycemicClassOf;
+        using mw::render::glycemicClassOf;
         QCOMPARE(glycemicClassOf(0x0100 | 0x0200 | 0x0400), GlycemicClass::kHigh);
         QCOMPARE(glycemicClassOf(0x0200 | 0x0400), GlycemicClass::kMedium);
         QCOMPARE(glycemicClassOf(0x0400 | 0x0001), GlycemicClass::kLow);
         QCOMPARE(glycemicClassOf(0x00FE), GlycemicClass::kNone);
-        QCOMPARE(mw::gui::glycemicClassFromInt(3), GlycemicClass::kHigh);
-        QVERIFY(!mw::gui::glycemicClassFromInt(4).has_value());
-        QVERIFY(!mw::gui::glycemicClassFromInt(-1).has_value());
+        QCOMPARE(mw::render::glycemicClassFromInt(3), GlycemicClass::kHigh);
+        QVERIFY(!mw::render::glycemicClassFromInt(4).has_value());
+        QVERIFY(!mw::render::glycemicClassFromInt(-1).has_value());
     }
 
     void textsOfTheCells()
     {
-        QCOMPARE(mw::gui::panelValueText(2.45f), QStringLiteral("2"));
-        QCOMPARE(mw::gui::panelValueText(2.5f), QStringLiteral("3"));
-        QCOMPARE(mw::gui::panelValueText(-3.0f), QStringLiteral("NA "));
-        QCOMPARE(mw::gui::panelValueText(1.0e30f), QString::number(std::numeric_limits<int>::max()));
-        QCOMPARE(mw::gui::panelValueText(std::numeric_limits<float>::quiet_NaN()), QStringLiteral("0"));
-        QCOMPARE(mw::gui::panelPercentText(250), QStringLiteral("250%"));
-        QCOMPARE(mw::gui::panelPercentText(std::nullopt), QString());
-        QCOMPARE(mw::gui::percentBarColor(IntakeLevel::kAbove), kMagenta);
-        QCOMPARE(mw::gui::percentBarColor(std::nullopt), kGray);
+        QCOMPARE(mw::render::panelValueText(2.45f), QStringLiteral("2"));
+        QCOMPARE(mw::render::panelValueText(2.5f), QStringLiteral("3"));
+        QCOMPARE(mw::render::panelValueText(-3.0f), QStringLiteral("NA "));
+        QCOMPARE(mw::render::panelValueText(1.0e30f), QString::number(std::numeric_limits<int>::max()));
+        QCOMPARE(mw::render::panelValueText(std::numeric_limits<float>::quiet_NaN()), QStringLiteral("0"));
+        QCOMPARE(mw::render::panelPercentText(250), QStringLiteral("250%"));
+        QCOMPARE(mw::render::panelPercentText(std::nullopt), QString());
+        QCOMPARE(mw::render::percentBarColor(IntakeLevel::kAbove), kMagenta);
+        QCOMPARE(mw::render::percentBarColor(std::nullopt), kGray);
 
         const QFontMetrics metrics(panelFont());
-        QCOMPARE(mw::gui::panelNutrientName(mw::kMonounsaturatedFat, 1000, metrics),
-                 mw::gui::toQString(mw::nutrientLongName(mw::kMonounsaturatedFat)));
-        QCOMPARE(mw::gui::panelNutrientName(mw::kMonounsaturatedFat, 1, metrics),
-                 mw::gui::toQString(mw::nutrientShortestName(mw::kMonounsaturatedFat)));
+        QCOMPARE(mw::render::panelNutrientName(mw::kMonounsaturatedFat, 1000, metrics),
+                 mw::toQString(mw::nutrientLongName(mw::kMonounsaturatedFat)));
+        QCOMPARE(mw::render::panelNutrientName(mw::kMonounsaturatedFat, 1, metrics),
+                 mw::toQString(mw::nutrientShortestName(mw::kMonounsaturatedFat)));
     }
 
     void widgetKeepsWhatItIsGivenAndPaintsIt()
@@ -443,9 +444,9 @@ private slots:
         panel.setDisplay(chosen, PanelLayout::kTwoColumns);
         QCOMPARE(panel.state().displayed.size(), std::size_t{7});
         QCOMPARE(panel.rowCount(), 4);
-        QCOMPARE(panel.lineHeight(), mw::gui::panelLineHeight(QFontMetrics(panelFont())));
+        QCOMPARE(panel.lineHeight(), mw::render::panelLineHeight(QFontMetrics(panelFont())));
         QCOMPARE(panel.sizeHint().height(), panel.heightForRows(4));
-        QCOMPARE(panel.heightForRows(4), mw::gui::panelFrameHeight(panel.lineHeight(), 4));
+        QCOMPARE(panel.heightForRows(4), mw::render::panelFrameHeight(panel.lineHeight(), 4));
 
         panel.setGoals(plainGoals());
         panel.setMealColumn(filled(50.0f));
@@ -461,7 +462,7 @@ private slots:
         {
             QPainter painter(&direct);
             painter.setFont(panel.font());
-            mw::gui::paintAnalysisPanel(&painter, direct.rect(), panel.state());
+            mw::render::paintAnalysisPanel(&painter, direct.rect(), panel.state());
         }
         QCOMPARE(panel.grab().toImage().convertToFormat(QImage::Format_RGB32), direct);
 

@@ -41,7 +41,7 @@ private:
         return app;
     }
 
-    static QString goldenDay() { return mw::gui::fromPath(mw::test::sourcePath("tests/data/golden/day_example.ypd")); }
+    static QString goldenDay() { return mw::fromPath(mw::test::sourcePath("tests/data/golden/day_example.ypd")); }
 
 private slots:
     void init()
@@ -128,7 +128,7 @@ private slots:
     void anUnreadableNamedFileIsReportedAndTheProgramRunsOnEmpty()
     {
         mw::test::writeFile(m_dir->file("broken.ypd"), std::string(5, '\0'));
-        const auto app = start({mw::gui::fromPath(m_dir->file("broken.ypd"))});
+        const auto app = start({mw::fromPath(m_dir->file("broken.ypd"))});
         QVERIFY(app->mainFrame()->isVisible());
         QVERIFY(app->mainFrame()->dayWindows().isEmpty());
         const QStringList shown = Prompts::takeShownMessages();

@@ -15,7 +15,7 @@ class DesktopIntegrationTest : public QObject
     Q_OBJECT
 
 private:
-    static QString source(const char* relative) { return mw::gui::fromPath(mw::test::sourcePath(relative)); }
+    static QString source(const char* relative) { return mw::fromPath(mw::test::sourcePath(relative)); }
 
     static QMap<QString, QString> desktopEntry()
     {
@@ -69,7 +69,7 @@ private slots:
     {
         const QMap<QString, QString> entry = desktopEntry();
         QCOMPARE(entry.value(QStringLiteral("Type")), QStringLiteral("Application"));
-        QCOMPARE(entry.value(QStringLiteral("Name")), mw::gui::toQString(mw::gui::texts::kMainFrameTitle));
+        QCOMPARE(entry.value(QStringLiteral("Name")), mw::toQString(mw::gui::texts::kMainFrameTitle));
         QCOMPARE(entry.value(QStringLiteral("Exec")), QStringLiteral("mealwright %F"));
         QCOMPARE(entry.value(QStringLiteral("Icon")), QStringLiteral("mealwright"));
         QVERIFY(QFile::exists(source("resources/icons/mealwright.svg")));
@@ -80,7 +80,7 @@ private slots:
     {
         const MimeType type = mimeType();
         QCOMPARE(type.name, QStringLiteral("application/x-mealwright-day"));
-        QCOMPARE(type.globs, QStringList({QLatin1Char('*') + mw::gui::toQString(mw::gui::texts::kDayFileExtension)}));
+        QCOMPARE(type.globs, QStringList({QLatin1Char('*') + mw::toQString(mw::gui::texts::kDayFileExtension)}));
         QCOMPARE(desktopEntry().value(QStringLiteral("MimeType")), type.name + QLatin1Char(';'));
     }
 };

@@ -10,8 +10,8 @@
 
 #include "calc/intake_preferences.h"
 #include "calc/requirements.h"
+#include "format/personal_food_database.h"
 #include "model/catalogue.h"
-#include "model/personal_food_database.h"
 #include "model/settings.h"
 #include "model/settings_keys.h"
 #include "query/food_listing.h"
@@ -32,6 +32,7 @@
 
 using namespace mw;
 using namespace mw::gui;
+using namespace mw::render;
 
 namespace {
 

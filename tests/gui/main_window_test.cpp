@@ -15,8 +15,8 @@
 
 #include "calc/analysis.h"
 #include "format/day_file.h"
-#include "model/food_attribute_database.h"
-#include "model/personal_food_database.h"
+#include "format/food_attribute_database.h"
+#include "format/personal_food_database.h"
 #include "model/settings_keys.h"
 #include "support/temp_dir.h"
 
@@ -37,11 +37,11 @@
 #include <memory>
 #include <set>
 
+using mw::fromPath;
 using mw::gui::AppContext;
 using mw::gui::CDayWindow;
 using mw::gui::CFoodListBox;
 using mw::gui::CMainFrame;
-using mw::gui::fromPath;
 using mw::gui::Prompts;
 namespace cmd = mw::gui::cmd;
 

@@ -22,8 +22,8 @@
 
 #include "calc/menu_generator.h"
 #include "format/day_csv.h"
+#include "format/food_attribute_database.h"
 #include "model/catalogue.h"
-#include "model/food_attribute_database.h"
 #include "support/temp_dir.h"
 
 #include <QColorDialog>
@@ -49,6 +49,7 @@
 
 using namespace mw;
 using namespace mw::gui;
+using namespace mw::render;
 using mw::test::whenDialogOpens;
 
 class MainWindowToolsTest : public QObject

@@ -11,7 +11,7 @@
 
 #include <filesystem>
 
-using mw::gui::fromPath;
+using mw::fromPath;
 using mw::gui::RecentFileList;
 
 class RecentFileListTest : public QObject

@@ -1,6 +1,6 @@
 #include "rename_groups_dialog.h"
 
-#include "model/food_attribute_database.h"
+#include "format/food_attribute_database.h"
 #include "model/settings.h"
 #include "model/settings_keys.h"
 #include "prompts.h"

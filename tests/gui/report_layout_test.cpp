@@ -12,7 +12,7 @@
 #include <set>
 
 using namespace mw;
-using namespace mw::gui;
+using namespace mw::render;
 
 namespace {
 

@@ -29,6 +29,7 @@
 
 using namespace mw;
 using namespace mw::gui;
+using namespace mw::render;
 
 namespace {
 

@@ -14,6 +14,7 @@
 
 using namespace mw;
 using namespace mw::gui;
+using namespace mw::render;
 
 class SummaryWindowTest : public QObject
 {

@@ -26,6 +26,7 @@
 
 using namespace mw;
 using namespace mw::gui;
+using namespace mw::render;
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "food_commands_test_support.h"
 
+#include "format/food_attribute_database.h"
 #include "model/catalogue.h"
-#include "model/food_attribute_database.h"
 #include "model/settings_keys.h"
 #include "query/food_filters.h"
 

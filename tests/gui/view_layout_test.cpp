@@ -7,6 +7,7 @@
 
 using namespace mw;
 using namespace mw::gui;
+using namespace mw::render;
 
 namespace {
 

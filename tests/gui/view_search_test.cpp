@@ -1,6 +1,6 @@
 #include "food_commands_test_support.h"
 
-#include "model/food_attribute_database.h"
+#include "format/food_attribute_database.h"
 #include "model/food_item_text.h"
 
 #include <QImage>

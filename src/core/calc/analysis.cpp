@@ -26,57 +26,6 @@ float valueOf(const NutrientVector& v, int nutrient)
 
 } // namespace
 
-NutrientVector sumEntries(std::span<const CFood> entries, const FoodOperations& foods)
-{
-    NutrientVector total;
-    for (const CFood& entry : entries) {
-        total.add(foods.entryNutrients(entry.foodId(), entry.amount()));
-    }
-    return total;
-}
-
-void DayTotals::recomputeMeal(int meal, std::span<const CFood> entries, const FoodOperations& foods)
-{
-    setMeal(meal, sumEntries(entries, foods));
-}
-
-void DayTotals::setMeal(int meal, const NutrientVector& totals)
-{
-    m_meals.at(static_cast<std::size_t>(meal)) = totals;
-    sumDay();
-}
-
-void DayTotals::addEntry(int meal, const CFood& entry, const FoodOperations& foods)
-{
-    const NutrientVector nutrients = foods.entryNutrients(entry.foodId(), entry.amount());
-    m_meals.at(static_cast<std::size_t>(meal)).add(nutrients);
-    m_day.add(nutrients);
-}
-
-void DayTotals::subtractEntry(int meal, const CFood& entry, const FoodOperations& foods)
-{
-    const NutrientVector nutrients = foods.entryNutrients(entry.foodId(), entry.amount());
-    m_meals.at(static_cast<std::size_t>(meal)).subtract(nutrients);
-    m_day.subtract(nutrients);
-}
-
-void DayTotals::sumDay()
-{
-    m_day = NutrientVector();
-    for (const NutrientVector& meal : m_meals) {
-        m_day.add(meal);
-    }
-}
-
-DayTotals computeTotals(const DayMeals& meals, const FoodOperations& foods)
-{
-    DayTotals totals;
-    for (int m = 0; m < kMealCount; ++m) {
-        totals.recomputeMeal(m, meals[static_cast<std::size_t>(m)].entries(), foods);
-    }
-    return totals;
-}
-
 int displayInteger(float value)
 {
     // The product of a float and 10 is exact in double, so the first decimal is the true one.

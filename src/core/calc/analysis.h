@@ -1,8 +1,7 @@
 #pragma once
 
 #include "calc/intake_preferences.h"
-#include "model/food_entry.h"
-#include "model/meal.h"
+#include "model/day_totals.h"
 #include "model/nutrient_vector.h"
 #include "model/settings_keys.h"
 
@@ -16,41 +15,6 @@ class FoodOperations;
 
 // Every conversion of a real value to a whole number here truncates toward zero and saturates: a value
 // beyond the int range gives the range's end and NaN gives 0.
-
-// ---- Running totals ---------------------------------------------------------------------------------------
-
-// The entries' nutrients from their stored amounts, added where only positive values count.
-NutrientVector sumEntries(std::span<const CFood> entries, const FoodOperations& foods);
-
-// The totals of the six meals and of the day. Each entry counts with the amount it has stored, so taking
-// an entry out again with the same amount undoes adding it. recomputeMeal after every edit of a meal keeps
-// the totals exactly equal to computeTotals of the edited day (the day is the sum of the six meals); the
-// incremental add and subtract are exact only up to single-precision rounding.
-class DayTotals
-{
-public:
-    const NutrientVector& meal(int meal) const { return m_meals.at(static_cast<std::size_t>(meal)); }
-    const NutrientVector& day() const { return m_day; }
-
-    // Sums the meal's entries anew and the day from the six meals.
-    void recomputeMeal(int meal, std::span<const CFood> entries, const FoodOperations& foods);
-    void setMeal(int meal, const NutrientVector& totals);
-
-    // An entry added to or taken out of a meal; a new amount is the old entry taken out and the new one added.
-    void addEntry(int meal, const CFood& entry, const FoodOperations& foods);
-    void subtractEntry(int meal, const CFood& entry, const FoodOperations& foods);
-
-    friend bool operator==(const DayTotals&, const DayTotals&) = default;
-
-private:
-    void sumDay();
-
-    std::array<NutrientVector, kMealCount> m_meals{};
-    NutrientVector m_day;
-};
-
-// Every meal's entries in order, then the day from the six meals.
-DayTotals computeTotals(const DayMeals& meals, const FoodOperations& foods);
 
 // ---- Numbers shown ----------------------------------------------------------------------------------------
 

@@ -1,9 +1,9 @@
 #include "calc/intake_preferences.h"
 
-#include "format/text_trim.h"
+#include "model/text_trim.h"
 
 #include "calc/saturate.h"
-#include "format/number_text.h"
+#include "model/number_text.h"
 
 #include <algorithm>
 #include <cstddef>

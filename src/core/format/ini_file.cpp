@@ -1,6 +1,6 @@
 #include "format/ini_file.h"
 
-#include "format/text_trim.h"
+#include "model/text_trim.h"
 
 #include "format/atomic_file.h"
 #include "format/file_lock.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/analysis.h"
+#include "model/day_totals.h"
 #include "model/food_entry.h"
 #include "model/food_types.h"
 #include "model/meal.h"

@@ -152,17 +152,4 @@ std::unique_ptr<DayEdit> replaceDayEdit(DayMeals before, MealIndex shownBefore, 
     return std::make_unique<ReplaceDayEdit>(std::move(before), shownBefore, std::move(after), shownAfter);
 }
 
-GeneratedDayEdit generateMenuEdit(CFofDoc& day, RandomSource& random, int requested, MealIndex shownBefore)
-{
-    DayMeals before = day.meals();
-    GeneratedDayEdit generated;
-    {
-        const CFofDoc::ChangeBatch batch(day);
-        MenuGenerator generator(day, random);
-        generated.menu = generator.GenerateMenu(requested);
-    }
-    generated.edit = replaceDayEdit(std::move(before), shownBefore, day.meals(), generated.menu.shownMeal);
-    return generated;
-}
-
 } // namespace mw

@@ -4,8 +4,6 @@
 // exactly: the entries, amounts and order there were, and with them the same totals. The desktop program
 // wraps them in its undo history; tests drive them directly.
 
-#include "calc/crt_random.h"
-#include "calc/menu_generator.h"
 #include "model/day_document.h"
 
 #include <cstddef>
@@ -36,14 +34,5 @@ std::unique_ptr<DayEdit> insertEntriesEdit(const CFofDoc& day, MealIndex meal, s
                                            std::vector<CFood> entries);
 // The whole day put in place of another, each shown at its own meal.
 std::unique_ptr<DayEdit> replaceDayEdit(DayMeals before, MealIndex shownBefore, DayMeals after, MealIndex shownAfter);
-
-// A generated menu: the generator composes into the day at once (one announced change), and the edit it
-// returns, already applied, puts the day back as it was with shownBefore shown.
-struct GeneratedDayEdit
-{
-    GeneratedMenu menu;
-    std::unique_ptr<DayEdit> edit;
-};
-GeneratedDayEdit generateMenuEdit(CFofDoc& day, RandomSource& random, int requested, MealIndex shownBefore);
 
 } // namespace mw

@@ -1,8 +1,8 @@
 #include "model/settings.h"
 
-#include "format/text_trim.h"
+#include "model/text_trim.h"
 
-#include "format/number_text.h"
+#include "model/number_text.h"
 
 #include <algorithm>
 #include <limits>

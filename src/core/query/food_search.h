@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/food_attribute_database.h"
+#include "format/food_attribute_database.h"
 #include "model/food_operations.h"
 #include "model/food_types.h"
 

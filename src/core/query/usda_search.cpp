@@ -1,6 +1,6 @@
 #include "query/usda_search.h"
 
-#include "format/number_text.h"
+#include "model/number_text.h"
 #include "query/food_search.h"
 #include "query/unicode_case.h"
 

@@ -1,6 +1,6 @@
 #include "calc/days_summary.h"
 
-#include "format/days_csv.h"
+#include "calc/days_csv.h"
 #include "model/day_document.h"
 #include "model/food_operations.h"
 #include "support/temp_dir.h"

@@ -1,3 +1,4 @@
+#include "calc/menu_generation_edit.h"
 #include "model/day_edits.h"
 
 #include "format/day_file.h"

@@ -4,12 +4,12 @@
 
 #include "format/atomic_file.h"
 #include "format/day_file.h"
+#include "format/food_attribute_database.h"
 #include "format/food_attribute_file.h"
 #include "format/ini_file.h"
+#include "format/personal_food_database.h"
 #include "model/day_document.h"
-#include "model/food_attribute_database.h"
 #include "model/food_operations.h"
-#include "model/personal_food_database.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 

@@ -1,4 +1,4 @@
-#include "format/days_csv.h"
+#include "calc/days_csv.h"
 
 #include "calc/days_summary.h"
 #include "format/day_csv.h"

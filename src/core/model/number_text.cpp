@@ -1,4 +1,4 @@
-#include "format/number_text.h"
+#include "model/number_text.h"
 
 #include <charconv>
 #include <system_error>

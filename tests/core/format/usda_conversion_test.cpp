@@ -1,5 +1,5 @@
-#include "model/usda_conversion.h"
-#include "model/usda_personal_food.h"
+#include "format/usda_conversion.h"
+#include "query/usda_personal_food.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "format/personal_food_validation.h"
+#include "format/usda_conversion.h"
 #include "model/personal_food_source.h"
-#include "model/personal_food_validation.h"
-#include "model/usda_conversion.h"
 
 #include <cstddef>
 #include <optional>

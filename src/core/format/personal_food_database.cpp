@@ -1,4 +1,4 @@
-#include "model/personal_food_database.h"
+#include "format/personal_food_database.h"
 
 #include "format/atomic_file.h"
 #include "format/file_bytes.h"

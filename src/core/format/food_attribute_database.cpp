@@ -1,4 +1,4 @@
-#include "model/food_attribute_database.h"
+#include "format/food_attribute_database.h"
 
 #include "format/atomic_file.h"
 #include "format/file_bytes.h"

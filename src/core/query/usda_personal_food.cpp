@@ -1,4 +1,4 @@
-#include "model/usda_personal_food.h"
+#include "query/usda_personal_food.h"
 
 #include "format/userfood_line.h"
 #include "query/usda_search.h"

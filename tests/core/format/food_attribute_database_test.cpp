@@ -1,4 +1,4 @@
-#include "model/food_attribute_database.h"
+#include "format/food_attribute_database.h"
 
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"

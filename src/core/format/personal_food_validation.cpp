@@ -1,4 +1,4 @@
-#include "model/personal_food_validation.h"
+#include "format/personal_food_validation.h"
 
 #include <cmath>
 

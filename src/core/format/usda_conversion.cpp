@@ -1,4 +1,4 @@
-#include "model/usda_conversion.h"
+#include "format/usda_conversion.h"
 
 #include "model/nutrient_scale.h"
 

@@ -1,4 +1,4 @@
-#include "model/personal_food_database.h"
+#include "format/personal_food_database.h"
 
 #include "model/food_operations.h"
 #include "support/file_size_limit.h"
