@@ -31,7 +31,7 @@ void BM_ListPersonalFoods(benchmark::State& state)
     for (auto _ : state) {
         std::vector<std::string> items;
         for (const mw::FoodId id : mw::listedPersonalFoods(full.database.count())) {
-            items.push_back(full.foods.foodName(id));
+            items.push_back(full.foods.itemText(id));
         }
         benchmark::DoNotOptimize(items.data());
     }

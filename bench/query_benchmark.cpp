@@ -62,13 +62,12 @@ BENCHMARK(BM_SortEveryFoodByNutrient)->Unit(benchmark::kMicrosecond);
 void BM_SortEveryFoodItemByNutrient(benchmark::State& state)
 {
     const FullDatabase full;
-    const std::vector<std::string> items = mw::foodItems(mw::bench::everyFood(full), full.foods);
+    const std::vector<mw::FoodId> foods = mw::bench::everyFood(full);
     for (auto _ : state) {
-        const mw::ItemSortResult sorted =
-            mw::sortItemsByNutrient(items, mw::kIron, mw::SortDirection::kAscending, full.foods);
-        benchmark::DoNotOptimize(sorted.items.data());
+        const mw::FoodSortResult sorted = mw::sortFoodList(foods, mw::kIron, mw::SortDirection::kAscending, full.foods);
+        benchmark::DoNotOptimize(sorted.foods.data());
     }
-    state.counters["foods"] = static_cast<double>(items.size());
+    state.counters["foods"] = static_cast<double>(foods.size());
 }
 BENCHMARK(BM_SortEveryFoodItemByNutrient)->Unit(benchmark::kMicrosecond);
 

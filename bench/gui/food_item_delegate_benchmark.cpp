@@ -12,9 +12,9 @@ namespace {
 using mw::gui::FoodItemDelegate;
 
 // A name of length characters in words of seven letters, as a pasted paragraph would be.
-QString longItemText(qsizetype length)
+QString longFoodName(qsizetype length)
 {
-    QString text = QStringLiteral("643;");
+    QString text;
     while (text.size() < length) {
         text += QStringLiteral("abcdefg ");
     }
@@ -25,7 +25,7 @@ QString longItemText(qsizetype length)
 void BM_MeasureLongFoodName(benchmark::State& state)
 {
     QStandardItemModel model(1, 1);
-    model.setData(model.index(0, 0), longItemText(state.range(0)), mw::gui::kFoodItemTextRole);
+    model.setData(model.index(0, 0), longFoodName(state.range(0)), Qt::DisplayRole);
     const mw::CFoodAttributeDatabase attributes;
     const mw::gui::FoodItemMarkers markers;
     QStyleOptionViewItem option;

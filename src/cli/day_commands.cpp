@@ -94,7 +94,7 @@ private:
             context.out() << mealTitle(meal) << '\n';
             for (std::size_t k = 0; k < document.entryCount(meal); ++k) {
                 const CFood& entry = document.entry(meal, k);
-                context.out() << "  " << k << ": " << visibleText(context.foods().foodName(entry.foodId())) << ", "
+                context.out() << "  " << k << ": " << visibleText(context.foods().itemText(entry.foodId())) << ", "
                               << entry.amount() << " g\n";
             }
         }
@@ -110,7 +110,7 @@ private:
             for (const CFood& entry : document.meal(meal)) {
                 json.beginObject().key("id").value(static_cast<int>(entry.foodId()));
                 json.key("grams").value(static_cast<int>(entry.amount()));
-                json.key("text").value(context.foods().foodName(entry.foodId())).endObject();
+                json.key("text").value(context.foods().itemText(entry.foodId())).endObject();
             }
             json.endArray().endObject();
         }

@@ -2,7 +2,6 @@
 #include "json_writer.h"
 
 #include "model/catalogue.h"
-#include "model/food_item_text.h"
 #include "model/number_text.h"
 
 #include <string>
@@ -33,8 +32,8 @@ public:
         if (!foods.exists(id)) {
             throw UsageError("there is no food " + std::to_string(id));
         }
-        const Entry entry{id, std::string(itemDisplayText(foods.foodName(id))), foods.entryNutrients(id, grams),
-                          foods.entryServings(id, grams), foods.entryPyramidServings(id, grams)};
+        const Entry entry{id, foods.displayName(id), foods.entryNutrients(id, grams), foods.entryServings(id, grams),
+                          foods.entryPyramidServings(id, grams)};
         if (context.json()) {
             printJson(context.out(), entry);
         } else {

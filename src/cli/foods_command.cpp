@@ -127,14 +127,14 @@ private:
         const FoodOperations& foods = context.foods();
         if (!context.json()) {
             for (const FoodId id : ids) {
-                context.out() << visibleText(foods.foodName(id)) << '\n';
+                context.out() << visibleText(foods.itemText(id)) << '\n';
             }
             return;
         }
         JsonWriter json(context.out());
         json.beginObject().key("items").beginArray();
         for (const FoodId id : ids) {
-            json.beginObject().key("id").value(static_cast<int>(id)).key("text").value(foods.foodName(id));
+            json.beginObject().key("id").value(static_cast<int>(id)).key("text").value(foods.itemText(id));
             json.endObject();
         }
         json.endArray().endObject();

@@ -95,7 +95,7 @@ private:
             json.beginObject().key("items").beginArray();
         }
         for (const FoodId id : ids) {
-            const std::string text = context.foods().foodName(id);
+            const std::string text = context.foods().itemText(id);
             const bool hidden = attributes.test(id, CFoodAttributeDatabase::kHidden) != 0;
             if (context.json()) {
                 json.beginObject().key("id").value(static_cast<int>(id)).key("text").value(text);

@@ -85,6 +85,22 @@ std::optional<AnalysisSetup> AnalysisSetupSession::ensureAnalysisSetup(Settings&
     return AnalysisSetup{*required, *preferred};
 }
 
+std::optional<AnalysisSetup> AnalysisSetupSession::knownSetup(const Settings& settings) const
+{
+    std::optional<RequirementVector> required = LoadStoredRequirements(settings);
+    if (!required && m_unsavedInputs) {
+        required = ComputeRequirements(*m_unsavedInputs);
+    }
+    std::optional<IntakePreferences> preferred = loadStoredIntakePreferences(settings);
+    if (!preferred && m_unsavedPreferences) {
+        preferred = IntakePreferences(*m_unsavedPreferences);
+    }
+    if (!required || !preferred) {
+        return std::nullopt;
+    }
+    return AnalysisSetup{*required, *preferred};
+}
+
 std::optional<RequirementVector> AnalysisSetupSession::requirements(Settings& settings, QWidget* parent)
 {
     if (std::optional<RequirementVector> stored = LoadStoredRequirements(settings)) {

@@ -35,6 +35,9 @@ public:
     // The requirements as above and the stored preference table, after running the preference dialog if none
     // is stored. nullopt only when the program quits (or the parent goes away) while a dialog is open.
     std::optional<AnalysisSetup> ensureAnalysisSetup(Settings& settings, QWidget* parent);
+    // What the profile holds, or what the user confirmed this run when the profile could not keep it; asks
+    // nothing.
+    std::optional<AnalysisSetup> knownSetup(const Settings& settings) const;
 
 private:
     std::optional<RequirementVector> requirements(Settings& settings, QWidget* parent);

@@ -99,11 +99,9 @@ QString FoodItemMarkers::prefix() const
     return n == 0 ? QStringLiteral("-") : QString(n, m_symbol);
 }
 
-QString FoodItemMarkers::displayedText(const QString& itemText) const
+QString FoodItemMarkers::displayedText(const QString& name) const
 {
-    const qsizetype separator = itemText.indexOf(u';');
-    const QString shown = separator < 0 ? itemText : itemText.mid(separator + 1);
-    return prefix() + u' ' + shown;
+    return prefix() + u' ' + name;
 }
 
 int FoodItemMarkers::positionOfSymbol(int symbol) const
@@ -167,8 +165,7 @@ QString FoodItemDelegate::fittedText(const QString& text, const QFont& font, int
 
 QString FoodItemDelegate::shownText(const QModelIndex& index, int width) const
 {
-    const QString item = index.data(kFoodItemTextRole).toString();
-    return m_markers.displayedText(item.left(item.indexOf(u';') + 1 + charactersThatFit(width)));
+    return m_markers.displayedText(index.data(Qt::DisplayRole).toString().left(charactersThatFit(width)));
 }
 
 int FoodItemDelegate::layOut(QTextLayout& layout, const QModelIndex& index, const QFont& font, bool selected,

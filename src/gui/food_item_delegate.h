@@ -15,10 +15,8 @@ class QTextLayout;
 
 namespace mw::gui {
 
-// The item's food as a FoodId; none for a food that no longer exists.
+// The item's food as a FoodId; none for a food that no longer exists. The display role holds its name.
 inline constexpr int kFoodIdRole = Qt::UserRole;
-// The item's whole text "id;Name [portion]"; the display role holds the part after the ";".
-inline constexpr int kFoodItemTextRole = Qt::UserRole + 1;
 
 // The colour-code symbols the food lists put before every name: one symbol per food list whose
 // "Food Color Code" position is "1", each coloured by whether the food is on that list.
@@ -36,8 +34,8 @@ public:
     int count() const;
     // That many symbols, or "-" when none is on.
     QString prefix() const;
-    // The prefix, a blank and the item text after its first ";".
-    QString displayedText(const QString& itemText) const;
+    // The prefix, a blank and the name.
+    QString displayedText(const QString& name) const;
     // Symbol i (0 = first) stands for the i-th position that is on: its list's attribute bit and colour.
     std::uint16_t symbolMask(int symbol) const;
     QColor symbolColor(int symbol, std::uint16_t attributeWord) const;

@@ -18,17 +18,12 @@ CFoodListBox::CFoodListBox(const Settings& settings, const CFoodAttributeDatabas
     setWordWrap(true);
 }
 
-void CFoodListBox::addFoodItem(const QString& itemText)
-{
-    m_model->appendRow(foodListRow(itemText));
-}
-
-void CFoodListBox::setFoodItems(const QStringList& itemTexts)
+void CFoodListBox::setFoods(std::span<const FoodId> foods, const FoodOperations& operations)
 {
     QList<FoodListRow> rows;
-    rows.reserve(itemTexts.size());
-    for (const QString& text : itemTexts) {
-        rows.append(foodListRow(text));
+    rows.reserve(static_cast<qsizetype>(foods.size()));
+    for (const FoodId food : foods) {
+        rows.append(foodListRow(operations, food));
     }
     setUpdatesEnabled(false);
     m_model->setRows(std::move(rows));
@@ -42,7 +37,7 @@ void CFoodListBox::setFoodRows(int count, FoodListModel::RowSource source)
     followRowCount();
 }
 
-void CFoodListBox::removeFoodItem(int row)
+void CFoodListBox::removeFoodRow(int row)
 {
     m_model->removeRow(row);
 }
@@ -53,9 +48,21 @@ void CFoodListBox::followRowCount()
     setUniformItemSizes(count() >= kUniformRowsFrom);
 }
 
-QString CFoodListBox::foodItemText(int row) const
+std::vector<FoodId> CFoodListBox::foods() const
 {
-    return m_model->rowAt(row).itemText;
+    std::vector<FoodId> foods;
+    foods.reserve(static_cast<std::size_t>(count()));
+    for (int row = 0; row < count(); ++row) {
+        if (const std::optional<FoodId> food = foodAt(row)) {
+            foods.push_back(*food);
+        }
+    }
+    return foods;
+}
+
+QString CFoodListBox::foodName(int row) const
+{
+    return m_model->rowAt(row).name;
 }
 
 std::optional<FoodId> CFoodListBox::foodAt(int row) const
@@ -63,17 +70,9 @@ std::optional<FoodId> CFoodListBox::foodAt(int row) const
     return m_model->rowAt(row).food;
 }
 
-unsigned long CFoodListBox::foodIdAt(int row) const
-{
-    const std::optional<FoodId> food = foodAt(row);
-    // The number a missing food's item text starts with.
-    constexpr unsigned long kMissingFoodNumber = 9999;
-    return food ? *food : kMissingFoodNumber;
-}
-
 QString CFoodListBox::displayedText(int row) const
 {
-    return row >= 0 && row < count() ? m_markers.displayedText(foodItemText(row)) : QString();
+    return row >= 0 && row < count() ? m_markers.displayedText(foodName(row)) : QString();
 }
 
 int CFoodListBox::selectedRow() const

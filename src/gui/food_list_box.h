@@ -10,13 +10,14 @@
 #include <QStringList>
 
 #include <optional>
+#include <span>
+#include <vector>
 
 namespace mw::gui {
 
-// The meal list and the food list of a day view. Every row is made from a food's "id;Name [portion]" and
-// carries the FoodId as item data; the list shows the part after the ";" behind the colour-code symbols,
-// word-wrapped, so rows differ in height. A very long list gives every row the first row's height, so that
-// a meal of a million entries opens and scrolls at once.
+// The meal list and the food list of a day view. Every row carries its food's FoodId as item data and shows
+// the food's name behind the colour-code symbols, word-wrapped, so rows differ in height. A very long list gives every
+// row the first row's height, so that a meal of a million entries opens and scrolls at once.
 class CFoodListBox : public QListView
 {
     Q_OBJECT
@@ -28,22 +29,21 @@ public:
     // Settings and attributes must outlive the list.
     CFoodListBox(const Settings& settings, const CFoodAttributeDatabase& attributes, QWidget* parent = nullptr);
 
-    // Appends an item "id;Name [portion]".
-    void addFoodItem(const QString& itemText);
-    // Replaces every item, repainting once.
-    void setFoodItems(const QStringList& itemTexts);
+    // Replaces every row by one per food, repainting once.
+    void setFoods(std::span<const FoodId> foods, const FoodOperations& operations);
     // count rows asked of the source as they are shown (a meal's entries).
     void setFoodRows(int count, FoodListModel::RowSource source);
-    // Takes the row out of a list of items.
-    void removeFoodItem(int row);
+    // Takes a row out of a list of foods.
+    void removeFoodRow(int row);
 
     int count() const { return m_model->rowCount(); }
-    QString foodItemText(int row) const;
-    // The item's food; none for a food that no longer exists or a row that is not there.
+    // The foods of the rows, in their order; rows of missing foods are left out.
+    std::vector<FoodId> foods() const;
+    // The row's name ("Milk [1 cup]").
+    QString foodName(int row) const;
+    // The row's food; none for a food that no longer exists or a row that is not there.
     std::optional<FoodId> foodAt(int row) const;
-    // The item's food, or 9999 for a food that no longer exists.
-    unsigned long foodIdAt(int row) const;
-    // What the item shows: the colour-code symbols, a blank and the text after the ";".
+    // What the row shows: the colour-code symbols, a blank and the name.
     QString displayedText(int row) const;
     // The selected item, or -1.
     int selectedRow() const;

@@ -3,7 +3,7 @@
 #include "food_item_delegate.h"
 #include "qt_bridge.h"
 
-#include "query/food_listing.h"
+#include "model/food_operations.h"
 
 #include <utility>
 
@@ -16,17 +16,6 @@ void FoodListModel::setRows(QList<FoodListRow> rows)
     m_source = nullptr;
     m_sourceCount = 0;
     endResetModel();
-}
-
-void FoodListModel::appendRow(FoodListRow row)
-{
-    if (m_source) {
-        return;
-    }
-    const auto at = static_cast<int>(m_rows.size());
-    beginInsertRows(QModelIndex(), at, at);
-    m_rows.append(std::move(row));
-    endInsertRows();
 }
 
 void FoodListModel::removeRow(int row)
@@ -66,25 +55,19 @@ int FoodListModel::rowCount(const QModelIndex& parent) const
 
 QVariant FoodListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != kFoodItemTextRole && role != kFoodIdRole)) {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != kFoodIdRole)) {
         return {};
     }
     const FoodListRow row = rowAt(index.row());
-    switch (role) {
-    case kFoodIdRole:
+    if (role == kFoodIdRole) {
         return row.food ? QVariant(static_cast<unsigned>(*row.food)) : QVariant();
-    case kFoodItemTextRole:
-        return row.itemText;
-    default: {
-        const qsizetype separator = row.itemText.indexOf(u';');
-        return separator < 0 ? row.itemText : row.itemText.mid(separator + 1);
     }
-    }
+    return row.name;
 }
 
-FoodListRow foodListRow(const QString& itemText)
+FoodListRow foodListRow(const FoodOperations& foods, FoodId food)
 {
-    return {itemText, foodOfItem(toStdString(itemText.left(kFoodIdPrefixLength)))};
+    return {toQString(foods.displayName(food)), foods.exists(food) ? std::optional(food) : std::nullopt};
 }
 
 } // namespace mw::gui

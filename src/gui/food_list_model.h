@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/food_operations.h"
 #include "model/food_types.h"
 
 #include <QAbstractListModel>
@@ -11,11 +12,11 @@
 
 namespace mw::gui {
 
-// One row of a food list: the food's item text "id;Name [portion]" and the food (none when it no longer
-// exists).
+// One row of a food list: the food's name as lists show it ("Milk [1 cup]") and the food (none when it no
+// longer exists).
 struct FoodListRow
 {
-    QString itemText;
+    QString name;
     std::optional<FoodId> food;
 };
 
@@ -32,7 +33,6 @@ public:
 
     // Rows held by the list.
     void setRows(QList<FoodListRow> rows);
-    void appendRow(FoodListRow row);
     // A row of held rows taken out; nothing for a row that is not there or rows asked for.
     void removeRow(int row);
     // count rows, each asked of the source when needed; the source must answer for 0..count-1.
@@ -49,10 +49,7 @@ private:
     int m_sourceCount = 0;
 };
 
-// An item text's id is among its first characters; the name after it may be very long.
-inline constexpr qsizetype kFoodIdPrefixLength = 16;
-
-// The row of an item text, its FoodId read once from the text's leading number.
-FoodListRow foodListRow(const QString& itemText);
+// The row of a food: its name and, when it exists, its id.
+FoodListRow foodListRow(const FoodOperations& foods, FoodId food);
 
 } // namespace mw::gui

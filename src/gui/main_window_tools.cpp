@@ -1,52 +1,35 @@
-// The main window's tools, options, printing and help commands: the dialogs of the Tools, Options and
-// Database menus, the view options, the menu generator and food pyramid, the printed report with its
-// preview and exports, and the help.
+// The main window's own commands: the dialogs of the Tools, Options and Database menus, the menu generator
+// and food pyramid, and the help.
 
 #include "main_window.h"
-#include "wait_cursor.h"
 
+#include "about_dialog.h"
+#include "action_registry.h"
 #include "add_food_dialog.h"
 #include "app_context.h"
+#include "caloric_need_dialog.h"
 #include "command_ids.h"
 #include "day_window.h"
 #include "display_nutrients_dialog.h"
 #include "fat_warning_dialog.h"
+#include "first_start.h"
 #include "fof_view.h"
 #include "frame_texts.h"
 #include "generator_options_dialog.h"
 #include "healthy_weight_dialog.h"
 #include "help_window.h"
+#include "intake_preference_dialog.h"
 #include "mouse_option_dialog.h"
 #include "print_nutrients_dialog.h"
 #include "prompts.h"
 #include "qt_bridge.h"
 #include "rename_groups_dialog.h"
-#include "report_painter.h"
-#include "report_printer.h"
 #include "tools_texts.h"
+#include "usda_food_dialog.h"
 
-#include "format/atomic_file.h"
-#include "format/day_csv.h"
-#include "format/food_attribute_database.h"
-
-#include <QApplication>
 #include <QColorDialog>
-#include <QDir>
-#include <QFileInfo>
-#include <QFontDialog>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMouseEvent>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QStatusBar>
-#include <QToolButton>
-
-#include <algorithm>
 
 namespace mw::gui {
 namespace {
@@ -56,176 +39,106 @@ QString messageTitle()
     return toQString(texts::kMainFrameTitle);
 }
 
-CFofView* viewOf(CDayWindow* day)
+// Runs a dialog of the frame's that needs nothing but the profile.
+template <typename Dialog>
+void runSettingsDialog(Settings& settings, QWidget* parent)
 {
-    return day != nullptr ? day->view() : nullptr;
-}
-
-// What the report's header names: the day's file, or its title while it has none.
-QString reportDocumentPath(const CDayWindow& day)
-{
-    return day.filePath().isEmpty() ? day.title() : QDir::toNativeSeparators(day.filePath());
-}
-
-// A file name next to the day's file (or in the home folder), with the day's name and the extension.
-QString suggestedExportName(const CDayWindow& day, std::string_view extension)
-{
-    const QString base = day.filePath().isEmpty()
-                             ? QDir::home().filePath(day.title())
-                             : QFileInfo(day.filePath()).dir().filePath(QFileInfo(day.filePath()).completeBaseName());
-    return base + toQString(extension);
-}
-
-QString withExtension(const QString& fileName, std::string_view extension)
-{
-    return QFileInfo(fileName).suffix().isEmpty() ? fileName + toQString(extension) : fileName;
-}
-
-// How many pages the report takes on the printer as it is set up now.
-int reportPageCount(const render::DayReport& report, QPrinter& printer)
-{
-    const QSize page = printer.pageRect(QPrinter::DevicePixel).size().toSize();
-    const render::ReportPageMetrics metrics = render::reportPageMetrics(page, &printer);
-    const render::ReportFontSet fonts = render::fittedReportFonts(report.content, report.font, metrics, &printer);
-    const render::DeviceTextMeasure measure(fonts, &printer);
-    return static_cast<int>(render::layoutReport(report.content, metrics, measure).size());
+    Dialog dialog(settings, parent);
+    dialog.exec();
 }
 
 } // namespace
 
-// ---- Commands, menus, update rules -------------------------------------------------------------------------
-
-void CMainFrame::createToolCommands()
-{
-    addCommand(cmd::kFilePrintPreview, "actionFilePrintPreview", toQString(texts::kPrintPreviewCaption));
-    addCommand(cmd::kFileExportPdf, "actionFileExportPdf", toQString(texts::kExportPdfCaption));
-    addCommand(cmd::kFileExportCsv, "actionFileExportCsv", toQString(texts::kExportCsvCaption));
-
-    addCommand(cmd::kMenuGenerator, "actionMenuGenerator", toQString(texts::kMenuGeneratorRandomCaption),
-               QStringLiteral("menu-generator"));
-    addCommand(cmd::kFoodPyramid, "actionFoodPyramid", toQString(texts::kFoodPyramidCaption),
-               QStringLiteral("food-pyramid"));
-    addCommand(cmd::kMenuGeneratorOptions, "actionMenuGeneratorOptions", toQString(texts::kGeneratorOptionsCaption));
-
-    addCommand(cmd::kHelpIntroduction, "actionHelpIntroduction", toQString(texts::kHelpIntroductionCaption));
-    addCommand(cmd::kHelpTopTips, "actionHelpTopTips", toQString(texts::kHelpTopTipsCaption));
-    addCommand(cmd::kHelpCatalogue, "actionHelpCatalogue", toQString(texts::kHelpCatalogueCaption));
-}
-
-void CMainFrame::addToolMenus()
-{
-    const auto dayMenu = [this](QLatin1String name) {
-        const auto found = std::find_if(m_dayMenus.begin(), m_dayMenus.end(),
-                                        [name](const QMenu* menu) { return menu->objectName() == name; });
-        return found != m_dayMenus.end() ? *found : nullptr;
-    };
-    // The day's File menu: the preview after Print, the exports after Print Setup.
-    QMenu* file = dayMenu(QLatin1String("menuDayFile"));
-    const QList<QAction*> fileItems = file->actions();
-    const qsizetype setup = fileItems.indexOf(commandAction(cmd::kFilePrintSetup));
-    file->insertAction(commandAction(cmd::kFilePrintSetup), commandAction(cmd::kFilePrintPreview));
-    QAction* afterSetup = setup + 1 < fileItems.size() ? fileItems.at(setup + 1) : nullptr;
-    file->insertSeparator(afterSetup);
-    file->insertAction(afterSetup, commandAction(cmd::kFileExportPdf));
-    file->insertAction(afterSetup, commandAction(cmd::kFileExportCsv));
-
-    QMenu* tools = dayMenu(QLatin1String("menuDayTools"));
-    tools->addSeparator();
-    tools->addAction(commandAction(cmd::kMenuGenerator));
-    tools->addAction(commandAction(cmd::kFoodPyramid));
-    tools->addAction(commandAction(cmd::kMenuGeneratorOptions));
-
-    auto* help = new QMenu(toQString(texts::kHelpMenu), this);
-    help->setObjectName(QStringLiteral("menuHelp"));
-    help->addAction(commandAction(cmd::kHelp));
-    help->addAction(commandAction(cmd::kContextHelp));
-    help->addSeparator();
-    help->addAction(commandAction(cmd::kHelpIntroduction));
-    help->addAction(commandAction(cmd::kHelpTopTips));
-    help->addAction(commandAction(cmd::kHelpCatalogue));
-    m_noDayMenus.append(help);
-    m_dayMenus.append(help);
-}
-
 void CMainFrame::connectToolCommands()
 {
     const auto on = [this](int id, auto slot) { connect(commandAction(id), &QAction::triggered, this, slot); };
-    on(cmd::kDesirableWeight, &CMainFrame::desirableWeight);
+    on(cmd::kAppAbout, [this] {
+        CAboutDlg dialog(this);
+        dialog.exec();
+    });
+    on(cmd::kDesirableWeight, [this] { runSettingsDialog<CHealthyWeightDlg>(m_app.settings(), this); });
+    on(cmd::kMouseOption, [this] { runSettingsDialog<CMouseOptionDlg>(m_app.settings(), this); });
+    on(cmd::kPrintNutrients, [this] { runSettingsDialog<CPrintNutrientsDlg>(m_app.settings(), this); });
+    on(cmd::kDisplayNutrients, [this] {
+        CDisplayNutrientsDlg dialog(m_app.settings(), currentDisplayMode(), this);
+        dialog.exec();
+    });
+    on(cmd::kMenuGeneratorOptions, [this] {
+        runSettingsDialog<CGeneratorOptionsDlg>(m_app.settings(), this);
+        updateCommands();
+    });
+    on(cmd::kFatWarning, [this] {
+        CFatWarningDlg dialog(m_app.settings(), this);
+        if (dialog.exec() == QDialog::Accepted) {
+            m_app.analysisSettingsChanged();
+        }
+    });
+    on(cmd::kCaloricNeed, &CMainFrame::caloricNeed);
+    on(cmd::kIntakePreference, &CMainFrame::intakePreference);
     on(cmd::kAddFood, &CMainFrame::addPersonalFood);
+    on(cmd::kAddUsdaFood, &CMainFrame::addUsdaFood);
     on(cmd::kMenuGenerator, &CMainFrame::generateMenu);
     on(cmd::kFoodPyramid, &CMainFrame::foodPyramid);
-    on(cmd::kMenuGeneratorOptions, &CMainFrame::menuGeneratorOptions);
-    on(cmd::kFatWarning, &CMainFrame::fatWarningLevel);
-    on(cmd::kMouseOption, &CMainFrame::mouseOption);
-    on(cmd::kPrintNutrients, &CMainFrame::printNutrients);
-    on(cmd::kDisplayNutrients, &CMainFrame::displayNutrients);
     on(cmd::kManageFoodLists, &CMainFrame::manageFoodLists);
     on(cmd::kUsePersonalPreference, &CMainFrame::toggleUsePersonalPreference);
-    on(cmd::kReverseGroupList, &CMainFrame::reverseGroupList);
+    on(cmd::kReverseGroupList, [this] { m_app.setReversedGroupOrder(!m_app.reversedGroupOrder()); });
     on(cmd::kScreenColor, &CMainFrame::chooseScreenColor);
-    on(cmd::kFilePrint, &CMainFrame::filePrint);
-    on(cmd::kFilePrintPreview, &CMainFrame::filePrintPreview);
-    on(cmd::kFilePrintSetup, &CMainFrame::filePrintSetup);
-    on(cmd::kPrinterFont, &CMainFrame::choosePrinterFont);
-    on(cmd::kFileExportPdf, &CMainFrame::exportPdf);
-    on(cmd::kFileExportCsv, &CMainFrame::exportCsv);
-    on(cmd::kContextHelp, &CMainFrame::startContextHelp);
-    const std::pair<int, FoodListWidth> widths[] = {{cmd::kListWidthNormal, FoodListWidth::kNormal},
-                                                    {cmd::kListWidthWider, FoodListWidth::kWider},
-                                                    {cmd::kListWidthWidest, FoodListWidth::kWidest}};
-    for (const auto& [id, width] : widths) {
-        connect(commandAction(id), &QAction::triggered, this, [this, width] {
-            if (CFofView* view = viewOf(activeDayWindow())) {
-                view->setFoodListWidth(width);
-            }
-        });
-    }
     for (const int id : {cmd::kHelp, cmd::kHelpIntroduction, cmd::kHelpTopTips, cmd::kHelpCatalogue}) {
-        connect(commandAction(id), &QAction::triggered, this, [this, id] { showHelpOfCommand(id); });
+        on(id, [this, id] { showHelpOfCommand(id); });
     }
 }
 
-void CMainFrame::updateToolCommands(bool dayOpen)
+void CMainFrame::updateDayCommands(bool dayOpen)
 {
-    for (const int id :
-         {cmd::kAddFood, cmd::kMenuGenerator, cmd::kMenuGeneratorOptions, cmd::kFatWarning, cmd::kPrintNutrients,
-          cmd::kManageFoodLists, cmd::kUsePersonalPreference, cmd::kReverseGroupList, cmd::kListWidthNormal,
-          cmd::kListWidthWider, cmd::kListWidthWidest, cmd::kScreenColor, cmd::kFilePrint, cmd::kFilePrintPreview,
-          cmd::kFileExportPdf, cmd::kFileExportCsv}) {
-        commandAction(id)->setEnabled(dayOpen);
-    }
-    // These need no day: the frame's own dialogs, the settings of printing and display, and the help.
-    for (const int id :
-         {cmd::kDesirableWeight, cmd::kMouseOption, cmd::kDisplayNutrients, cmd::kPrinterFont, cmd::kFilePrintSetup,
-          cmd::kHelp, cmd::kContextHelp, cmd::kHelpIntroduction, cmd::kHelpTopTips, cmd::kHelpCatalogue}) {
-        commandAction(id)->setEnabled(true);
-    }
-    const CFofView* view = viewOf(activeDayWindow());
-    commandAction(cmd::kFoodPyramid)->setEnabled(view != nullptr && view->totals().day()[kWeight] != 0.0f);
+    const CFofView* view = m_days->activeView();
+    commandAction(cmd::kFoodPyramid)
+        ->setEnabled(dayOpen && view != nullptr && view->document().dayNutrients()[kWeight] != 0.0f);
     commandAction(cmd::kUsePersonalPreference)->setChecked(usePersonalPreference(m_app.settings()));
-
     const int calories = wrightCalories(m_app.settings());
     commandAction(cmd::kMenuGenerator)
         ->setText(calories != 0 ? toQString(texts::kMenuGeneratorTargetCaption).arg(calories)
                                 : toQString(texts::kMenuGeneratorRandomCaption));
 }
 
-// ---- Tools and database ------------------------------------------------------------------------------------
-
-void CMainFrame::desirableWeight()
+void CMainFrame::caloricNeed()
 {
-    CHealthyWeightDlg dialog(m_app.settings(), this);
+    CCaloricNeedDlg dialog(m_app.settings(), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_app.analysisSettingsChanged();
+    }
+}
+
+void CMainFrame::intakePreference()
+{
+    // The dialog's defaults derive from the requirements, which may have to be asked for first.
+    const std::optional<RequirementVector> requirements = ensureRequirements(m_app.settings(), this);
+    if (!requirements) {
+        return;
+    }
+    IntakePreferences taken;
+    CIntakePreferenceDlg dialog(m_app.settings(), *requirements, taken, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_app.analysisSettingsChanged();
+    }
+}
+
+void CMainFrame::addUsdaFood()
+{
+    CUsdaFoodDlg dialog(m_app.personalFoods(), this);
+    // Every open view lists the new food at once, as after the add-food dialog.
+    connect(&dialog, &CUsdaFoodDlg::foodAdded, &m_app, &AppContext::personalFoodAdded);
     dialog.exec();
 }
 
 void CMainFrame::addPersonalFood()
 {
-    CFofView* view = viewOf(activeDayWindow());
+    CFofView* view = m_days->activeView();
     if (view == nullptr) {
         return;
     }
     // The active view's current meal, copied: the dialog keeps nothing of the view.
-    CAddFoodDlg dialog(m_app.personalFoods(), view->totals().meal(view->currentMeal()), this);
+    CAddFoodDlg dialog(m_app.personalFoods(),
+                       view->document().mealNutrients(static_cast<MealIndex>(view->currentMeal())), this);
     connect(&dialog, &CAddFoodDlg::foodAdded, &m_app, &AppContext::personalFoodAdded);
     dialog.exec();
 }
@@ -237,12 +150,7 @@ void CMainFrame::manageFoodLists()
     if (!dialog.listsChanged()) {
         return;
     }
-    if (const std::error_code error = m_app.foodFlagsChanged()) {
-        Prompts::warning(
-            this, messageTitle(),
-            toQString(texts::kFoodFlagsNotSaved)
-                .arg(QDir::toNativeSeparators(fromPath(m_app.attributes().filePath())), toQString(error.message())));
-    }
+    warnFoodFlagsNotSaved(m_app.foodFlagsChanged());
     prepareMenus();
 }
 
@@ -250,7 +158,7 @@ void CMainFrame::manageFoodLists()
 
 void CMainFrame::generateMenu()
 {
-    CFofView* view = viewOf(activeDayWindow());
+    CFofView* view = m_days->activeView();
     if (view == nullptr) {
         return;
     }
@@ -271,8 +179,8 @@ void CMainFrame::generateMenu()
 
 void CMainFrame::foodPyramid()
 {
-    CFofView* view = viewOf(activeDayWindow());
-    if (view == nullptr || view->totals().day()[kWeight] == 0.0f) {
+    CFofView* view = m_days->activeView();
+    if (view == nullptr || view->document().dayNutrients()[kWeight] == 0.0f) {
         return;
     }
     if (!view->showFoodPyramid()) {
@@ -280,41 +188,7 @@ void CMainFrame::foodPyramid()
     }
 }
 
-void CMainFrame::menuGeneratorOptions()
-{
-    CGeneratorOptionsDlg dialog(m_app.settings(), this);
-    dialog.exec();
-    updateCommands();
-}
-
-// ---- Options -----------------------------------------------------------------------------------------------
-
-void CMainFrame::fatWarningLevel()
-{
-    CFatWarningDlg dialog(m_app.settings(), this);
-    if (dialog.exec() == QDialog::Accepted) {
-        m_app.analysisSettingsChanged();
-    }
-}
-
-void CMainFrame::mouseOption()
-{
-    // The views read the choices at every press of a mouse button.
-    CMouseOptionDlg dialog(m_app.settings(), this);
-    dialog.exec();
-}
-
-void CMainFrame::printNutrients()
-{
-    CPrintNutrientsDlg dialog(m_app.settings(), this);
-    dialog.exec();
-}
-
-void CMainFrame::displayNutrients()
-{
-    CDisplayNutrientsDlg dialog(m_app.settings(), currentDisplayMode(), this);
-    dialog.exec();
-}
+// ---- Options ----------------------------------------------------------------------------------------------
 
 void CMainFrame::toggleUsePersonalPreference()
 {
@@ -326,11 +200,6 @@ void CMainFrame::toggleUsePersonalPreference()
         m_app.analysisSettingsChanged();
     }
     updateCommands();
-}
-
-void CMainFrame::reverseGroupList()
-{
-    m_app.setReversedGroupOrder(!m_app.reversedGroupOrder());
 }
 
 void CMainFrame::chooseScreenColor()
@@ -360,187 +229,9 @@ void CMainFrame::chooseScreenColor()
     }
 }
 
-// ---- Printing and exporting --------------------------------------------------------------------------------
-
-QPrinter& CMainFrame::reportPrinter()
-{
-    if (!m_printer) {
-        m_printer = makeReportPrinter();
-    }
-    return *m_printer;
-}
-
-void CMainFrame::filePrint()
-{
-    CDayWindow* day = activeDayWindow();
-    if (day == nullptr) {
-        return;
-    }
-    render::DayReport report =
-        render::dayReport(day->document(), m_app.foods(), m_app.settings(), reportDocumentPath(*day));
-    report.font = m_chosenPrinterFont.value_or(report.font);
-    QPrinter& printer = reportPrinter();
-    QPrintDialog dialog(&printer, this);
-    dialog.setObjectName(QStringLiteral("printDialog"));
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange);
-    dialog.setMinMax(1, std::max(1, reportPageCount(report, printer)));
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-    const WaitCursor wait;
-    if (!printDayReport(&printer, report)) {
-        Prompts::warning(this, messageTitle(), toQString(texts::kPrintNotStarted));
-    }
-}
-
-void CMainFrame::filePrintPreview()
-{
-    CDayWindow* day = activeDayWindow();
-    if (day == nullptr) {
-        return;
-    }
-    render::DayReport report =
-        render::dayReport(day->document(), m_app.foods(), m_app.settings(), reportDocumentPath(*day));
-    report.font = m_chosenPrinterFont.value_or(report.font);
-    QPrintPreviewDialog* preview = createDayReportPreview(report, this);
-    // The pages as Print Setup set them up.
-    preview->printer()->setPageLayout(reportPrinter().pageLayout());
-    // Large enough to read a page, as the frame it opens over.
-    preview->resize(size() * 4 / 5);
-    preview->open();
-}
-
-void CMainFrame::filePrintSetup()
-{
-    QPageSetupDialog dialog(&reportPrinter(), this);
-    dialog.setObjectName(QStringLiteral("pageSetupDialog"));
-    dialog.exec();
-}
-
-void CMainFrame::choosePrinterFont()
-{
-    // A PDF needs no printer, so the font can be chosen without one; the status bar says why none was asked.
-    if (const QString problem = printerFontProblem(); !problem.isEmpty()) {
-        showStatusMessage(toQString(texts::kPrinterFontWithoutPrinter).arg(problem));
-    }
-    const PrinterFontSetting current = m_chosenPrinterFont.value_or(printerFont(m_app.settings()));
-    QFontDialog dialog(render::printerFontInPoints(current), this);
-    dialog.setObjectName(QStringLiteral("printerFontDialog"));
-    dialog.setWindowTitle(toQString(texts::kPrinterFontTitle));
-    dialog.setOption(QFontDialog::DontUseNativeDialog);
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-    const PrinterFontSetting chosen = render::printerFontSetting(dialog.selectedFont());
-    m_chosenPrinterFont = chosen;
-    if (const std::error_code error = storePrinterFont(m_app.settings(), chosen)) {
-        Prompts::warning(this, messageTitle(), toQString(texts::kSettingNotSaved).arg(toQString(error.message())));
-    }
-}
-
-void CMainFrame::exportPdf()
-{
-    CDayWindow* day = activeDayWindow();
-    if (day == nullptr) {
-        return;
-    }
-    const QString chosen =
-        Prompts::saveFileName(this, toQString(texts::kExportPdfTitle), suggestedExportName(*day, texts::kPdfExtension),
-                              toQString(texts::kExportPdfFilter));
-    if (chosen.isEmpty()) {
-        return;
-    }
-    const QString path = withExtension(chosen, texts::kPdfExtension);
-    render::DayReport report =
-        render::dayReport(day->document(), m_app.foods(), m_app.settings(), reportDocumentPath(*day));
-    report.font = m_chosenPrinterFont.value_or(report.font);
-    QString error;
-    const WaitCursor wait;
-    if (!render::exportDayReportPdf(report, path, &error)) {
-        Prompts::warning(this, messageTitle(), error);
-        return;
-    }
-    showStatusMessage(toQString(texts::kExportedTo).arg(QDir::toNativeSeparators(path)));
-}
-
-void CMainFrame::exportCsv()
-{
-    CDayWindow* day = activeDayWindow();
-    if (day == nullptr) {
-        return;
-    }
-    const QString chosen =
-        Prompts::saveFileName(this, toQString(texts::kExportCsvTitle), suggestedExportName(*day, texts::kCsvExtension),
-                              toQString(texts::kExportCsvFilter));
-    if (chosen.isEmpty()) {
-        return;
-    }
-    const QString path = withExtension(chosen, texts::kCsvExtension);
-    if (const std::error_code error = writeFileAtomically(toPath(path), dayCsv(day->document()))) {
-        Prompts::warning(
-            this, messageTitle(),
-            toQString(texts::kCsvNotWritten).arg(QDir::toNativeSeparators(path), toQString(error.message())));
-        return;
-    }
-    showStatusMessage(toQString(texts::kExportedTo).arg(QDir::toNativeSeparators(path)));
-}
-
-// ---- Help --------------------------------------------------------------------------------------------------
-
 void CMainFrame::showHelpOfCommand(int commandId)
 {
     HelpWindow::showHelpTopic(helpTopicOfCommand(commandId).value_or(HelpTopic::kContents), this);
-}
-
-void CMainFrame::startContextHelp()
-{
-    if (m_contextHelpMode) {
-        return;
-    }
-    m_contextHelpMode = true;
-    QApplication::setOverrideCursor(Qt::WhatsThisCursor);
-    showLastingStatusMessage(toQString(texts::kContextHelpMessage));
-}
-
-bool CMainFrame::contextHelpEvent(QObject* watched, QEvent* event)
-{
-    const bool escape = event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
-    // The window hands the event on to the widget, which is where it counts.
-    if ((event->type() != QEvent::MouseButtonPress && !escape) || !watched->isWidgetType()) {
-        return false;
-    }
-    m_contextHelpMode = false;
-    QApplication::restoreOverrideCursor();
-    showStatusMessage(toQString(texts::kReadyMessage));
-    if (escape) {
-        return true;
-    }
-
-    // The command under a menu-bar title or a toolbar button names its menu; any other widget names itself
-    // or one of its parents.
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    QAction* action = nullptr;
-    if (auto* bar = qobject_cast<QMenuBar*>(watched)) {
-        action = bar->actionAt(mouse->position().toPoint());
-    } else if (auto* button = qobject_cast<QToolButton*>(watched)) {
-        action = button->defaultAction();
-    }
-    std::optional<HelpTopic> topic;
-    if (action != nullptr) {
-        if (action->menu() != nullptr) {
-            topic = helpTopicOfObjectName(action->menu()->objectName());
-        }
-        for (const QMenu* menu : m_dayMenus + m_noDayMenus) {
-            if (!topic && menu->actions().contains(action)) {
-                topic = helpTopicOfObjectName(menu->objectName());
-            }
-        }
-    }
-    for (const QObject* object = watched; object != nullptr && !topic; object = object->parent()) {
-        topic = helpTopicOfObjectName(object->objectName());
-    }
-    HelpWindow::showHelpTopic(topic.value_or(HelpTopic::kContents), this);
-    return true;
 }
 
 } // namespace mw::gui

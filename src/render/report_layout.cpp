@@ -7,7 +7,6 @@
 #include "calc/analysis.h"
 #include "model/catalogue.h"
 #include "model/day_document.h"
-#include "model/food_item_text.h"
 #include "model/food_operations.h"
 
 #include <algorithm>
@@ -347,9 +346,9 @@ std::vector<NutrientIndex> printedNutrientList(const NutrientSelection& selectio
     return printed;
 }
 
-QString reportEntryText(const std::string& foodItem, float servings)
+QString reportEntryText(const std::string& foodName, float servings)
 {
-    return toQString(itemDisplayText(foodItem)) + toQString(kReportServingsJoin) + servingsText(servings);
+    return toQString(foodName) + toQString(kReportServingsJoin) + servingsText(servings);
 }
 
 ReportContent reportContent(const CFofDoc& document, const FoodOperations& foods, const NutrientSelection& printed,
@@ -367,7 +366,7 @@ ReportContent reportContent(const CFofDoc& document, const FoodOperations& foods
         meal.fatShare = fatShare(meal.totals);
         for (const CFood& food : document.meal(static_cast<MealIndex>(m))) {
             ReportEntry entry;
-            entry.text = reportEntryText(foods.foodName(food.foodId()), food.servings(foods));
+            entry.text = reportEntryText(foods.displayName(food.foodId()), food.servings(foods));
             entry.nutrients = food.nutrients(foods);
             entry.fatShare = fatShare(entry.nutrients);
             meal.entries.push_back(std::move(entry));

@@ -75,8 +75,8 @@ struct ReportContent
 
 // The selected nutrients in catalogue order.
 std::vector<NutrientIndex> printedNutrientList(const NutrientSelection& selection);
-// A food line's text: the item text after its ";", " x " and the servings rounded to a tenth.
-QString reportEntryText(const std::string& foodItem, float servings);
+// A food line's text: the name, " x " and the servings rounded to a tenth.
+QString reportEntryText(const std::string& foodName, float servings);
 // Everything the report prints of the day, in the order it prints it.
 ReportContent reportContent(const CFofDoc& document, const FoodOperations& foods, const NutrientSelection& printed,
                             int fatWarningPercent, const QString& documentPath);

@@ -1,4 +1,5 @@
 #include "fof_view.h"
+#include "servings_text.h"
 
 #include "analysis_panel.h"
 #include "app_context.h"
@@ -110,12 +111,12 @@ private:
     {
         groupBox()->setCurrentIndex(group);
         doubleClickFood(0);
-        return static_cast<FoodId>(foodList()->foodIdAt(0));
+        return static_cast<FoodId>(test::idAt(foodList(), 0));
     }
 
     void verifyTotalsMatchTheDocument()
     {
-        QVERIFY(m_view->totals() == countedTotals(*m_document));
+        QVERIFY(m_view->document().totals() == countedTotals(*m_document));
         QCOMPARE(panel().day, countedTotals(*m_document).day());
         QCOMPARE(panel().meal, countedTotals(*m_document).meal(m_view->currentMeal()));
     }
@@ -197,10 +198,10 @@ private slots:
         groupBox()->setCurrentIndex(5);
         QCOMPARE(foodList()->count(), static_cast<int>(group.size()) - 1);
         for (int row = 0; row < foodList()->count(); ++row) {
-            QVERIFY(foodList()->foodIdAt(row) != group[1]);
+            QVERIFY(test::idAt(foodList(), row) != group[1]);
         }
-        QCOMPARE(foodList()->foodIdAt(0), static_cast<unsigned long>(group[0]));
-        QCOMPARE(foodList()->foodItemText(0), QString::fromStdString(m_app->foods().foodName(group[0])));
+        QCOMPARE(test::idAt(foodList(), 0), static_cast<unsigned long>(group[0]));
+        QCOMPARE(foodList()->foodName(0), QString::fromStdString(m_app->foods().displayName(group[0])));
         QCOMPARE(foodList()->selectedRow(), 0);
     }
 
@@ -211,7 +212,7 @@ private slots:
         const FoodId food = addFirstFoodOfGroup(2);
 
         QCOMPARE(mealList()->count(), 1);
-        QCOMPARE(mealList()->foodIdAt(0), static_cast<unsigned long>(food));
+        QCOMPARE(test::idAt(mealList(), 0), static_cast<unsigned long>(food));
         QCOMPARE(mealList()->selectedRow(), 0);
         QCOMPARE(m_document->entryCount(kBreakfast), 1u);
         const CFood& entry = m_document->entry(kBreakfast, 0);
@@ -240,7 +241,7 @@ private slots:
         foodList()->setCurrentRow(1);
         QTest::mouseClick(child<QPushButton>("eatButton"), Qt::LeftButton);
         QCOMPARE(m_document->entryCount(kBreakfast), 1u);
-        QCOMPARE(m_document->entry(kBreakfast, 0).foodId(), static_cast<FoodId>(foodList()->foodIdAt(1)));
+        QCOMPARE(m_document->entry(kBreakfast, 0).foodId(), static_cast<FoodId>(test::idAt(foodList(), 1)));
     }
 
     void showingAnEntryWritesItsServings()
@@ -265,7 +266,7 @@ private slots:
     {
         makeView();
         addFirstFoodOfGroup(3);
-        const DayTotals before = m_view->totals();
+        const DayTotals before = m_view->document().totals();
         const struct
         {
             const char* typed;
@@ -278,23 +279,23 @@ private slots:
             QCOMPARE(panel().food->totals[kWeight], static_cast<float>(c.stored));
             verifyTotalsMatchTheDocument();
         }
-        QVERIFY(!(m_view->totals() == before));
+        QVERIFY(!(m_view->document().totals() == before));
     }
 
     void reamountingAndDeletingReturnTheTotalsExactly()
     {
         makeView();
         addFirstFoodOfGroup(4);
-        m_view->addFood(kOddPie, 0);
-        m_view->addFood(kBigStew, 0);
+        test::addToView(*m_view, *m_history, kOddPie, 0);
+        test::addToView(*m_view, *m_history, kBigStew, 0);
         QCOMPARE(m_document->entry(kBreakfast, 1).amount(), Grams{150});
         QCOMPARE(m_document->entry(kBreakfast, 2).amount(), Grams{2400});
-        const DayTotals withThree = m_view->totals();
+        const DayTotals withThree = m_view->document().totals();
 
         clickEntry(1);
         typeAmount(QStringLiteral("333"));
         typeAmount(QStringLiteral("150"));
-        QVERIFY(m_view->totals() == withThree);
+        QVERIFY(m_view->document().totals() == withThree);
 
         clickEntry(2);
         QTest::mouseClick(child<QPushButton>("deleteButton"), Qt::LeftButton);
@@ -305,8 +306,8 @@ private slots:
 
         QCOMPARE(m_document->entryCount(kBreakfast), 0u);
         QCOMPARE(mealList()->count(), 0);
-        QCOMPARE(m_view->totals().meal(kBreakfast), NutrientVector{});
-        QCOMPARE(m_view->totals().day(), NutrientVector{});
+        QCOMPARE(m_view->document().totals().meal(kBreakfast), NutrientVector{});
+        QCOMPARE(m_view->document().totals().day(), NutrientVector{});
         QCOMPARE(panel().day, NutrientVector{});
         QVERIFY(!panel().food);
         QVERIFY(amountEdit()->text().isEmpty());
@@ -333,7 +334,7 @@ private slots:
     {
         QVERIFY(!storeMouseOptions(*m_settings, {MouseChoice::kServingPortion, MouseChoice::kOunce}));
         makeView();
-        m_view->addFood(kBigStew, 0);
+        test::addToView(*m_view, *m_history, kBigStew, 0);
         clickEntry(0);
 
         QuickAmountMenu* servings = pressOnViewArea(Qt::LeftButton);
@@ -393,11 +394,11 @@ private slots:
         QVERIFY(amountEdit()->text().isEmpty());
         const FoodId lunch = addFirstFoodOfGroup(9);
         QCOMPARE(m_document->entry(kLunch, 0).foodId(), lunch);
-        QCOMPARE(panel().meal, m_view->totals().meal(kLunch));
+        QCOMPARE(panel().meal, m_view->document().totals().meal(kLunch));
 
         mealBox()->setCurrentIndex(kBreakfast);
         QCOMPARE(mealList()->count(), 1);
-        QCOMPARE(panel().meal, m_view->totals().meal(kBreakfast));
+        QCOMPARE(panel().meal, m_view->document().totals().meal(kBreakfast));
         verifyTotalsMatchTheDocument();
     }
 
@@ -409,20 +410,22 @@ private slots:
         m_document->clearModified();
         makeView();
         QCOMPARE(mealList()->count(), 1);
-        QVERIFY(m_view->totals() == countedTotals(*m_document));
+        QVERIFY(m_view->document().totals() == countedTotals(*m_document));
         QCOMPARE(panel().day, countedTotals(*m_document).day());
         mealBox()->setCurrentIndex(kDinner);
         QCOMPARE(mealList()->count(), 2);
-        QCOMPARE(mealList()->foodItemText(1), QStringLiteral("9999;Food has been deleted from personal database!"));
+        QCOMPARE(mealList()->foodName(1), QStringLiteral("Food has been deleted from personal database!"));
+        QCOMPARE(mealList()->foodAt(1), std::nullopt);
         QVERIFY(!m_document->isModified());
     }
 
     void personalFoodsAreListedAndAddedFromTheirList()
     {
         makeView();
-        m_view->listPersonalFoods();
+        m_view->foodList().listPersonalFoods();
         QCOMPARE(foodList()->count(), 2);
-        QCOMPARE(foodList()->foodItemText(0), QStringLiteral("643;Big stew [1 pot]"));
+        QCOMPARE(foodList()->foodAt(0), std::optional<FoodId>(643));
+        QCOMPARE(foodList()->foodName(0), QStringLiteral("Big stew [1 pot]"));
         QCOMPARE(foodList()->displayedText(1), QStringLiteral("- Odd pie [1 slice]"));
         QCOMPARE(foodList()->selectedRow(), 0);
         QVERIFY(child<QPushButton>("eatButton")->hasFocus());
@@ -430,7 +433,7 @@ private slots:
         QCOMPARE(m_document->entry(kBreakfast, 0).foodId(), kOddPie);
         QCOMPARE(amountEdit()->text(), QStringLiteral("150g"));
 
-        m_view->showFoodGroups();
+        m_view->foodList().showFoodGroups();
         QCOMPARE(foodList()->count(), static_cast<int>(foodsOfGroup(0).size()));
     }
 
@@ -438,9 +441,9 @@ private slots:
     {
         m_app->attributes().set(kBigStew, CFoodAttributeDatabase::kHidden);
         makeView();
-        m_view->listPersonalFoods();
+        m_view->foodList().listPersonalFoods();
         QCOMPARE(foodList()->count(), 1);
-        QCOMPARE(foodList()->foodIdAt(0), static_cast<unsigned long>(kOddPie));
+        QCOMPARE(test::idAt(foodList(), 0), static_cast<unsigned long>(kOddPie));
     }
 
     void keysClicksAndTitlesOfEntries()
@@ -452,10 +455,10 @@ private slots:
         QVERIFY2(panel().food->title.startsWith(QStringLiteral("0.0 u")), qPrintable(panel().food->title));
 
         // A double click adds from a sorted list too; the nutrient popup comes after it, at the row.
-        m_view->sortFoodList(kIron, SortDirection::kDescending);
+        m_view->foodList().sortFoodList(kIron, SortDirection::kDescending);
         doubleClickFood(2);
         QCOMPARE(m_document->entryCount(kBreakfast), std::size_t{2});
-        QCOMPARE(m_document->entry(kBreakfast, 1).foodId(), static_cast<FoodId>(foodList()->foodIdAt(2)));
+        QCOMPARE(m_document->entry(kBreakfast, 1).foodId(), static_cast<FoodId>(test::idAt(foodList(), 2)));
         foodList()->setCurrentRow(3);
         QTRY_VERIFY(m_view->findChild<QMenu*>(QStringLiteral("nutrientInfoMenu")) != nullptr);
         const QRect row = foodList()->visualRowRect(3);
@@ -468,23 +471,24 @@ private slots:
         clickEntry(0);
         QTest::keyClick(mealList(), Qt::Key_Delete);
         QCOMPARE(m_document->entryCount(kBreakfast), std::size_t{1});
-        QCOMPARE(m_document->entry(kBreakfast, 0).foodId(), static_cast<FoodId>(foodList()->foodIdAt(2)));
+        QCOMPARE(m_document->entry(kBreakfast, 0).foodId(), static_cast<FoodId>(test::idAt(foodList(), 2)));
     }
 
     void aPersonalFoodAddedMeanwhileJoinsTheShownList()
     {
         makeView();
-        m_view->listPersonalFoods();
+        m_view->foodList().listPersonalFoods();
         PersonalFoodValues values{};
         values[kWeight] = 90.0f;
         values[kCalories] = 120.0f;
         QCOMPARE(m_app->personalFoods().append("Rye crisp", "3 pieces", values).status, PersonalFoodStatus::kOk);
         m_app->personalFoodAdded();
         QCOMPARE(foodList()->count(), 3);
-        QCOMPARE(foodList()->foodItemText(2), QStringLiteral("645;Rye crisp [3 pieces]"));
+        QCOMPARE(foodList()->foodAt(2), std::optional<FoodId>(645));
+        QCOMPARE(foodList()->foodName(2), QStringLiteral("Rye crisp [3 pieces]"));
 
         // A group's list stays as it is.
-        m_view->showFoodGroups();
+        m_view->foodList().showFoodGroups();
         const int groupCount = foodList()->count();
         QCOMPARE(m_app->personalFoods().append("Oat cake", "1 piece", values).status, PersonalFoodStatus::kOk);
         m_app->personalFoodAdded();
@@ -493,15 +497,15 @@ private slots:
 
     void textsOfTheFoodColumnAndThePopups()
     {
-        QCOMPARE(servingsText(0.5f), QStringLiteral("0.5"));
-        QCOMPARE(servingsText(0.04f), QStringLiteral("0.0"));
-        QCOMPARE(servingsText(0.96f), QStringLiteral("1.0"));
-        QCOMPARE(servingsText(1.25f), QStringLiteral("1.3"));
-        QCOMPARE(servingsText(9.96f), QStringLiteral("10"));
-        QCOMPARE(servingsText(12.5f), QStringLiteral("12"));
-        QCOMPARE(servingsText(12.96f), QStringLiteral("13"));
-        QCOMPARE(servingsText(std::numeric_limits<float>::quiet_NaN()), QStringLiteral("0.0"));
-        QCOMPARE(servingsText(std::numeric_limits<float>::infinity()), QString::number(214748364));
+        QCOMPARE(render::servingsText(0.5f), QStringLiteral("0.5"));
+        QCOMPARE(render::servingsText(0.04f), QStringLiteral("0.0"));
+        QCOMPARE(render::servingsText(0.96f), QStringLiteral("1.0"));
+        QCOMPARE(render::servingsText(1.25f), QStringLiteral("1.3"));
+        QCOMPARE(render::servingsText(9.96f), QStringLiteral("10"));
+        QCOMPARE(render::servingsText(12.5f), QStringLiteral("12"));
+        QCOMPARE(render::servingsText(12.96f), QStringLiteral("13"));
+        QCOMPARE(render::servingsText(std::numeric_limits<float>::quiet_NaN()), QStringLiteral("0.0"));
+        QCOMPARE(render::servingsText(std::numeric_limits<float>::infinity()), QString::number(214748364));
         QCOMPARE(foodColumnTitle(2.0f, PanelLayout::kOneColumn), QStringLiteral("2.0 units"));
         QCOMPARE(foodColumnTitle(2.0f, PanelLayout::kTwoColumns), QStringLiteral("2.0 u."));
         QCOMPARE(amountEditText(150), QStringLiteral("150g"));

@@ -50,7 +50,7 @@ public:
     {
         if (m_frame) {
             for (gui::CDayWindow* day : m_frame->dayWindows()) {
-                day->document().clearModified();
+                day->history().setClean();
             }
         }
         m_frame.reset();
@@ -133,11 +133,13 @@ public:
     // The pending update of the enabled states (after a selection change) takes place.
     static void settle() { QCoreApplication::processEvents(); }
 
+    // The food list as item texts "id;Name [portion]", made from each row's FoodId.
     QStringList foodItems() const
     {
         QStringList items;
         for (int row = 0; row < foodList()->count(); ++row) {
-            items.append(foodList()->foodItemText(row));
+            const std::optional<FoodId> food = foodList()->foodAt(row);
+            items.append(food ? QString::fromStdString(m_app->foods().itemText(*food)) : QString());
         }
         return items;
     }
@@ -145,7 +147,7 @@ public:
     int rowOfFood(FoodId id) const
     {
         for (int row = 0; row < foodList()->count(); ++row) {
-            if (foodList()->foodIdAt(row) == id) {
+            if (foodList()->foodAt(row) == id) {
                 return row;
             }
         }

@@ -11,9 +11,18 @@ using namespace mw::gui;
 
 namespace {
 
-const QString kMilk = QStringLiteral("0;Milk [1 cup]");
-const QString kLong = QStringLiteral("7;A food with a long name that cannot fit on one line of a narrow list "
-                                     "[1 large serving of some size]");
+const FoodListRow kMilk{QStringLiteral("Milk [1 cup]"), 0};
+const FoodListRow kCheese{QStringLiteral("Cheese [1 oz]"), 1};
+const FoodListRow kLong{QStringLiteral("A food with a long name that cannot fit on one line of a narrow list "
+                                       "[1 large serving of some size]"),
+                        7};
+
+// The rows shown as a meal's are: asked of their source as they are drawn.
+void showRows(CFoodListBox& list, QList<FoodListRow> rows)
+{
+    const auto count = static_cast<int>(rows.size());
+    list.setFoodRows(count, [rows = std::move(rows)](int row) { return rows.at(row); });
+}
 const QChar kBullet(0x2022);
 
 // How many pixels of the image have exactly this colour.
@@ -75,15 +84,17 @@ private slots:
     void itemsShowTheTextAfterTheSemicolonAndKeepTheirNumber()
     {
         auto list = makeList();
-        list->addFoodItem(kMilk);
-        list->addFoodItem(QStringLiteral("643;Soup; hot [1 bowl]"));
-        QCOMPARE(list->foodItemText(0), kMilk);
-        QCOMPARE(list->foodIdAt(0), 0ul);
-        QCOMPARE(list->foodIdAt(1), 643ul);
+        showRows(*list, {kMilk, {QStringLiteral("Soup; hot [1 bowl]"), 643}, {QStringLiteral("Gone"), std::nullopt}});
+        QCOMPARE(list->foodName(0), kMilk.name);
+        QCOMPARE(list->foodAt(0), std::optional<FoodId>(0));
+        QCOMPARE(list->foodAt(1), std::optional<FoodId>(643));
+        QCOMPARE(list->foods(), (std::vector<FoodId>{0, 643}));
         QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("Milk [1 cup]"));
+        QCOMPARE(list->model()->index(1, 0).data(kFoodIdRole).toUInt(), 643u);
+        QVERIFY(!list->model()->index(2, 0).data(kFoodIdRole).isValid());
         QCOMPARE(list->displayedText(0), QStringLiteral("- Milk [1 cup]"));
         QCOMPARE(list->displayedText(1), QStringLiteral("- Soup; hot [1 bowl]"));
-        QCOMPARE(list->displayedText(2), QString());
+        QCOMPARE(list->displayedText(3), QString());
         QCOMPARE(list->selectedRow(), -1);
         list->setCurrentRow(1);
         QCOMPARE(list->selectedRow(), 1);
@@ -108,7 +119,7 @@ private slots:
             setColourCode(c.code, c.bullets);
             const FoodItemMarkers markers = FoodItemMarkers::fromSettings(m_settings);
             QCOMPARE(markers.prefix(), c.prefix);
-            QCOMPARE(markers.displayedText(kMilk), c.prefix + QStringLiteral(" Milk [1 cup]"));
+            QCOMPARE(markers.displayedText(kMilk.name), c.prefix + QStringLiteral(" Milk [1 cup]"));
         }
     }
 
@@ -133,8 +144,7 @@ private slots:
         font.setPixelSize(24);
         auto list = makeList();
         list->setFont(font);
-        list->addFoodItem(kMilk);
-        list->addFoodItem(QStringLiteral("1;Cheese [1 oz]"));
+        showRows(*list, {kMilk, kCheese});
         QCoreApplication::processEvents();
 
         // Milk is on list 1 only: its first symbol is dark red and its second gray.
@@ -157,8 +167,7 @@ private slots:
         QFont font = QApplication::font();
         font.setPixelSize(20);
         list->setFont(font);
-        list->addFoodItem(kMilk);
-        list->addFoodItem(QStringLiteral("1;Cheese [1 oz]"));
+        showRows(*list, {kMilk, kCheese});
         list->setCurrentRow(1);
         list->setFocus();
         QCoreApplication::processEvents();
@@ -177,8 +186,7 @@ private slots:
     void longNamesWrapAndTheItemGrows()
     {
         auto list = makeList(180);
-        list->addFoodItem(kMilk);
-        list->addFoodItem(kLong);
+        showRows(*list, {kMilk, kLong});
         QCoreApplication::processEvents();
         const int shortHeight = list->visualRowRect(0).height();
         const int longHeight = list->visualRowRect(1).height();
@@ -195,7 +203,7 @@ private slots:
     void theColourCodeIsReadAgainBeforePainting()
     {
         auto list = makeList();
-        list->addFoodItem(kMilk);
+        showRows(*list, {kMilk});
         QCOMPARE(list->displayedText(0), QStringLiteral("- Milk [1 cup]"));
         setColourCode("0010000", false);
         list->viewport()->repaint();

@@ -3,6 +3,13 @@
 // What the main-frame and application tests share: a profile in which the requirements and intake
 // preferences are stored already (so no first-start dialog comes up), and small helpers.
 
+#include "day_window.h"
+#include "fof_view.h"
+#include "food_list_box.h"
+#include "food_list_controller.h"
+#include "main_window.h"
+#include "meal_editor.h"
+
 #include "calc/intake_preferences.h"
 #include "calc/requirements.h"
 #include "model/settings.h"
@@ -26,6 +33,26 @@ inline std::unique_ptr<MemorySettings> profileWithAnalysisSettings()
     storeCaloricNeed(*settings, inputs);
     storePreferences(*settings, defaultPreferences(ComputeRequirements(inputs)));
     return settings;
+}
+
+// Adds grams of the food (0: one serving) to the view's current meal as one step of the day's history, as the
+// view's own adding does.
+inline void addToView(gui::CFofView& view, QUndoStack& history, FoodId food, Grams grams)
+{
+    gui::MealEditor(view.document().foods(), view.document(), history, nullptr)
+        .addEntry(static_cast<MealIndex>(view.currentMeal()), food, grams);
+}
+
+// The row's FoodId, or 9999 for a food that no longer exists.
+inline unsigned long idAt(const gui::CFoodListBox* list, int row)
+{
+    return list->foodAt(row).value_or(9999);
+}
+
+inline void addToActiveDay(gui::CMainFrame& frame, FoodId food, Grams grams)
+{
+    gui::CDayWindow* day = frame.activeDayWindow();
+    addToView(*day->view(), day->history(), food, grams);
 }
 
 // Windows closed with WA_DeleteOnClose go at the next turn of the event loop; this is that turn.

@@ -646,11 +646,11 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), tiled->view()->findChild<QWidget*>(QStringLiteral("eatButton")));
 
         // Alt+G starts the global search while the search field shows, though the Glycemic Index menu has G too.
-        tiled->view()->beginSearch();
+        tiled->view()->foodList().beginSearch();
         auto* search = tiled->view()->findChild<QLineEdit*>(QStringLiteral("searchEdit"));
         search->setText(QStringLiteral("cheddar"));
         QTest::keyClick(search, Qt::Key_G, Qt::AltModifier);
-        QVERIFY(tiled->view()->foodLineCount() > 0);
+        QVERIFY(tiled->view()->foodList().listsState().foodLines > 0);
         QVERIFY(!m_frame->menuBar()->activeAction());
     }
 

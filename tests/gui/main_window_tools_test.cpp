@@ -191,12 +191,12 @@ private slots:
     {
         m_frame->newDay();
         QVERIFY(!action("actionFoodPyramid")->isEnabled());
-        view()->addFood(0, 244);
+        test::addToActiveDay(*m_frame, 0, 244);
         QVERIFY(action("actionFoodPyramid")->isEnabled());
         view()->clearDay();
         QVERIFY(!action("actionFoodPyramid")->isEnabled());
         // Carbonated water counts in no pyramid group, but it weighs something.
-        view()->addFood(622, 0);
+        test::addToActiveDay(*m_frame, 622, 0);
         QVERIFY(action("actionFoodPyramid")->isEnabled());
     }
 
@@ -221,7 +221,7 @@ private slots:
     {
         QVERIFY(!storeWrightCalories(*m_settings, 2000));
         m_frame->newDay();
-        view()->addFood(0, 244);
+        test::addToActiveDay(*m_frame, 0, 244);
         m_app->random().seed(7);
         action("actionMenuGenerator")->trigger();
 
@@ -235,7 +235,7 @@ private slots:
             QVERIFY(std::equal(got.begin(), got.end(), want.begin(), want.end()));
         }
         QCOMPARE(view()->currentMeal(), static_cast<int>(menu.shownMeal));
-        const float calories = view()->totals().day()[kCalories];
+        const float calories = view()->document().totals().day()[kCalories];
         QVERIFY(calories >= 1990.0f);
         QVERIFY(calories <= 2400.0f);
         QVERIFY(document().isModified());
@@ -248,8 +248,8 @@ private slots:
     void thePyramidCommandDrawsOverAClearedFoodColumn()
     {
         m_frame->newDay();
-        view()->addFood(0, 244);
-        view()->addFood(454, 100);
+        test::addToActiveDay(*m_frame, 0, 244);
+        test::addToActiveDay(*m_frame, 454, 100);
         action("actionFoodPyramid")->trigger();
         QVERIFY(panel()->pyramid().has_value());
         QVERIFY(!panel()->state().food.has_value());
@@ -264,7 +264,7 @@ private slots:
     void usePdaSwitchesThePercentBasisAndIsStored()
     {
         m_frame->newDay();
-        view()->addFood(0, 244);
+        test::addToActiveDay(*m_frame, 0, 244);
         QVERIFY(!action("actionUsePersonalPreference")->isChecked());
         QVERIFY(!panel()->state().goals.usePersonalGoal);
         const auto percents = [this] {
@@ -395,7 +395,7 @@ private slots:
     void anAddedFoodShowsInTheShownPersonalList()
     {
         m_frame->newDay();
-        view()->addFood(0, 244);
+        test::addToActiveDay(*m_frame, 0, 244);
         action("actionShowPersonalFoods")->trigger();
         const int before = foodList()->count();
         whenDialogOpens([](QDialog* dialog) {
@@ -409,7 +409,7 @@ private slots:
         });
         action("actionAddFood")->trigger();
         QCOMPARE(foodList()->count(), before + 1);
-        QVERIFY(foodList()->foodItemText(foodList()->count() - 1).contains(QStringLiteral("Morning milk")));
+        QVERIFY(foodList()->foodName(foodList()->count() - 1).contains(QStringLiteral("Morning milk")));
     }
 
     // ---- Printing and exporting ----------------------------------------------------------------------------
@@ -417,7 +417,7 @@ private slots:
     void exportToPdfWritesTheReport()
     {
         m_frame->newDay();
-        view()->addFood(0, 244);
+        test::addToActiveDay(*m_frame, 0, 244);
         Prompts::setNextFileName(path("day"));
         action("actionFileExportPdf")->trigger();
         const std::string pdf = test::readFile(m_dir->file("day.pdf"));
@@ -429,9 +429,9 @@ private slots:
     void exportToCsvWritesTheDayTable()
     {
         m_frame->newDay();
-        view()->addFood(0, 244);
+        test::addToActiveDay(*m_frame, 0, 244);
         view()->selectMeal(kDinner);
-        view()->addFood(454, 100);
+        test::addToActiveDay(*m_frame, 454, 100);
         Prompts::setNextFileName(path("day.csv"));
         action("actionFileExportCsv")->trigger();
         QCOMPARE(test::readFile(m_dir->file("day.csv")), dayCsv(document()));
@@ -457,7 +457,7 @@ private slots:
     void printPreviewOpensOnTheReport()
     {
         m_frame->newDay();
-        view()->addFood(0, 244);
+        test::addToActiveDay(*m_frame, 0, 244);
         action("actionFilePrintPreview")->trigger();
         auto* preview = m_frame->findChild<QPrintPreviewDialog*>(QStringLiteral("reportPreviewDialog"));
         QVERIFY(preview != nullptr);
@@ -473,7 +473,7 @@ private slots:
     void printOffersThePageRangeAndPrints()
     {
         m_frame->newDay();
-        view()->addFood(0, 244);
+        test::addToActiveDay(*m_frame, 0, 244);
         int maximum = 0;
         const QString printed = path("printed.pdf");
         whenDialogOpens(

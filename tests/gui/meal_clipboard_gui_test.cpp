@@ -46,7 +46,7 @@ private:
     void checkTotals()
     {
         const CFofDoc& day = f.view()->document();
-        QVERIFY(f.view()->totals() == computeTotals(day.meals(), day.foods()));
+        QVERIFY(f.view()->document().totals() == computeTotals(day.meals(), day.foods()));
     }
 
     // The key as the user presses it in the day window.
@@ -91,7 +91,7 @@ private slots:
         QCOMPARE(Prompts::takeShownMessages(), QStringList({kMealEmpty, kMealEmpty, kMealEmpty}));
         QVERIFY(!f.view()->document().isModified());
 
-        f.view()->addFood(kMilk, 0);
+        test::addToActiveDay(f.frame(), kMilk, 0);
         for (const char* name : {"actionMealCut", "actionMealCopy", "actionMealClear"}) {
             QVERIFY2(f.action(name)->isEnabled(), name);
         }
@@ -103,8 +103,8 @@ private slots:
     void copyInOneDayAndPasteInAnother()
     {
         CDayWindow* first = f.frame().activeDayWindow();
-        f.view()->addFood(kMilk, 0);
-        f.view()->addFood(kRoastedBreast, 0);
+        test::addToActiveDay(f.frame(), kMilk, 0);
+        test::addToActiveDay(f.frame(), kRoastedBreast, 0);
         f.action("actionMealCopy")->trigger();
         QVERIFY(f.action("actionMealPaste")->isEnabled());
 
@@ -112,13 +112,13 @@ private slots:
         QCOMPARE(f.frame().activeDayWindow(), second);
         QVERIFY(f.action("actionMealPaste")->isEnabled());
         selectMeal(kLunch);
-        f.view()->addFood(kPuffedWheat, 0);
+        test::addToActiveDay(f.frame(), kPuffedWheat, 0);
         // Right after the selected entry.
         f.mealList()->setCurrentRow(0);
         f.action("actionMealPaste")->trigger();
         QCOMPARE(mealFoods(second->document(), kLunch), QList<FoodId>({kPuffedWheat, kMilk, kRoastedBreast}));
         QCOMPARE(f.mealList()->count(), 3);
-        QCOMPARE(f.mealList()->foodIdAt(2), static_cast<unsigned long>(kRoastedBreast));
+        QCOMPARE(test::idAt(f.mealList(), 2), static_cast<unsigned long>(kRoastedBreast));
         QCOMPARE(f.view()->currentMeal(), int(kLunch));
         QVERIFY(second->isModified());
         checkTotals();
@@ -145,34 +145,34 @@ private slots:
 
     void cutAndPasteBackRestoresTheMeal()
     {
-        f.view()->addFood(kMilk, 0);
-        f.view()->addFood(kPuffedWheat, 0);
-        f.view()->addFood(kRoastedBreast, 0);
-        const DayTotals before = f.view()->totals();
+        test::addToActiveDay(f.frame(), kMilk, 0);
+        test::addToActiveDay(f.frame(), kPuffedWheat, 0);
+        test::addToActiveDay(f.frame(), kRoastedBreast, 0);
+        const DayTotals before = f.view()->document().totals();
         f.action("actionMealCut")->trigger();
         QCOMPARE(f.view()->document().entryCount(kBreakfast), std::size_t(0));
         QCOMPARE(f.mealList()->count(), 0);
-        QVERIFY(f.view()->totals().day() == NutrientVector{});
+        QVERIFY(f.view()->document().totals().day() == NutrientVector{});
         QVERIFY(!f.action("actionMealCut")->isEnabled());
         f.action("actionMealPaste")->trigger();
         QCOMPARE(mealFoods(f.view()->document(), kBreakfast), QList<FoodId>({kMilk, kPuffedWheat, kRoastedBreast}));
-        QVERIFY(f.view()->totals() == before);
+        QVERIFY(f.view()->document().totals() == before);
     }
 
     void clearingAMealTakesItsTotalsFromTheDay()
     {
-        f.view()->addFood(kMilk, 0);
+        test::addToActiveDay(f.frame(), kMilk, 0);
         selectMeal(kDinner);
-        f.view()->addFood(kRoastedBreast, 0);
+        test::addToActiveDay(f.frame(), kRoastedBreast, 0);
         const CFofDoc& day = f.view()->document();
         const NutrientVector breastOnly = day.entryNutrients(day.entry(kDinner, 0));
         f.action("actionMealClear")->trigger();
         QCOMPARE(day.entryCount(kDinner), std::size_t(0));
-        QVERIFY(f.view()->totals().meal(kDinner) == NutrientVector{});
-        NutrientVector expected = f.view()->totals().meal(kBreakfast);
-        QVERIFY(f.view()->totals().day() == expected);
+        QVERIFY(f.view()->document().totals().meal(kDinner) == NutrientVector{});
+        NutrientVector expected = f.view()->document().totals().meal(kBreakfast);
+        QVERIFY(f.view()->document().totals().day() == expected);
         expected.add(breastOnly);
-        QVERIFY(expected[kProtein] > f.view()->totals().day()[kProtein]);
+        QVERIFY(expected[kProtein] > f.view()->document().totals().day()[kProtein]);
         QCOMPARE(f.control<QLineEdit>("amountEdit")->text(), QString());
         checkTotals();
     }
@@ -181,8 +181,8 @@ private slots:
     {
         f.frame().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f.frame()));
-        f.view()->addFood(kMilk, 0);
-        f.view()->addFood(kRoastedBreast, 0);
+        test::addToActiveDay(f.frame(), kMilk, 0);
+        test::addToActiveDay(f.frame(), kRoastedBreast, 0);
         f.control<QPushButton>("eatButton")->setFocus();
 
         press(QKeySequence(Qt::CTRL | Qt::Key_C));
@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(f.view()->document().entryCount(kLunch), std::size_t(4));
 
         f.mealList()->setCurrentRow(0);
-        f.view()->addFood(kPuffedWheat, 0);
+        test::addToActiveDay(f.frame(), kPuffedWheat, 0);
         f.control<QPushButton>("eatButton")->setFocus();
         press(QKeySequence(Qt::CTRL | Qt::Key_Insert));
         QCOMPARE(MealClipboard::instance().entries().size(), std::size_t(5));

@@ -512,8 +512,8 @@ private slots:
         // An amount of 0 is one serving's nutrients but no servings written.
         QCOMPARE(content.meals[kDinner].entries[0].text, QStringLiteral("Milk [1 cup] x 0.0"));
         QCOMPARE(content.dayTotals[kWeight], 610.0f);
-        QCOMPARE(reportEntryText("12;Cheese [1 oz]", 2.04f), QStringLiteral("Cheese [1 oz] x 2.0"));
-        QCOMPARE(reportEntryText("12;Cheese [1 oz]", 12.6f), QStringLiteral("Cheese [1 oz] x 12"));
+        QCOMPARE(reportEntryText("Cheese [1 oz]", 2.04f), QStringLiteral("Cheese [1 oz] x 2.0"));
+        QCOMPARE(reportEntryText("Cheese [1 oz]", 12.6f), QStringLiteral("Cheese [1 oz] x 12"));
     }
 
     void printedListFollowsTheSelection()

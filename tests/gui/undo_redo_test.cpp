@@ -34,7 +34,7 @@ private:
     test::FoodCommandsFixture f;
 
     CDayWindow* day() { return f.frame().activeDayWindow(); }
-    DayState state() { return {day()->document().meals(), f.view()->currentMeal(), f.view()->totals()}; }
+    DayState state() { return {day()->document().meals(), f.view()->currentMeal(), f.view()->document().totals()}; }
 
     void click(const char* button) { QTest::mouseClick(f.control<QPushButton>(button), Qt::LeftButton); }
 
@@ -105,8 +105,7 @@ private slots:
         }
         QCOMPARE(day()->history().count(), static_cast<int>(after.size()));
         QCOMPARE(after.size(), std::size_t{10});
-        QCOMPARE(undo->text(), QStringLiteral("&Undo Add ") +
-                                   f.foodList()->foodItemText(f.foodList()->currentRow()).section(u';', 1));
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Add ") + f.foodList()->foodName(f.foodList()->currentRow()));
 
         // Back to the start by the keys, each step exactly as it was and showing its meal, then forward again.
         for (auto expected = before.rbegin(); expected != before.rend(); ++expected) {

@@ -98,9 +98,11 @@ private slots:
 
         QCOMPARE(app.personalFoods().count(), std::size_t{1});
         QCOMPARE(foodList->count(), before + 1);
-        QVERIFY(foodList->foodItemText(before).startsWith(QStringLiteral("643;Cheese, cheddar")));
-        view->addFood(643, 28);
-        QVERIFY(qAbs(view->totals().day()[kCalories] - 112.0f) < 1.0f); // 403 kcal per 100 g, as the line keeps it
+        QCOMPARE(foodList->foodAt(before), std::optional<FoodId>(643));
+        QVERIFY(foodList->foodName(before).startsWith(QStringLiteral("Cheese, cheddar")));
+        test::addToActiveDay(frame, 643, 28);
+        QVERIFY(qAbs(view->document().totals().day()[kCalories] - 112.0f) <
+                1.0f); // 403 kcal per 100 g, as the line keeps it
         frame.activeDayWindow()->document().clearModified();
     }
 };

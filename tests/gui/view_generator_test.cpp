@@ -109,18 +109,18 @@ private slots:
 
         // The view's running totals, its meal list and its panel follow every addition.
         const DayTotals counted = computeTotals(m_document->meals(), m_app->foods());
-        QCOMPARE(m_view->totals().day()[kCalories], counted.day()[kCalories]);
+        QCOMPARE(m_view->document().totals().day()[kCalories], counted.day()[kCalories]);
         QCOMPARE(m_view->currentMeal(), static_cast<int>(menu.shownMeal));
         QVERIFY(menu.shownMeal == kBreakfast || menu.shownMeal == kLunch || menu.shownMeal == kDinner);
         QCOMPARE(child<QComboBox>("mealBox")->currentIndex(), static_cast<int>(menu.shownMeal));
         QCOMPARE(static_cast<std::size_t>(child<CFoodListBox>("mealList")->count()),
                  m_document->entryCount(menu.shownMeal));
-        QCOMPARE(panel()->state().day, m_view->totals().day());
-        QCOMPARE(panel()->state().meal, m_view->totals().meal(menu.shownMeal));
+        QCOMPARE(panel()->state().day, m_view->document().totals().day());
+        QCOMPARE(panel()->state().meal, m_view->document().totals().meal(menu.shownMeal));
         QVERIFY(!panel()->state().food.has_value());
 
         // The day ends no more than 10 kcal short of the target.
-        QVERIFY(static_cast<int>(m_view->totals().day()[kCalories]) >= menu.target - 10);
+        QVERIFY(static_cast<int>(m_view->document().totals().day()[kCalories]) >= menu.target - 10);
     }
 
     void theWaitCursorIsShownOnlyDuringTheRun()
@@ -141,9 +141,9 @@ private slots:
         m_view->clearDay();
         for (int m = 0; m < kMealCount; ++m) {
             QCOMPARE(m_document->entryCount(static_cast<MealIndex>(m)), std::size_t{0});
-            QCOMPARE(m_view->totals().meal(m), NutrientVector{});
+            QCOMPARE(m_view->document().totals().meal(m), NutrientVector{});
         }
-        QCOMPARE(m_view->totals().day(), NutrientVector{});
+        QCOMPARE(m_view->document().totals().day(), NutrientVector{});
         QCOMPARE(child<CFoodListBox>("mealList")->count(), 0);
         QCOMPARE(panel()->state().day, NutrientVector{});
         QVERIFY(m_document->isModified());
@@ -172,8 +172,8 @@ private slots:
         QVERIFY(m_view->drawFoodPyramid());
         const std::optional<PyramidFigure>& shown = panel()->pyramid();
         QVERIFY(shown.has_value());
-        const PyramidFigure expected =
-            pyramidFigure(DayServings(*m_document), m_view->totals().day()[kTotalFat], panel()->pyramidCells());
+        const PyramidFigure expected = pyramidFigure(
+            DayServings(*m_document), m_view->document().totals().day()[kTotalFat], panel()->pyramidCells());
         for (std::size_t g = 0; g < expected.tiers.size(); ++g) {
             QVERIFY(shown->tiers[g].rect == expected.tiers[g].rect);
         }
@@ -183,7 +183,7 @@ private slots:
         QCOMPARE(shown->tiers[kPyramidSweets].rect.top, cells[1].top);
         QCOMPARE(shown->tiers[kPyramidBread].rect.top, cells[4].top);
 
-        m_view->addFood(0, 100);
+        test::addToView(*m_view, *m_history, 0, 100);
         QVERIFY(!panel()->pyramid().has_value());
     }
 
@@ -191,7 +191,7 @@ private slots:
     {
         m_document->appendEntry(kBreakfast, 0, 244);
         makeView();
-        m_view->addFood(454, 100);
+        test::addToView(*m_view, *m_history, 454, 100);
         QVERIFY(m_view->showFoodPyramid());
         QVERIFY(!panel()->state().food.has_value());
         QVERIFY(child<QLineEdit>("amountEdit")->text().isEmpty());

@@ -79,7 +79,7 @@ private slots:
 
     void theHideCaptionsNameTheSelectedFood()
     {
-        QVERIFY(f.app().foods().foodName(kRoastedBreast).ends_with(";Chicken, breast, roasted [1/2 breast]"));
+        QVERIFY(f.app().foods().itemText(kRoastedBreast).ends_with(";Chicken, breast, roasted [1/2 breast]"));
         showGroupOf(kRoastedBreast);
         selectFood(kRoastedBreast);
         QCOMPARE(caption("actionHideFood"), QStringLiteral("&Hide: Chicken, breast, roasted [1/2 br..."));
@@ -133,7 +133,7 @@ private slots:
         attributes().set(kRoastedBreast, kHidden);
         attributes().set(kMilk, kHidden);
         attributes().set(kTrailMix, kHidden);
-        f.view()->sortFoodList(kIron, SortDirection::kAscending);
+        f.view()->foodList().sortFoodList(kIron, SortDirection::kAscending);
         QCOMPARE(caption("actionShowHiddenFoods"), QStringLiteral("Show all hi&dden foods (3 items)"));
         f.action("actionShowHiddenFoods")->trigger();
         QCOMPARE(f.foodItems(), QStringList({QStringLiteral("0;Milk [1 cup]"),
@@ -171,9 +171,9 @@ private slots:
     {
         f.frame().updateCommands();
         QVERIFY(!f.action("actionHideMealFoods")->isEnabled());
-        f.view()->addFood(kMilk, 0);
-        f.view()->addFood(kRoastedBreast, 0);
-        const DayTotals totals = f.view()->totals();
+        test::addToActiveDay(f.frame(), kMilk, 0);
+        test::addToActiveDay(f.frame(), kRoastedBreast, 0);
+        const DayTotals totals = f.view()->document().totals();
         f.frame().updateCommands();
         QVERIFY(f.action("actionHideMealFoods")->isEnabled());
         f.action("actionHideMealFoods")->trigger();
@@ -181,7 +181,7 @@ private slots:
         QVERIFY(attributes().test(kRoastedBreast, kHidden) != 0);
         QCOMPARE(f.mealList()->count(), 2);
         QCOMPARE(f.view()->document().entryCount(kBreakfast), std::size_t(2));
-        QVERIFY(f.view()->totals() == totals);
+        QVERIFY(f.view()->document().totals() == totals);
     }
 
     void addingToAListAndShowingIt()
@@ -228,8 +228,8 @@ private slots:
 
         f.frame().prepareMenus();
         QVERIFY(!f.action("actionListAddMeal9")->isEnabled());
-        f.view()->addFood(kMilk, 0);
-        f.view()->addFood(kTrailMix, 0);
+        test::addToActiveDay(f.frame(), kMilk, 0);
+        test::addToActiveDay(f.frame(), kTrailMix, 0);
         runListCommand("actionListAddMeal9");
         QCOMPARE(listCaption("actionListShow9"), QStringLiteral("Medium (moderate inducer) list (2 items)"));
         runListCommand("actionListShow9");

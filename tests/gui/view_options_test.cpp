@@ -1,4 +1,5 @@
 #include "fof_view.h"
+#include "frame_test_support.h"
 
 #include "app_context.h"
 #include "food_list_box.h"
@@ -80,7 +81,7 @@ private:
         const std::vector<FoodId> foods = visibleFoodsOfGroup(group, m_app->attributes());
         QCOMPARE(static_cast<std::size_t>(foodList()->count()), foods.size());
         for (int row = 0; row < foodList()->count(); ++row) {
-            QCOMPARE(foodList()->foodIdAt(row), static_cast<unsigned long>(foods[static_cast<std::size_t>(row)]));
+            QCOMPARE(test::idAt(foodList(), row), static_cast<unsigned long>(foods[static_cast<std::size_t>(row)]));
         }
     }
 
@@ -113,7 +114,7 @@ private slots:
     {
         QCOMPARE(groupBox()->count(), kFoodGroupCount);
         QCOMPARE(groupBox()->itemText(0), toQString(foodGroupTitle(0)));
-        QCOMPARE(m_view->selectedFoodGroup(), 0);
+        QCOMPARE(m_view->foodList().selectedFoodGroup(), 0);
         QVERIFY(child<QToolButton>("normalOrderButton")->isChecked());
         QVERIFY(!child<QToolButton>("reverseOrderButton")->isChecked());
         QVERIFY(child<QToolButton>("reverseOrderButton")->isEnabled());
@@ -126,18 +127,18 @@ private slots:
         QCOMPARE(groupBox()->itemText(0), toQString(foodGroupTitle(kFoodGroupCount - 1)));
         QCOMPARE(groupBox()->itemText(kFoodGroupCount - 1), toQString(foodGroupTitle(0)));
         QCOMPARE(groupBox()->currentIndex(), 0);
-        QCOMPARE(m_view->selectedFoodGroup(), kFoodGroupCount - 1);
+        QCOMPARE(m_view->foodList().selectedFoodGroup(), kFoodGroupCount - 1);
         verifyFoodListShowsGroup(kFoodGroupCount - 1);
         // Box position i stands for group 29 - i.
         groupBox()->setCurrentIndex(3);
-        QCOMPARE(m_view->selectedFoodGroup(), kFoodGroupCount - 1 - 3);
+        QCOMPARE(m_view->foodList().selectedFoodGroup(), kFoodGroupCount - 1 - 3);
         verifyFoodListShowsGroup(kFoodGroupCount - 1 - 3);
         QVERIFY(child<QToolButton>("reverseOrderButton")->isChecked());
         QVERIFY(!child<QToolButton>("normalOrderButton")->isChecked());
 
         m_app->setReversedGroupOrder(false);
         QCOMPARE(groupBox()->itemText(0), toQString(foodGroupTitle(0)));
-        QCOMPARE(m_view->selectedFoodGroup(), 0);
+        QCOMPARE(m_view->foodList().selectedFoodGroup(), 0);
         verifyFoodListShowsGroup(0);
     }
 
@@ -172,7 +173,7 @@ private slots:
         QUndoStack thirdHistory;
         const auto later = std::make_unique<CFofView>(*m_app, third, thirdHistory);
         QCOMPARE(groupBox(later.get())->itemText(0), toQString(foodGroupTitle(kFoodGroupCount - 1)));
-        QCOMPARE(later->selectedFoodGroup(), kFoodGroupCount - 1);
+        QCOMPARE(later->foodList().selectedFoodGroup(), kFoodGroupCount - 1);
         QVERIFY(child<QToolButton>("reverseOrderButton", later.get())->isChecked());
     }
 
@@ -260,12 +261,12 @@ private slots:
     void aWidthEndsASearchAndRefillsFromTheGroup()
     {
         groupBox()->setCurrentIndex(7);
-        m_view->beginSearch();
+        m_view->foodList().beginSearch();
         QVERIFY(groupBox()->isHidden());
         m_view->setFoodListWidth(FoodListWidth::kWider);
         QVERIFY(!groupBox()->isHidden());
         QVERIFY(child<QLineEdit>("searchEdit")->isHidden());
-        QVERIFY(!m_view->isSearching());
+        QVERIFY(!m_view->foodList().isSearching());
         verifyFoodListShowsGroup(7);
     }
 };

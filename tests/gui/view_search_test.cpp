@@ -49,7 +49,7 @@ private:
     {
         QList<unsigned long> ids;
         for (int row = 0; row < f.foodList()->count(); ++row) {
-            ids.append(f.foodList()->foodIdAt(row));
+            ids.append(test::idAt(f.foodList(), row));
         }
         return ids;
     }
@@ -69,7 +69,7 @@ private slots:
 
     void beginSearchPutsTheSearchFieldInTheGroupBoxPlace()
     {
-        QVERIFY(f.view()->isSearching());
+        QVERIFY(f.view()->foodList().isSearching());
         QVERIFY(f.searchEdit()->isVisible());
         QVERIFY(!f.groupBox()->isVisible());
         QVERIFY(f.control<QToolButton>("globalSearchButton")->isVisible());
@@ -85,13 +85,13 @@ private slots:
     {
         search(QStringLiteral("milk"));
         f.action("actionShowFoodGroups")->trigger();
-        QVERIFY(!f.view()->isSearching());
+        QVERIFY(!f.view()->foodList().isSearching());
         QVERIFY(!f.searchEdit()->isVisible());
         QVERIFY(f.groupBox()->isVisible());
         QVERIFY(f.control<QToolButton>("normalOrderButton")->isVisible());
         QVERIFY(!f.control<QToolButton>("globalSearchButton")->isVisible());
         // Group 0 again, whose first food is milk.
-        QCOMPARE(f.foodList()->foodIdAt(0), 0UL);
+        QCOMPARE(test::idAt(f.foodList(), 0), 0UL);
         QVERIFY(f.foodList()->count() > 10);
     }
 
@@ -99,7 +99,7 @@ private slots:
     {
         const QRect standard = f.searchEdit()->geometry();
         f.action("actionListWidthWidest")->trigger();
-        QVERIFY(!f.view()->isSearching());
+        QVERIFY(!f.view()->foodList().isSearching());
         QVERIFY(!f.searchEdit()->isVisible());
         QVERIFY(f.groupBox()->isVisible());
         QVERIFY(f.control<QToolButton>("normalOrderButton")->isVisible());
@@ -113,7 +113,7 @@ private slots:
         QVERIFY(widest.left() < f.foodList()->geometry().left() + 1);
 
         f.action("actionListWidthNormal")->trigger();
-        QVERIFY(!f.view()->isSearching());
+        QVERIFY(!f.view()->foodList().isSearching());
         f.action("actionSearchFood")->trigger();
         QCOMPARE(f.searchEdit()->geometry(), standard);
     }
@@ -126,7 +126,7 @@ private slots:
         QCOMPARE(ids.first(), 0UL);
         QVERIFY(std::is_sorted(ids.begin(), ids.end()));
         for (const QString& item : f.foodItems()) {
-            const unsigned long id = foodIdOfItem(item.toStdString());
+            const unsigned long id = item.section(u';', 0, 0).toULong();
             if (id < kFirstPersonalFoodId) {
                 QVERIFY2(nameWithoutPortion(item).contains(QStringLiteral("milk"), Qt::CaseInsensitive),
                          qPrintable(item));
@@ -139,7 +139,7 @@ private slots:
         QVERIFY(!ids.contains(kCremeBrulee));
         QCOMPARE(f.foodList()->selectedRow(), 0);
         QCOMPARE(f.searchEdit()->selectedText(), QStringLiteral("milk"));
-        QVERIFY(f.app().foods().foodName(kAlmondShake).find("Almond MILK shake") != std::string::npos);
+        QVERIFY(f.app().foods().itemText(kAlmondShake).find("Almond MILK shake") != std::string::npos);
         QVERIFY(Prompts::takeShownMessages().isEmpty());
     }
 
@@ -163,7 +163,7 @@ private slots:
     {
         search(QStringLiteral("cup"));
         for (const QString& item : f.foodItems()) {
-            if (foodIdOfItem(item.toStdString()) < kFirstPersonalFoodId) {
+            if (item.section(u';', 0, 0).toULong() < kFirstPersonalFoodId) {
                 QVERIFY2(nameWithoutPortion(item).contains(QStringLiteral("cup"), Qt::CaseInsensitive),
                          qPrintable(item));
             }
@@ -184,7 +184,7 @@ private slots:
         QCOMPARE(f.foodList()->count(), 643 + 3 - matching);
         for (const QString& item : f.foodItems()) {
             QVERIFY2(!nameWithoutPortion(item).contains(QStringLiteral("milk"), Qt::CaseInsensitive) ||
-                         foodIdOfItem(item.toStdString()) >= kFirstPersonalFoodId,
+                         item.section(u';', 0, 0).toULong() >= kFirstPersonalFoodId,
                      qPrintable(item));
         }
         QVERIFY(listedIds().contains(kCremeBrulee));
@@ -251,11 +251,11 @@ private slots:
     void aGlobalSearchLeavesTheSortedState()
     {
         f.action("actionShowFoodGroups")->trigger();
-        f.view()->sortFoodList(kIron, SortDirection::kDescending);
+        f.view()->foodList().sortFoodList(kIron, SortDirection::kDescending);
         QVERIFY(f.control<QToolButton>("sortDescendingButton")->isChecked());
         f.action("actionSearchFood")->trigger();
         search(QStringLiteral("milk"));
-        QVERIFY(!f.view()->sortedNutrient());
+        QVERIFY(!f.view()->foodList().sortedNutrient());
         QVERIFY(!f.control<QToolButton>("sortDescendingButton")->isChecked());
     }
 

@@ -106,7 +106,7 @@ private slots:
         popup->actions().at(0)->trigger();
         popup->actions().at(1)->trigger();
         QCOMPARE(f.foodItems(), before);
-        QVERIFY(!f.view()->sortedNutrient());
+        QVERIFY(!f.view()->foodList().sortedNutrient());
         QVERIFY(!sortButton(true)->isChecked());
     }
 
@@ -126,22 +126,22 @@ private slots:
         QCOMPARE(sortedAfter, sortedBefore);
         QVERIFY(after != before);
         for (int row = 1; row < f.foodList()->count(); ++row) {
-            QVERIFY(per100g(f.foodList()->foodIdAt(row - 1), kIron) >= per100g(f.foodList()->foodIdAt(row), kIron));
+            QVERIFY(per100g(test::idAt(f.foodList(), row - 1), kIron) >= per100g(test::idAt(f.foodList(), row), kIron));
         }
-        QCOMPARE(f.view()->sortedNutrient(), std::optional<int>(kIron));
+        QCOMPARE(f.view()->foodList().sortedNutrient(), std::optional<int>(kIron));
         QVERIFY(sortButton(false)->isChecked());
         QVERIFY(!sortButton(true)->isChecked());
 
         // Filling the list from a group ends the sorted look.
         f.groupBox()->setCurrentIndex(3);
-        QVERIFY(!f.view()->sortedNutrient());
+        QVERIFY(!f.view()->foodList().sortedNutrient());
         QVERIFY(!sortButton(false)->isChecked());
     }
 
     void aSortedListShowsTheNutrientOfTheSelectedFood()
     {
         f.groupBox()->setCurrentIndex(20);
-        f.view()->sortFoodList(kIron, SortDirection::kDescending);
+        f.view()->foodList().sortFoodList(kIron, SortDirection::kDescending);
         f.foodList()->setCurrentRow(1);
         QTRY_VERIFY(f.popup("nutrientInfoMenu") != nullptr);
         QMenu* info = f.popup("nutrientInfoMenu");
@@ -149,7 +149,7 @@ private slots:
         for (const QAction* line : info->actions()) {
             lines.append(line->text());
         }
-        QCOMPARE(lines, nutrientInfoTexts(kIron, per100g(f.foodList()->foodIdAt(1), kIron)));
+        QCOMPARE(lines, nutrientInfoTexts(kIron, per100g(test::idAt(f.foodList(), 1), kIron)));
         QCOMPARE(lines.first(), QStringLiteral("Iron:"));
     }
 
@@ -171,8 +171,8 @@ private slots:
         popup->hide();
         calcium->trigger();
 
-        const QList<unsigned long> top = {f.foodList()->foodIdAt(0), f.foodList()->foodIdAt(1),
-                                          f.foodList()->foodIdAt(2)};
+        const QList<unsigned long> top = {test::idAt(f.foodList(), 0), test::idAt(f.foodList(), 1),
+                                          test::idAt(f.foodList(), 2)};
         QCOMPARE(top, (QList<unsigned long>{518, 556, 550})); // bok choy, turnip greens and spinach, boiled
         f.foodList()->setCurrentRow(1);
         QTRY_VERIFY(f.popup("nutrientInfoMenu") != nullptr);
@@ -196,7 +196,7 @@ private slots:
         QVERIFY(sortButton(true)->isChecked());
         QVERIFY(!sortButton(false)->isChecked());
         // Foods without alcohol come first when ascending.
-        QCOMPARE(per100g(f.foodList()->foodIdAt(0), kAlcohol), 0.0f);
+        QCOMPARE(per100g(test::idAt(f.foodList(), 0), kAlcohol), 0.0f);
 
         QTest::mouseClick(sortButton(false), Qt::LeftButton);
         QVERIFY(sortButton(true)->isChecked());
@@ -205,19 +205,19 @@ private slots:
         QVERIFY(sortButton(false)->isChecked());
         QVERIFY(!sortButton(true)->isChecked());
         const int last = f.foodList()->count() - 1;
-        QCOMPARE(per100g(f.foodList()->foodIdAt(last), kAlcohol), 0.0f);
+        QCOMPARE(per100g(test::idAt(f.foodList(), last), kAlcohol), 0.0f);
     }
 
     void aListOfOneLineIsNotSorted()
     {
         f.action("actionSearchFood")->trigger();
         f.searchEdit()->setText(QStringLiteral("buttermilk"));
-        f.view()->globalSearch();
+        f.view()->foodList().globalSearch();
         QCOMPARE(f.foodList()->count(), 1);
-        f.view()->sortFoodList(kIron, SortDirection::kAscending);
-        QVERIFY(!f.view()->sortedNutrient());
+        f.view()->foodList().sortFoodList(kIron, SortDirection::kAscending);
+        QVERIFY(!f.view()->foodList().sortedNutrient());
         QVERIFY(!sortButton(true)->isChecked());
-        QCOMPARE(f.foodList()->foodIdAt(0), static_cast<unsigned long>(kButtermilk));
+        QCOMPARE(test::idAt(f.foodList(), 0), static_cast<unsigned long>(kButtermilk));
     }
 
     void findNeedsAFoodInTheDay()
@@ -227,14 +227,14 @@ private slots:
         QVERIFY(!f.action("actionFindLowest")->isEnabled());
         f.view()->findInMeals(kIron);
         QCOMPARE(Prompts::takeShownMessages(), QStringList({QStringLiteral("There is no food in this file!")}));
-        f.view()->addFood(kMilk, 0);
+        test::addToActiveDay(f.frame(), kMilk, 0);
         QVERIFY(f.action("actionFindHighest")->isEnabled());
         QVERIFY(f.action("actionFindLowest")->isEnabled());
     }
 
     void theFindPopupCarriesTheNutrientNotACommandId()
     {
-        f.view()->addFood(kMilk, 0);
+        test::addToActiveDay(f.frame(), kMilk, 0);
         QMenu* popup = openFindPopup("actionFindHighest");
         const QList<QAction*> items = popup->actions();
         QCOMPARE(items.size(), 1 + 27);
@@ -255,12 +255,12 @@ private slots:
     void findHighestSelectsTheMealAndTheEntry()
     {
         CFofView* view = f.view();
-        view->addFood(kMilk, 0);
+        test::addToActiveDay(f.frame(), kMilk, 0);
         f.mealBox()->setCurrentIndex(kLunch);
-        view->addFood(kMilk, 0);
-        view->addFood(kPuffedWheat, 0);
+        test::addToActiveDay(f.frame(), kMilk, 0);
+        test::addToActiveDay(f.frame(), kPuffedWheat, 0);
         f.mealBox()->setCurrentIndex(kDinner);
-        view->addFood(kMilk, 0);
+        test::addToActiveDay(f.frame(), kMilk, 0);
         f.mealBox()->setCurrentIndex(kBreakfast);
         const FoodOperations& foods = f.app().foods();
         QVERIFY(foods.entryNutrients(kPuffedWheat, 0)[kIron] > foods.entryNutrients(kMilk, 0)[kIron]);
@@ -270,7 +270,7 @@ private slots:
         QCOMPARE(view->currentMeal(), int(kLunch));
         QCOMPARE(f.mealList()->count(), 2);
         QCOMPARE(f.mealList()->selectedRow(), 1);
-        QCOMPARE(f.mealList()->foodIdAt(1), static_cast<unsigned long>(kPuffedWheat));
+        QCOMPARE(f.mealList()->foodAt(1), std::optional<FoodId>(kPuffedWheat));
         auto* amount = f.control<QLineEdit>("amountEdit");
         const Grams grams = f.view()->document().entry(kLunch, 1).amount();
         QCOMPARE(amount->text(), QString::number(grams) + u'g');
@@ -279,10 +279,9 @@ private slots:
 
     void repeatedFindsGoRoundTheMealsAndAModeChangeStartsAgain()
     {
-        CFofView* view = f.view();
-        view->addFood(kMilk, 0);
+        test::addToActiveDay(f.frame(), kMilk, 0);
         f.mealBox()->setCurrentIndex(kDinner);
-        view->addFood(kMilk, 0);
+        test::addToActiveDay(f.frame(), kMilk, 0);
 
         // Milk has no alcohol: each lowest find goes on after the meal found last.
         find("actionFindLowest", kAlcohol);

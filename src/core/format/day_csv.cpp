@@ -2,7 +2,6 @@
 
 #include "model/catalogue.h"
 #include "model/day_document.h"
-#include "model/food_item_text.h"
 #include "model/food_operations.h"
 
 #include <charconv>
@@ -52,7 +51,7 @@ Row entryRow(const CFofDoc& document, MealIndex meal, const CFood& entry)
     Row row{
         std::string(mealTitle(meal)),
         std::to_string(entry.foodId()),
-        std::string(itemDisplayText(document.foods().foodName(entry.foodId()))),
+        document.foods().displayName(entry.foodId()),
         std::to_string(entry.amount()),
         csvNumber(document.entryServings(entry)),
     };

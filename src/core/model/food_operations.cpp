@@ -1,5 +1,6 @@
 #include "model/food_operations.h"
 
+#include "model/food_item_text.h"
 #include "model/nutrient_scale.h"
 #include "model/standard_food_data.h"
 #include "model/string_table.h"
@@ -28,11 +29,6 @@ FoodOperations::FoodOperations(const PersonalFoodSource* personal) : m_personal(
 {
 }
 
-void FoodOperations::setPersonalSource(const PersonalFoodSource* personal)
-{
-    m_personal = personal ? personal : &kNoPersonalFoods;
-}
-
 const PersonalFoodRecord* FoodOperations::personalRecord(FoodId id) const
 {
     if (isStandardFood(id)) {
@@ -46,7 +42,7 @@ bool FoodOperations::exists(FoodId id) const
     return isStandardFood(id) || personalRecord(id) != nullptr;
 }
 
-std::string FoodOperations::foodName(FoodId id) const
+std::string FoodOperations::itemText(FoodId id) const
 {
     if (isStandardFood(id)) {
         const std::string_view text = LoadString(kFoodNameBase + id);
@@ -57,6 +53,11 @@ std::string FoodOperations::foodName(FoodId id) const
         return std::string(LoadString(kFoodDeletedText));
     }
     return std::to_string(id) + ";" + record->text;
+}
+
+std::string FoodOperations::displayName(FoodId id) const
+{
+    return std::string(itemDisplayText(itemText(id)));
 }
 
 NutrientVector FoodOperations::entryNutrients(FoodId id, Grams amount) const

@@ -16,11 +16,12 @@ public:
     // The source must outlive this object; without one there are no personal foods.
     explicit FoodOperations(const PersonalFoodSource* personal = nullptr);
 
-    void setPersonalSource(const PersonalFoodSource* personal);
     const PersonalFoodSource& personalSource() const { return *m_personal; }
 
-    // The list item text "id;Name [portion]", or a 9999 text for a missing food.
-    std::string foodName(FoodId id) const;
+    // The item text "id;Name [portion]" that files and the command line give, or a 9999 text for a missing food.
+    std::string itemText(FoodId id) const;
+    // What lists, the report and tables show: "Name [portion]", or the text that says the food is missing.
+    std::string displayName(FoodId id) const;
     bool exists(FoodId id) const;
     std::size_t personalCount() const { return m_personal->count(); }
 

@@ -109,14 +109,12 @@ bool foodPassesFilter(FoodFilter filter, FoodId id, const FoodOperations& foods)
     return foods.exists(id) && passesFoodFilter(filter, foods.entryNutrients(id, kFilterPortion));
 }
 
-std::vector<std::string> applyFoodFilter(FoodFilter filter, std::span<const std::string> items,
-                                         const FoodOperations& foods)
+std::vector<FoodId> applyFoodFilter(FoodFilter filter, std::span<const FoodId> foods, const FoodOperations& operations)
 {
-    std::vector<std::string> kept;
-    for (const std::string& item : items) {
-        const std::optional<FoodId> id = foodOfItem(item);
-        if (id && foodPassesFilter(filter, *id, foods)) {
-            kept.push_back(item);
+    std::vector<FoodId> kept;
+    for (const FoodId id : foods) {
+        if (foodPassesFilter(filter, id, operations)) {
+            kept.push_back(id);
         }
     }
     return kept;

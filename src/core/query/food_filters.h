@@ -51,8 +51,7 @@ std::string_view foodFilterPrompt(FoodFilter filter);
 bool passesFoodFilter(FoodFilter filter, const NutrientVector& per1000Grams);
 // The test for a food; a food that does not exist has no nutrients and fails every test.
 bool foodPassesFilter(FoodFilter filter, FoodId id, const FoodOperations& foods);
-// The items that stay, in their order; lines that name no food go.
-std::vector<std::string> applyFoodFilter(FoodFilter filter, std::span<const std::string> items,
-                                         const FoodOperations& foods);
+// The foods that stay, in their order.
+std::vector<FoodId> applyFoodFilter(FoodFilter filter, std::span<const FoodId> foods, const FoodOperations& operations);
 
 } // namespace mw

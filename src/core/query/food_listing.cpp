@@ -1,7 +1,6 @@
 #include "query/food_listing.h"
 
 #include "model/catalogue.h"
-#include "model/food_item_text.h"
 
 #include <algorithm>
 
@@ -58,29 +57,6 @@ std::vector<FoodId> foodsWithFlag(std::uint16_t mask, const CFoodAttributeDataba
         }
     }
     return ids;
-}
-
-std::optional<FoodId> foodOfItem(std::string_view item)
-{
-    const std::size_t digits = item.find_first_not_of(' ');
-    if (digits == std::string_view::npos || item[digits] < '0' || item[digits] > '9') {
-        return std::nullopt;
-    }
-    const unsigned long id = foodIdOfItem(item);
-    if (id > kLastUsableFoodId) {
-        return std::nullopt;
-    }
-    return static_cast<FoodId>(id);
-}
-
-std::vector<std::string> foodItems(std::span<const FoodId> ids, const FoodOperations& foods)
-{
-    std::vector<std::string> items;
-    items.reserve(ids.size());
-    for (const FoodId id : ids) {
-        items.push_back(foods.foodName(id));
-    }
-    return items;
 }
 
 } // namespace mw

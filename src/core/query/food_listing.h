@@ -29,11 +29,4 @@ std::vector<FoodId> listedPersonalFoods(std::size_t personalCount);
 // The personal foods a listing of the personal database shows: those not hidden.
 std::vector<FoodId> visiblePersonalFoods(std::size_t personalCount, const CFoodAttributeDatabase& attributes);
 
-// The food a list item "id;Name [portion]" names: its leading number when there is one and it lies
-// in 0..4642. The 9999 lines that stand for missing foods name none.
-std::optional<FoodId> foodOfItem(std::string_view item);
-
-// The list items of the foods, in the same order.
-std::vector<std::string> foodItems(std::span<const FoodId> ids, const FoodOperations& foods);
-
 } // namespace mw

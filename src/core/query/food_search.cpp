@@ -1,22 +1,27 @@
 #include "query/food_search.h"
 
-#include "model/food_item_text.h"
 #include "model/string_table.h"
 #include "query/food_listing.h"
 #include "query/unicode_case.h"
 
+#include <string>
+
 namespace mw {
 namespace {
 
-// The item with everything up to and including its first ";" blanked.
-std::string blankFoodId(std::string_view item)
+// A name as the search sees it: the id and its ";" of the item text count as blanks before it, so a
+// pattern that begins with a blank also finds a name's first word, and the id's digits never match.
+std::string searchCandidate(FoodId id, std::string_view name)
 {
-    std::string text(item);
-    const std::size_t semicolon = text.find(';');
-    if (semicolon != std::string::npos) {
-        text.replace(0, semicolon + 1, semicolon + 1, ' ');
-    }
+    std::string text(std::to_string(id).size() + 1, ' ');
+    text += name;
     return text;
+}
+
+// A standard food's name up to its portion.
+std::string_view withoutPortion(std::string_view name)
+{
+    return name.substr(0, name.find('['));
 }
 
 // Folds into a buffer the caller keeps, so a search over thousands of foods allocates once.
@@ -48,22 +53,6 @@ std::optional<SearchPattern> parseSearchPattern(std::string_view typed)
     return pattern;
 }
 
-bool matchesSearch(const SearchPattern& pattern, std::string_view candidate)
-{
-    std::string buffer;
-    return matchesWithBuffer(pattern, candidate, buffer);
-}
-
-std::string standardSearchCandidate(std::string_view item)
-{
-    return blankFoodId(itemSearchText(item));
-}
-
-std::string localSearchCandidate(std::string_view item)
-{
-    return blankFoodId(item);
-}
-
 std::vector<FoodId> globalSearch(const SearchPattern& pattern, const FoodOperations& foods,
                                  const CFoodAttributeDatabase& attributes)
 {
@@ -71,7 +60,7 @@ std::vector<FoodId> globalSearch(const SearchPattern& pattern, const FoodOperati
     std::string buffer;
     for (FoodId id = 0; id < kStandardFoodCount; ++id) {
         if (!isHidden(attributes, id) &&
-            matchesWithBuffer(pattern, standardSearchCandidate(LoadString(kFoodNameBase + id)), buffer)) {
+            matchesWithBuffer(pattern, searchCandidate(id, withoutPortion(foods.displayName(id))), buffer)) {
             found.push_back(id);
         }
     }
@@ -85,23 +74,15 @@ std::vector<FoodId> globalSearch(const SearchPattern& pattern, const FoodOperati
     return found;
 }
 
-std::vector<std::size_t> localSearchMatches(const SearchPattern& pattern, std::span<const std::string> items)
+std::vector<FoodId> localSearch(const SearchPattern& pattern, std::span<const FoodId> foods,
+                                const FoodOperations& operations)
 {
-    std::vector<std::size_t> kept;
+    std::vector<FoodId> kept;
     std::string buffer;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (matchesWithBuffer(pattern, localSearchCandidate(items[i]), buffer)) {
-            kept.push_back(i);
+    for (const FoodId id : foods) {
+        if (matchesWithBuffer(pattern, searchCandidate(id, operations.displayName(id)), buffer)) {
+            kept.push_back(id);
         }
-    }
-    return kept;
-}
-
-std::vector<std::string> localSearch(const SearchPattern& pattern, std::span<const std::string> items)
-{
-    std::vector<std::string> kept;
-    for (const std::size_t i : localSearchMatches(pattern, items)) {
-        kept.push_back(items[i]);
     }
     return kept;
 }

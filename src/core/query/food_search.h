@@ -30,24 +30,15 @@ struct SearchPattern
 // search does nothing.
 std::optional<SearchPattern> parseSearchPattern(std::string_view typed);
 
-// Whether a candidate text matches: contains the pattern, or lacks it for an exclusion. Case does not
-// matter, by Unicode rules.
-bool matchesSearch(const SearchPattern& pattern, std::string_view candidate);
-
-// The text a global search looks at for a standard food's item "id;Name [portion]": the name without
-// the portion, with the id and its ";" blanked so that the digits of the FoodId never match.
-std::string standardSearchCandidate(std::string_view item);
-// The text a local search looks at: the whole item, portion included, with the id and ";" blanked.
-std::string localSearchCandidate(std::string_view item);
-
 // Standard foods in FoodId order, then the listed personal foods in file order, hidden foods left
-// out. A personal food is looked for in its stored name, portion included.
+// out. A standard food is looked for in its name without the portion, a personal food in its stored
+// name, portion included.
 std::vector<FoodId> globalSearch(const SearchPattern& pattern, const FoodOperations& foods,
                                  const CFoodAttributeDatabase& attributes);
 
-// The items of a food list that stay after a local search, in their order.
-std::vector<std::string> localSearch(const SearchPattern& pattern, std::span<const std::string> items);
-// The same as positions into items, for a list that deletes the others in place.
-std::vector<std::size_t> localSearchMatches(const SearchPattern& pattern, std::span<const std::string> items);
+// The foods of a list that stay after a local search, in their order. It looks at a food's name with its
+// portion; case does not matter, by Unicode rules.
+std::vector<FoodId> localSearch(const SearchPattern& pattern, std::span<const FoodId> foods,
+                                const FoodOperations& operations);
 
 } // namespace mw

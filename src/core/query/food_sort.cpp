@@ -1,7 +1,5 @@
 #include "query/food_sort.h"
 
-#include "query/food_listing.h"
-
 #include <algorithm>
 #include <cmath>
 #include <new>
@@ -25,13 +23,6 @@ SortKey sortKeyOf(std::optional<float> value)
     return value ? SortKey{false, *value} : SortKey{true, 0.0f};
 }
 
-struct KeyedLine
-{
-    SortKey key;
-    std::size_t line = 0;
-    std::optional<FoodId> food;
-};
-
 // Equal keys compare equal, and a stable sort then keeps the list's own order among them.
 template <typename T>
 void sortByKey(std::vector<T>& keyed, SortDirection direction)
@@ -43,25 +34,6 @@ void sortByKey(std::vector<T>& keyed, SortDirection direction)
         }
         return ascending ? a.key.value < b.key.value : a.key.value > b.key.value;
     });
-}
-
-// The food an item names, when that food exists; only those are rebuilt from the food data.
-std::optional<FoodId> existingFoodOfItem(std::string_view item, const FoodOperations& foods)
-{
-    const std::optional<FoodId> id = foodOfItem(item);
-    return id && foods.exists(*id) ? id : std::nullopt;
-}
-
-std::vector<KeyedLine> keyLines(std::span<const std::string> items, int nutrient, const FoodOperations& foods,
-                                SortBasis basis)
-{
-    std::vector<KeyedLine> keyed(items.size());
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        keyed[i].line = i;
-        keyed[i].food = existingFoodOfItem(items[i], foods);
-        keyed[i].key = keyed[i].food ? sortKeyOf(nutrientOnBasis(foods, *keyed[i].food, nutrient, basis)) : SortKey{};
-    }
-    return keyed;
 }
 
 float finiteOrZero(float value)
@@ -184,21 +156,14 @@ std::vector<FoodId> sortFoodsByNutrient(std::span<const FoodId> ids, int nutrien
     return sorted;
 }
 
-ItemSortResult sortItemsByNutrient(std::span<const std::string> items, int nutrient, SortDirection direction,
-                                   const FoodOperations& foods, SortBasis basis)
+FoodSortResult sortFoodList(std::span<const FoodId> foods, int nutrient, SortDirection direction,
+                            const FoodOperations& operations, SortBasis basis)
 {
-    if (items.size() <= 1) {
+    if (foods.size() <= 1) {
         return {SortOutcome::kTooFewItems, {}};
     }
     try {
-        std::vector<KeyedLine> keyed = keyLines(items, nutrient, foods, basis);
-        sortByKey(keyed, direction);
-        ItemSortResult result{SortOutcome::kSorted, {}};
-        result.items.reserve(keyed.size());
-        for (const KeyedLine& each : keyed) {
-            result.items.push_back(each.food ? foods.foodName(*each.food) : items[each.line]);
-        }
-        return result;
+        return {SortOutcome::kSorted, sortFoodsByNutrient(foods, nutrient, direction, operations, basis)};
     } catch (const std::bad_alloc&) {
         return {SortOutcome::kOutOfMemory, {}};
     }

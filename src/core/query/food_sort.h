@@ -71,17 +71,15 @@ enum class SortOutcome
     kOutOfMemory,
 };
 
-struct ItemSortResult
+struct FoodSortResult
 {
     SortOutcome outcome = SortOutcome::kTooFewItems;
-    // The sorted items when sorted, rebuilt from the food data.
-    std::vector<std::string> items;
+    // The sorted foods when sorted.
+    std::vector<FoodId> foods;
 };
 
-// Sorts food list items "id;Name [portion]" by nutrient k on the basis, as sortFoodsByNutrient orders
-// foods. A line that names no existing food (such as a 9999 line for a missing food) counts as 0 and
-// keeps its own text.
-ItemSortResult sortItemsByNutrient(std::span<const std::string> items, int nutrient, SortDirection direction,
-                                   const FoodOperations& foods, SortBasis basis = SortBasis::kPer100g);
+// Sorts a food list by nutrient k on the basis, as sortFoodsByNutrient orders foods.
+FoodSortResult sortFoodList(std::span<const FoodId> foods, int nutrient, SortDirection direction,
+                            const FoodOperations& operations, SortBasis basis = SortBasis::kPer100g);
 
 } // namespace mw

@@ -100,9 +100,9 @@ TEST(PersonalFoodDatabase, FoodsAreFoundByPositionAndServeTheEntryOperations)
     EXPECT_FALSE(database.exists(646));
 
     const FoodOperations foods(&database);
-    EXPECT_EQ(foods.foodName(643), "643;Beef stew [1 bowl]");
-    EXPECT_EQ(foods.foodName(645), "645;Not a food line");
-    EXPECT_EQ(foods.foodName(646), "9999;Food has been deleted from personal database!");
+    EXPECT_EQ(foods.itemText(643), "643;Beef stew [1 bowl]");
+    EXPECT_EQ(foods.itemText(645), "645;Not a food line");
+    EXPECT_EQ(foods.itemText(646), "9999;Food has been deleted from personal database!");
     // Value 0 is 200 g, so 100 g is half of each value.
     const NutrientVector stew = foods.entryNutrients(643, 100);
     EXPECT_EQ(stew[kWeight], 100.0f);
@@ -364,7 +364,7 @@ TEST(PersonalFoodDatabase, FileThatCannotBeWrittenIsUsedReadOnly)
     PersonalFoodDatabase database;
     EXPECT_EQ(database.open(dir.path()).status, Status::kReadOnly);
     EXPECT_EQ(database.count(), 1u);
-    EXPECT_EQ(FoodOperations(&database).foodName(643), "643;Beef stew [1 bowl]");
+    EXPECT_EQ(FoodOperations(&database).itemText(643), "643;Beef stew [1 bowl]");
     EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kReadOnly);
     EXPECT_EQ(test::readFile(dir.file("userfood.txt")), bytes);
 }

@@ -39,7 +39,8 @@ TEST(FoodOperations, OneCupOfMilk)
     EXPECT_EQ(s[kPyramidMilk], 1.0f);
     EXPECT_EQ(s[kPyramidSweets] + s[kPyramidMeat] + s[kPyramidVegetable] + s[kPyramidFruit] + s[kPyramidBread], 0.0f);
     EXPECT_EQ(foods.entryCalories(0, 244), 149.816f);
-    EXPECT_EQ(foods.foodName(0), "0;Milk [1 cup]");
+    EXPECT_EQ(foods.itemText(0), "0;Milk [1 cup]");
+    EXPECT_EQ(foods.displayName(0), "Milk [1 cup]");
 }
 
 TEST(FoodOperations, AmountZeroMeansOneServingButNoServingsCounted)
@@ -79,7 +80,8 @@ TEST(FoodOperations, PersonalFoodsScaleFromTheirReferenceWeight)
     personal.add("Stew [1 bowl]", values, kPyramidMeat);
     const FoodOperations foods(&personal);
 
-    EXPECT_EQ(foods.foodName(643), "643;Stew [1 bowl]");
+    EXPECT_EQ(foods.itemText(643), "643;Stew [1 bowl]");
+    EXPECT_EQ(foods.displayName(643), "Stew [1 bowl]");
     const NutrientVector half = foods.entryNutrients(643, 100);
     EXPECT_EQ(half[kWeight], 100.0f);
     EXPECT_EQ(half[kCalories], 150.0f);
@@ -97,7 +99,8 @@ TEST(FoodOperations, MissingPersonalFoodIsNamedDeletedAndWeighsOneGram)
     const FoodOperations foods(&personal);
     EXPECT_TRUE(foods.exists(643));
     EXPECT_FALSE(foods.exists(644));
-    EXPECT_EQ(foods.foodName(644), "9999;Food has been deleted from personal database!");
+    EXPECT_EQ(foods.itemText(644), "9999;Food has been deleted from personal database!");
+    EXPECT_EQ(foods.displayName(644), "Food has been deleted from personal database!");
     NutrientVector expected;
     expected[kWeight] = 1.0f;
     EXPECT_EQ(foods.entryNutrients(644, 100), expected);
@@ -105,7 +108,7 @@ TEST(FoodOperations, MissingPersonalFoodIsNamedDeletedAndWeighsOneGram)
     EXPECT_EQ(foods.entryPyramidServings(644, 100), PyramidServings());
 
     const FoodOperations withoutPersonal;
-    EXPECT_EQ(withoutPersonal.foodName(643), "9999;Food has been deleted from personal database!");
+    EXPECT_EQ(withoutPersonal.itemText(643), "9999;Food has been deleted from personal database!");
 }
 
 TEST(NutrientVector, OnlyPositiveSlotsOfTheOtherVectorCount)

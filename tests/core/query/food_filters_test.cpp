@@ -128,10 +128,8 @@ TEST(FoodFilters, ListKeepsPassingLinesInOrderAndDropsLinesNamingNoFood)
     shake[kProtein] = 25.0f;
     const FoodId proteinShake = personal.add("Protein shake [1 glass]", shake);
     const FoodOperations foods(&personal);
-    const std::vector<std::string> items = {
-        "130;Tuna", "9999;Name missing from database!", "0;Milk", "643;Protein shake [1 glass]", "700;gone", "135;Cod"};
-    EXPECT_EQ(applyFoodFilter(FoodFilter::kHighProtein, items, foods),
-              (std::vector<std::string>{"130;Tuna", "643;Protein shake [1 glass]", "135;Cod"}));
+    const std::vector<FoodId> listed = {130, 0, proteinShake, 700, 135};
+    EXPECT_EQ(applyFoodFilter(FoodFilter::kHighProtein, listed, foods), (std::vector<FoodId>{130, proteinShake, 135}));
     EXPECT_EQ(proteinShake, 643);
     EXPECT_TRUE(applyFoodFilter(FoodFilter::kHighFat, {}, foods).empty());
     EXPECT_FALSE(foodPassesFilter(FoodFilter::kZoneFavorable, 700, foods));

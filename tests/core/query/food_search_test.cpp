@@ -2,6 +2,7 @@
 
 #include "fake_personal_foods.h"
 
+#include "model/food_item_text.h"
 #include "model/string_table.h"
 #include "query/unicode_case.h"
 
@@ -47,24 +48,13 @@ TEST(SearchPattern, EmptyOrBareExclamationDoesNothing)
     EXPECT_FALSE(pattern(" milk!").exclude);
 }
 
-TEST(SearchCandidates, IdAndPortionNeverMatch)
-{
-    EXPECT_EQ(standardSearchCandidate("12;Cereal [1 cup with milk]"), "   Cereal ");
-    EXPECT_EQ(standardSearchCandidate("5;No portion"), "  No portion");
-    EXPECT_EQ(localSearchCandidate("12;Cereal [1 cup with milk]"), "   Cereal [1 cup with milk]");
-    EXPECT_EQ(localSearchCandidate("no id at all"), "no id at all");
-    EXPECT_FALSE(matchesSearch(pattern("milk"), standardSearchCandidate("12;Cereal [1 cup with milk]")));
-    EXPECT_TRUE(matchesSearch(pattern("milk"), localSearchCandidate("12;Cereal [1 cup with milk]")));
-    EXPECT_FALSE(matchesSearch(pattern("12"), localSearchCandidate("12;Cereal [1 cup]")));
-    EXPECT_TRUE(matchesSearch(pattern("!12"), localSearchCandidate("12;Cereal [1 cup]")));
-}
-
 TEST(GlobalSearch, MilkFindsEveryStandardFoodWithMilkInItsName)
 {
     const FoodOperations foods;
     const CFoodAttributeDatabase attributes;
     const std::vector<FoodId> expected = standardIdsWhere([](std::string_view item) {
-        return foldCaseUtf8(standardSearchCandidate(item)).find("milk") != std::string::npos;
+        const std::string_view name = itemDisplayText(item);
+        return foldCaseUtf8(name.substr(0, name.find('['))).find("milk") != std::string::npos;
     });
     EXPECT_EQ(expected, (std::vector<FoodId>{0, 1, 2, 3, 4, 11, 15, 16, 17, 603}));
     for (const std::string_view typed : {"milk", "Milk", "MILK", "mIlK"}) {
@@ -126,7 +116,7 @@ TEST(GlobalSearch, HiddenPersonalFoodIsSkippedAndLaterOnesKeepTheirIds)
     attributes.set(643, CFoodAttributeDatabase::kHidden);
     const std::vector<FoodId> found = globalSearch(pattern("quinoa"), foods, attributes);
     EXPECT_EQ(found, (std::vector<FoodId>{second, third}));
-    EXPECT_EQ(foods.foodName(found.front()), "644;Quinoa soup [1 bowl]");
+    EXPECT_EQ(foods.itemText(found.front()), "644;Quinoa soup [1 bowl]");
 }
 
 TEST(GlobalSearch, NonAsciiPersonalNamesMatchInAnyCase)
@@ -156,17 +146,19 @@ TEST(GlobalSearch, ThePromptTextItselfFindsNothing)
     EXPECT_EQ(LoadString(kNotEnoughMemoryToDisplayText), "Not enough memory to display all items!");
 }
 
-TEST(LocalSearch, KeepsMatchingItemsInOrderAndSearchesPortions)
+TEST(LocalSearch, KeepsMatchingFoodsInOrderAndSearchesPortionsButNotIds)
 {
-    const std::vector<std::string> items = {"0;Milk [1 cup]", "369;Cupcake, chocolate, creme-filled [1 cupcake]",
-                                            "12;Cheese [1 oz]", "9999;Name missing from database!",
-                                            "700;Kefir [1 CUP]"};
-    EXPECT_EQ(localSearchMatches(pattern("cup"), items), (std::vector<std::size_t>{0, 1, 4}));
-    EXPECT_EQ(localSearch(pattern("!cup"), items),
-              (std::vector<std::string>{"12;Cheese [1 oz]", "9999;Name missing from database!"}));
-    EXPECT_TRUE(localSearch(pattern("9999"), items).empty());
-    EXPECT_TRUE(localSearch(pattern("zzz"), items).empty());
-    EXPECT_TRUE(localSearch(pattern("cup"), {}).empty());
+    FakePersonalFoods personal;
+    const FoodId kefir = personal.add("Kefir [1 CUP]");
+    const FoodId twelve = personal.add("Bread no. 12 [1 slice]");
+    const FoodOperations foods(&personal);
+    const std::vector<FoodId> list = {0, 369, 12, kefir, twelve};
+    EXPECT_EQ(localSearch(pattern("cup"), list, foods), (std::vector<FoodId>{0, 369, kefir}));
+    EXPECT_EQ(localSearch(pattern("!cup"), list, foods), (std::vector<FoodId>{12, twelve}));
+    EXPECT_EQ(localSearch(pattern("12"), list, foods), (std::vector<FoodId>{twelve}));
+    EXPECT_EQ(localSearch(pattern(" milk"), list, foods), (std::vector<FoodId>{0}));
+    EXPECT_TRUE(localSearch(pattern(";"), list, foods).empty());
+    EXPECT_TRUE(localSearch(pattern("cup"), {}, foods).empty());
 }
 
 } // namespace

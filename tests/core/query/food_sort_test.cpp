@@ -81,28 +81,16 @@ TEST(FoodSort, KeysThatAreNotFiniteSortAsZero)
               (std::vector<FoodId>{some, nan, inf, none}));
 }
 
-TEST(FoodSort, ItemsAreRebuiltFromTheFoodData)
-{
-    FakePersonalFoods personal;
-    const FoodId recipe = personal.add("Goulash [1 plate]", with(kProtein, 30.0f));
-    const FoodOperations foods(&personal);
-    const std::vector<std::string> items = {"9999;Name missing from database!", "0;stale text", "700;gone [1]",
-                                            "643;old name"};
-    const ItemSortResult result = sortItemsByNutrient(items, kProtein, SortDirection::kDescending, foods);
-    ASSERT_EQ(result.outcome, SortOutcome::kSorted);
-    // Lines that name no food count as 0 and keep their text.
-    EXPECT_EQ(result.items, (std::vector<std::string>{foods.foodName(recipe), "0;Milk [1 cup]",
-                                                      "9999;Name missing from database!", "700;gone [1]"}));
-}
-
 TEST(FoodSort, NoneOrOneItemIsNotSorted)
 {
     const FoodOperations foods;
-    EXPECT_EQ(sortItemsByNutrient({}, kProtein, SortDirection::kAscending, foods).outcome, SortOutcome::kTooFewItems);
-    const std::vector<std::string> one = {"0;stale"};
-    const ItemSortResult result = sortItemsByNutrient(one, kProtein, SortDirection::kAscending, foods);
+    EXPECT_EQ(sortFoodList({}, kProtein, SortDirection::kAscending, foods).outcome, SortOutcome::kTooFewItems);
+    const std::vector<FoodId> one = {0};
+    const FoodSortResult result = sortFoodList(one, kProtein, SortDirection::kAscending, foods);
     EXPECT_EQ(result.outcome, SortOutcome::kTooFewItems);
-    EXPECT_TRUE(result.items.empty());
+    EXPECT_TRUE(result.foods.empty());
+    const std::vector<FoodId> two = {0, 130};
+    EXPECT_EQ(sortFoodList(two, kProtein, SortDirection::kDescending, foods).foods, (std::vector<FoodId>{130, 0}));
 }
 
 TEST(FoodSort, PopupCommandsAndTexts)
@@ -157,15 +145,6 @@ TEST(FoodSortBasis, EachBasisOrdersByItsOwnValueAndFoodsWithoutCaloriesGoLast)
     for (const Case& each : cases) {
         EXPECT_EQ(sortFoodsByNutrient(listed, kCalcium, each.direction, foods, each.basis), each.expected)
             << static_cast<int>(each.basis) << '/' << static_cast<int>(each.direction);
-        std::vector<std::string> items;
-        for (const FoodId id : listed) {
-            items.push_back(foods.foodName(id));
-        }
-        std::vector<std::string> expectedItems;
-        for (const FoodId id : each.expected) {
-            expectedItems.push_back(foods.foodName(id));
-        }
-        EXPECT_EQ(sortItemsByNutrient(items, kCalcium, each.direction, foods, each.basis).items, expectedItems);
     }
     EXPECT_FLOAT_EQ(*nutrientOnBasis(foods, greens, kCalcium, SortBasis::kPer100kcal), 500.0f);
     EXPECT_FLOAT_EQ(*nutrientOnBasis(foods, cheese, kCalcium, SortBasis::kPerServing), 300.0f);
