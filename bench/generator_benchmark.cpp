@@ -1,6 +1,6 @@
 // How long one menu generation takes: every pick adds an entry, and each balance question recounts the
 // day's pyramid servings from all entries.
-#include "calc/crt_random.h"
+#include "calc/linear_congruential_random.h"
 #include "calc/menu_generator.h"
 #include "model/day_document.h"
 #include "model/food_operations.h"
@@ -15,7 +15,7 @@ void BM_GenerateMenu(benchmark::State& state)
 {
     const mw::FoodOperations foods;
     mw::CFofDoc document(foods);
-    mw::CrtRandom random;
+    mw::LinearCongruentialRandom random;
     mw::MenuGenerator generator(document, random);
     const int target = static_cast<int>(state.range(0));
     std::uint32_t seed = 1;

@@ -2,7 +2,7 @@
 #include "json_writer.h"
 
 #include "calc/analysis.h"
-#include "calc/crt_random.h"
+#include "calc/linear_congruential_random.h"
 #include "calc/menu_generator.h"
 #include "format/day_file.h"
 #include "model/day_document.h"
@@ -18,10 +18,10 @@ namespace {
 int caloriesOption(const ParsedArguments& args)
 {
     const std::string text = args.required("--calories");
-    const auto calories = static_cast<int>(parseIntegerArgument(text, 0, kMaxWrightCalories, "--calories"));
-    if (calories != 0 && calories < kMinWrightCalories) {
-        throw UsageError("--calories must be 0 (a random menu) or lie in " + std::to_string(kMinWrightCalories) + ".." +
-                         std::to_string(kMaxWrightCalories) + ", not " + text);
+    const auto calories = static_cast<int>(parseIntegerArgument(text, 0, kMaxMenuTargetCalories, "--calories"));
+    if (calories != 0 && calories < kMinMenuTargetCalories) {
+        throw UsageError("--calories must be 0 (a random menu) or lie in " + std::to_string(kMinMenuTargetCalories) +
+                         ".." + std::to_string(kMaxMenuTargetCalories) + ", not " + text);
     }
     return calories;
 }
@@ -71,7 +71,7 @@ public:
         const std::string file = args.required("-o");
 
         CFofDoc document(context.foods());
-        CrtRandom random(seed);
+        LinearCongruentialRandom random(seed);
         const GeneratedMenu menu = MenuGenerator(document, random).GenerateMenu(calories);
         writeOutput(context, file, encodeDayFile(document.meals()));
         if (file == "-") {

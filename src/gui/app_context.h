@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/crt_random.h"
+#include "calc/linear_congruential_random.h"
 #include "format/food_attribute_database.h"
 #include "format/personal_food_database.h"
 #include "model/food_operations.h"
@@ -47,7 +47,7 @@ public:
     void analysisSettingsChanged();
 
     // The menu generator's random numbers, seeded from the clock when the context is made.
-    CrtRandom& random() { return m_random; }
+    LinearCongruentialRandom& random() { return m_random; }
     // The food-group box lists the groups in reverse order in every view; normal at every start.
     bool reversedGroupOrder() const { return m_reversedGroupOrder; }
     // Tells the views when the order changes.
@@ -68,7 +68,7 @@ private:
     CFoodAttributeDatabase m_attributes;
     PersonalFoodOpenResult m_personalOpened;
     FoodAttributeLoadResult m_attributesLoaded;
-    CrtRandom m_random{clockSeed()};
+    LinearCongruentialRandom m_random{clockSeed()};
     bool m_reversedGroupOrder = false;
 };
 

@@ -67,7 +67,7 @@ CFofView::CFofView(AppContext& app, CFofDoc& document, QUndoStack& history, QWid
     setObjectName(QStringLiteral("fofView"));
     setContextMenuPolicy(Qt::PreventContextMenu);
     initResources();
-    processViewMetrics(*this);
+    firstViewMetrics(*this);
 
     m_foodList = new FoodListController(app, this, m_controls, [this] { return standardListPoint(true); });
     m_commandsChangedTimer = new QTimer(this);
@@ -151,14 +151,14 @@ void CFofView::scheduleFoodCommandsChanged()
 
 void CFofView::applyLayout()
 {
-    const ViewLayout layout = computeViewLayout(processViewMetrics(*this), rect(), m_controls.panel->rowCount(),
+    const ViewLayout layout = computeViewLayout(firstViewMetrics(*this), rect(), m_controls.panel->rowCount(),
                                                 static_cast<int>(m_displayed.size()));
     placeDayViewControls(m_controls, layout, m_listWidth);
 }
 
 QPoint CFofView::standardListPoint(bool foodList) const
 {
-    const ViewLayout layout = computeViewLayout(processViewMetrics(*this), rect(), m_controls.panel->rowCount(),
+    const ViewLayout layout = computeViewLayout(firstViewMetrics(*this), rect(), m_controls.panel->rowCount(),
                                                 static_cast<int>(m_displayed.size()));
     const QRect list = foodList ? layout.foodList : layout.mealList;
     return mapToGlobal(QPoint(list.left(), list.top() + list.height() / 2));
@@ -166,14 +166,14 @@ QPoint CFofView::standardListPoint(bool foodList) const
 
 QSize CFofView::sizeHint() const
 {
-    const ViewMetrics& metrics = processViewMetrics(*this);
+    const ViewMetrics& metrics = firstViewMetrics(*this);
     const QSize least = minimumViewSize(metrics, m_controls.panel->rowCount());
     return QSize(std::max(least.width(), 100 * metrics.averageCharWidth), least.height() + 12 * metrics.lineHeight);
 }
 
 QSize CFofView::minimumSizeHint() const
 {
-    return minimumViewSize(processViewMetrics(*this), m_controls.panel->rowCount());
+    return minimumViewSize(firstViewMetrics(*this), m_controls.panel->rowCount());
 }
 
 void CFofView::resizeEvent(QResizeEvent* event)

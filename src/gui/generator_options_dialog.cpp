@@ -27,7 +27,7 @@ constexpr int kMaxCaloriesDigits = 10;
 
 QString rangeMessage()
 {
-    return QString(texts::kEnterIntegerBetween).arg(kMinWrightCalories).arg(kMaxWrightCalories);
+    return QString(texts::kEnterIntegerBetween).arg(kMinMenuTargetCalories).arg(kMaxMenuTargetCalories);
 }
 
 } // namespace
@@ -42,7 +42,7 @@ CGeneratorOptionsDlg::CGeneratorOptionsDlg(Settings& settings, QWidget* parent) 
     m_calories->setAlignment(Qt::AlignRight);
     m_calories->setMaxLength(kMaxCaloriesDigits);
     m_calories->setFixedWidth(m_calories->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
-    const int opening = std::clamp(wrightCalories(settings), kMinWrightCalories, kMaxWrightCalories);
+    const int opening = std::clamp(menuTargetCalories(settings), kMinMenuTargetCalories, kMaxMenuTargetCalories);
     m_calories->setText(QString::number(opening));
     m_calories->selectAll();
 
@@ -88,7 +88,7 @@ std::optional<int> CGeneratorOptionsDlg::readCalories()
         rejectCalories(option_texts::kEnterPositiveInteger);
         return std::nullopt;
     }
-    if (*typed < kMinWrightCalories || *typed > kMaxWrightCalories) {
+    if (*typed < kMinMenuTargetCalories || *typed > kMaxMenuTargetCalories) {
         rejectCalories(rangeMessage());
         return std::nullopt;
     }
@@ -108,7 +108,7 @@ void CGeneratorOptionsDlg::accept()
     if (!calories) {
         return;
     }
-    m_storeError = storeWrightCalories(m_settings, *calories);
+    m_storeError = storeMenuTargetCalories(m_settings, *calories);
     if (!settingsStoredOrWarned(this, m_storeError)) {
         return;
     }

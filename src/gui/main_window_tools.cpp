@@ -94,7 +94,7 @@ void CMainFrame::updateDayCommands(bool dayOpen)
     commandAction(cmd::kFoodPyramid)
         ->setEnabled(dayOpen && view != nullptr && view->document().dayNutrients()[kWeight] != 0.0f);
     commandAction(cmd::kUsePersonalPreference)->setChecked(usePersonalPreference(m_app.settings()));
-    const int calories = wrightCalories(m_app.settings());
+    const int calories = menuTargetCalories(m_app.settings());
     commandAction(cmd::kMenuGenerator)
         ->setText(calories != 0 ? toQString(texts::kMenuGeneratorTargetCaption).arg(calories)
                                 : toQString(texts::kMenuGeneratorRandomCaption));
@@ -162,7 +162,7 @@ void CMainFrame::generateMenu()
     if (view == nullptr) {
         return;
     }
-    const int requested = wrightCalories(m_app.settings());
+    const int requested = menuTargetCalories(m_app.settings());
     showLastingStatusMessage(requested != 0 ? toQString(texts::kGeneratingTargetMenu).arg(requested)
                                             : toQString(texts::kGeneratingRandomMenu));
     // The second pane shows the requested calories (0 for a random menu) while the generator works.

@@ -3,7 +3,7 @@
 // The edits a user makes of a day: each is one named step of the day window's history, and the meal
 // clipboard's refusals are said in a message box.
 
-#include "calc/crt_random.h"
+#include "calc/linear_congruential_random.h"
 #include "calc/menu_generator.h"
 #include "model/day_document.h"
 

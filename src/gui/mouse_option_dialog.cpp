@@ -12,29 +12,15 @@
 #include <QVBoxLayout>
 
 namespace mw::gui {
-namespace {
-
-constexpr int kDefaultLeftChoice = static_cast<int>(MouseChoice::kServingPortion);
-constexpr int kDefaultRightChoice = static_cast<int>(MouseChoice::kOunce);
-
-// A hand-edited number that names none of the four choices turns the button off.
-MouseChoice storedChoice(const Settings& settings, std::string_view key, int defaultChoice)
-{
-    const int stored = settings.readInt(kMouseOptionSection, key, defaultChoice);
-    const bool named = stored >= static_cast<int>(MouseChoice::kOff) && stored <= static_cast<int>(MouseChoice::kGram);
-    return named ? static_cast<MouseChoice>(stored) : MouseChoice::kOff;
-}
-
-} // namespace
 
 CMouseOptionDlg::CMouseOptionDlg(Settings& settings, QWidget* parent) : QDialog(parent), m_settings(settings)
 {
     setObjectName(QStringLiteral("mouseOptionDialog"));
     setWindowTitle(texts::kMouseOptionTitle);
 
-    m_left = createChoiceList(QStringLiteral("leftComboBox"), storedChoice(m_settings, kLeftKey, kDefaultLeftChoice));
-    m_right =
-        createChoiceList(QStringLiteral("rightComboBox"), storedChoice(m_settings, kRightKey, kDefaultRightChoice));
+    const MouseOptions stored = mouseOptions(m_settings);
+    m_left = createChoiceList(QStringLiteral("leftComboBox"), stored.left);
+    m_right = createChoiceList(QStringLiteral("rightComboBox"), stored.right);
 
     auto* leftLabel = new QLabel(texts::kLeftMouseButtonLabel, this);
     leftLabel->setBuddy(m_left);

@@ -2,7 +2,7 @@
 
 #include "qt_bridge.h"
 
-#include "model/settings.h"
+#include "model/settings_table.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,11 +14,9 @@
 namespace mw::gui {
 namespace {
 
-constexpr std::string_view kSection = "Recent File List";
-
 std::string keyOf(int index)
 {
-    return "File" + std::to_string(index + 1);
+    return setting::kRecentFile.key(index + 1);
 }
 
 QString normalized(const QString& path)
@@ -39,7 +37,7 @@ QStringList RecentFileList::files() const
 {
     QStringList list;
     for (int i = 0; i < kSize; ++i) {
-        const QString path = toQString(m_settings.readText(kSection, keyOf(i), ""));
+        const QString path = toQString(m_settings.readText(setting::kRecentFile.section, keyOf(i), ""));
         const bool duplicate =
             std::any_of(list.cbegin(), list.cend(), [&](const QString& known) { return samePath(known, path); });
         if (!path.isEmpty() && !duplicate) {
@@ -68,7 +66,8 @@ std::error_code RecentFileList::store(const QStringList& files)
 {
     std::vector<SettingChange> changes;
     for (int i = 0; i < kSize; ++i) {
-        changes.push_back({std::string(kSection), keyOf(i), i < files.size() ? toStdString(files.at(i)) : ""});
+        changes.push_back(
+            {std::string(setting::kRecentFile.section), keyOf(i), i < files.size() ? toStdString(files.at(i)) : ""});
     }
     return m_settings.writeValues(changes);
 }

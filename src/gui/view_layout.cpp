@@ -48,7 +48,7 @@ ViewMetrics measureViewMetrics(const QWidget& widget)
     return metrics;
 }
 
-const ViewMetrics& processViewMetrics(const QWidget& firstView)
+const ViewMetrics& firstViewMetrics(const QWidget& firstView)
 {
     static std::optional<ViewMetrics> metrics;
     if (!metrics) {

@@ -24,7 +24,7 @@ struct ViewMetrics
 
 // The measures of the view's font, the style's large icons and the primary screen. The first view of
 // the run takes them and every later view reuses them, even if the font changed meanwhile.
-const ViewMetrics& processViewMetrics(const QWidget& firstView);
+const ViewMetrics& firstViewMetrics(const QWidget& firstView);
 // What the widget's font, style and screen measure now.
 ViewMetrics measureViewMetrics(const QWidget& widget);
 

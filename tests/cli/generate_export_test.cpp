@@ -2,7 +2,7 @@
 #include "command.h"
 #include "support/temp_dir.h"
 
-#include "calc/crt_random.h"
+#include "calc/linear_congruential_random.h"
 #include "calc/menu_generator.h"
 #include "format/day_file.h"
 #include "format/userfood_line.h"
@@ -79,7 +79,7 @@ TEST_F(GenerateExportTest, WritesTheDayTheGeneratorComposes)
 
     const FoodOperations foods;
     CFofDoc expected(foods);
-    CrtRandom random(7);
+    LinearCongruentialRandom random(7);
     const GeneratedMenu menu = MenuGenerator(expected, random).GenerateMenu(0);
     EXPECT_EQ(readFile(path("day.ypd")), encodeDayFile(expected.meals()));
 

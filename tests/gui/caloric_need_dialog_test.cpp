@@ -180,17 +180,17 @@ private slots:
         QCOMPARE(spinBox(*dialog, "idealWeightSpinBox")->maximum(), 70);
         QVERIFY(!dialog->findChild<QComboBox*>(QStringLiteral("categoryComboBox"))->isEnabled());
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(settings.readInt(mw::kCaloricNeedSection, mw::kAgeKey, -1), 3);
-        QCOMPARE(settings.readInt(mw::kCaloricNeedSection, mw::kIdealWeightKey, -1), 70);
+        QCOMPARE(settings.readInt(mw::setting::kAge.section, mw::setting::kAge.key, -1), 3);
+        QCOMPARE(settings.readInt(mw::setting::kIdealWeight.section, mw::setting::kIdealWeight.key, -1), 70);
     }
 
     void storedValuesOutOfRangeAreBroughtIntoRange()
     {
         MemorySettings settings;
-        QVERIFY(!settings.writeInt(mw::kCaloricNeedSection, mw::kAgeKey, 5));
-        QVERIFY(!settings.writeInt(mw::kCaloricNeedSection, mw::kWeightKey, 200));
-        QVERIFY(!settings.writeInt(mw::kCaloricNeedSection, mw::kActivityKey, 0));
-        QVERIFY(!settings.writeInt(mw::kCaloricNeedSection, mw::kSexKey, 9));
+        QVERIFY(!settings.writeInt(mw::setting::kAge.section, mw::setting::kAge.key, 5));
+        QVERIFY(!settings.writeInt(mw::setting::kDialogWeight.section, mw::setting::kDialogWeight.key, 200));
+        QVERIFY(!settings.writeInt(mw::setting::kActivity.section, mw::setting::kActivity.key, 0));
+        QVERIFY(!settings.writeInt(mw::setting::kSexCategory.section, mw::setting::kSexCategory.key, 9));
         const auto dialog = openDialog(settings);
 
         QCOMPARE(spinBox(*dialog, "idealWeightSpinBox")->minimum(), 10);
@@ -216,11 +216,12 @@ private slots:
 
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(settings.readInt(mw::kCaloricNeedSection, mw::kAgeKey, -1), 28);
-        QCOMPARE(settings.readInt(mw::kCaloricNeedSection, mw::kWeightKey, -1), 140);
-        QCOMPARE(settings.readInt(mw::kCaloricNeedSection, mw::kIdealWeightKey, -1), 140);
-        QCOMPARE(settings.readInt(mw::kCaloricNeedSection, mw::kActivityKey, -1), 4);
-        QCOMPARE(settings.readInt(mw::kCaloricNeedSection, mw::kSexKey, -1), int(mw::kPregnant));
+        QCOMPARE(settings.readInt(mw::setting::kAge.section, mw::setting::kAge.key, -1), 28);
+        QCOMPARE(settings.readInt(mw::setting::kDialogWeight.section, mw::setting::kDialogWeight.key, -1), 140);
+        QCOMPARE(settings.readInt(mw::setting::kIdealWeight.section, mw::setting::kIdealWeight.key, -1), 140);
+        QCOMPARE(settings.readInt(mw::setting::kActivity.section, mw::setting::kActivity.key, -1), 4);
+        QCOMPARE(settings.readInt(mw::setting::kSexCategory.section, mw::setting::kSexCategory.key, -1),
+                 int(mw::kPregnant));
         QCOMPARE(settings.writeCount(), 1);
         QVERIFY(Prompts::takeShownMessages().isEmpty());
     }

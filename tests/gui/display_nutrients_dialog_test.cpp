@@ -60,7 +60,7 @@ QString labelText(const QDialog& dialog, const char* name)
 
 std::string storedSelection(const MemorySettings& settings, const std::string& key)
 {
-    return settings.readText(mw::kOptionsSection, key, "<missing>");
+    return settings.readText(mw::setting::kOptions, key, "<missing>");
 }
 
 } // namespace
@@ -194,7 +194,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, ticked);
         MemorySettings settings;
-        QVERIFY(!settings.writeText(mw::kOptionsSection, "768x16", stored.toStdString()));
+        QVERIFY(!settings.writeText(mw::setting::kOptions, "768x16", stored.toStdString()));
         const auto dialog = openDialog(settings, kXga);
         QCOMPARE(tickedText(*dialog), ticked.toStdString());
     }
@@ -202,7 +202,7 @@ private slots:
     void eachScreenModeKeepsItsOwnSelection()
     {
         MemorySettings settings;
-        QVERIFY(!settings.writeText(mw::kOptionsSection, "768x16", "11111"));
+        QVERIFY(!settings.writeText(mw::setting::kOptions, "768x16", "11111"));
         const auto otherFont = openDialog(settings, DisplayMode{1024, {768, 20}});
         QCOMPARE(tickedText(*otherFont), kAll);
         const auto otherScreen = openDialog(settings, DisplayMode{1280, {1024, 16}});
@@ -222,7 +222,7 @@ private slots:
 
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(storedSelection(settings, "768x16"), std::string("1111111111011111111111111110"));
-        QCOMPARE(settings.readInt(mw::kOptionsSection, mw::kOneColumnKey, -1), 1);
+        QCOMPARE(settings.readInt(mw::setting::kOneColumn.section, mw::setting::kOneColumn.key, -1), 1);
         QCOMPARE(Prompts::takeShownMessages(),
                  QStringList{QStringLiteral("New selections will be in effect when you restart program.")});
         // What the panel will show at the next start: the first 24 selected.
@@ -239,7 +239,7 @@ private slots:
         clickBox(nutrientBox(*dialog, 9));
         clickOk(*dialog);
         QCOMPARE(storedSelection(settings, "480x16"), std::string("1111111110111111111111111111"));
-        QVERIFY(!settings.readValue(mw::kOptionsSection, mw::kOneColumnKey));
+        QVERIFY(!settings.readValue(mw::setting::kOneColumn.section, mw::setting::kOneColumn.key));
     }
 
     void escapeStoresNothing()

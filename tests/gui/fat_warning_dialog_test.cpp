@@ -51,7 +51,7 @@ void press(QSpinBox* box, Qt::Key key, int times)
 
 std::optional<std::string> storedPercent(const MemorySettings& settings)
 {
-    return settings.readValue(mw::kOptionsSection, mw::kFatWarningPercentKey);
+    return settings.readValue(mw::setting::kFatWarningPercent.section, mw::setting::kFatWarningPercent.key);
 }
 
 } // namespace
@@ -90,7 +90,8 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(int, shown);
         MemorySettings settings;
-        QVERIFY(!settings.writeText(mw::kOptionsSection, mw::kFatWarningPercentKey, stored.toStdString()));
+        QVERIFY(!settings.writeText(mw::setting::kFatWarningPercent.section, mw::setting::kFatWarningPercent.key,
+                                    stored.toStdString()));
         const auto dialog = openDialog(settings);
         QCOMPARE(percentBox(*dialog)->value(), shown);
     }

@@ -153,8 +153,8 @@ private slots:
         QCOMPARE(setup->requirements, mw::ComputeRequirements(40, 160, 5, mw::kMale));
         QCOMPARE(setup->preferences.from(mw::kCalories), 2000.0f);
         QCOMPARE(setup->preferences.to(mw::kCalories), 2864.0f);
-        QCOMPARE(settings.readInt(mw::kCaloricNeedSection, mw::kIdealWeightKey, 0), 160);
-        QCOMPARE(settings.readText(mw::kNipSection, "F1", ""), std::string("2000"));
+        QCOMPARE(settings.readInt(mw::setting::kIdealWeight.section, mw::setting::kIdealWeight.key, 0), 160);
+        QCOMPARE(settings.readText(mw::setting::kNip, "F1", ""), std::string("2000"));
         QVERIFY(Prompts::takeShownMessages().isEmpty());
 
         // Everything is stored now: the next day window asks nothing.

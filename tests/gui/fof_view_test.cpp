@@ -516,7 +516,7 @@ private slots:
 
     void colourCodePrefixesShowInBothLists()
     {
-        QVERIFY(!m_settings->writeText(kMealwrightSection, kFoodColorCodeKey, "1000001"));
+        QVERIFY(!m_settings->writeText(setting::kFoodColorCode.section, setting::kFoodColorCode.key, "1000001"));
         makeView();
         addFirstFoodOfGroup(0);
         const QString bullets = QString(2, QChar(0x2022)) + u' ';

@@ -59,8 +59,9 @@ private:
 
     void setColourCode(const char* code, bool bullets = true)
     {
-        QVERIFY(!m_settings.writeText(kMealwrightSection, kFoodColorCodeKey, code));
-        QVERIFY(!m_settings.writeInt(kMealwrightSection, kAltSymbolKey, bullets ? 1 : 0));
+        QVERIFY(!m_settings.writeText(setting::kFoodColorCode.section, setting::kFoodColorCode.key, code));
+        QVERIFY(!m_settings.writeInt(setting::kBulletListMarkers.section, setting::kBulletListMarkers.key,
+                                     bullets ? 1 : 0));
     }
 
     std::unique_ptr<CFoodListBox> makeList(int width = 300)

@@ -42,7 +42,8 @@ void clickOk(const QDialog& dialog)
 
 std::string storedText(const MemorySettings& settings)
 {
-    return settings.readText(mw::kOptionsSection, mw::kWrightCaloriesKey, "<missing>");
+    return settings.readText(mw::setting::kMenuTargetCalories.section, mw::setting::kMenuTargetCalories.key,
+                             "<missing>");
 }
 
 std::unique_ptr<CGeneratorOptionsDlg> openDialog(MemorySettings& settings)
@@ -81,7 +82,8 @@ private slots:
         QFETCH(QString, shown);
         MemorySettings settings;
         if (!stored.isNull()) {
-            QVERIFY(!settings.writeText(mw::kOptionsSection, mw::kWrightCaloriesKey, stored.toStdString()));
+            QVERIFY(!settings.writeText(mw::setting::kMenuTargetCalories.section, mw::setting::kMenuTargetCalories.key,
+                                        stored.toStdString()));
         }
         const int writes = settings.writeCount();
         const auto dialog = openDialog(settings);
@@ -113,7 +115,7 @@ private slots:
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(dialog->calories(), std::optional<int>(1850));
         QCOMPARE(storedText(settings), std::string("1850"));
-        QCOMPARE(mw::wrightCalories(settings), 1850);
+        QCOMPARE(mw::menuTargetCalories(settings), 1850);
         QVERIFY(Prompts::takeShownMessages().isEmpty());
     }
 
@@ -125,7 +127,7 @@ private slots:
             typeInto(caloriesEdit(*dialog), QString::number(bound));
             QTest::keyClick(caloriesEdit(*dialog), Qt::Key_Return);
             QCOMPARE(dialog->result(), int(QDialog::Accepted));
-            QCOMPARE(mw::wrightCalories(settings), bound);
+            QCOMPARE(mw::menuTargetCalories(settings), bound);
         }
     }
 
@@ -172,7 +174,7 @@ private slots:
     void escapeStoresNothing()
     {
         MemorySettings settings;
-        QVERIFY(!mw::storeWrightCalories(settings, 2200));
+        QVERIFY(!mw::storeMenuTargetCalories(settings, 2200));
         const auto dialog = openDialog(settings);
         typeInto(caloriesEdit(*dialog), QStringLiteral("1000"));
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
@@ -181,7 +183,7 @@ private slots:
         QVERIFY(!dialog->isVisible());
         QVERIFY(!dialog->calories());
         QCOMPARE(settings.writeCount(), 1);
-        QCOMPARE(mw::wrightCalories(settings), 2200);
+        QCOMPARE(mw::menuTargetCalories(settings), 2200);
     }
 
     void openingWithZeroAndPressingOkChoosesTheLowestTarget()

@@ -47,14 +47,15 @@ bool checked(const QDialog& dialog, const char* name)
 
 void store(MemorySettings& settings, int height, int age, int sex)
 {
-    QVERIFY(!settings.writeInt(mw::kRecommendedWeightSection, mw::kHeightKey, height));
-    QVERIFY(!settings.writeInt(mw::kRecommendedWeightSection, mw::kAgeKey, age));
-    QVERIFY(!settings.writeInt(mw::kRecommendedWeightSection, mw::kSexKey, sex));
+    QVERIFY(!settings.writeInt(mw::setting::kHeightInches.section, mw::setting::kHeightInches.key, height));
+    QVERIFY(
+        !settings.writeInt(mw::setting::kHealthyWeightAgeGroup.section, mw::setting::kHealthyWeightAgeGroup.key, age));
+    QVERIFY(!settings.writeInt(mw::setting::kHealthyWeightSex.section, mw::setting::kHealthyWeightSex.key, sex));
 }
 
 int stored(const MemorySettings& settings, std::string_view key)
 {
-    return settings.readInt(mw::kRecommendedWeightSection, key, -1);
+    return settings.readInt(mw::setting::kRecommendedWeight, key, -1);
 }
 
 std::unique_ptr<CHealthyWeightDlg> openDialog(MemorySettings& settings)
@@ -155,12 +156,12 @@ private slots:
         click(*dialog, "okButton");
 
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(stored(settings, mw::kHeightKey), 72);
-        QCOMPARE(stored(settings, mw::kAgeKey), 1);
-        QCOMPARE(stored(settings, mw::kSexKey), 1);
+        QCOMPARE(stored(settings, mw::setting::kHeightInches.key), 72);
+        QCOMPARE(stored(settings, mw::setting::kHealthyWeightAgeGroup.key), 1);
+        QCOMPARE(stored(settings, mw::setting::kHealthyWeightSex.key), 1);
         // The caloric-need keys of the same names are another section's.
-        QCOMPARE(settings.readInt(mw::kCaloricNeedSection, mw::kSexKey, -1), -1);
-        QCOMPARE(settings.readInt(mw::kCaloricNeedSection, mw::kAgeKey, -1), -1);
+        QCOMPARE(settings.readInt(mw::setting::kSexCategory.section, mw::setting::kSexCategory.key, -1), -1);
+        QCOMPARE(settings.readInt(mw::setting::kAge.section, mw::setting::kAge.key, -1), -1);
 
         const auto reopened = openDialog(settings);
         QCOMPARE(reopened->form().inputs(), (mw::HealthyWeightInputs{72, true, true}));

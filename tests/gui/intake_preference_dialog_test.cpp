@@ -66,7 +66,7 @@ void clickButton(const QDialog& dialog, QDialogButtonBox::StandardButton which)
 
 std::string stored(const MemorySettings& settings, const char* key)
 {
-    return settings.readText(mw::kNipSection, key, "<missing>");
+    return settings.readText(mw::setting::kNip, key, "<missing>");
 }
 
 struct OpenDialog
@@ -118,9 +118,9 @@ private slots:
     void storedKeysWinAndMissingKeysShowTheDefault()
     {
         MemorySettings settings;
-        QVERIFY(!settings.writeText(mw::kNipSection, "F1", "2000"));
-        QVERIFY(!settings.writeText(mw::kNipSection, "T4", "70"));
-        QVERIFY(!settings.writeText(mw::kNipSection, "T5", "12345"));
+        QVERIFY(!settings.writeText(mw::setting::kNip, "F1", "2000"));
+        QVERIFY(!settings.writeText(mw::setting::kNip, "T4", "70"));
+        QVERIFY(!settings.writeText(mw::setting::kNip, "T5", "12345"));
         const auto open = openDialog(settings);
 
         QCOMPARE(range(*open->dialog, mw::kCalories), QStringLiteral("2000..2864"));

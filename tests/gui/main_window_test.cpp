@@ -311,7 +311,7 @@ private slots:
 
     void listCaptionsCarryTheNamesAndCounts()
     {
-        m_settings->writeText(mw::kFoodGroupsSection, "3", "Berries & more");
+        m_settings->writeText(mw::setting::kFoodGroups, "3", "Berries & more");
         m_app->attributes().set(12, mw::CFoodAttributeDatabase::listMask(3));
         m_app->attributes().set(7, mw::CFoodAttributeDatabase::listMask(1));
         m_app->attributes().set(8, mw::CFoodAttributeDatabase::listMask(1));
@@ -622,7 +622,7 @@ private slots:
 
     void theGeneratorShowsItsTargetInTheSecondPane()
     {
-        QVERIFY(!mw::storeWrightCalories(*m_settings, 1800));
+        QVERIFY(!mw::storeMenuTargetCalories(*m_settings, 1800));
         CDayWindow* day = m_frame->newDay();
         auto* pane = m_frame->statusBar()->findChild<QLabel*>(QStringLiteral("numLockPane"));
         QString shownWhileGenerating;

@@ -213,20 +213,20 @@ private slots:
             dialog->accept();
         });
         action("actionMenuGeneratorOptions")->trigger();
-        QCOMPARE(wrightCalories(*m_settings), 1800);
+        QCOMPARE(menuTargetCalories(*m_settings), 1800);
         QCOMPARE(action("actionMenuGenerator")->text(), QStringLiteral("&Generate a 1800-calorie menu!"));
     }
 
     void generatingReplacesTheDayWithTheSeededMenuAndDrawsThePyramid()
     {
-        QVERIFY(!storeWrightCalories(*m_settings, 2000));
+        QVERIFY(!storeMenuTargetCalories(*m_settings, 2000));
         m_frame->newDay();
         test::addToActiveDay(*m_frame, 0, 244);
         m_app->random().seed(7);
         action("actionMenuGenerator")->trigger();
 
         CFofDoc expected(m_app->foods());
-        CrtRandom random(7);
+        LinearCongruentialRandom random(7);
         const GeneratedMenu menu = MenuGenerator(expected, random).GenerateMenu(2000);
         for (int m = 0; m < kMealCount; ++m) {
             const auto meal = static_cast<MealIndex>(m);
@@ -328,8 +328,8 @@ private slots:
             },
             QDialog::Accepted);
         action("actionScreenColor")->trigger();
-        QCOMPARE(m_settings->readInt(kColorSection, "View HW", -1), 255);
-        QCOMPARE(m_settings->readInt(kColorSection, "View LW", -1), 32768);
+        QCOMPARE(m_settings->readInt(setting::kColor, "View HW", -1), 255);
+        QCOMPARE(m_settings->readInt(setting::kColor, "View LW", -1), 32768);
         QCOMPARE(viewBackgroundColor(*m_settings), (RgbColor{0, 128, 255}));
         const QImage shot = view()->grab().toImage();
         QCOMPARE(shot.pixelColor(2, 2), QColor(0, 128, 255));

@@ -44,8 +44,8 @@ void clickOk(const QDialog& dialog)
 
 void storeRaw(MemorySettings& settings, int left, int right)
 {
-    QVERIFY(!settings.writeInt(mw::kMouseOptionSection, mw::kLeftKey, left));
-    QVERIFY(!settings.writeInt(mw::kMouseOptionSection, mw::kRightKey, right));
+    QVERIFY(!settings.writeInt(mw::setting::kMouseLeft.section, mw::setting::kMouseLeft.key, left));
+    QVERIFY(!settings.writeInt(mw::setting::kMouseRight.section, mw::setting::kMouseRight.key, right));
 }
 
 } // namespace
@@ -108,8 +108,8 @@ private slots:
         QTest::keyClick(choiceList(*dialog, "rightComboBox"), Qt::Key_Up);
         clickOk(*dialog);
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(settings.readInt(mw::kMouseOptionSection, mw::kLeftKey, -1), 2);
-        QCOMPARE(settings.readInt(mw::kMouseOptionSection, mw::kRightKey, -1), 0);
+        QCOMPARE(settings.readInt(mw::setting::kMouseLeft.section, mw::setting::kMouseLeft.key, -1), 2);
+        QCOMPARE(settings.readInt(mw::setting::kMouseRight.section, mw::setting::kMouseRight.key, -1), 0);
         QCOMPARE(settings.writeCount(), 1);
     }
 

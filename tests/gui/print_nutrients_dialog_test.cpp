@@ -32,7 +32,7 @@ std::unique_ptr<CPrintNutrientsDlg> openDialog(MemorySettings& settings)
 
 std::string storedText(const MemorySettings& settings)
 {
-    return settings.readText(mw::kOptionsSection, mw::kPrintNutrientsKey, "<missing>");
+    return settings.readText(mw::setting::kPrintedNutrients.section, mw::setting::kPrintedNutrients.key, "<missing>");
 }
 
 const std::string kAll(28, '1');
@@ -89,7 +89,8 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, ticked);
         MemorySettings settings;
-        QVERIFY(!settings.writeText(mw::kOptionsSection, mw::kPrintNutrientsKey, stored.toStdString()));
+        QVERIFY(!settings.writeText(mw::setting::kPrintedNutrients.section, mw::setting::kPrintedNutrients.key,
+                                    stored.toStdString()));
         const auto dialog = openDialog(settings);
         QCOMPARE(tickedText(*dialog), ticked.toStdString());
         QCOMPARE(dialog->selection(), mw::printedNutrients(settings));
@@ -98,7 +99,7 @@ private slots:
     void okStoresAll28()
     {
         MemorySettings settings;
-        QVERIFY(!settings.writeText(mw::kOptionsSection, mw::kPrintNutrientsKey, "01"));
+        QVERIFY(!settings.writeText(mw::setting::kPrintedNutrients.section, mw::setting::kPrintedNutrients.key, "01"));
         const auto dialog = openDialog(settings);
         clickBox(nutrientBox(*dialog, 1));
         clickBox(nutrientBox(*dialog, 27));

@@ -76,7 +76,7 @@ void retype(QLineEdit* edit, const QString& text)
 
 std::string storedName(const MemorySettings& settings, int list)
 {
-    return settings.readText(mw::kFoodGroupsSection, std::to_string(list), "<missing>");
+    return settings.readText(mw::setting::kFoodGroups, std::to_string(list), "<missing>");
 }
 
 std::uint16_t listMask(int list)
@@ -127,7 +127,7 @@ private slots:
     {
         MemorySettings settings;
         QVERIFY(!settings.writeText("foodgroups", "3", "Berries"));
-        QVERIFY(!settings.writeText(mw::kFoodGroupsSection, "4", ""));
+        QVERIFY(!settings.writeText(mw::setting::kFoodGroups, "4", ""));
         CFoodAttributeDatabase attributes;
         const auto dialog = openDialog(settings, attributes);
         QCOMPARE(nameEdit(*dialog, 3)->text(), QStringLiteral("Berries"));
@@ -243,7 +243,7 @@ private slots:
     {
         MemorySettings settings;
         const std::string longName(45, 'n');
-        QVERIFY(!settings.writeText(mw::kFoodGroupsSection, "5", longName));
+        QVERIFY(!settings.writeText(mw::setting::kFoodGroups, "5", longName));
         CFoodAttributeDatabase attributes;
         const auto dialog = openDialog(settings, attributes);
         QLineEdit* edit = nameEdit(*dialog, 5);

@@ -98,32 +98,35 @@ const Row kRows[] = {
      },
      [](auto& d) { clickBox(nutrientBox(d, 6)); },
      [](auto& s) {
-         return s.readText(kOptionsSection, "768x16", "") == "1111110111111111111111111111" &&
-                s.readInt(kOptionsSection, kOneColumnKey, -1) == 0;
+         return s.readText(setting::kOptions, "768x16", "") == "1111110111111111111111111111" &&
+                s.readInt(setting::kOneColumn.section, setting::kOneColumn.key, -1) == 0;
      }},
     {"generator options", std::errc::permission_denied,
      [](auto& p) {
          return Opened(new CGeneratorOptionsDlg(p.settings),
                        [](auto& d) { return d.calories() ? QString::number(*d.calories()) : QString(); });
      },
-     [](auto& d) { typeOver(d, u"caloriesEdit"_s, u"1500"_s); }, [](auto& s) { return wrightCalories(s) == 1500; },
+     [](auto& d) { typeOver(d, u"caloriesEdit"_s, u"1500"_s); }, [](auto& s) { return menuTargetCalories(s) == 1500; },
      u"1500"_s},
     {"healthy weight", std::errc::read_only_file_system,
      [](auto& p) { return Opened(new CHealthyWeightDlg(p.settings)); }, [](auto&) {},
-     [](auto& s) { return s.readInt(kRecommendedWeightSection, kHeightKey, -1) == 70; }},
+     [](auto& s) { return s.readInt(setting::kHeightInches.section, setting::kHeightInches.key, -1) == 70; }},
     {"print nutrients", std::errc::no_space_on_device,
      [](auto& p) { return Opened(new CPrintNutrientsDlg(p.settings)); }, [](auto& d) { clickBox(nutrientBox(d, 3)); },
-     [](auto& s) { return s.readText(kOptionsSection, kPrintNutrientsKey, "") == "1110111111111111111111111111"; }},
+     [](auto& s) {
+         return s.readText(setting::kPrintedNutrients.section, setting::kPrintedNutrients.key, "") ==
+                "1110111111111111111111111111";
+     }},
     {"rename groups", std::errc::permission_denied,
      [](auto& p) {
          return Opened(new CRenameGroupsDlg(p.settings, p.lists),
                        [](auto& d) { return d.listsChanged() ? u"changed"_s : QString(); });
      },
      [](auto& d) { typeOver(d, u"nameEdit7"_s, u"Fish"_s); },
-     [](auto& s) { return s.readText(kFoodGroupsSection, "7", "") == "Fish"; }, u"changed"_s},
+     [](auto& s) { return s.readText(setting::kFoodGroups, "7", "") == "Fish"; }, u"changed"_s},
     {"caloric need", std::errc::read_only_file_system, [](auto& p) { return Opened(new CCaloricNeedDlg(p.settings)); },
      [](auto& d) { press(d, u"ageSpinBox"_s, Qt::Key_Up, 2); },
-     [](auto& s) { return s.readInt(kCaloricNeedSection, kAgeKey, -1) == 42; }},
+     [](auto& s) { return s.readInt(setting::kAge.section, setting::kAge.key, -1) == 42; }},
     {"intake preference", std::errc::permission_denied,
      [](auto& p) {
          return Opened(
@@ -132,7 +135,7 @@ const Row kRows[] = {
              });
      },
      [](auto& d) { typeOver(d, u"from%1"_s.arg(kTotalFat), u"90"_s); },
-     [](auto& s) { return s.readText(kNipSection, "F4", "") == "86" && s.readText(kNipSection, "T4", "") == "90"; },
+     [](auto& s) { return s.readText(setting::kNip, "F4", "") == "86" && s.readText(setting::kNip, "T4", "") == "90"; },
      u"90"_s},
 };
 

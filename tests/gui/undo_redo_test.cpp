@@ -79,7 +79,7 @@ private slots:
         f.start();
         f.frame().newDay();
         QVERIFY(QTest::qWaitForWindowExposed(&f.frame()));
-        QVERIFY(!storeWrightCalories(f.settings(), 2000));
+        QVERIFY(!storeMenuTargetCalories(f.settings(), 2000));
     }
 
     void cleanup() { f.stop(); }
@@ -129,7 +129,7 @@ private slots:
     void captionsNameTheStepAndItsMeal()
     {
         f.action("actionMenuGenerator")->trigger();
-        const int target = wrightCalories(f.settings());
+        const int target = menuTargetCalories(f.settings());
         QCOMPARE(f.action("actionEditUndo")->text(), QStringLiteral("&Undo Generate a %1-calorie Menu").arg(target));
         f.action("actionMealClear")->trigger();
         const QString meal = f.mealBox()->currentText();

@@ -31,7 +31,7 @@ using namespace mw::render;
 namespace {
 
 // The same run on a bare document, as the command line makes it.
-std::unique_ptr<CFofDoc> referenceMenu(const FoodOperations& foods, CrtRandom& random, int requested,
+std::unique_ptr<CFofDoc> referenceMenu(const FoodOperations& foods, LinearCongruentialRandom& random, int requested,
                                        GeneratedMenu* menu)
 {
     auto document = std::make_unique<CFofDoc>(foods);
@@ -87,10 +87,10 @@ private slots:
         makeView();
         QSignalSpy modified(m_view.get(), &CFofView::documentModified);
 
-        CrtRandom random(seed);
+        LinearCongruentialRandom random(seed);
         const GeneratedMenu menu = m_view->generateMenu(random, requested);
         GeneratedMenu expectedMenu;
-        CrtRandom expectedRandom(seed);
+        LinearCongruentialRandom expectedRandom(seed);
         const std::unique_ptr<CFofDoc> expected =
             referenceMenu(m_app->foods(), expectedRandom, requested, &expectedMenu);
 
@@ -126,7 +126,7 @@ private slots:
     void theWaitCursorIsShownOnlyDuringTheRun()
     {
         makeView();
-        CrtRandom random(5);
+        LinearCongruentialRandom random(5);
         m_view->generateMenu(random, 2000);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         QCOMPARE(m_view->focusWidget(), child<QComboBox>("mealBox"));
@@ -166,7 +166,7 @@ private slots:
     void thePyramidIsDrawnOverTheFoodColumnUntilThePanelChanges()
     {
         makeView();
-        CrtRandom random(3);
+        LinearCongruentialRandom random(3);
         m_view->generateMenu(random, 1800);
         QVERIFY(m_view->pyramidFits());
         QVERIFY(m_view->drawFoodPyramid());

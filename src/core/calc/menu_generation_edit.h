@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/crt_random.h"
+#include "calc/linear_congruential_random.h"
 #include "calc/menu_generator.h"
 #include "model/day_edits.h"
 

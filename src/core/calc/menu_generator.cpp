@@ -74,7 +74,7 @@ int topUpList(PyramidGroup group, MealIndex meal)
 
 int generatorTarget(int requested)
 {
-    return requested == 0 ? 0 : std::clamp(requested, kMinWrightCalories, kMaxWrightCalories);
+    return requested == 0 ? 0 : std::clamp(requested, kMinMenuTargetCalories, kMaxMenuTargetCalories);
 }
 
 int calorieClass(int target)
@@ -162,7 +162,7 @@ MenuGenerator::MenuGenerator(CFofDoc& day, RandomSource& random) : m_day(day), m
 GeneratedMenu MenuGenerator::GenerateMenu(int requested)
 {
     const int target = generatorTarget(requested);
-    m_target = target != 0 ? target : kRandomMenuBase + draw(kRandomMenuSpan);
+    m_target = target != 0 ? target : kRandomMenuBase + Draw(kRandomMenuSpan);
     m_calorieClass = calorieClass(m_target);
     m_picks.clear();
     m_day.clearDay();
@@ -170,12 +170,12 @@ GeneratedMenu MenuGenerator::GenerateMenu(int requested)
     BuildMeal(kBreakfast);
     BuildMeal(kLunch);
     BuildMeal(kDinner);
-    buildSnacksWhileCaloriesRemain();
-    topUpWhileCaloriesRemain();
+    BuildSnacksWhileCaloriesRemain();
+    TopUpWhileCaloriesRemain();
 
     static constexpr MealIndex kShownMeals[] = {kBreakfast, kLunch, kDinner};
-    const MealIndex shown = kShownMeals[draw(3)];
-    selectMeal(shown);
+    const MealIndex shown = kShownMeals[Draw(3)];
+    SelectMeal(shown);
 
     GeneratedMenu menu;
     menu.target = m_target;
@@ -186,7 +186,7 @@ GeneratedMenu MenuGenerator::GenerateMenu(int requested)
     return menu;
 }
 
-void MenuGenerator::buildSnacksWhileCaloriesRemain()
+void MenuGenerator::BuildSnacksWhileCaloriesRemain()
 {
     for (const MealIndex snack : {kAfternoonSnack, kEveningSnack, kMorningSnack}) {
         if (!CaloriesRemain()) {
@@ -196,26 +196,26 @@ void MenuGenerator::buildSnacksWhileCaloriesRemain()
     }
 }
 
-void MenuGenerator::topUpWhileCaloriesRemain()
+void MenuGenerator::TopUpWhileCaloriesRemain()
 {
     m_topUpCounters.fill(0);
     while (CaloriesRemain()) {
-        const int before = remainingCalories();
-        topUp();
+        const int before = RemainingCalories();
+        TopUp();
         // A candidate without calories would never let the loop end.
-        if (remainingCalories() >= before) {
+        if (RemainingCalories() >= before) {
             return;
         }
     }
 }
 
-void MenuGenerator::topUp()
+void MenuGenerator::TopUp()
 {
     const PyramidGroup group = PyramidBalance();
     int& counter = m_topUpCounters[static_cast<std::size_t>(group - kPyramidMilk)];
     const int k = counter++;
     const MealIndex meal = topUpMeal(group, k);
-    selectMeal(meal);
+    SelectMeal(meal);
     AddCandidate(topUpList(group, meal));
     m_picks.back().topUp = true;
 }
@@ -224,28 +224,28 @@ void MenuGenerator::BuildMeal(MealIndex meal)
 {
     // The run's target stands for the request, so a random menu shares out its drawn target.
     m_mealTarget = m_target * mealShare(meal) / 100;
-    selectMeal(meal);
+    SelectMeal(meal);
     switch (meal) {
     case kBreakfast:
-        buildBreakfast();
+        BuildBreakfast();
         break;
     case kLunch:
-        buildLunch();
+        BuildLunch();
         break;
     case kDinner:
-        buildDinner();
+        BuildDinner();
         break;
     default:
-        buildSnack();
+        BuildSnack();
         break;
     }
 }
 
-void MenuGenerator::buildBreakfast()
+void MenuGenerator::BuildBreakfast()
 {
-    const int main = oneOf({33, 25, 71, 1, 76, 31, 15});
+    const int main = OneOf({33, 25, 71, 1, 76, 31, 15});
     AddCandidate(main);
-    AddCandidate(main == 25 ? 66 : oneOf({125, 17, 27})); // milk with cereals, else yogurt or cheese
+    AddCandidate(main == 25 ? 66 : OneOf({125, 17, 27})); // milk with cereals, else yogurt or cheese
     if (main == 33 || main == 25) {
         AddCandidate(8);
     }
@@ -255,15 +255,15 @@ void MenuGenerator::buildBreakfast()
     if (m_target < kCalorieClassLimits[0]) {
         AddCandidate(45);
     } else if (MealBelow(70)) {
-        AddCandidate(oneOf({23, 55, 7, 42, 7}));
+        AddCandidate(OneOf({23, 55, 7, 42, 7}));
     }
     if (MealBelow(50)) {
-        AddCandidate(oneOf({9, 106}));
+        AddCandidate(OneOf({9, 106}));
     }
-    AddCandidate(oneOf({109, 24}));
+    AddCandidate(OneOf({109, 24}));
 }
 
-void MenuGenerator::buildLunch()
+void MenuGenerator::BuildLunch()
 {
     const int cc = m_calorieClass;
     const int s13 = cc < 2 ? 95 : 94;
@@ -279,29 +279,29 @@ void MenuGenerator::buildLunch()
     const int s12 = cc < 2 ? 52 : 53;
     const int s6 = cc == 3 ? 101 : 123;
 
-    const int main = oneOf({s13, s14, s15, s16, s17, s18, 82, 48, s21, 65, 105});
+    const int main = OneOf({s13, s14, s15, s16, s17, s18, 82, 48, s21, 65, 105});
     AddCandidate(main);
     if (MealBelow(30)) {
         AddCandidate(102);
     }
     // Sandwiches and burgers bring their own bread.
     if (MealBelow(70) && !contains({94, 95, 49, 51}, main)) {
-        AddCandidate(oneOf({8, 30}));
+        AddCandidate(OneOf({8, 30}));
     }
     if (MealBelow(80)) {
-        AddCandidate(oneOf({92, 119}));
+        AddCandidate(OneOf({92, 119}));
     }
     if (MealBelow(80)) {
-        AddCandidate(oneOf({41, 88, s9, s10, s11, s12}));
+        AddCandidate(OneOf({41, 88, s9, s10, s11, s12}));
     }
     if (PyramidBalance() == kPyramidMilk && MealBelow(90)) {
         AddCandidate(66);
     } else {
-        AddCandidate(oneOf({109, 24, s6}));
+        AddCandidate(OneOf({109, 24, s6}));
     }
 }
 
-void MenuGenerator::buildDinner()
+void MenuGenerator::BuildDinner()
 {
     const int cc = m_calorieClass;
     const int d2 = cc >= 2 && CaloriesRemain() ? 101 : 123;
@@ -311,42 +311,42 @@ void MenuGenerator::buildDinner()
     const int d16 = cc == 0 ? 45 : 52;
     const int d22 = cc < 2 ? 4 : 6;
 
-    AddCandidate(oneOf({5, 36, 57, 60, 20, d22, 122, 56, 85, 100, 113, 84, 19, 32, 99, 98, 114, 111, 59}));
-    AddCandidate(oneOf({90, 77, 104, 91}));
+    AddCandidate(OneOf({5, 36, 57, 60, 20, d22, 122, 56, 85, 100, 113, 84, 19, 32, 99, 98, 114, 111, 59}));
+    AddCandidate(OneOf({90, 77, 104, 91}));
     if (MealBelow(40)) {
         AddCandidate(102);
     }
     if (MealBelow(50) && CaloriesRemain()) {
         AddCandidate(30);
     }
-    AddCandidate(oneOf({115, 110}));
+    AddCandidate(OneOf({115, 110}));
     if (MealBelow(60) && CaloriesRemain()) {
         const PyramidGroup group = PyramidBalance();
         if (group == kPyramidBread) {
             AddCandidate(72);
         } else if (group == kPyramidVegetable) {
-            AddCandidate(oneOf({86, 112}));
+            AddCandidate(OneOf({86, 112}));
         }
     }
     if (MealBelow(80) && CaloriesRemain()) {
-        AddCandidate(FruitNeeded() ? 41 : oneOf({7, 88, d13, d14, d15, d16}));
+        AddCandidate(FruitNeeded() ? 41 : OneOf({7, 88, d13, d14, d15, d16}));
     }
-    AddCandidate(oneOf({109, 24, d2}));
+    AddCandidate(OneOf({109, 24, d2}));
 }
 
-void MenuGenerator::buildSnack()
+void MenuGenerator::BuildSnack()
 {
     const PyramidGroup group = PyramidBalance();
     if (group == kPyramidBread) {
-        AddCandidate(oneOf({83, 28}));
+        AddCandidate(OneOf({83, 28}));
     } else if (group == kPyramidFruit || FruitNeeded()) {
-        AddCandidate(oneOf({55, 41}));
+        AddCandidate(OneOf({55, 41}));
     } else if (group == kPyramidMilk) {
-        AddCandidate(oneOf({17, 66, 22}));
+        AddCandidate(OneOf({17, 66, 22}));
     } else if (group == kPyramidMeat) {
         AddCandidate(73);
     } else if (group == kPyramidVegetable) {
-        AddCandidate(oneOf({120, 118}));
+        AddCandidate(OneOf({120, 118}));
     }
 }
 
@@ -355,10 +355,10 @@ void MenuGenerator::AddCandidate(int list)
     GeneratorPick pick;
     pick.meal = m_meal;
     pick.list = list;
-    const int remaining = remainingCalories();
+    const int remaining = RemainingCalories();
     const std::span<const FoodId> foods = candidateList(list);
     if (remaining > 0 && !foods.empty()) {
-        const FoodId food = foods[static_cast<std::size_t>(draw(static_cast<int>(foods.size())))];
+        const FoodId food = foods[static_cast<std::size_t>(Draw(static_cast<int>(foods.size())))];
         const FoodOperations& operations = m_day.foods();
         const Grams portion = operations.generatorPortion(food, m_calorieClass);
         const int calories = saturatingTruncate<int>(operations.entryCalories(food, portion));
@@ -377,7 +377,7 @@ bool MenuGenerator::MealBelow(int percent) const
 
 bool MenuGenerator::CaloriesRemain() const
 {
-    return static_cast<float>(m_target) - dayCalories() > kCaloriesLeftOver;
+    return static_cast<float>(m_target) - DayCalories() > kCaloriesLeftOver;
 }
 
 PyramidServings MenuGenerator::DayServings() const
@@ -395,27 +395,27 @@ bool MenuGenerator::FruitNeeded() const
     return mw::FruitNeeded(DayServings());
 }
 
-void MenuGenerator::selectMeal(MealIndex meal)
+void MenuGenerator::SelectMeal(MealIndex meal)
 {
     m_meal = meal;
 }
 
-int MenuGenerator::oneOf(std::initializer_list<int> lists)
+int MenuGenerator::OneOf(std::initializer_list<int> lists)
 {
-    return lists.begin()[draw(static_cast<int>(lists.size()))];
+    return lists.begin()[Draw(static_cast<int>(lists.size()))];
 }
 
-int MenuGenerator::draw(int count)
+int MenuGenerator::Draw(int count)
 {
     return std::clamp(m_random.next(), 0, RandomSource::kMaxValue) % count;
 }
 
-int MenuGenerator::remainingCalories() const
+int MenuGenerator::RemainingCalories() const
 {
-    return m_target - saturatingTruncate<int>(dayCalories());
+    return m_target - saturatingTruncate<int>(DayCalories());
 }
 
-float MenuGenerator::dayCalories() const
+float MenuGenerator::DayCalories() const
 {
     return m_day.totals().day()[kCalories];
 }

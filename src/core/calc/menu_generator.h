@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/analysis.h"
-#include "calc/crt_random.h"
+#include "calc/linear_congruential_random.h"
 #include "model/day_document.h"
 #include "model/food_entry.h"
 #include "model/food_types.h"
@@ -78,19 +78,19 @@ private:
     PyramidGroup PyramidBalance() const;
     bool FruitNeeded() const;
 
-    void buildBreakfast();
-    void buildLunch();
-    void buildDinner();
-    void buildSnack();
-    void buildSnacksWhileCaloriesRemain();
-    void topUpWhileCaloriesRemain();
-    void topUp();
-    void selectMeal(MealIndex meal);
+    void BuildBreakfast();
+    void BuildLunch();
+    void BuildDinner();
+    void BuildSnack();
+    void BuildSnacksWhileCaloriesRemain();
+    void TopUpWhileCaloriesRemain();
+    void TopUp();
+    void SelectMeal(MealIndex meal);
     // One of the lists, each with equal chance (a list named twice has twice the chance).
-    int oneOf(std::initializer_list<int> lists);
-    int draw(int count);
-    int remainingCalories() const;
-    float dayCalories() const;
+    int OneOf(std::initializer_list<int> lists);
+    int Draw(int count);
+    int RemainingCalories() const;
+    float DayCalories() const;
 
     CFofDoc& m_day;
     RandomSource& m_random;

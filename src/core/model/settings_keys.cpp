@@ -7,16 +7,13 @@
 namespace mw {
 namespace {
 
-constexpr int kDefaultFatWarningPercent = 30;
-constexpr int kDefaultViewLowWord = 0xC0C0;
-constexpr int kDefaultViewHighWord = 0x00C0;
-constexpr int kDefaultHeightInches = 70;
+using setting::kNip;
+
 constexpr int kDefaultDialogAge = 40;
 constexpr int kDefaultDialogActivity = 5;
 constexpr int kDefaultFromValue = 1;
 constexpr int kDefaultToValue = kMaxPreferenceValue;
 constexpr int kChildAgeLimit = 11; // below it the child weight range applies
-constexpr std::string_view kDefaultFaceName = "Arial";
 
 constexpr std::array<std::string_view, kNamedFoodListCount> kDefaultFoodListNames = {
     "Good Carbohydrates", "Bad Carbohydrates", "Antioxidant Best Bets", "Acne Foods",
@@ -87,22 +84,17 @@ std::string flagText(const std::array<bool, N>& flags)
     return text;
 }
 
-std::string nipKey(char prefix, int nutrient)
-{
-    return prefix + std::to_string(nutrient);
-}
-
 bool isPreferenceNutrient(int nutrient)
 {
     return nutrient >= 1 && nutrient < kNutrientCount;
 }
 
-std::optional<int> storedPreferenceValue(const Settings& settings, char prefix, int nutrient)
+std::optional<int> storedPreferenceValue(const Settings& settings, const SettingFamily& family, int nutrient)
 {
     if (!isPreferenceNutrient(nutrient)) {
         return std::nullopt;
     }
-    const std::optional<std::string> text = settings.readValue(kNipSection, nipKey(prefix, nutrient));
+    const std::optional<std::string> text = settings.readValue(family.section, family.key(nutrient));
     if (!text || text->empty()) {
         return std::nullopt;
     }
@@ -123,29 +115,9 @@ CaloricNeedInputs clampedCaloricNeed(CaloricNeedInputs inputs)
     return inputs;
 }
 
-int clampWrightCalories(int calories)
+int clampMenuTargetCalories(int calories)
 {
-    return calories == 0 ? 0 : std::clamp(calories, kMinWrightCalories, kMaxWrightCalories);
-}
-
-// A hand-edited option outside 0..3 switches the button's menu off rather than guessing one.
-MouseChoice mouseChoice(int stored)
-{
-    if (stored < static_cast<int>(MouseChoice::kOff) || stored > static_cast<int>(MouseChoice::kGram)) {
-        return MouseChoice::kOff;
-    }
-    return static_cast<MouseChoice>(stored);
-}
-
-PrinterFontSetting clampedPrinterFont(PrinterFontSetting font)
-{
-    font.height = std::clamp(font.height, -kMaxPrinterFontHeight, kMaxPrinterFontHeight);
-    font.weight = std::clamp(font.weight, 0, kMaxPrinterFontWeight);
-    font.pitchAndFamily = std::clamp(font.pitchAndFamily, 0, 255);
-    if (font.faceName.empty()) {
-        font.faceName = std::string(kDefaultFaceName);
-    }
-    return font;
+    return calories == 0 ? 0 : std::clamp(calories, kMinMenuTargetCalories, kMaxMenuTargetCalories);
 }
 
 } // namespace
@@ -170,21 +142,22 @@ int panelCapacity(const ScreenMetrics& screen, PanelLayout layout)
 
 PanelLayout panelLayout(const Settings& settings, int screenHeight)
 {
-    const int fallback = screenHeight < kMinScreenHeightForLayoutChoice ? 1 : 0;
-    return settings.readInt(kOptionsSection, kOneColumnKey, fallback) != 0 ? PanelLayout::kOneColumn
-                                                                           : PanelLayout::kTwoColumns;
+    BoolSetting oneColumn = setting::kOneColumn;
+    oneColumn.fallback = screenHeight < kMinScreenHeightForLayoutChoice;
+    return readSetting(settings, oneColumn) ? PanelLayout::kOneColumn : PanelLayout::kTwoColumns;
 }
 
 std::error_code storePanelLayout(Settings& settings, PanelLayout layout)
 {
-    return settings.writeInt(kOptionsSection, kOneColumnKey, layout == PanelLayout::kOneColumn ? 1 : 0);
+    return storeSetting(settings, setting::kOneColumn, layout == PanelLayout::kOneColumn);
 }
 
 NutrientSelection displaySelection(const Settings& settings, const ScreenMetrics& screen)
 {
     NutrientSelection selection{};
     selection.fill(true);
-    const std::string text = settings.readText(kOptionsSection, screenModeKey(screen), "");
+    const std::string text = settings.readText(setting::kDisplayedNutrients.section,
+                                               setting::kDisplayedNutrients.key(screenModeKey(screen)), "");
     if (!text.empty()) {
         selection.fill(false);
         applyFlagText(selection, text);
@@ -198,7 +171,8 @@ std::error_code storeDisplaySelection(Settings& settings, const ScreenMetrics& s
 {
     NutrientSelection stored = selection;
     std::fill_n(stored.begin(), kAlwaysDisplayedNutrients, true);
-    return settings.writeText(kOptionsSection, screenModeKey(screen), flagText(stored));
+    return settings.writeText(setting::kDisplayedNutrients.section,
+                              setting::kDisplayedNutrients.key(screenModeKey(screen)), flagText(stored));
 }
 
 std::vector<NutrientIndex> displayedNutrients(const Settings& settings, const ScreenMetrics& screen, PanelLayout layout)
@@ -218,81 +192,75 @@ NutrientSelection printedNutrients(const Settings& settings)
 {
     NutrientSelection selection{};
     selection.fill(true);
-    applyFlagText(selection, settings.readText(kOptionsSection, kPrintNutrientsKey, ""));
+    applyFlagText(selection, readSetting(settings, setting::kPrintedNutrients));
     return selection;
 }
 
 std::error_code storePrintedNutrients(Settings& settings, const NutrientSelection& selection)
 {
-    return settings.writeText(kOptionsSection, kPrintNutrientsKey, flagText(selection));
+    return storeSetting(settings, setting::kPrintedNutrients, flagText(selection));
 }
 
 int fatWarningPercent(const Settings& settings)
 {
-    const int stored = settings.readInt(kOptionsSection, kFatWarningPercentKey, kDefaultFatWarningPercent);
-    return std::clamp(stored, 0, kMaxFatWarningPercent);
+    return readSetting(settings, setting::kFatWarningPercent);
 }
 
 std::error_code storeFatWarningPercent(Settings& settings, int percent)
 {
-    return settings.writeInt(kOptionsSection, kFatWarningPercentKey, std::clamp(percent, 0, kMaxFatWarningPercent));
+    return storeSetting(settings, setting::kFatWarningPercent, percent);
 }
 
 bool usePersonalPreference(const Settings& settings)
 {
-    return settings.readInt(kOptionsSection, kUsePdaKey, 0) != 0;
+    return readSetting(settings, setting::kUsePersonalGoal);
 }
 
 std::error_code storeUsePersonalPreference(Settings& settings, bool use)
 {
-    return settings.writeInt(kOptionsSection, kUsePdaKey, use ? 1 : 0);
+    return storeSetting(settings, setting::kUsePersonalGoal, use);
 }
 
-int wrightCalories(const Settings& settings)
+int menuTargetCalories(const Settings& settings)
 {
-    return clampWrightCalories(settings.readInt(kOptionsSection, kWrightCaloriesKey, 0));
+    return clampMenuTargetCalories(readSetting(settings, setting::kMenuTargetCalories));
 }
 
-std::error_code storeWrightCalories(Settings& settings, int calories)
+std::error_code storeMenuTargetCalories(Settings& settings, int calories)
 {
-    return settings.writeInt(kOptionsSection, kWrightCaloriesKey, clampWrightCalories(calories));
+    return storeSetting(settings, setting::kMenuTargetCalories, clampMenuTargetCalories(calories));
 }
 
 MouseOptions mouseOptions(const Settings& settings)
 {
-    const MouseOptions defaults;
-    return MouseOptions{
-        mouseChoice(settings.readInt(kMouseOptionSection, kLeftKey, static_cast<int>(defaults.left))),
-        mouseChoice(settings.readInt(kMouseOptionSection, kRightKey, static_cast<int>(defaults.right))),
-    };
+    // A hand-edited option outside 0..3 switches the button's menu off rather than guessing one.
+    return MouseOptions{static_cast<MouseChoice>(readSetting(settings, setting::kMouseLeft)),
+                        static_cast<MouseChoice>(readSetting(settings, setting::kMouseRight))};
 }
 
 std::error_code storeMouseOptions(Settings& settings, const MouseOptions& options)
 {
     const SettingChange changes[] = {
-        {std::string(kMouseOptionSection), std::string(kLeftKey), std::to_string(static_cast<int>(options.left))},
-        {std::string(kMouseOptionSection), std::string(kRightKey), std::to_string(static_cast<int>(options.right))},
+        settingChange(setting::kMouseLeft, static_cast<int>(options.left)),
+        settingChange(setting::kMouseRight, static_cast<int>(options.right)),
     };
     return settings.writeValues(changes);
 }
 
 SortBasis sortBasis(const Settings& settings)
 {
-    const int stored = settings.readInt(kOptionsSection, kSortBasisKey, static_cast<int>(SortBasis::kPer100g));
-    return stored == static_cast<int>(SortBasis::kPer100kcal)   ? SortBasis::kPer100kcal
-           : stored == static_cast<int>(SortBasis::kPerServing) ? SortBasis::kPerServing
-                                                                : SortBasis::kPer100g;
+    return static_cast<SortBasis>(readSetting(settings, setting::kSortBasis));
 }
 
 std::error_code storeSortBasis(Settings& settings, SortBasis basis)
 {
-    return settings.writeInt(kOptionsSection, kSortBasisKey, static_cast<int>(basis));
+    return storeSetting(settings, setting::kSortBasis, static_cast<int>(basis));
 }
 
 RgbColor viewBackgroundColor(const Settings& settings)
 {
-    const auto low = static_cast<unsigned>(settings.readInt(kColorSection, kViewLowWordKey, kDefaultViewLowWord));
-    const auto high = static_cast<unsigned>(settings.readInt(kColorSection, kViewHighWordKey, kDefaultViewHighWord));
+    const auto low = static_cast<unsigned>(readSetting(settings, setting::kViewColorGreenRed));
+    const auto high = static_cast<unsigned>(readSetting(settings, setting::kViewColorBlue));
     return RgbColor{static_cast<std::uint8_t>(low & 0xFFu), static_cast<std::uint8_t>((low >> 8) & 0xFFu),
                     static_cast<std::uint8_t>(high & 0xFFu)};
 }
@@ -301,8 +269,8 @@ std::error_code storeViewBackgroundColor(Settings& settings, RgbColor color)
 {
     const int low = color.green * 256 + color.red;
     const SettingChange changes[] = {
-        {std::string(kColorSection), std::string(kViewHighWordKey), std::to_string(color.blue)},
-        {std::string(kColorSection), std::string(kViewLowWordKey), std::to_string(low)},
+        settingChange(setting::kViewColorBlue, color.blue),
+        settingChange(setting::kViewColorGreenRed, low),
     };
     return settings.writeValues(changes);
 }
@@ -310,37 +278,42 @@ std::error_code storeViewBackgroundColor(Settings& settings, RgbColor color)
 std::optional<CaloricNeedInputs> storedCaloricNeed(const Settings& settings)
 {
     CaloricNeedInputs stored;
-    stored.age = settings.readInt(kCaloricNeedSection, kAgeKey, 0);
-    stored.idealWeight = settings.readInt(kCaloricNeedSection, kIdealWeightKey, 0);
+    stored.age = readSetting(settings, setting::kAge);
+    stored.idealWeight = readSetting(settings, setting::kIdealWeight);
     if (stored.age <= 0 || stored.idealWeight <= 0) {
         return std::nullopt;
     }
-    stored.activity = settings.readInt(kCaloricNeedSection, kActivityKey, 0);
-    stored.sexCategory = settings.readInt(kCaloricNeedSection, kSexKey, 0);
+    stored.activity = readSetting(settings, setting::kActivity);
+    stored.sexCategory = readSetting(settings, setting::kSexCategory);
     return clampedCaloricNeed(stored);
 }
 
 CaloricNeedInputs caloricNeedDialogInputs(const Settings& settings)
 {
     CaloricNeedInputs inputs;
-    inputs.age = clampAge(settings.readInt(kCaloricNeedSection, kAgeKey, kDefaultDialogAge));
-    const int defaultWeight = inputs.age < kChildAgeLimit ? 60 : 160;
-    inputs.idealWeight = settings.readInt(kCaloricNeedSection, kWeightKey, defaultWeight);
-    inputs.activity = settings.readInt(kCaloricNeedSection, kActivityKey, kDefaultDialogActivity);
-    inputs.sexCategory = settings.readInt(kCaloricNeedSection, kSexKey, 0);
+    // The dialog's own defaults where nothing is stored: a man of 40 (160 lbs; 60 lbs under 11), activity 5.
+    IntSetting age = setting::kAge;
+    age.fallback = kDefaultDialogAge;
+    inputs.age = clampAge(readSetting(settings, age));
+    IntSetting weight = setting::kDialogWeight;
+    weight.fallback = inputs.age < kChildAgeLimit ? 60 : 160;
+    inputs.idealWeight = readSetting(settings, weight);
+    IntSetting activity = setting::kActivity;
+    activity.fallback = kDefaultDialogActivity;
+    inputs.activity = readSetting(settings, activity);
+    inputs.sexCategory = readSetting(settings, setting::kSexCategory);
     return clampedCaloricNeed(inputs);
 }
 
 std::error_code storeCaloricNeed(Settings& settings, const CaloricNeedInputs& inputs)
 {
     const CaloricNeedInputs stored = clampedCaloricNeed(inputs);
-    const std::string section(kCaloricNeedSection);
     const SettingChange changes[] = {
-        {section, std::string(kAgeKey), std::to_string(stored.age)},
-        {section, std::string(kWeightKey), std::to_string(stored.idealWeight)},
-        {section, std::string(kIdealWeightKey), std::to_string(stored.idealWeight)},
-        {section, std::string(kActivityKey), std::to_string(stored.activity)},
-        {section, std::string(kSexKey), std::to_string(stored.sexCategory)},
+        settingChange(setting::kAge, stored.age),
+        settingChange(setting::kDialogWeight, stored.idealWeight),
+        settingChange(setting::kIdealWeight, stored.idealWeight),
+        settingChange(setting::kActivity, stored.activity),
+        settingChange(setting::kSexCategory, stored.sexCategory),
     };
     return settings.writeValues(changes);
 }
@@ -348,38 +321,35 @@ std::error_code storeCaloricNeed(Settings& settings, const CaloricNeedInputs& in
 HealthyWeightInputs healthyWeightInputs(const Settings& settings)
 {
     HealthyWeightInputs inputs;
-    inputs.heightInches = std::clamp(settings.readInt(kRecommendedWeightSection, kHeightKey, kDefaultHeightInches),
-                                     kMinHeightInches, kMaxHeightInches);
-    inputs.ageGroup19To34 = settings.readInt(kRecommendedWeightSection, kAgeKey, 0) == 1;
-    inputs.female = settings.readInt(kRecommendedWeightSection, kSexKey, 0) == 1;
+    inputs.heightInches = readSetting(settings, setting::kHeightInches);
+    inputs.ageGroup19To34 = readSetting(settings, setting::kHealthyWeightAgeGroup) == 1;
+    inputs.female = readSetting(settings, setting::kHealthyWeightSex) == 1;
     return inputs;
 }
 
 std::error_code storeHealthyWeightInputs(Settings& settings, const HealthyWeightInputs& inputs)
 {
-    const std::string section(kRecommendedWeightSection);
-    const int height = std::clamp(inputs.heightInches, kMinHeightInches, kMaxHeightInches);
     const SettingChange changes[] = {
-        {section, std::string(kHeightKey), std::to_string(height)},
-        {section, std::string(kAgeKey), inputs.ageGroup19To34 ? "1" : "0"},
-        {section, std::string(kSexKey), inputs.female ? "1" : "0"},
+        settingChange(setting::kHeightInches, inputs.heightInches),
+        settingChange(setting::kHealthyWeightAgeGroup, inputs.ageGroup19To34 ? 1 : 0),
+        settingChange(setting::kHealthyWeightSex, inputs.female ? 1 : 0),
     };
     return settings.writeValues(changes);
 }
 
 bool hasStoredPreferences(const Settings& settings)
 {
-    return !settings.readText(kNipSection, nipKey('F', 1), "").empty();
+    return !settings.readText(setting::kPreferenceFrom.section, setting::kPreferenceFrom.key(1), "").empty();
 }
 
 std::optional<int> storedPreferenceFrom(const Settings& settings, int nutrient)
 {
-    return storedPreferenceValue(settings, 'F', nutrient);
+    return storedPreferenceValue(settings, setting::kPreferenceFrom, nutrient);
 }
 
 std::optional<int> storedPreferenceTo(const Settings& settings, int nutrient)
 {
-    return storedPreferenceValue(settings, 'T', nutrient);
+    return storedPreferenceValue(settings, setting::kPreferenceTo, nutrient);
 }
 
 PreferenceTable storedPreferences(const Settings& settings)
@@ -387,8 +357,8 @@ PreferenceTable storedPreferences(const Settings& settings)
     PreferenceTable table{};
     for (int k = 1; k < kNutrientCount; ++k) {
         PreferenceRange& range = table[static_cast<std::size_t>(k)];
-        range.from = clampPreference(settings.readInt(kNipSection, nipKey('F', k), kDefaultFromValue));
-        range.to = clampPreference(settings.readInt(kNipSection, nipKey('T', k), kDefaultToValue));
+        range.from = clampPreference(settings.readInt(kNip, setting::kPreferenceFrom.key(k), kDefaultFromValue));
+        range.to = clampPreference(settings.readInt(kNip, setting::kPreferenceTo.key(k), kDefaultToValue));
     }
     normalizePreferences(table);
     return table;
@@ -413,8 +383,10 @@ std::error_code storePreferences(Settings& settings, const PreferenceTable& tabl
     changes.reserve(2 * (kNutrientCount - 1));
     for (int k = 1; k < kNutrientCount; ++k) {
         const PreferenceRange& range = table[static_cast<std::size_t>(k)];
-        changes.push_back({std::string(kNipSection), nipKey('F', k), std::to_string(clampPreference(range.from))});
-        changes.push_back({std::string(kNipSection), nipKey('T', k), std::to_string(clampPreference(range.to))});
+        changes.push_back(
+            {std::string(kNip), setting::kPreferenceFrom.key(k), std::to_string(clampPreference(range.from))});
+        changes.push_back(
+            {std::string(kNip), setting::kPreferenceTo.key(k), std::to_string(clampPreference(range.to))});
     }
     return settings.writeValues(changes);
 }
@@ -432,7 +404,7 @@ std::string foodListName(const Settings& settings, int list)
     if (list < 1 || list > kNamedFoodListCount) {
         return {};
     }
-    std::string name = settings.readText(kFoodGroupsSection, std::to_string(list), "");
+    std::string name = settings.readText(setting::kFoodListName.section, setting::kFoodListName.key(list), "");
     return name.empty() ? std::string(defaultFoodListName(list)) : name;
 }
 
@@ -440,8 +412,8 @@ std::error_code storeFoodListNames(Settings& settings, const FoodListNames& name
 {
     std::vector<SettingChange> changes;
     for (int list = 1; list <= kNamedFoodListCount; ++list) {
-        changes.push_back(
-            {std::string(kFoodGroupsSection), std::to_string(list), names[static_cast<std::size_t>(list - 1)]});
+        changes.push_back({std::string(setting::kFoodListName.section), setting::kFoodListName.key(list),
+                           names[static_cast<std::size_t>(list - 1)]});
     }
     return settings.writeValues(changes);
 }
@@ -449,35 +421,36 @@ std::error_code storeFoodListNames(Settings& settings, const FoodListNames& name
 FoodListFlags foodColorCode(const Settings& settings)
 {
     FoodListFlags flags{};
-    applyFlagText(flags, settings.readText(kMealwrightSection, kFoodColorCodeKey, "0000000"));
+    applyFlagText(flags, readSetting(settings, setting::kFoodColorCode));
     return flags;
 }
 
 bool useBulletListMarkers(const Settings& settings)
 {
-    return settings.readInt(kMealwrightSection, kAltSymbolKey, 1) != 0;
+    return readSetting(settings, setting::kBulletListMarkers);
 }
 
 PrinterFontSetting printerFont(const Settings& settings)
 {
-    const PrinterFontSetting defaults;
     PrinterFontSetting font;
-    font.height = settings.readInt(kPrinterFontSection, kHeightKey, defaults.height);
-    font.weight = settings.readInt(kPrinterFontSection, kWeightKey, defaults.weight);
-    font.pitchAndFamily = settings.readInt(kPrinterFontSection, kPitchAndFamilyKey, defaults.pitchAndFamily);
-    font.faceName = settings.readText(kPrinterFontSection, kFaceNameKey, defaults.faceName);
-    return clampedPrinterFont(font);
+    font.height = readSetting(settings, setting::kPrinterFontHeight);
+    font.weight = readSetting(settings, setting::kPrinterFontWeight);
+    font.pitchAndFamily = readSetting(settings, setting::kPrinterFontPitchAndFamily);
+    font.faceName = readSetting(settings, setting::kPrinterFontFace);
+    if (font.faceName.empty()) {
+        font.faceName = std::string(setting::kPrinterFontFace.fallback);
+    }
+    return font;
 }
 
 std::error_code storePrinterFont(Settings& settings, const PrinterFontSetting& font)
 {
-    const PrinterFontSetting stored = clampedPrinterFont(font);
-    const std::string section(kPrinterFontSection);
     const SettingChange changes[] = {
-        {section, std::string(kHeightKey), std::to_string(stored.height)},
-        {section, std::string(kWeightKey), std::to_string(stored.weight)},
-        {section, std::string(kPitchAndFamilyKey), std::to_string(stored.pitchAndFamily)},
-        {section, std::string(kFaceNameKey), stored.faceName},
+        settingChange(setting::kPrinterFontHeight, font.height),
+        settingChange(setting::kPrinterFontWeight, font.weight),
+        settingChange(setting::kPrinterFontPitchAndFamily, font.pitchAndFamily),
+        settingChange(setting::kPrinterFontFace,
+                      font.faceName.empty() ? setting::kPrinterFontFace.fallback : font.faceName),
     };
     return settings.writeValues(changes);
 }

@@ -2,6 +2,7 @@
 
 #include "model/food_types.h"
 #include "model/settings.h"
+#include "model/settings_table.h"
 
 #include <array>
 #include <cstdint>
@@ -13,39 +14,8 @@
 
 namespace mw {
 
-// Every section and key of the profile. The typed functions below are the only readers and writers of them:
-// they apply the defaults and bring hand-edited values into the ranges the program itself stores.
-
-inline constexpr std::string_view kOptionsSection = "Options";
-inline constexpr std::string_view kMouseOptionSection = "Mouse Option";
-inline constexpr std::string_view kColorSection = "Color";
-inline constexpr std::string_view kCaloricNeedSection = "Caloric Need";
-inline constexpr std::string_view kRecommendedWeightSection = "Recommended Weight";
-inline constexpr std::string_view kNipSection = "NIP";
-inline constexpr std::string_view kFoodGroupsSection = "FoodGroups";
-inline constexpr std::string_view kMealwrightSection = "Mealwright";
-inline constexpr std::string_view kPrinterFontSection = "Printer Font";
-
-inline constexpr std::string_view kOneColumnKey = "One Column";
-inline constexpr std::string_view kPrintNutrientsKey = "Print nutrients";
-inline constexpr std::string_view kFatWarningPercentKey = "Fat Warning Percent";
-inline constexpr std::string_view kWrightCaloriesKey = "Wright calories";
-inline constexpr std::string_view kUsePdaKey = "Use PDA";
-inline constexpr std::string_view kLeftKey = "Left";
-inline constexpr std::string_view kRightKey = "Right";
-inline constexpr std::string_view kViewLowWordKey = "View LW";
-inline constexpr std::string_view kViewHighWordKey = "View HW";
-inline constexpr std::string_view kAgeKey = "Age";
-inline constexpr std::string_view kWeightKey = "Weight";
-inline constexpr std::string_view kIdealWeightKey = "Ideal Weight";
-inline constexpr std::string_view kActivityKey = "Activity";
-inline constexpr std::string_view kSexKey = "Sex";
-inline constexpr std::string_view kHeightKey = "Height";
-inline constexpr std::string_view kFoodColorCodeKey = "Food Color Code";
-inline constexpr std::string_view kAltSymbolKey = "AltSymbol";
-inline constexpr std::string_view kPitchAndFamilyKey = "PitchAndFamily";
-inline constexpr std::string_view kFaceNameKey = "FaceName";
-inline constexpr std::string_view kSortBasisKey = "Sort basis";
+// The program's settings as it uses them: each accessor reads or writes its keys of the settings table with
+// their defaults and ranges.
 
 // One flag per NutrientIndex.
 using NutrientSelection = std::array<bool, kNutrientCount>;
@@ -98,7 +68,7 @@ std::error_code storePrintedNutrients(Settings& settings, const NutrientSelectio
 
 // ---- Analysis options -------------------------------------------------------------------------------------
 
-inline constexpr int kMaxFatWarningPercent = 99;
+inline constexpr int kMaxFatWarningPercent = setting::kFatWarningPercent.high;
 
 // Percent of calories from fat above which the fat bar changes colour, 0..99 (default 30).
 int fatWarningPercent(const Settings& settings);
@@ -110,13 +80,13 @@ std::error_code storeUsePersonalPreference(Settings& settings, bool use);
 
 // ---- Menu generator ---------------------------------------------------------------------------------------
 
-inline constexpr int kMinWrightCalories = 800;
-inline constexpr int kMaxWrightCalories = 3000;
+inline constexpr int kMinMenuTargetCalories = 800;
+inline constexpr int kMaxMenuTargetCalories = 3000;
 
-// 0 for a random well-balanced menu, else the target in 800..3000 kcal (other values move to the nearer bound,
-// a negative one to 0).
-int wrightCalories(const Settings& settings);
-std::error_code storeWrightCalories(Settings& settings, int calories);
+// The menu generator's target: 0 for a random well-balanced menu, else 800..3000 kcal (any other value moves
+// to the nearer bound).
+int menuTargetCalories(const Settings& settings);
+std::error_code storeMenuTargetCalories(Settings& settings, int calories);
 
 // ---- Mouse-button quick input -----------------------------------------------------------------------------
 
@@ -130,8 +100,8 @@ enum class MouseChoice : int
 
 struct MouseOptions
 {
-    MouseChoice left = MouseChoice::kServingPortion;
-    MouseChoice right = MouseChoice::kOunce;
+    MouseChoice left = static_cast<MouseChoice>(setting::kMouseLeft.fallback);
+    MouseChoice right = static_cast<MouseChoice>(setting::kMouseRight.fallback);
     friend bool operator==(const MouseOptions&, const MouseOptions&) = default;
 };
 
@@ -195,8 +165,8 @@ std::error_code storeCaloricNeed(Settings& settings, const CaloricNeedInputs& in
 
 // ---- Healthy weight ---------------------------------------------------------------------------------------
 
-inline constexpr int kMinHeightInches = 57;
-inline constexpr int kMaxHeightInches = 84;
+inline constexpr int kMinHeightInches = setting::kHeightInches.low;
+inline constexpr int kMaxHeightInches = setting::kHeightInches.high;
 
 struct HealthyWeightInputs
 {
@@ -258,15 +228,16 @@ bool useBulletListMarkers(const Settings& settings);
 
 // ---- Printer font -----------------------------------------------------------------------------------------
 
-inline constexpr int kMaxPrinterFontHeight = 10000;
-inline constexpr int kMaxPrinterFontWeight = 1000;
+inline constexpr int kMaxPrinterFontHeight = setting::kPrinterFontHeight.high;
+inline constexpr int kMaxPrinterFontWeight = setting::kPrinterFontWeight.high;
 
 struct PrinterFontSetting
 {
-    int height = 0; // 0: 0.6 × the printer's text height; negative: character height, as a logical font has it
-    int weight = 400;
-    int pitchAndFamily = 32;
-    std::string faceName = "Arial";
+    int height = setting::kPrinterFontHeight.fallback; // 0: 0.6 × the printer's text height; negative: a character
+                                                       // height, as a logical font has it
+    int weight = setting::kPrinterFontWeight.fallback;
+    int pitchAndFamily = setting::kPrinterFontPitchAndFamily.fallback;
+    std::string faceName = std::string(setting::kPrinterFontFace.fallback);
     friend bool operator==(const PrinterFontSetting&, const PrinterFontSetting&) = default;
 };
 

@@ -306,9 +306,9 @@ TEST(AnalysisGoals, ComeFromTheSettings)
     EXPECT_FALSE(goals.preferences);
     EXPECT_EQ(goals.requirements, r);
 
-    settings.writeInt(kOptionsSection, kUsePdaKey, 1);
-    settings.writeInt(kOptionsSection, kFatWarningPercentKey, 40);
-    settings.writeText(kNipSection, "F1", "2000");
+    settings.writeInt(setting::kUsePersonalGoal.section, setting::kUsePersonalGoal.key, 1);
+    settings.writeInt(setting::kFatWarningPercent.section, setting::kFatWarningPercent.key, 40);
+    settings.writeText(setting::kNip, "F1", "2000");
     goals = analysisGoals(settings, r);
     EXPECT_TRUE(goals.usePersonalGoal);
     EXPECT_EQ(goals.fatWarningPercent, 40);

@@ -114,14 +114,14 @@ TEST(HealthyWeightForm, OpensWithTheStoredValuesInRange)
     EXPECT_EQ(fresh.inputs(), person(70, kMale, kOlder));
     EXPECT_EQ(fresh.heightText(), "5'10\"  or  177 cm");
 
-    ASSERT_FALSE(settings.writeInt(kRecommendedWeightSection, kHeightKey, 90));
-    ASSERT_FALSE(settings.writeInt(kRecommendedWeightSection, kSexKey, 2));
+    ASSERT_FALSE(settings.writeInt(setting::kHeightInches.section, setting::kHeightInches.key, 90));
+    ASSERT_FALSE(settings.writeInt(setting::kHealthyWeightSex.section, setting::kHealthyWeightSex.key, 2));
     const HealthyWeightForm stored = HealthyWeightForm::fromSettings(settings);
     EXPECT_EQ(stored.heightInches(), 84);
     EXPECT_FALSE(stored.female());
     EXPECT_EQ(stored.lines()[0].text, "216 - 263 lbs  or  97 - 119 kg");
 
-    ASSERT_FALSE(settings.writeInt(kRecommendedWeightSection, kHeightKey, 12));
+    ASSERT_FALSE(settings.writeInt(setting::kHeightInches.section, setting::kHeightInches.key, 12));
     EXPECT_EQ(HealthyWeightForm::fromSettings(settings).heightInches(), 57);
     EXPECT_EQ(HealthyWeightForm(person(-1, kMale, kOlder)).heightInches(), 57);
 }
@@ -161,12 +161,12 @@ TEST(HealthyWeightForm, OkStoresAllThreeValuesOrNone)
     MemorySettings settings;
     HealthyWeightForm form(person(66, kFemale, kYoung));
     ASSERT_FALSE(form.store(settings));
-    EXPECT_EQ(settings.readInt(kRecommendedWeightSection, kHeightKey, 0), 66);
-    EXPECT_EQ(settings.readInt(kRecommendedWeightSection, kSexKey, 0), 1);
-    EXPECT_EQ(settings.readInt(kRecommendedWeightSection, kAgeKey, 0), 1);
+    EXPECT_EQ(settings.readInt(setting::kHeightInches.section, setting::kHeightInches.key, 0), 66);
+    EXPECT_EQ(settings.readInt(setting::kHealthyWeightSex.section, setting::kHealthyWeightSex.key, 0), 1);
+    EXPECT_EQ(settings.readInt(setting::kHealthyWeightAgeGroup.section, setting::kHealthyWeightAgeGroup.key, 0), 1);
     EXPECT_EQ(HealthyWeightForm::fromSettings(settings).inputs(), form.inputs());
     // The caloric-need keys of the same names are another section.
-    EXPECT_EQ(settings.readInt(kCaloricNeedSection, kSexKey, -1), -1);
+    EXPECT_EQ(settings.readInt(setting::kSexCategory.section, setting::kSexCategory.key, -1), -1);
 
     MemorySettings failing;
     failing.failWritesWith(std::make_error_code(std::errc::io_error));

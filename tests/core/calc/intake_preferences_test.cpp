@@ -79,13 +79,13 @@ TEST(IntakePreferences, ViewLoadNeedsAStoredFirstFrom)
 {
     MemorySettings settings;
     EXPECT_FALSE(loadStoredIntakePreferences(settings));
-    settings.writeText(kNipSection, "T1", "2000");
+    settings.writeText(setting::kNip, "T1", "2000");
     EXPECT_FALSE(loadStoredIntakePreferences(settings));
-    settings.writeText(kNipSection, "F1", "");
+    settings.writeText(setting::kNip, "F1", "");
     EXPECT_FALSE(loadStoredIntakePreferences(settings));
 
-    settings.writeText(kNipSection, "F1", "1800");
-    settings.writeText(kNipSection, "F4", "abc");
+    settings.writeText(setting::kNip, "F1", "1800");
+    settings.writeText(setting::kNip, "F4", "abc");
     const std::optional<IntakePreferences> loaded = loadStoredIntakePreferences(settings);
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->from(kCalories), 1800.0f);
@@ -100,9 +100,9 @@ TEST(IntakePreferences, DialogShowsStoredValuesElseDefaults)
 {
     MemorySettings settings;
     EXPECT_EQ(preferenceDialogTable(settings, kManOfForty), defaultPreferences(kManOfForty));
-    settings.writeText(kNipSection, "F1", "2000");
-    settings.writeText(kNipSection, "T2", "");
-    settings.writeText(kNipSection, "T3", "123456");
+    settings.writeText(setting::kNip, "F1", "2000");
+    settings.writeText(setting::kNip, "T2", "");
+    settings.writeText(setting::kNip, "T3", "123456");
     const PreferenceTable table = preferenceDialogTable(settings, kManOfForty);
     EXPECT_EQ(rangeOf(table, kCalories), (PreferenceRange{2000, 2864}));
     EXPECT_EQ(rangeOf(table, kProtein), (PreferenceRange{52, 69}));
@@ -159,8 +159,8 @@ TEST(PreferenceApply, NormalisesStoresAndUpdatesTheAnalysis)
     PreferenceApplyResult result = applyPreferenceTexts(settings, texts, analysis);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(rangeOf(result.stored, kTotalFat), (PreferenceRange{60, 90}));
-    EXPECT_EQ(settings.readText(kNipSection, "F4", ""), "60");
-    EXPECT_EQ(settings.readText(kNipSection, "T4", ""), "90");
+    EXPECT_EQ(settings.readText(setting::kNip, "F4", ""), "60");
+    EXPECT_EQ(settings.readText(setting::kNip, "T4", ""), "90");
     EXPECT_EQ(analysis.from(kTotalFat), 60.0f);
     EXPECT_EQ(analysis.to(kTotalFat), 90.0f);
     EXPECT_EQ(loadStoredIntakePreferences(settings), analysis);

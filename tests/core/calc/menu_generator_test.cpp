@@ -31,7 +31,7 @@ public:
     const std::vector<int>& draws() const { return m_draws; }
 
 private:
-    CrtRandom m_random;
+    LinearCongruentialRandom m_random;
     std::vector<int> m_draws;
 };
 
@@ -381,7 +381,7 @@ TEST(MenuGenerator, RandomMenusAreClassOneAndNeverGetTheSmallBreakfastTangelo)
 {
     for (std::uint32_t seed = 1; seed <= 200; ++seed) {
         GeneratedDay day;
-        CrtRandom random(seed);
+        LinearCongruentialRandom random(seed);
         const GeneratedMenu menu = MenuGenerator(day.document, random).GenerateMenu(0);
         EXPECT_GE(menu.target, 1400);
         EXPECT_LE(menu.target, 1599);
@@ -398,7 +398,7 @@ TEST(MenuGenerator, LargestTargetMayPickTheCheeseburgerWithBreadAndASoda)
     bool soda = false;
     for (std::uint32_t seed = 1; seed <= 300; ++seed) {
         GeneratedDay day;
-        CrtRandom random(seed);
+        LinearCongruentialRandom random(seed);
         const GeneratedMenu menu = MenuGenerator(day.document, random).GenerateMenu(3000);
         std::vector<int> lunch;
         for (const GeneratorPick& pick : menu.picks) {
@@ -478,7 +478,7 @@ TEST(MenuGenerator, RequestsOutsideTheRangeMoveToTheNearerBound)
 {
     for (const auto& [requested, target] : std::vector<std::pair<int, int>>{{5000, 3000}, {100, 800}, {-20, 800}}) {
         GeneratedDay day;
-        CrtRandom random(3);
+        LinearCongruentialRandom random(3);
         EXPECT_EQ(MenuGenerator(day.document, random).GenerateMenu(requested).target, target) << requested;
     }
 }
@@ -499,7 +499,7 @@ TEST(MenuGenerator, TopUpStopsWhenAnAdditionBringsNoCalories)
         document.removeEntry(*change.meal, document.entryCount(*change.meal) - 1);
         takingOut = false;
     });
-    CrtRandom random(5);
+    LinearCongruentialRandom random(5);
     const GeneratedMenu menu = MenuGenerator(document, random).GenerateMenu(3000);
     const auto topUps =
         std::count_if(menu.picks.begin(), menu.picks.end(), [](const GeneratorPick& p) { return p.topUp; });

@@ -147,11 +147,12 @@ TEST(StoredRequirements, NeedAgeAndIdealWeight)
 {
     MemorySettings settings;
     EXPECT_FALSE(LoadStoredRequirements(settings));
-    settings.writeInt(kCaloricNeedSection, kAgeKey, 40);
-    settings.writeInt(kCaloricNeedSection, kWeightKey, 160); // the dialog's key, not the loader's
+    settings.writeInt(setting::kAge.section, setting::kAge.key, 40);
+    settings.writeInt(setting::kDialogWeight.section, setting::kDialogWeight.key,
+                      160); // the dialog's key, not the loader's
     EXPECT_FALSE(LoadStoredRequirements(settings));
-    settings.writeInt(kCaloricNeedSection, kIdealWeightKey, 160);
-    settings.writeInt(kCaloricNeedSection, kActivityKey, 5);
+    settings.writeInt(setting::kIdealWeight.section, setting::kIdealWeight.key, 160);
+    settings.writeInt(setting::kActivity.section, setting::kActivity.key, 5);
     const std::optional<RequirementVector> r = LoadStoredRequirements(settings);
     ASSERT_TRUE(r);
     EXPECT_EQ(*r, ComputeRequirements(40, 160, 5, kMale));
@@ -160,10 +161,10 @@ TEST(StoredRequirements, NeedAgeAndIdealWeight)
 TEST(StoredRequirements, HandEditedInputsAreBroughtIntoRange)
 {
     MemorySettings settings;
-    settings.writeInt(kCaloricNeedSection, kAgeKey, 150);
-    settings.writeInt(kCaloricNeedSection, kIdealWeightKey, 900);
-    settings.writeInt(kCaloricNeedSection, kActivityKey, 40);
-    settings.writeInt(kCaloricNeedSection, kSexKey, 7);
+    settings.writeInt(setting::kAge.section, setting::kAge.key, 150);
+    settings.writeInt(setting::kIdealWeight.section, setting::kIdealWeight.key, 900);
+    settings.writeInt(setting::kActivity.section, setting::kActivity.key, 40);
+    settings.writeInt(setting::kSexCategory.section, setting::kSexCategory.key, 7);
     EXPECT_EQ(LoadStoredRequirements(settings), ComputeRequirements(99, 300, 10, kMale));
 }
 

@@ -243,8 +243,8 @@ TEST(IniFile, CreatesTheProfileFolder)
 {
     TempDir dir;
     IniSettings settings(dir.path() / "config" / "Mealwright" / "mealwright.ini");
-    ASSERT_FALSE(storeWrightCalories(settings, 2000));
-    EXPECT_EQ(wrightCalories(IniSettings(settings.path())), 2000);
+    ASSERT_FALSE(storeMenuTargetCalories(settings, 2000));
+    EXPECT_EQ(menuTargetCalories(IniSettings(settings.path())), 2000);
 }
 
 TEST(IniFile, ProfileThatCannotBeWrittenIsReported)

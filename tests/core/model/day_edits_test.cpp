@@ -101,7 +101,7 @@ TEST_F(DayEdits, ABatchAnnouncesOneWholeDayChangeAndOnlyWhenSomethingChanged)
 }
 
 // A random edit of the day, made as the desktop program makes it, or none where it would change nothing.
-std::unique_ptr<DayEdit> randomEdit(CFofDoc& day, std::mt19937& random, CrtRandom& generatorRandom)
+std::unique_ptr<DayEdit> randomEdit(CFofDoc& day, std::mt19937& random, LinearCongruentialRandom& generatorRandom)
 {
     const auto pick = [&random](std::size_t count) {
         return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
@@ -138,7 +138,7 @@ TEST(DayEditHistory, UndoingEveryEditRestoresTheDayExactlyAndRedoingRepeatsIt)
     const FoodOperations foods;
     CFofDoc day(foods);
     std::mt19937 random(20261207);
-    CrtRandom generatorRandom(7);
+    LinearCongruentialRandom generatorRandom(7);
     for (int k = 0; k < 40; ++k) {
         day.appendEntry(static_cast<MealIndex>(k % kMealCount), static_cast<FoodId>(k * 13 % 643), 0);
     }

@@ -45,7 +45,7 @@ TEST(SettingsKeys, FreshProfileGivesTheDocumentedStart)
     EXPECT_EQ(viewBackgroundColor(fresh), (RgbColor{192, 192, 192}));
     EXPECT_FALSE(hasStoredPreferences(fresh));
     EXPECT_FALSE(usePersonalPreference(fresh));
-    EXPECT_EQ(wrightCalories(fresh), 0);
+    EXPECT_EQ(menuTargetCalories(fresh), 0);
     EXPECT_EQ(mouseOptions(fresh), (MouseOptions{MouseChoice::kServingPortion, MouseChoice::kOunce}));
     EXPECT_EQ(storedCaloricNeed(fresh), std::nullopt);
     EXPECT_EQ(caloricNeedDialogInputs(fresh), (CaloricNeedInputs{40, 160, 5, 0}));
@@ -156,7 +156,7 @@ TEST(SettingsKeys, HandEditedNumbersAreBroughtIntoRange)
         int expected;
     };
     const auto fat = [](const Settings& s) { return fatWarningPercent(s); };
-    const auto wright = [](const Settings& s) { return wrightCalories(s); };
+    const auto wright = [](const Settings& s) { return menuTargetCalories(s); };
     const auto left = [](const Settings& s) { return static_cast<int>(mouseOptions(s).left); };
     const auto right = [](const Settings& s) { return static_cast<int>(mouseOptions(s).right); };
     const auto height = [](const Settings& s) { return healthyWeightInputs(s).heightInches; };
@@ -374,8 +374,8 @@ TEST(SettingsKeys, SmallOptionsRoundTrip)
     MemorySettings settings;
     ASSERT_FALSE(storeFatWarningPercent(settings, 120));
     EXPECT_EQ(settings.readInt("Options", "Fat Warning Percent", 0), 99);
-    ASSERT_FALSE(storeWrightCalories(settings, 1800));
-    EXPECT_EQ(wrightCalories(settings), 1800);
+    ASSERT_FALSE(storeMenuTargetCalories(settings, 1800));
+    EXPECT_EQ(menuTargetCalories(settings), 1800);
     ASSERT_FALSE(storeUsePersonalPreference(settings, true));
     EXPECT_TRUE(usePersonalPreference(settings));
     ASSERT_FALSE(storeMouseOptions(settings, {MouseChoice::kGram, MouseChoice::kOff}));

@@ -1,4 +1,4 @@
-#include "calc/crt_random.h"
+#include "calc/linear_congruential_random.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 namespace mw {
 namespace {
 
-std::vector<int> firstDraws(CrtRandom& random, int count)
+std::vector<int> firstDraws(LinearCongruentialRandom& random, int count)
 {
     std::vector<int> draws;
     for (int i = 0; i < count; ++i) {
@@ -16,26 +16,26 @@ std::vector<int> firstDraws(CrtRandom& random, int count)
     return draws;
 }
 
-TEST(CrtRandom, GivesTheCRuntimeSequenceOfASeed)
+TEST(LinearCongruentialRandom, GivesTheCRuntimeSequenceOfASeed)
 {
-    CrtRandom unseeded;
+    LinearCongruentialRandom unseeded;
     EXPECT_EQ(firstDraws(unseeded, 10),
               (std::vector<int>{41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464}));
-    CrtRandom zero(0);
+    LinearCongruentialRandom zero(0);
     EXPECT_EQ(firstDraws(zero, 3), (std::vector<int>{38, 7719, 21238}));
 }
 
-TEST(CrtRandom, StateWrapsAroundAt32Bits)
+TEST(LinearCongruentialRandom, StateWrapsAroundAt32Bits)
 {
-    CrtRandom random(0xFFFFFFFFu);
+    LinearCongruentialRandom random(0xFFFFFFFFu);
     // 0xFFFFFFFF x 214013 + 2531011 is 2316998 modulo 2^32.
     EXPECT_EQ(random.next(), 2316998 >> 16);
     EXPECT_EQ(random.state(), 2316998u);
 }
 
-TEST(CrtRandom, ReseedingStartsTheSequenceAgain)
+TEST(LinearCongruentialRandom, ReseedingStartsTheSequenceAgain)
 {
-    CrtRandom random(12345);
+    LinearCongruentialRandom random(12345);
     const std::vector<int> first = firstDraws(random, 5);
     random.seed(12345);
     EXPECT_EQ(firstDraws(random, 5), first);
@@ -43,9 +43,9 @@ TEST(CrtRandom, ReseedingStartsTheSequenceAgain)
     EXPECT_NE(firstDraws(random, 5), first);
 }
 
-TEST(CrtRandom, DrawsStayWithinTheRange)
+TEST(LinearCongruentialRandom, DrawsStayWithinTheRange)
 {
-    CrtRandom random(987654321u);
+    LinearCongruentialRandom random(987654321u);
     int highest = 0;
     for (int i = 0; i < 100000; ++i) {
         const int value = random.next();

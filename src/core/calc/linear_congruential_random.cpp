@@ -1,11 +1,11 @@
-#include "calc/crt_random.h"
+#include "calc/linear_congruential_random.h"
 
 #include <chrono>
 #include <ctime>
 
 namespace mw {
 
-int CrtRandom::next()
+int LinearCongruentialRandom::next()
 {
     m_state = m_state * 214013u + 2531011u;
     return static_cast<int>((m_state >> 16) & 0x7FFFu);

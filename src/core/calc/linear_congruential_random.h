@@ -17,11 +17,11 @@ public:
 
 // The classic C runtime generator, so that a seed always gives the same menu: seeding sets the 32-bit
 // state, and each draw steps it to state x 214013 + 2531011 (mod 2^32) and returns bits 16..30.
-class CrtRandom final : public RandomSource
+class LinearCongruentialRandom final : public RandomSource
 {
 public:
     // 1 is the state the C runtime starts with when nobody seeds it.
-    explicit CrtRandom(std::uint32_t seed = 1) : m_state(seed) {}
+    explicit LinearCongruentialRandom(std::uint32_t seed = 1) : m_state(seed) {}
 
     void seed(std::uint32_t seed) { m_state = seed; }
     std::uint32_t state() const { return m_state; }
