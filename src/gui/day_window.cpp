@@ -103,18 +103,18 @@ CDayWindow::~CDayWindow()
 
 void CDayWindow::followHistory()
 {
-    if (m_history->isClean()) {
-        m_document->clearModified();
-    } else {
-        m_document->markModified();
-    }
     refreshModifiedMark();
     emit documentModified();
 }
 
+bool CDayWindow::isModified() const
+{
+    return !m_history->isClean();
+}
+
 void CDayWindow::refreshModifiedMark()
 {
-    setWindowModified(m_document->isModified());
+    setWindowModified(isModified());
 }
 
 bool CDayWindow::save()
@@ -152,7 +152,7 @@ bool CDayWindow::saveTo(const QString& path)
 
 bool CDayWindow::queryClose()
 {
-    if (!m_document->isModified()) {
+    if (!isModified()) {
         return true;
     }
     const auto answer =

@@ -41,7 +41,8 @@ public:
     const QString& filePath() const { return m_path; }
     // "MenuDay1" or the file's name.
     const QString& title() const { return m_title; }
-    bool isModified() const { return m_document->isModified(); }
+    // The day's history stands elsewhere than where it was last saved or opened.
+    bool isModified() const;
 
     // Saves to the day's file, or asks for one when it has none. False when cancelled or failed (the
     // failure is reported and the day stays modified).
@@ -75,7 +76,6 @@ protected:
 private:
     CDayWindow(AppContext& app, std::unique_ptr<CFofDoc> document, const QString& path, const QString& title);
     void setFile(const QString& path);
-    // The day is modified exactly when its history stands elsewhere than at the saved state.
     void followHistory();
     QString suggestedFileName() const;
     // False when the day's file changed on disk behind its back and the user chose to keep that version.

@@ -142,7 +142,7 @@ private slots:
         QCOMPARE(mealList()->count(), 0);
         QVERIFY(!panel().food);
         QVERIFY(child<QPushButton>("eatButton")->hasFocus());
-        QVERIFY(!m_document->isModified());
+        QVERIFY(m_history->isClean());
         // The stored profile gives the goals: requirements with a calorie goal and a preference table.
         QVERIFY(panel().goals.requirements[kCalories] > 0.0f);
         QVERIFY(panel().goals.preferences.has_value());
@@ -219,7 +219,7 @@ private slots:
         QCOMPARE(entry.foodId(), food);
         const auto serving = static_cast<Grams>(m_app->foods().servingWeight(food));
         QCOMPARE(entry.amount(), serving);
-        QVERIFY(m_document->isModified());
+        QVERIFY(!m_history->isClean());
         QCOMPARE(modified.count(), 1);
 
         QCOMPARE(amountEdit()->text(), QString::number(serving) + QStringLiteral("g"));
@@ -236,7 +236,7 @@ private slots:
         foodList()->clearSelection();
         QTest::mouseClick(child<QPushButton>("eatButton"), Qt::LeftButton);
         QCOMPARE(mealList()->count(), 0);
-        QVERIFY(!m_document->isModified());
+        QVERIFY(m_history->isClean());
 
         foodList()->setCurrentRow(1);
         QTest::mouseClick(child<QPushButton>("eatButton"), Qt::LeftButton);
@@ -320,13 +320,13 @@ private slots:
         makeView();
         addFirstFoodOfGroup(1);
         mealList()->clearSelection();
-        m_document->clearModified();
+        m_history->setClean();
         typeAmount(QStringLiteral("250"));
         QTest::mouseClick(child<QPushButton>("deleteButton"), Qt::LeftButton);
         QuickAmountMenu* menu = pressOnViewArea(Qt::LeftButton);
         QVERIFY(menu);
         actionWithValue(*menu, 2.0)->trigger();
-        QVERIFY(!m_document->isModified());
+        QVERIFY(m_history->isClean());
         QCOMPARE(m_document->entryCount(kBreakfast), 1u);
     }
 
@@ -407,7 +407,6 @@ private slots:
         m_document->appendEntry(kBreakfast, 0, 244);
         m_document->appendEntry(kDinner, kOddPie, 300);
         m_document->appendEntry(kDinner, 5000, 10);
-        m_document->clearModified();
         makeView();
         QCOMPARE(mealList()->count(), 1);
         QVERIFY(m_view->document().totals() == countedTotals(*m_document));
@@ -416,7 +415,7 @@ private slots:
         QCOMPARE(mealList()->count(), 2);
         QCOMPARE(mealList()->foodName(1), QStringLiteral("Food has been deleted from personal database!"));
         QCOMPARE(mealList()->foodAt(1), std::nullopt);
-        QVERIFY(!m_document->isModified());
+        QVERIFY(m_history->isClean());
     }
 
     void personalFoodsAreListedAndAddedFromTheirList()

@@ -49,6 +49,11 @@ inline unsigned long idAt(const gui::CFoodListBox* list, int row)
     return list->foodAt(row).value_or(9999);
 }
 
+inline void addToDay(gui::CDayWindow& day, MealIndex meal, FoodId food, Grams grams)
+{
+    gui::MealEditor(day.document().foods(), day.document(), day.history(), nullptr).addEntry(meal, food, grams);
+}
+
 inline void addToActiveDay(gui::CMainFrame& frame, FoodId food, Grams grams)
 {
     gui::CDayWindow* day = frame.activeDayWindow();

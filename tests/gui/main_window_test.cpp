@@ -101,7 +101,7 @@ private slots:
     {
         Prompts::setScripted(true);
         for (CDayWindow* day : m_frame->dayWindows()) {
-            day->document().clearModified();
+            day->history().setClean();
         }
         m_frame.reset();
         m_app.reset();
@@ -124,11 +124,11 @@ private slots:
         QCOMPARE(days.at(1)->view()->objectName(), QStringLiteral("dayView"));
         // The maximised day names itself in the frame's title, with a mark while it is modified.
         QCOMPARE(m_frame->windowTitle(), QStringLiteral("Mealwright Youthplate Diet - [MenuDay2[*]]"));
-        days.at(1)->document().appendEntry(mw::kBreakfast, 0, 100);
+        mw::test::addToDay(*days.at(1), mw::kBreakfast, 0, 100);
         days.at(1)->refreshModifiedMark();
         m_frame->updateCommands();
         QVERIFY(m_frame->isWindowModified());
-        days.at(1)->document().clearModified();
+        days.at(1)->history().setClean();
     }
 
     void numbersAreNotReusedAfterAClose()
@@ -393,9 +393,9 @@ private slots:
     void saveAsThenReopenGivesTheSameDay()
     {
         CDayWindow* day = m_frame->newDay();
-        day->document().appendEntry(mw::kBreakfast, 0, 244);
-        day->document().appendEntry(mw::kLunch, 26, 28);
-        day->document().appendEntry(mw::kLunch, 0, 122);
+        mw::test::addToDay(*day, mw::kBreakfast, 0, 244);
+        mw::test::addToDay(*day, mw::kLunch, 26, 28);
+        mw::test::addToDay(*day, mw::kLunch, 0, 122);
         QVERIFY(day->isModified());
         // A name without an extension gets ".ypd".
         Prompts::setNextFileName(path("monday"));
@@ -437,7 +437,7 @@ private slots:
         QVERIFY(Prompts::takeShownMessages().isEmpty());
         const std::string theirs(18, '\0'); // longer than ours, so it differs within one clock tick
         mw::test::writeFile(m_dir->file("shared.ypd"), theirs);
-        day->document().appendEntry(mw::kLunch, 0, 100);
+        mw::test::addToDay(*day, mw::kLunch, 0, 100);
         for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
             Prompts::setNextAnswer(answer);
             action("actionFileSave")->trigger();
@@ -451,7 +451,7 @@ private slots:
     void aFailedSaveIsReportedAndTheDayStaysModified()
     {
         CDayWindow* day = m_frame->newDay();
-        day->document().appendEntry(mw::kBreakfast, 0, 100);
+        mw::test::addToDay(*day, mw::kBreakfast, 0, 100);
         Prompts::setNextFileName(path("no-such-folder/day.ypd"));
         action("actionFileSaveAs")->trigger();
         QVERIFY(day->isModified());
@@ -469,7 +469,7 @@ private slots:
     void closingAModifiedDayAsks()
     {
         CDayWindow* day = m_frame->newDay();
-        day->document().appendEntry(mw::kBreakfast, 0, 100);
+        mw::test::addToDay(*day, mw::kBreakfast, 0, 100);
         day->refreshModifiedMark();
         QVERIFY(day->isWindowModified());
 
@@ -487,7 +487,7 @@ private slots:
         QVERIFY(std::filesystem::exists(m_dir->file("kept.ypd")));
 
         CDayWindow* other = m_frame->newDay();
-        other->document().appendEntry(mw::kMorningSnack, 3, 50);
+        mw::test::addToDay(*other, mw::kMorningSnack, 3, 50);
         Prompts::setNextAnswer(QMessageBox::Discard);
         action("actionFileClose")->trigger();
         mw::test::deleteClosedWindows();
@@ -505,9 +505,9 @@ private slots:
     void exitAsksForEveryModifiedDayAndStopsAtCancel()
     {
         CDayWindow* first = m_frame->newDay();
-        first->document().appendEntry(mw::kBreakfast, 0, 100);
+        mw::test::addToDay(*first, mw::kBreakfast, 0, 100);
         CDayWindow* second = m_frame->newDay();
-        second->document().appendEntry(mw::kBreakfast, 0, 100);
+        mw::test::addToDay(*second, mw::kBreakfast, 0, 100);
         Prompts::setNextAnswer(QMessageBox::Discard);
         Prompts::setNextAnswer(QMessageBox::Cancel);
         QVERIFY(!m_frame->close());

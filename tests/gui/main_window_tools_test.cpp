@@ -117,7 +117,7 @@ private slots:
             help->close();
         }
         for (CDayWindow* day : m_frame->dayWindows()) {
-            day->document().clearModified();
+            day->history().setClean();
         }
         m_frame.reset();
         m_app.reset();
@@ -238,7 +238,7 @@ private slots:
         const float calories = view()->document().totals().day()[kCalories];
         QVERIFY(calories >= 1990.0f);
         QVERIFY(calories <= 2400.0f);
-        QVERIFY(document().isModified());
+        QVERIFY(m_frame->activeDayWindow()->isModified());
         QVERIFY(m_frame->activeDayWindow()->windowTitle().contains(QStringLiteral("*")) || m_frame->isWindowModified());
         QVERIFY(panel()->pyramid().has_value());
         QVERIFY(action("actionFoodPyramid")->isEnabled());

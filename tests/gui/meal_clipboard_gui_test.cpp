@@ -76,7 +76,7 @@ private slots:
         f.view()->pasteMeal();
         QCOMPARE(Prompts::takeShownMessages(), QStringList({kClipboardEmpty}));
         QCOMPARE(f.view()->document().entryCount(kBreakfast), std::size_t(0));
-        QVERIFY(!f.view()->document().isModified());
+        QVERIFY(!f.frame().activeDayWindow()->isModified());
     }
 
     void anEmptyMealCannotBeTaken()
@@ -89,7 +89,7 @@ private slots:
         f.view()->cutMeal();
         f.view()->clearMeal();
         QCOMPARE(Prompts::takeShownMessages(), QStringList({kMealEmpty, kMealEmpty, kMealEmpty}));
-        QVERIFY(!f.view()->document().isModified());
+        QVERIFY(!f.frame().activeDayWindow()->isModified());
 
         test::addToActiveDay(f.frame(), kMilk, 0);
         for (const char* name : {"actionMealCut", "actionMealCopy", "actionMealClear"}) {
@@ -137,7 +137,7 @@ private slots:
         QCOMPARE(MealClipboard::instance().entries()[0].amount(), copied);
 
         // Closing the day it came from leaves the clipboard as it was.
-        first->document().clearModified();
+        first->history().setClean();
         first->close();
         test::deleteClosedWindows();
         QCOMPARE(MealClipboard::instance().entries().size(), std::size_t(2));

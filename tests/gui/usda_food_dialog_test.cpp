@@ -103,7 +103,7 @@ private slots:
         test::addToActiveDay(frame, 643, 28);
         QVERIFY(qAbs(view->document().totals().day()[kCalories] - 112.0f) <
                 1.0f); // 403 kcal per 100 g, as the line keeps it
-        frame.activeDayWindow()->document().clearModified();
+        frame.activeDayWindow()->history().setClean();
     }
 };
 

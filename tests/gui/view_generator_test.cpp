@@ -83,7 +83,6 @@ private slots:
         // A day with foods in it already: the run replaces them all.
         m_document->appendEntry(kLunch, 0, 244);
         m_document->appendEntry(kEveningSnack, 454, 100);
-        m_document->clearModified();
         makeView();
         QSignalSpy modified(m_view.get(), &CFofView::documentModified);
 
@@ -104,7 +103,7 @@ private slots:
             const std::span<const CFood> want = expected->meal(meal).entries();
             QVERIFY2(std::equal(got.begin(), got.end(), want.begin(), want.end()), qPrintable(QString::number(m)));
         }
-        QVERIFY(m_document->isModified());
+        QVERIFY(!m_history->isClean());
         QVERIFY(modified.count() > 0);
 
         // The view's running totals, its meal list and its panel follow every addition.
@@ -136,7 +135,6 @@ private slots:
     {
         m_document->appendEntry(kBreakfast, 0, 244);
         m_document->appendEntry(kDinner, 55, 85);
-        m_document->clearModified();
         makeView();
         m_view->clearDay();
         for (int m = 0; m < kMealCount; ++m) {
@@ -146,7 +144,7 @@ private slots:
         QCOMPARE(m_view->document().totals().day(), NutrientVector{});
         QCOMPARE(child<CFoodListBox>("mealList")->count(), 0);
         QCOMPARE(panel()->state().day, NutrientVector{});
-        QVERIFY(m_document->isModified());
+        QVERIFY(!m_history->isClean());
     }
 
     void selectMealShowsTheMealEvenWhenItIsSelectedAlready()

@@ -334,16 +334,12 @@ DayFileResult loadDayFile(const std::filesystem::path& path, CFofDoc& document)
     return result;
 }
 
-std::error_code saveDayFile(const std::filesystem::path& path, CFofDoc& document)
+std::error_code saveDayFile(const std::filesystem::path& path, const CFofDoc& document)
 {
     if (!fitsDayFile(document.meals())) {
         return SaveError::kTooLargeToReadBack;
     }
-    const std::error_code error = writeFileAtomically(path, encodeDayFile(document.meals()));
-    if (!error) {
-        document.clearModified();
-    }
-    return error;
+    return writeFileAtomically(path, encodeDayFile(document.meals()));
 }
 
 } // namespace mw

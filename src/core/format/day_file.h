@@ -69,8 +69,7 @@ std::string encodeDayFile(const DayMeals& meals);
 // Opens a day file into the document, which is left untouched when the file cannot be read and
 // is unmodified after a successful read.
 DayFileResult loadDayFile(const std::filesystem::path& path, CFofDoc& document);
-// Writes the document atomically and clears its modified flag; on failure the previous file is
-// intact and the document stays modified.
-std::error_code saveDayFile(const std::filesystem::path& path, CFofDoc& document);
+// Writes the document atomically; on failure the previous file is intact.
+std::error_code saveDayFile(const std::filesystem::path& path, const CFofDoc& document);
 
 } // namespace mw

@@ -18,7 +18,6 @@ void CFofDoc::appendEntry(MealIndex m, FoodId id, Grams amount)
     NutrientVector total = m_totals.meal(m);
     total.add(m_foods->entryNutrients(id, amount));
     m_totals.setMeal(m, total);
-    markModified();
     announce(DayChange{false, m});
 }
 
@@ -66,7 +65,6 @@ void CFofDoc::clearDay()
         each.clear();
     }
     m_totals = DayTotals();
-    markModified();
     dayChanged(std::nullopt);
 }
 
@@ -74,7 +72,6 @@ void CFofDoc::setMeals(DayMeals meals, std::optional<MealIndex> shownMeal)
 {
     m_meals = std::move(meals);
     m_totals = computeTotals(m_meals, *m_foods);
-    markModified();
     dayChanged(shownMeal);
 }
 
@@ -82,13 +79,11 @@ void CFofDoc::replaceMeals(DayMeals meals)
 {
     m_meals = std::move(meals);
     m_totals = computeTotals(m_meals, *m_foods);
-    m_modified = false;
     dayChanged(std::nullopt);
 }
 
 void CFofDoc::mealChanged(MealIndex m)
 {
-    markModified();
     m_totals.recomputeMeal(m, meal(m).entries(), *m_foods);
     announce(DayChange{false, m});
 }

@@ -29,8 +29,8 @@ struct DayChange
 
 using DayChangeListener = std::function<void(const DayChange&)>;
 
-// One day's menu: six meals, their totals and the modified flag. Every edit goes through the operations
-// below, which set the modified flag, sum the meal they touched anew and announce the change to every
+// One day's menu: six meals and their totals. Every edit goes through the operations below, which sum the
+// meal they touched anew and announce the change to every
 // listener. A meal index m must be 0..5; an operation on a position that is not in the meal returns false
 // and changes nothing.
 class CFofDoc
@@ -54,20 +54,15 @@ public:
     // Removes count entries from position k on; false and no change unless all of them are in the meal.
     bool removeEntries(MealIndex m, std::size_t k, std::size_t count);
     bool setAmount(MealIndex m, std::size_t k, Grams amount);
-    // Marks the day modified even when the meal was empty already.
+    // Announces the meal even when it was empty already.
     void clearMeal(MealIndex m);
-    // Every meal emptied, as one change; the day is then modified.
+    // Every meal emptied, as one change.
     void clearDay();
-    // Puts other meals in place of the day's as one change (the day is then modified); a view shows the
+    // Puts other meals in place of the day's as one change; a view shows the
     // meal named.
     void setMeals(DayMeals meals, std::optional<MealIndex> shownMeal);
-    // Puts a day read from a file in place of the current one; the day is then unmodified.
+    // Puts a day read from a file in place of the current one.
     void replaceMeals(DayMeals meals);
-
-    bool isModified() const { return m_modified; }
-    void markModified() { m_modified = true; }
-    // Called once the day is saved.
-    void clearModified() { m_modified = false; }
 
     NutrientVector entryNutrients(const CFood& entry) const;
     float entryServings(const CFood& entry) const;
@@ -101,7 +96,7 @@ public:
 
 private:
     CMeal& editableMeal(MealIndex m) { return m_meals.at(static_cast<std::size_t>(m)); }
-    // Marks the day modified, sums meal m anew and announces it.
+    // Sums meal m anew and announces it.
     void mealChanged(MealIndex m);
     void dayChanged(std::optional<MealIndex> shownMeal);
     void announce(const DayChange& change);
@@ -109,7 +104,6 @@ private:
     const FoodOperations* m_foods;
     DayMeals m_meals;
     DayTotals m_totals;
-    bool m_modified = false;
     std::vector<std::pair<std::size_t, DayChangeListener>> m_listeners;
     std::size_t m_nextListenerId = 1;
     int m_batchDepth = 0;

@@ -24,15 +24,6 @@ std::string_view mealClipboardMessage(MealClipboardStatus status)
     return {};
 }
 
-NutrientVector MealClipboard::nutrients(const FoodOperations& foods) const
-{
-    NutrientVector total;
-    for (const CFood& entry : m_entries) {
-        total.add(entry.nutrients(foods));
-    }
-    return total;
-}
-
 MealClipboardStatus MealClipboard::copyMeal(const CFofDoc& day, MealIndex meal)
 {
     if (!canTakeMeal(day, meal)) {
@@ -41,34 +32,6 @@ MealClipboardStatus MealClipboard::copyMeal(const CFofDoc& day, MealIndex meal)
     std::vector<CFood> copies;
     day.copyEntriesInto(copies, meal);
     m_entries = std::move(copies);
-    return MealClipboardStatus::kDone;
-}
-
-MealClipboardStatus MealClipboard::cutMeal(CFofDoc& day, MealIndex meal)
-{
-    const MealClipboardStatus copied = copyMeal(day, meal);
-    if (copied == MealClipboardStatus::kDone) {
-        day.clearMeal(meal);
-    }
-    return copied;
-}
-
-PasteResult MealClipboard::pasteMeal(CFofDoc& day, MealIndex meal, std::optional<std::size_t> selectedEntry) const
-{
-    if (empty()) {
-        return {MealClipboardStatus::kClipboardEmpty, 0, 0};
-    }
-    const std::size_t position = pastePosition(day.entryCount(meal), selectedEntry);
-    day.insertEntries(meal, position, m_entries);
-    return {MealClipboardStatus::kDone, position, m_entries.size()};
-}
-
-MealClipboardStatus MealClipboard::clearMeal(CFofDoc& day, MealIndex meal)
-{
-    if (!canTakeMeal(day, meal)) {
-        return MealClipboardStatus::kMealEmpty;
-    }
-    day.clearMeal(meal);
     return MealClipboardStatus::kDone;
 }
 

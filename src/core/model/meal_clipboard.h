@@ -3,7 +3,6 @@
 #include "model/day_document.h"
 #include "model/food_entry.h"
 #include "model/food_types.h"
-#include "model/nutrient_vector.h"
 
 #include <cstddef>
 #include <optional>
@@ -12,8 +11,6 @@
 #include <vector>
 
 namespace mw {
-
-class FoodOperations;
 
 inline constexpr std::string_view kMealEmptyMessage = "Meal is empty!";
 inline constexpr std::string_view kClipboardEmptyMessage = "Clipboard is empty! Nothing to paste.";
@@ -28,38 +25,20 @@ enum class MealClipboardStatus
 // The message to show for a status; empty for kDone.
 std::string_view mealClipboardMessage(MealClipboardStatus status);
 
-struct PasteResult
-{
-    MealClipboardStatus status = MealClipboardStatus::kDone;
-    // Where the pasted entries begin in the meal, and how many there are.
-    std::size_t position = 0;
-    std::size_t count = 0;
-};
-
 // Whole meals moved between days: one list of entry copies for the whole program, so a meal copied
-// in one day can be pasted into another. The clipboard and the meals never share an entry.
+// in one day can be pasted into another. The clipboard and the meals never share an entry; cutting, pasting
+// and clearing are edits of the day (see day_edits.h).
 class MealClipboard
 {
 public:
     bool empty() const { return m_entries.empty(); }
     std::span<const CFood> entries() const { return m_entries; }
-    // The clipboard's entries summed as meal totals are, for the running totals a paste adds to.
-    NutrientVector nutrients(const FoodOperations& foods) const;
-
     // Replaces the clipboard with copies of the meal's entries.
     MealClipboardStatus copyMeal(const CFofDoc& day, MealIndex meal);
-    // Copies the meal, then empties it.
-    MealClipboardStatus cutMeal(CFofDoc& day, MealIndex meal);
-    // Inserts copies of the clipboard right after the selected entry, or at the start of the meal
-    // when none is selected (a selection past the end pastes at the end). The clipboard keeps its
-    // entries, so the same foods can be pasted again.
-    PasteResult pasteMeal(CFofDoc& day, MealIndex meal, std::optional<std::size_t> selectedEntry) const;
     // Where a paste puts the entries: right after the selected entry; at the start without a selection,
     // at the end past the last entry.
     static std::size_t pastePosition(std::size_t mealSize, std::optional<std::size_t> selectedEntry);
 
-    // Empties a meal; kMealEmpty and no change when it has no entries.
-    static MealClipboardStatus clearMeal(CFofDoc& day, MealIndex meal);
     // Cut, copy and clear are offered for a meal with entries; paste when the clipboard has some.
     static bool canTakeMeal(const CFofDoc& day, MealIndex meal);
     bool canPaste() const { return !empty(); }

@@ -443,13 +443,11 @@ TEST(MenuGenerator, ReplacesADayThatHoldsFoods)
     for (int m = 0; m < kMealCount; ++m) {
         day.document.appendEntry(static_cast<MealIndex>(m), 642, 500);
     }
-    day.document.clearModified();
     EXPECT_GT(day.document.dayNutrients()[kAlcohol], 0.0f);
 
     RecordingRandom random(7);
     const GeneratedMenu menu = MenuGenerator(day.document, random).GenerateMenu(2000);
     EXPECT_EQ(RuleCheck(menu, random.draws(), 2000).check(day.document), std::nullopt);
-    EXPECT_TRUE(day.document.isModified());
     EXPECT_EQ(day.document.dayNutrients()[kAlcohol], 0.0f);
     EXPECT_EQ(day.document.totals(), computeTotals(day.document.meals(), day.foods));
 }

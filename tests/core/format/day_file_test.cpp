@@ -269,20 +269,18 @@ protected:
     FoodOperations m_foods;
 };
 
-TEST_F(DayFileOnDisk, SaveThenOpenGivesTheSameDayUnmodified)
+TEST_F(DayFileOnDisk, SaveThenOpenGivesTheSameDay)
 {
     CFofDoc written(m_foods);
     written.replaceMeals(exampleDay());
     written.appendEntry(kDinner, 300, 150);
     const auto path = m_folder.file("day.ypd");
     ASSERT_FALSE(saveDayFile(path, written));
-    EXPECT_FALSE(written.isModified());
 
     CFofDoc read(m_foods);
     read.appendEntry(kBreakfast, 1, 1);
     ASSERT_TRUE(loadDayFile(path, read).ok());
     EXPECT_EQ(read.meals(), written.meals());
-    EXPECT_FALSE(read.isModified());
 }
 
 TEST_F(DayFileOnDisk, FailedOpenLeavesTheDocumentAlone)
@@ -301,7 +299,6 @@ TEST_F(DayFileOnDisk, FailedOpenLeavesTheDocumentAlone)
     EXPECT_EQ(loadDayFile(m_folder.file("cut.ypd"), document).error, DayFileError::kCountTooLarge);
 
     EXPECT_EQ(document.entryCount(kLunch), 1u);
-    EXPECT_TRUE(document.isModified());
 }
 
 TEST_F(DayFileOnDisk, ReadsNoMoreThanTheLargestDay)
@@ -323,16 +320,14 @@ TEST_F(DayFileOnDisk, ReadsNoMoreThanTheLargestDay)
     EXPECT_EQ(document.meals(), exampleDay());
 }
 
-TEST_F(DayFileOnDisk, FailedSaveKeepsThePreviousFileAndTheModifiedFlag)
+TEST_F(DayFileOnDisk, FailedSaveKeepsThePreviousFile)
 {
     const auto path = m_folder.file("day.ypd");
     test::writeFile(path, golden("day_example.ypd"));
     CFofDoc document(m_foods);
     document.replaceMeals(dayWithLunchOf65535());
-    document.markModified();
 
     EXPECT_TRUE(saveDayFile(m_folder.file("no-such-folder/day.ypd"), document));
-    EXPECT_TRUE(document.isModified());
 
     if (!test::FileSizeLimit::available()) {
         GTEST_SKIP() << "no way to make a write fail here";
@@ -343,7 +338,6 @@ TEST_F(DayFileOnDisk, FailedSaveKeepsThePreviousFileAndTheModifiedFlag)
         error = saveDayFile(path, document);
     }
     EXPECT_TRUE(error);
-    EXPECT_TRUE(document.isModified());
     EXPECT_EQ(test::readFile(path), golden("day_example.ypd"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.path()), {}), 1)
         << "no temporary file may be left behind";

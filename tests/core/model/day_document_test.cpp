@@ -47,9 +47,8 @@ protected:
     CFofDoc m_day{m_foods};
 };
 
-TEST_F(DayDocument, NewDayHasSixEmptyMealsAndIsUnmodified)
+TEST_F(DayDocument, NewDayHasSixEmptyMeals)
 {
-    EXPECT_FALSE(m_day.isModified());
     for (int m = 0; m < kMealCount; ++m) {
         EXPECT_EQ(m_day.entryCount(MealIndex(m)), 0u);
         EXPECT_EQ(m_day.mealNutrients(MealIndex(m)), NutrientVector());
@@ -92,7 +91,7 @@ TEST_F(DayDocument, TotalsCountOnlyPositiveValuesAndAmountZeroIsOneServing)
     EXPECT_FLOAT_EQ(m_day.mealPyramidServings(kBreakfast)[kPyramidFruit], 0.5f);
 }
 
-TEST_F(DayDocument, EveryEditMarksTheDayModified)
+TEST_F(DayDocument, EveryEditIsAnnounced)
 {
     const std::vector<std::pair<const char*, std::function<void(CFofDoc&)>>> edits = {
         {"append", [](CFofDoc& day) { day.appendEntry(kLunch, kMilk, 100); }},
@@ -109,21 +108,23 @@ TEST_F(DayDocument, EveryEditMarksTheDayModified)
         DayMeals meals;
         meals[kBreakfast].append(CFood(kMilk, 244));
         day.replaceMeals(meals);
-        ASSERT_FALSE(day.isModified());
+        int announced = 0;
+        day.addChangeListener([&announced](const DayChange&) { ++announced; });
         edit(day);
-        EXPECT_TRUE(day.isModified());
+        EXPECT_EQ(announced, 1);
     }
 }
 
 TEST_F(DayDocument, EditsAtPositionsOutsideTheMealChangeNothing)
 {
     m_day.appendEntry(kLunch, kMilk, 244);
-    m_day.clearModified();
+    int announced = 0;
+    m_day.addChangeListener([&announced](const DayChange&) { ++announced; });
     EXPECT_FALSE(m_day.removeEntry(kLunch, 1));
     EXPECT_FALSE(m_day.setAmount(kLunch, 1, 10));
     EXPECT_FALSE(m_day.insertEntries(kLunch, 2, std::vector<CFood>{CFood(1, 1)}));
     EXPECT_FALSE(m_day.removeEntry(kDinner, 0));
-    EXPECT_FALSE(m_day.isModified());
+    EXPECT_EQ(announced, 0);
     EXPECT_EQ(m_day.entryCount(kLunch), 1u);
     EXPECT_THROW(m_day.meal(MealIndex(6)), std::out_of_range);
     EXPECT_THROW(m_day.entry(kLunch, 1), std::out_of_range);
