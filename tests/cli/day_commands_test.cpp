@@ -65,6 +65,8 @@ TEST_F(DayCommands, FailedCommandsLeaveTheFileAsItWas)
              {"add", day(), "--meal", "0", "--food", "0", "--grams", "70000"},
              {"add", day(), "--meal", "0", "--food", "0", "--grams", "10001"},
              {"new", ""},
+             {"export", day(), "-o", ""},
+             {"generate", "--calories", "0", "-o", ""},
              {"set-amount", day(), "--meal", "0", "--entry", "1", "--grams", "5"},
              {"remove", day(), "--meal", "1", "--entry", "0"},
              {"clear", day()},
@@ -98,7 +100,47 @@ TEST_F(DayCommands, WhatIsNotARegularFileIsNamedWithItsCauseAndKept)
     ASSERT_EQ(::mkfifo(m_sandbox.path("pipe.ypd").c_str(), 0644), 0);
     EXPECT_NE(run({"new", m_sandbox.path("d")}).err.find("d: it is a folder, not a file"), std::string::npos);
     EXPECT_NE(run({"new", m_sandbox.path("pipe.ypd")}).err.find("ypd: it is not a regular file"), std::string::npos);
+    EXPECT_NE(run({"show", m_sandbox.path("d")}).err.find("d: it is a folder, not a day file"), std::string::npos);
+    EXPECT_NE(run({"show", m_sandbox.path("pipe.ypd")}).err.find("ypd: it is a named pipe (FIFO), not a day file"),
+              std::string::npos);
     EXPECT_TRUE(std::filesystem::is_fifo(m_sandbox.path("pipe.ypd")));
+}
+
+TEST_F(DayCommands, AReadOnlyFolderKeepsItsDaysEvenFromTheAdministrator)
+{
+    ASSERT_EQ(run({"new", day()}).code, 0);
+    const std::string before = readFile(day());
+    std::filesystem::permissions(m_sandbox.dir().path(), std::filesystem::perms(0555));
+    for (const auto& args : std::vector<std::vector<std::string>>{{"new", day()},
+                                                                  {"add", day(), "--meal", "0", "--food", "0"},
+                                                                  {"export", day(), "-o", m_sandbox.path("d.csv")}}) {
+        const CliResult r = run(args);
+        EXPECT_EQ(r.code, 2) << args[0];
+        EXPECT_NE(r.err.find("permission denied"), std::string::npos) << r.err;
+    }
+    std::filesystem::permissions(m_sandbox.dir().path(), std::filesystem::perms(0755));
+    EXPECT_EQ(readFile(day()), before);
+    EXPECT_FALSE(std::filesystem::exists(m_sandbox.path("d.csv")));
+}
+
+TEST_F(DayCommands, ControlCharactersInWhatIsEchoedAreShownEscaped)
+{
+    const struct
+    {
+        std::vector<std::string> args;
+        const char* shown;
+    } cases[] = {
+        {{"\x1B[2J"}, "unknown command '\\x1B[2J'"},
+        {{"show", "--\x07"}, "unknown option '--\\x07'"},
+        {{"show", "no\nsuch.ypd"}, "no\\x0Asuch.ypd: "},
+        {{"usda", "show", "\x1B]0;x\x07"}, "not '\\x1B]0;x\\x07'"},
+    };
+    for (const auto& c : cases) {
+        const CliResult r = run(c.args);
+        EXPECT_NE(r.err.find(c.shown), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find('\x1B'), std::string::npos);
+        EXPECT_EQ(r.err.find('\x07'), std::string::npos);
+    }
 }
 
 TEST_F(DayCommands, CommandsThatStoreNoFoodCreateNoFoodFiles)

@@ -27,6 +27,23 @@ public:
     int lineHeight(ReportFont font) const override { return font == ReportFont::kTitle ? 25 : 20; }
 };
 
+// The same, counting the characters it was asked to measure.
+class CountingMeasure final : public ReportTextMeasure
+{
+public:
+    int textWidth(ReportFont font, const QString& text) const override
+    {
+        measured += text.size();
+        return m_fixed.textWidth(font, text);
+    }
+    int lineHeight(ReportFont font) const override { return m_fixed.lineHeight(font); }
+
+    mutable qsizetype measured = 0;
+
+private:
+    FixedMeasure m_fixed;
+};
+
 // A page 850 x 1100 at 100 dpi: margins at 50 and 800, bottom edge 1050; cw 10, lh 30, lg 5.
 ReportPageMetrics pageMetrics(int pageHeight = 1100)
 {
@@ -423,20 +440,13 @@ private slots:
         QVERIFY(hasRole(pages[3], ReportRole::kMealTotalLabel));
         QVERIFY(hasRole(pages[4], ReportRole::kDayTotalLabel));
 
-        // An entry taller than a page is placed once, on a page of its own.
+        // A name of any length takes at most a few lines, so it stays with its neighbours.
         ReportContent tall = contentWith({3}, 16);
         tall.meals[0].entries[1].text = QString(2000, u'w');
         const std::vector<ReportPage> tallPages = layoutReport(tall, pageMetrics(), FixedMeasure());
-        QStringList all;
-        for (const ReportPage& page : tallPages) {
-            all += entriesOn(page);
-        }
-        QCOMPARE(all, expectedEntries(0, 0, 2));
-        const auto tallPage = std::find_if(tallPages.begin(), tallPages.end(), [](const ReportPage& page) {
-            return entriesOn(page) == QStringList(QStringLiteral("0.1"));
-        });
-        QVERIFY(tallPage != tallPages.end());
-        QVERIFY(itemsWith(*tallPage, ReportRole::kEntryText).back().rect.bottom() > kBottom);
+        QCOMPARE(tallPages.size(), std::size_t(1));
+        QCOMPARE(entriesOn(tallPages[0]), expectedEntries(0, 0, 2));
+        QCOMPARE(itemsWith(tallPages[0], ReportRole::kEntryText).size(), std::size_t(kMaxReportEntryLines + 2));
     }
 
     void pagesResumeFromTheStateOneByOne()
@@ -467,6 +477,61 @@ private slots:
         QCOMPARE(wrapReportText(QString(), 100, measure, ReportFont::kNormal), QStringList(QString()));
         QCOMPARE(wrapReportText(QStringLiteral("  spaced   out  "), 100, measure, ReportFont::kNormal),
                  QStringList(QStringLiteral("spaced out")));
+    }
+
+    void aLongNameIsCutAfterAFewLinesWithItsServingsKeptAtACostThatDoesNotGrowWithIt()
+    {
+        const QString servings = QStringLiteral(" x 1.0");
+        // 90 units: nine characters a line.
+        const QStringList cut = wrapReportText(QStringLiteral("aaaa bbbb cccc dddd eeee ffff"), 90, FixedMeasure(),
+                                               ReportFont::kNormal, 3, servings);
+        QCOMPARE(cut, QStringList({QStringLiteral("aaaa bbbb"), QStringLiteral("cccc dddd"),
+                                   QStringLiteral("ee\u2026 x 1.0")}));
+        QCOMPARE(wrapReportText(QStringLiteral("aaaa"), 100, FixedMeasure(), ReportFont::kNormal, 3, servings),
+                 QStringList(QStringLiteral("aaaa x 1.0")));
+        // Too narrow even for the ending: what of it fits.
+        QCOMPARE(wrapReportText(QString(50, u'a'), 30, FixedMeasure(), ReportFont::kNormal, 1, servings),
+                 QStringList(QStringLiteral("\u2026 x")));
+
+        qsizetype measured[2] = {};
+        const qsizetype lengths[2] = {10000, 1000000};
+        for (int i = 0; i < 2; ++i) {
+            for (const QString& word : {QStringLiteral("n"), QStringLiteral("Lentil soup ")}) {
+                const CountingMeasure counting;
+                const QStringList lines = wrapReportText(word.repeated(lengths[i] / word.size()), 500, counting,
+                                                         ReportFont::kNormal, kMaxReportEntryLines, servings);
+                QCOMPARE(lines.size(), qsizetype(kMaxReportEntryLines));
+                QVERIFY(lines.back().endsWith(QStringLiteral("\u2026 x 1.0")));
+                measured[i] = std::max(measured[i], counting.measured);
+            }
+        }
+        QCOMPARE(measured[1], measured[0]);
+        QVERIFY2(measured[1] < 20000, qPrintable(QString::number(measured[1])));
+    }
+
+    void aFoodOfAHugeNameFitsItsPageAndManyOfThemShareOneName()
+    {
+        ReportContent content = contentWith({}, 28);
+        content.meals[0].title = QStringLiteral("BREAKFAST");
+        ReportEntry entry = entryNamed(QStringLiteral("Lentil soup ").repeated(8400));
+        entry.servings = QStringLiteral(" x 1.0");
+        content.meals[0].entries.push_back(entry);
+        const std::vector<ReportPage> one = layoutReport(content, pageMetrics(), FixedMeasure());
+        QCOMPARE(one.size(), std::size_t(1));
+        const std::vector<ReportItem> lines = itemsWith(one[0], ReportRole::kEntryText);
+        QCOMPARE(lines.size(), std::size_t(kMaxReportEntryLines));
+        QVERIFY(lines.back().text.endsWith(QStringLiteral(" x 1.0")));
+        QVERIFY(lines.back().rect.bottom() < kBottom);
+
+        FoodOperations foods;
+        CFofDoc document(foods);
+        for (int k = 0; k < 3; ++k) {
+            document.appendEntry(kLunch, 0, static_cast<Grams>(100 * (k + 1)));
+        }
+        const ReportContent day = reportContent(document, foods, NutrientSelection{}, 30, QString());
+        const std::vector<ReportEntry>& lunch = day.meals[kLunch].entries;
+        QCOMPARE(lunch[2].text.constData(), lunch[0].text.constData());
+        QCOMPARE(lunch[2].servings, QStringLiteral(" x 1.2"));
     }
 
     void userTextIsNeverAFormatString()
@@ -503,17 +568,18 @@ private slots:
         QVERIFY(content.meals[kBreakfast].entries.empty());
         const ReportMeal& lunch = content.meals[kLunch];
         QCOMPARE(lunch.entries.size(), std::size_t(2));
-        QCOMPARE(lunch.entries[0].text, QStringLiteral("Milk [1 cup] x 1.0"));
-        QCOMPARE(lunch.entries[1].text, QStringLiteral("Milk [1 cup] x 0.5"));
+        QCOMPARE(lunch.entries[0].text + lunch.entries[0].servings, QStringLiteral("Milk [1 cup] x 1.0"));
+        QCOMPARE(lunch.entries[1].text + lunch.entries[1].servings, QStringLiteral("Milk [1 cup] x 0.5"));
         QCOMPARE(lunch.entries[0].nutrients[kWeight], 244.0f);
         QCOMPARE(lunch.totals[kWeight], 366.0f);
         QCOMPARE(lunch.fatShare, fatShare(lunch.totals));
         QVERIFY(lunch.fatShare > 25);
         // An amount of 0 is one serving's nutrients but no servings written.
-        QCOMPARE(content.meals[kDinner].entries[0].text, QStringLiteral("Milk [1 cup] x 0.0"));
+        QCOMPARE(content.meals[kDinner].entries[0].servings, QStringLiteral(" x 0.0"));
         QCOMPARE(content.dayTotals[kWeight], 610.0f);
-        QCOMPARE(reportEntryText("12;Cheese [1 oz]", 2.04f), QStringLiteral("Cheese [1 oz] x 2.0"));
-        QCOMPARE(reportEntryText("12;Cheese [1 oz]", 12.6f), QStringLiteral("Cheese [1 oz] x 12"));
+        QCOMPARE(reportEntryName("12;Cheese [1 oz]"), QStringLiteral("Cheese [1 oz]"));
+        QCOMPARE(reportServingsText(2.04f), QStringLiteral(" x 2.0"));
+        QCOMPARE(reportServingsText(12.6f), QStringLiteral(" x 12"));
     }
 
     void printedListFollowsTheSelection()

@@ -57,6 +57,7 @@ public:
         m_record.values[kWeight] = 200;
         m_record.values[kCalories] = 300;
     }
+    void rename(const std::string& text) { m_record.text = text; }
     std::size_t count() const override { return 1; }
     const PersonalFoodRecord* record(std::size_t index) const override { return index == 0 ? &m_record : nullptr; }
 
@@ -175,6 +176,15 @@ TEST_F(DayCsvTest, EntryRowsThenTotals)
     EXPECT_EQ(table[10][6], "449.632");
 }
 
+TEST_F(DayCsvTest, AFoodNamedLikeAFormulaIsWrittenAsText)
+{
+    m_personal.rename("=cmd|' /C calc'!A0 [1 bowl]");
+    m_day.appendEntry(kDinner, 643, 100);
+    const Table table = parseCsv(dayCsv(m_day));
+    EXPECT_EQ(table[1][2], "'=cmd|' /C calc'!A0 [1 bowl]");
+    EXPECT_EQ(table[1][6], "150");
+}
+
 TEST_F(DayCsvTest, MissingFoodKeepsItsReplacementName)
 {
     m_day.appendEntry(kLunch, 700, 50);
@@ -192,6 +202,25 @@ TEST(CsvField, QuotesOnlyWhatNeedsIt)
     EXPECT_EQ(csvField("two\nlines"), "\"two\nlines\"");
     EXPECT_EQ(csvField("cr\r"), "\"cr\r\"");
     EXPECT_EQ(csvField("Crème brûlée"), "Crème brûlée");
+}
+
+TEST(CsvText, TextThatASpreadsheetWouldRunAsAFormulaStaysText)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"=HYPERLINK(\"http://x\")", "\"'=HYPERLINK(\"\"http://x\"\")\""},
+        {"+1", "'+1"},
+        {"-2 cups", "'-2 cups"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\tTab", "'\tTab"},
+        {"\rReturn", "\"'\rReturn\""},
+        {"Milk - skim", "Milk - skim"},
+        {"", ""},
+    };
+    for (const auto& [text, cell] : cases) {
+        EXPECT_EQ(csvText(text), cell) << text;
+    }
+    // Numbers are numbers, whatever their sign.
+    EXPECT_EQ(csvNumber(-1.5f), "-1.5");
 }
 
 // A comma-decimal locale that is always available, whatever the machine has installed.
