@@ -166,6 +166,24 @@ QFont faceOf(const PrinterFontSetting& setting)
     return font;
 }
 
+// The report font's size before any fitting: the stored height, or the largest a page holds when that is less,
+// since a larger one would print each line's fragments on pages of their own.
+double reportPixelSize(const QFont& face, const PrinterFontSetting& setting, const ReportPageMetrics& metrics)
+{
+    return std::min(pixelSizeOf(face, setting.height, metrics.dpiY, metrics.lineHeight),
+                    largestFittingPixelSize(face, metrics));
+}
+
+// The least the font may shrink to keep numbers apart: a share of its size, but of the default size for a font
+// larger than that, so that even a huge chosen font comes down to where the columns hold their numbers.
+double smallestFit(const PrinterFontSetting& setting, const ReportPageMetrics& metrics)
+{
+    const QFont face = faceOf(setting);
+    const double size = reportPixelSize(face, setting, metrics);
+    const double standard = pixelSizeOf(face, 0, metrics.dpiY, metrics.lineHeight);
+    return size > standard ? kMinReportFontFit * standard / size : kMinReportFontFit;
+}
+
 } // namespace
 
 QFont defaultPrinterFont(const QPaintDevice* device)
@@ -236,10 +254,7 @@ QFont printerFontInPoints(const PrinterFontSetting& setting)
 ReportFontSet reportFonts(const PrinterFontSetting& setting, const ReportPageMetrics& metrics, double scale)
 {
     const QFont face = faceOf(setting);
-    // A height beyond what a page holds would print each line's fragments on pages of their own.
-    const double size = std::min(pixelSizeOf(face, setting.height, metrics.dpiY, metrics.lineHeight),
-                                 largestFittingPixelSize(face, metrics)) *
-                        scale;
+    const double size = reportPixelSize(face, setting, metrics) * scale;
     const QFont normal = withPixelSize(face, size);
     QFont italic = normal;
     italic.setItalic(true);
@@ -260,10 +275,11 @@ ReportFontSet fittedReportFonts(const ReportContent& content, const PrinterFontS
 {
     // Text widths follow the font size only roughly, so the fit is measured again after each step.
     double scale = 1.0;
+    const double smallest = smallestFit(setting, metrics);
     ReportFontSet fonts = reportFonts(setting, metrics, scale);
     for (int step = 0; step < kFitSteps; ++step) {
         const double fit = reportFontFit(content, metrics, DeviceTextMeasure(fonts, device));
-        const double next = std::max(kMinReportFontFit, scale * fit);
+        const double next = std::max(smallest, scale * fit);
         if (fit >= 1.0 || next >= scale) {
             break;
         }

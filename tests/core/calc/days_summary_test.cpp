@@ -66,19 +66,15 @@ TEST(DaysSummary, AveragesTheReadableDaysAndListsTheOthers)
 
 TEST(DaysSummary, DaysAreNamedByTheirPathBelowTheFolderTheyShareAndSpreadsheetsGetNoFormulas)
 {
-    const struct
-    {
-        std::vector<std::string> files;
-        std::vector<std::string> names;
-    } cases[] = {
+    using Names = std::vector<std::string>;
+    const std::pair<std::vector<std::filesystem::path>, Names> cases[] = {
         {{"/d/a,b.ypd", "/d/sub/a,b.ypd"}, {"a,b.ypd", "sub/a,b.ypd"}},
         {{"x/mon.ypd", "x/./tue.ypd"}, {"mon.ypd", "tue.ypd"}},
         {{"/d/mon.ypd", "mon.ypd"}, {"/d/mon.ypd", "mon.ypd"}},
         {{"../w1/mon.ypd", "../w2/mon.ypd"}, {"w1/mon.ypd", "w2/mon.ypd"}},
     };
-    for (const auto& c : cases) {
-        const std::vector<std::filesystem::path> files(c.files.begin(), c.files.end());
-        EXPECT_EQ(dayNames(files), c.names) << c.files[0];
+    for (const auto& [files, names] : cases) {
+        EXPECT_EQ(dayNames(files), names) << files[0];
     }
 
     const test::TempDir dir;

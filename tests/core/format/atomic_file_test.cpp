@@ -60,9 +60,8 @@ TEST(AtomicFile, ReadingLooksForLeftoversOnlyUnderTheFilesOwnTemporaryNames)
     EXPECT_TRUE(fs::exists(dir.file("day.ypd.tmp-5"))) << "held by a save";
     EXPECT_FALSE(fs::exists(dir.file("day.ypd.tmp-6")));
     EXPECT_TRUE(fs::exists(dir.file("day.ypd.tmp-8"))) << "beyond the first free name";
-    // A save looks through the folder once, and finds it.
     ASSERT_FALSE(writeFileAtomically(day, "new day"));
-    EXPECT_FALSE(fs::exists(dir.file("day.ypd.tmp-8")));
+    EXPECT_FALSE(fs::exists(dir.file("day.ypd.tmp-8"))) << "a save looks through the folder once";
 }
 
 TEST(AtomicFile, AFailedSaveLeavesTheOldFileAndNoTemporaryFile)

@@ -57,7 +57,6 @@ public:
         m_record.values[kWeight] = 200;
         m_record.values[kCalories] = 300;
     }
-    void rename(const std::string& text) { m_record.text = text; }
     std::size_t count() const override { return 1; }
     const PersonalFoodRecord* record(std::size_t index) const override { return index == 0 ? &m_record : nullptr; }
 
@@ -174,15 +173,6 @@ TEST_F(DayCsvTest, EntryRowsThenTotals)
     EXPECT_EQ(table[10][0], "Day");
     EXPECT_EQ(table[10][5], "588");
     EXPECT_EQ(table[10][6], "449.632");
-}
-
-TEST_F(DayCsvTest, AFoodNamedLikeAFormulaIsWrittenAsText)
-{
-    m_personal.rename("=cmd|' /C calc'!A0 [1 bowl]");
-    m_day.appendEntry(kDinner, 643, 100);
-    const Table table = parseCsv(dayCsv(m_day));
-    EXPECT_EQ(table[1][2], "'=cmd|' /C calc'!A0 [1 bowl]");
-    EXPECT_EQ(table[1][6], "150");
 }
 
 TEST_F(DayCsvTest, MissingFoodKeepsItsReplacementName)

@@ -21,10 +21,7 @@
 #include <string>
 #include <vector>
 
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 namespace mw {
 namespace {
@@ -59,23 +56,14 @@ struct HostileEntry
     const char* dayText;
 };
 
-void makeSocket(const fs::path& at)
-{
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    at.string().copy(address.sun_path, sizeof address.sun_path - 1);
-    ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
-    ::close(fd);
-}
-
 const std::vector<HostileEntry>& hostileEntries()
 {
     static const std::vector<HostileEntry> entries = {
         {"a folder", [](const fs::path& at) { fs::create_directory(at); }, "it is a folder, not a day file"},
         {"a named pipe nobody writes to", [](const fs::path& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0600), 0); },
          "it is a named pipe (FIFO), not a day file"},
-        {"a socket", makeSocket, "it is a socket, not a day file"},
+        {"a socket", [](const fs::path& at) { ASSERT_EQ(::mknod(at.c_str(), S_IFSOCK | 0600, 0), 0); },
+         "it is a socket, not a day file"},
         {"a link to an endless device", [](const fs::path& at) { fs::create_symlink("/dev/zero", at); },
          "it is a device, not a day file"},
         {"a link to itself", [](const fs::path& at) { fs::create_symlink(at.filename(), at); },
