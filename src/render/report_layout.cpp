@@ -365,22 +365,23 @@ void PageBuilder::body(ReportPrintState& state)
 }
 
 // The text with every run of blanks made one blank and none at either end, and at most limit characters long;
-// cut tells whether text was left out.
-QString squeezedBlanks(QStringView text, qsizetype limit, bool& cut)
+// cut, when given, tells whether text was left out.
+QString squeezedBlanks(QStringView text, qsizetype limit = std::numeric_limits<qsizetype>::max(), bool* cut = nullptr)
 {
     QString out;
     out.reserve(std::min(text.size(), limit));
     bool blankBefore = false;
-    cut = false;
     for (const QChar c : text) {
         if (c == u' ') {
             blankBefore = !out.isEmpty();
             continue;
         }
         if (out.size() + (blankBefore ? 1 : 0) >= limit) {
-            cut = true;
+            if (cut != nullptr) {
+                *cut = true;
+            }
             // Half of a character is no character.
-            if (out.endsWith(u' ') || (!out.isEmpty() && out.back().isHighSurrogate())) {
+            if (!out.isEmpty() && out.back().isHighSurrogate()) {
                 out.chop(1);
             }
             return out;
@@ -619,11 +620,10 @@ QStringList wrapReportText(const QString& text, int width, const ReportTextMeasu
                                 ? std::numeric_limits<qsizetype>::max()
                                 : qsizetype(maxLines) * (width + 1);
     bool cut = false;
-    const QString shown = squeezedBlanks(text, limit, cut);
+    const QString shown = squeezedBlanks(text, limit, &cut);
     QStringList lines;
     if (!cut) {
-        bool tailCut = false;
-        const QString whole = squeezedBlanks(QString(shown + tail), std::numeric_limits<qsizetype>::max(), tailCut);
+        const QString whole = squeezedBlanks(QString(shown + tail));
         LineBreaker breaker(whole, width, measure, font);
         while (!breaker.atEnd() && lines.size() <= maxLines) {
             lines.append(breaker.nextLine());
@@ -641,9 +641,7 @@ QStringList wrapReportText(const QString& text, int width, const ReportTextMeasu
     const QString rest = shown.mid(textBreaker.position());
     // Text that ran out only because of the tail needs no ellipsis.
     const QString ending = rest.isEmpty() && !cut ? tail : QString(kEllipsis) + tail;
-    bool endingCut = false;
-    lines.append(
-        cutLine(rest, squeezedBlanks(ending, std::numeric_limits<qsizetype>::max(), endingCut), width, measure, font));
+    lines.append(cutLine(rest, squeezedBlanks(ending), width, measure, font));
     return lines;
 }
 
