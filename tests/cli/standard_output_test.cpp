@@ -24,11 +24,10 @@ TEST(StandardOutput, AnOutputThatCannotBeWrittenIsNamedAndFailsTheCommand)
         EXPECT_EQ(err.str(), "mealwright-cli: Cannot write standard output: " + cause + "\n");
         ::close(fd);
     }
-    // Past a file-size limit: a message and exit code 2, not a death by signal.
     const TempDir dir;
     const ChildExit ended =
         waitForChild(startProgram(MEALWRIGHT_CLI_PATH, {"usda", "search", "e"}, dir.file("out"), dir.file("err"), 200));
-    EXPECT_EQ(ended.code, 2);
+    EXPECT_EQ(ended.code, 2) << "past a file-size limit: a message and exit code 2, not a death by signal";
     EXPECT_EQ(readFile(dir.file("err")), "mealwright-cli: Cannot write standard output: file too large\n");
 }
 
