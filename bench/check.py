@@ -21,6 +21,7 @@ import os
 import re
 import shutil
 import statistics
+import struct
 import subprocess
 import sys
 import tempfile
@@ -51,16 +52,27 @@ TARGETS = [
     ("USDA food search over 8,858 foods (\"cheese cheddar !low\")", 5, "ms", "BM_UsdaSearchTwoWordsAndExclusion"),
     ("USDA food search over 8,858 foods (all found and ranked)", 5, "ms", "BM_UsdaSearchEveryFood"),
     ("Summarising 365 day files (read, summed, averaged)", 200, "ms", "BM_SummarizeDays/365/real_time"),
+    ("Summarising 365 day files in a folder of 3,650 day files", 150, "ms",
+     "BM_SummarizeDaysOfAFullFolder/365/real_time"),
     ("Desktop program: start to first painted day window, whole process", 150, "ms", "process:desktop-start"),
     ("Desktop program: resident memory at its peak", 60, "MB", "process:desktop-rss"),
     ("Desktop program: memory added by opening the USDA food dialog and searching", 15, "MB",
      "process:usda-dialog-growth"),
     ("`mealwright-cli analyze` of a typical day, whole process", 30, "ms", "process:cli-analyze"),
+    ("`mealwright-cli report` of one entry of a 100,000-character name, whole process", 1, "s",
+     "process:report-long-name"),
+    ("`mealwright-cli report` of 100,000 entries of a 100,000-character name, whole process", 60, "s",
+     "process:report-long-names"),
+    ("`mealwright-cli report` of 100,000 entries of a 100,000-character name: peak resident memory", 500, "MB",
+     "process:report-long-names-rss"),
 ]
 
 UNIT_NS = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
 # Figures in megabytes rather than nanoseconds; they do not depend on the machine's speed.
-MEMORY_KEYS = {"process:desktop-rss", "process:usda-dialog-growth"}
+MEMORY_KEYS = {"process:desktop-rss", "process:usda-dialog-growth", "process:report-long-names-rss"}
+# The printed report's hostile case: a personal food whose name is this long, eaten this many times in one day.
+LONG_NAME_LENGTH = 100000
+LONG_NAME_ENTRIES = 100000
 
 # Intake preferences as the dialog stores them: From and To of nutrients 1..27.
 PREFERENCES = [
@@ -105,6 +117,44 @@ def userfood_line(index):
     return f'"Recipe {index} [1 serving]", {100 + index % 50}, {values}, \r\n'
 
 
+def day_file_bytes(entries, food, grams):
+    """A day whose breakfast is entries entries of one food, byte for byte as the program writes it."""
+    count = struct.pack("<H", entries) if entries < 0xFFFF else struct.pack("<HI", 0xFFFF, entries)
+    first = struct.pack("<HHH", 0xFFFF, 0, 5) + b"CFood" + struct.pack("<HH", food, grams)
+    rest = (struct.pack("<HHH", 0x8001, food, grams)) * (entries - 1)
+    return count + (first + rest if entries else b"") + b"\0\0" * 5
+
+
+class LongNameReport:
+    """A data folder whose one personal food has a 100,000-character name, and days of it to print."""
+
+    def __init__(self, cli, folder, env):
+        self.cli = cli
+        self.env = env
+        self.data = folder / "long-name"
+        self.data.mkdir()
+        words = "Lentil soup with carrots and onions "
+        name = (words * (LONG_NAME_LENGTH // len(words) + 1))[:LONG_NAME_LENGTH]
+        (self.data / "userfood.txt").write_text(f'"{name} [1 bowl]", 250, ' + "3, " * 27 + "\r\n", encoding="utf-8")
+        for entries in (1, LONG_NAME_ENTRIES):
+            (self.data / f"day{entries}.ypd").write_bytes(day_file_bytes(entries, 643, 250))
+
+    def command(self, entries):
+        return [str(self.cli), "--data-dir", str(self.data), "report", str(self.data / f"day{entries}.ypd"), "-o",
+                str(self.data / "report.pdf")]
+
+    def seconds_and_peak_mb(self, runs=3):
+        """Median wall time in nanoseconds and median peak resident memory in MB of the long report."""
+        times, peaks = [], []
+        for _ in range(runs):
+            result = subprocess.run(["/usr/bin/time", "-f", "%e %M"] + self.command(LONG_NAME_ENTRIES), env=self.env,
+                                    check=True, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+            seconds, kilobytes = result.stderr.strip().splitlines()[-1].split()
+            times.append(float(seconds) * 1e9)
+            peaks.append(int(kilobytes) / 1024)
+        return statistics.median(times), statistics.median(peaks)
+
+
 class ProcessBench:
     """A data folder with 4000 personal foods, a profile and a generated day, and the programs to time."""
 
@@ -125,6 +175,8 @@ class ProcessBench:
                         QT_QPA_PLATFORM="offscreen")
         subprocess.run([str(self.cli), "--data-dir", str(self.data), "generate", "--calories", "2000", "--seed", "7",
                         "-o", str(self.day)], check=True, env=self.env, stdout=subprocess.DEVNULL)
+        self.long_names = LongNameReport(self.cli, folder, self.env)
+        self.long_report = None
 
     def desktop_command(self):
         return [str(self.desktop), "--quit-when-painted", "--data-dir", str(self.data), str(self.day)]
@@ -181,6 +233,13 @@ class ProcessBench:
             return self.median_peak_rss_mb(self.desktop_command())
         if key == "process:usda-dialog-growth":
             return self.usda_dialog_growth_mb()
+        if key == "process:report-long-name":
+            return self.median_wall_ns(self.long_names.command(1), min(runs, 10))
+        if key in ("process:report-long-names", "process:report-long-names-rss"):
+            # Both figures come from the same few runs, each of them long.
+            if self.long_report is None:
+                self.long_report = self.long_names.seconds_and_peak_mb()
+            return self.long_report[0 if key == "process:report-long-names" else 1]
         raise KeyError(key)
 
 
@@ -195,6 +254,7 @@ def measure_all(build, folder):
 
 def remeasure(key, build, processes):
     if key.startswith("process:"):
+        processes.long_report = None  # measured afresh, not taken from the first runs
         return processes.measure(key, runs=30)
     pattern = "^" + re.escape(key.split("/real_time")[0]) + "(/real_time)?$"
     return run_benchmarks(build / "bench" / "mealwright_benchmarks", pattern, repetitions=5, min_time=0.3).get(key)
@@ -248,7 +308,7 @@ def machine_slowdown(figures, baseline):
 
 def fails_by_default(key):
     """Peak memory fails the run whatever the machine's load; the dialog's growth is only reported, like times."""
-    return key == "process:desktop-rss"
+    return key in ("process:desktop-rss", "process:report-long-names-rss")
 
 
 def regressions(figures, baseline, build, processes, strict):

@@ -128,7 +128,7 @@ private:
         out << averageTitle(summary.dayCount()) << "\n\n" << padded("Nutrient", 15);
         std::vector<std::size_t> widths;
         for (const SummaryDay& day : summary.days) {
-            const std::string name = summaryDayName(day.path);
+            const std::string name = visibleText(summaryDayName(day));
             widths.push_back(std::max<std::size_t>(8, name.size() + 1));
             out << rightAligned(name, widths.back());
         }
@@ -221,9 +221,10 @@ private:
         return cell;
     }
 
+    // At least one blank before the text, so that a number wider than its column never runs into the one before.
     static std::string rightAligned(const std::string& text, std::size_t width)
     {
-        return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+        return std::string(width > text.size() ? width - text.size() : 1, ' ') + text;
     }
 
     static std::string sharesText(const CalorieShares& shares, int warningPercent)

@@ -52,10 +52,12 @@ void printGeneralHelp(std::ostream& out, const std::vector<std::unique_ptr<Comma
            "Exit codes: 0 success, 1 usage error, 2 a file could not be read, parsed or written.\n";
 }
 
+// Messages quote what the user typed and name files, either of which may hold control characters that a
+// terminal would act on; they are shown escaped.
 int usageFailure(std::ostream& err, const std::string& message, std::string_view command)
 {
-    err << "mealwright-cli: " << message << "\nTry 'mealwright-cli " << command << (command.empty() ? "" : " ")
-        << "--help'.\n";
+    err << "mealwright-cli: " << visibleText(message) << "\nTry 'mealwright-cli " << command
+        << (command.empty() ? "" : " ") << "--help'.\n";
     return kExitUsage;
 }
 
@@ -98,7 +100,7 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     } catch (const UsageError& e) {
         return usageFailure(err, e.what(), (*command)->name());
     } catch (const FileError& e) {
-        err << "mealwright-cli: " << e.what() << '\n';
+        err << "mealwright-cli: " << visibleText(e.what()) << '\n';
         return kExitFile;
     }
 }

@@ -68,6 +68,14 @@ std::string personalStatusText(PersonalFoodStatus status)
     return "unknown error";
 }
 
+std::string appendFailureText(const PersonalFoodAppendResult& result)
+{
+    if (result.status == PersonalFoodStatus::kWriteFailed && result.ioError) {
+        return describeSaveError(result.ioError);
+    }
+    return personalStatusText(result.status);
+}
+
 Context::Context(ParsedArguments arguments, std::ostream& out, std::ostream& err)
     : m_args(std::move(arguments)), m_out(out), m_err(err)
 {
@@ -113,7 +121,7 @@ PersonalFoodOpenResult Context::openPersonalFoods(PersonalFoodDatabase::Access a
         m_personalAccess = access;
         m_personalOpened = m_personal->open(folder, access);
         if (isUnreadable(m_personalOpened.status)) {
-            m_err << "mealwright-cli: warning: " << m_personal->filePath().string() << ": "
+            m_err << "mealwright-cli: warning: " << visibleText(m_personal->filePath().string()) << ": "
                   << personalStatusText(m_personalOpened.status) << "; personal foods are not available\n";
         }
     }
@@ -178,6 +186,15 @@ void saveDay(const std::string& file, CFofDoc& document)
     if (const std::error_code error = saveDayFile(file, document)) {
         throw FileError(cannotWriteText(file, error));
     }
+}
+
+std::string outputOption(const ParsedArguments& args)
+{
+    std::string output = args.required("-o");
+    if (output.empty()) {
+        throw UsageError("the output file given with -o is empty");
+    }
+    return output;
 }
 
 void writeOutput(Context& context, const std::string& file, std::string_view bytes)

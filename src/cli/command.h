@@ -77,6 +77,8 @@ std::vector<std::unique_ptr<Command>> makeCommands();
 void loadDay(const std::string& file, CFofDoc& document);
 // The document written over the file (through a temporary file); FileError when it fails.
 void saveDay(const std::string& file, CFofDoc& document);
+// The file named by -o, which must not be empty (a usage error otherwise).
+std::string outputOption(const ParsedArguments& args);
 // Bytes written to an output option's file: "-" is standard output, a device or pipe is written to
 // directly, anything else is saved atomically; FileError when it fails.
 void writeOutput(Context& context, const std::string& file, std::string_view bytes);
@@ -88,5 +90,7 @@ std::string visibleText(std::string_view text);
 MealIndex mealOption(const ParsedArguments& args);
 // A short English cause for a personal food database status.
 std::string personalStatusText(PersonalFoodStatus status);
+// Why an append failed, with the system's reason where there is one ("no space left on device").
+std::string appendFailureText(const PersonalFoodAppendResult& result);
 
 } // namespace mw::cli

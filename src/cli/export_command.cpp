@@ -30,7 +30,7 @@ public:
 
     int run(Context& context) override
     {
-        const std::string output = context.args().required("-o");
+        const std::string output = outputOption(context.args());
         const std::string csv = context.args().positionals().size() > 1 ? daysCsv(context) : oneDayCsv(context);
         writeOutput(context, output, csv);
         return 0;

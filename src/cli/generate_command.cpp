@@ -68,7 +68,7 @@ public:
         }
         const int calories = caloriesOption(args);
         const std::uint32_t seed = seedOption(args);
-        const std::string file = args.required("-o");
+        const std::string file = outputOption(args);
 
         CFofDoc document(context.foods());
         LinearCongruentialRandom random(seed);

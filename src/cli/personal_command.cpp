@@ -1,5 +1,6 @@
 #include "commands.h"
 #include "json_writer.h"
+#include "personal_text.h"
 
 #include "format/personal_food_validation.h"
 #include "model/number_text.h"
@@ -62,7 +63,9 @@ public:
                "      \"(hidden)\" (--json: {\"items\": [{\"id\", \"text\", \"hidden\"}]})\n"
                "add   appends one food as the add-food dialog does and prints its FoodId: V0 is the\n"
                "      weight in grams (1..9999) of the portion the other 27 values describe (0..9999 each,\n"
-               "      in the order of the nutrient catalogue); NAME at most 80, UNIT at most 20 characters\n";
+               "      in the order of the nutrient catalogue); NAME at most 80, UNIT at most 20 characters;\n"
+               "      NAME must not be blank, and neither may hold a double quote, a square bracket or a\n"
+               "      control character, which a line of userfood.txt cannot hold\n";
     }
     std::vector<OptionSpec> options() const override
     {
@@ -115,6 +118,8 @@ private:
     {
         const std::string name = context.args().required("--name");
         const std::string unit = context.args().required("--unit");
+        requireStorableText("--name", name, false);
+        requireStorableText("--unit", unit, true);
         const PersonalFoodValues values = parseValues(context.args().required("--values"));
         if (const auto problem = validatePersonalFood(name, unit, values)) {
             throw UsageError(problemText(*problem));
@@ -122,8 +127,7 @@ private:
         PersonalFoodDatabase& database = context.writablePersonalFoods();
         const PersonalFoodAppendResult added = database.append(name, unit, values);
         if (added.status != PersonalFoodStatus::kOk) {
-            throw FileError("Cannot add the food to " + database.filePath().string() + ": " +
-                            personalStatusText(added.status));
+            throw FileError("Cannot add the food to " + database.filePath().string() + ": " + appendFailureText(added));
         }
         if (context.json()) {
             JsonWriter(context.out()).beginObject().key("id").value(static_cast<int>(added.id)).endObject();

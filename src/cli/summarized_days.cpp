@@ -12,11 +12,16 @@ DaysSummary summarizedDays(Context& context)
     const std::vector<std::filesystem::path> files(context.args().positionals().begin(),
                                                    context.args().positionals().end());
     DaysSummary summary = summarizeDays(files, context.foods());
-    if (!summary.unreadable.empty()) {
-        const UnreadableDay& first = summary.unreadable.front();
-        throw FileError(first.path.string() + ": " + describeDayFileError(first.result));
+    if (summary.unreadable.empty()) {
+        return summary;
     }
-    return summary;
+    // Every file that needs mending, not only the first, so one run tells the user all of them.
+    for (const UnreadableDay& day : summary.unreadable) {
+        context.err() << "mealwright-cli: " << visibleText(day.path.string() + ": " + describeDayFileError(day.result))
+                      << '\n';
+    }
+    throw FileError(std::to_string(summary.unreadable.size()) + " of " + std::to_string(files.size()) +
+                    " day files cannot be read");
 }
 
 } // namespace mw::cli

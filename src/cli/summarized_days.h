@@ -6,8 +6,8 @@
 
 namespace mw::cli {
 
-// The day files named on the command line, summed and averaged; the first one that cannot be read stops the
-// command with its cause.
+// The day files named on the command line, summed and averaged. Files that cannot be read are each named with
+// their cause on the error stream, and then the command stops (FileError).
 DaysSummary summarizedDays(Context& context);
 
 } // namespace mw::cli

@@ -1,5 +1,6 @@
 #include "commands.h"
 #include "json_writer.h"
+#include "personal_text.h"
 
 #include "model/catalogue.h"
 #include "model/number_text.h"
@@ -39,9 +40,12 @@ std::string refusal(const PersonalFoodProblem& problem, const UsdaPersonalFood& 
         break;
     }
     const auto slot = static_cast<std::size_t>(problem.nutrient);
-    return std::string(nutrientLongName(problem.nutrient)) + ": " + formatFloat(food.portion.values[slot]) + " " +
+    const float value = food.portion.values[slot];
+    const float minimum = problem.nutrient == kWeight ? kMinPersonalWeight : 0.0f;
+    return std::string(nutrientLongName(problem.nutrient)) + ": " + formatFloat(value) + " " +
            std::string(nutrientReportUnit(problem.nutrient)) + " in this portion does not fit a personal food (" +
-           (problem.nutrient == kWeight ? "1" : "0") + "..9999); choose a smaller portion";
+           (problem.nutrient == kWeight ? "1" : "0") + "..9999); choose a " + (value < minimum ? "larger" : "smaller") +
+           " portion";
 }
 
 class UsdaCommand final : public Command
@@ -195,6 +199,7 @@ private:
         }
         UsdaPersonalFood personal = makeUsdaPersonalFood(food, grams, portion);
         if (const std::optional<std::string> name = args.value("--name")) {
+            requireStorableText("--name", *name, false);
             personal.name = *name;
         }
         if (const auto problem = usdaPersonalFoodProblem(personal)) {
@@ -208,7 +213,7 @@ private:
         const PersonalFoodAppendResult added =
             database.append(personal.name, personal.portionText, personal.portion.values);
         if (added.status != PersonalFoodStatus::kOk) {
-            throw FileError(database.filePath().string() + ": " + personalStatusText(added.status));
+            throw FileError("Cannot add the food to " + database.filePath().string() + ": " + appendFailureText(added));
         }
         if (context.json()) {
             JsonWriter json(context.out());

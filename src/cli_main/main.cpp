@@ -1,6 +1,7 @@
 #include "cli_app.h"
 #include "commands.h"
 #include "report_command.h"
+#include "standard_output.h"
 
 #include <iostream>
 #include <string>
@@ -10,7 +11,7 @@ int main(int argc, char** argv)
 {
     mw::cli::registerCommandFactory(&mw::cli::makeReportCommand);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    const int code = mw::cli::runCli(arguments, std::cout, std::cerr);
-    std::cout.flush();
-    return std::cout.good() ? code : mw::cli::kExitFile;
+    mw::cli::StandardOutput output;
+    const int code = mw::cli::runCli(arguments, output.stream(), std::cerr);
+    return mw::cli::finishStandardOutput(output, code, std::cerr);
 }

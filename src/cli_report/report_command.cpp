@@ -94,7 +94,7 @@ public:
     int run(Context& context) override
     {
         const std::string file = context.args().singlePositional("day FILE");
-        const std::string output = context.args().required("-o");
+        const std::string output = outputOption(context.args());
         if (output == "-" && context.json()) {
             throw UsageError("--json cannot go with -o -: standard output takes the PDF");
         }

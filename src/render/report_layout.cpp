@@ -10,11 +10,40 @@
 #include "model/food_operations.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <tuple>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 namespace mw::render {
 
 namespace {
+
+constexpr QChar kEllipsis(0x2026);
+
+// The largest k in 1..count for which fits(k) holds, fits being true up to some k and false after it; 0 when
+// fits(1) is false. Galloping first keeps the texts measured short when few characters fit.
+qsizetype largestFitting(qsizetype count, const std::function<bool(qsizetype)>& fits)
+{
+    if (count <= 0 || !fits(1)) {
+        return 0;
+    }
+    qsizetype low = 1;
+    qsizetype high = 2;
+    while (high <= count && fits(high)) {
+        low = high;
+        high = high > count / 2 ? count + 1 : high * 2;
+    }
+    high = std::min(high, count + 1);
+    while (high - low > 1) {
+        const qsizetype middle = low + (high - low) / 2;
+        (fits(middle) ? low : high) = middle;
+    }
+    return low;
+}
 
 // The text with characters taken from its middle and an ellipsis put there until it is at most width wide.
 QString elidedInMiddle(const QString& text, int width, const ReportTextMeasure& measure, ReportFont font)
@@ -22,14 +51,12 @@ QString elidedInMiddle(const QString& text, int width, const ReportTextMeasure& 
     if (measure.textWidth(font, text) <= width) {
         return text;
     }
-    const QString ellipsis(QChar(0x2026));
-    for (qsizetype kept = text.size() - 1; kept > 0; --kept) {
-        const QString shorter = text.left(kept - kept / 2) + ellipsis + text.right(kept / 2);
-        if (measure.textWidth(font, shorter) <= width) {
-            return shorter;
-        }
-    }
-    return ellipsis;
+    const auto shorter = [&text](qsizetype kept) {
+        return text.left(kept - kept / 2) + kEllipsis + text.right(kept / 2);
+    };
+    const qsizetype kept =
+        largestFitting(text.size() - 1, [&](qsizetype k) { return measure.textWidth(font, shorter(k)) <= width; });
+    return kept > 0 ? shorter(kept) : QString(kEllipsis);
 }
 
 constexpr int kNoNumbersDivisor = 1;
@@ -92,11 +119,30 @@ private:
     const int m_bottom;
     const int m_foodIndent;
     const int m_ruleThickness;
+    // The lines of an entry's text; entries of the same food and servings are wrapped once a page.
+    const QStringList& entryLines(const ReportEntry& entry);
+
     int m_y = 0;
     bool m_bodyUsed = false;
     std::size_t m_tagFrom = 0;
     ReportPage m_page;
+    std::map<std::tuple<std::uintptr_t, qsizetype, QString>, QStringList> m_wrapped;
 };
+
+const QStringList& PageBuilder::entryLines(const ReportEntry& entry)
+{
+    // Entries of one food share their name's characters, so its address tells them apart from other foods.
+    const auto key =
+        std::make_tuple(reinterpret_cast<std::uintptr_t>(entry.text.constData()), entry.text.size(), entry.servings);
+    auto found = m_wrapped.find(key);
+    if (found == m_wrapped.end()) {
+        found = m_wrapped
+                    .emplace(key, wrapReportText(entry.text, m_columns.nameRight - m_foodIndent, m_measure,
+                                                 ReportFont::kNormal, kMaxReportEntryLines, entry.servings))
+                    .first;
+    }
+    return found->second;
+}
 
 ReportItem& PageBuilder::leftText(ReportRole role, ReportFont font, int left, const QString& label)
 {
@@ -202,11 +248,10 @@ bool PageBuilder::mealTitle(const ReportPrintState& state)
 bool PageBuilder::entries(ReportPrintState& state)
 {
     const ReportMeal& meal = m_content.meals[static_cast<std::size_t>(state.meal)];
-    const int wrapWidth = m_columns.nameRight - m_foodIndent;
     const int textLineHeight = atLeastOne(m_measure.lineHeight(ReportFont::kNormal));
     for (; state.food < meal.entries.size(); ++state.food) {
         const ReportEntry& entry = meal.entries[state.food];
-        const QStringList lines = wrapReportText(entry.text, wrapWidth, m_measure, ReportFont::kNormal);
+        const QStringList& lines = entryLines(entry);
         const int height = static_cast<int>(lines.size()) * textLineHeight;
         if (pageFull(m_y + height >= m_bottom)) {
             return false;
@@ -318,19 +363,105 @@ void PageBuilder::body(ReportPrintState& state)
     daySummary(state);
 }
 
-// Splits a word too wide for a line into pieces that fit, at least one character each.
-void appendBrokenWord(const QString& word, int width, const ReportTextMeasure& measure, ReportFont font,
-                      QStringList& lines, QString& line)
+// The text with every run of blanks made one blank and none at either end, and at most limit characters long;
+// cut, when given, tells whether text was left out.
+QString squeezedBlanks(QStringView text, qsizetype limit = std::numeric_limits<qsizetype>::max(), bool* cut = nullptr)
 {
-    for (const QChar c : word) {
-        const QString longer = line + c;
-        if (!line.isEmpty() && measure.textWidth(font, longer) > width) {
-            lines.append(line);
-            line = QString(c);
-        } else {
-            line = longer;
+    QString out;
+    out.reserve(std::min(text.size(), limit));
+    bool blankBefore = false;
+    for (const QChar c : text) {
+        if (c == u' ') {
+            blankBefore = !out.isEmpty();
+            continue;
         }
+        if (out.size() + (blankBefore ? 1 : 0) >= limit) {
+            if (cut != nullptr) {
+                *cut = true;
+            }
+            // Half of a character is no character.
+            if (!out.isEmpty() && out.back().isHighSurrogate()) {
+                out.chop(1);
+            }
+            return out;
+        }
+        if (blankBefore) {
+            out += u' ';
+            blankBefore = false;
+        }
+        out += c;
     }
+    return out;
+}
+
+// Breaks a text whose blanks are squeezed into lines: as many words as fit, or a piece of a word too wide.
+class LineBreaker
+{
+public:
+    LineBreaker(const QString& text, int width, const ReportTextMeasure& measure, ReportFont font)
+        : m_text(text), m_width(width), m_measure(measure), m_font(font)
+    {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == u' ') {
+                m_wordEnds.push_back(i);
+            }
+        }
+        m_wordEnds.push_back(text.size());
+    }
+
+    bool atEnd() const { return m_from >= m_text.size(); }
+    qsizetype position() const { return m_from; }
+
+    QString nextLine()
+    {
+        const auto firstEnd = std::upper_bound(m_wordEnds.begin(), m_wordEnds.end(), m_from);
+        const auto words = static_cast<qsizetype>(m_wordEnds.end() - firstEnd);
+        const qsizetype fitting = largestFitting(words, [&](qsizetype k) { return fits(firstEnd[k - 1]); });
+        qsizetype end = 0;
+        qsizetype next = 0;
+        if (fitting > 0) {
+            end = firstEnd[fitting - 1];
+            next = end + 1;
+        } else {
+            end = m_from + std::max<qsizetype>(
+                               1, largestFitting(*firstEnd - m_from, [&](qsizetype k) { return fits(m_from + k); }));
+            if (end < *firstEnd && m_text[end - 1].isHighSurrogate()) {
+                end += end - 1 > m_from ? -1 : 1;
+            }
+            next = end < m_text.size() && m_text[end] == u' ' ? end + 1 : end;
+        }
+        const QString line = m_text.mid(m_from, end - m_from);
+        m_from = next;
+        return line;
+    }
+
+private:
+    bool fits(qsizetype end) const { return m_measure.textWidth(m_font, m_text.mid(m_from, end - m_from)) <= m_width; }
+
+    const QString& m_text;
+    const int m_width;
+    const ReportTextMeasure& m_measure;
+    const ReportFont m_font;
+    std::vector<qsizetype> m_wordEnds; // the blank after each word, or the text's end
+    qsizetype m_from = 0;
+};
+
+// The last line of a text cut short: as much of rest as fits before the ending, else as much of the ending.
+QString cutLine(const QString& rest, const QString& ending, int width, const ReportTextMeasure& measure,
+                ReportFont font)
+{
+    const int room = width - measure.textWidth(font, ending);
+    if (room < 0) {
+        return ending.left(std::max<qsizetype>(1, largestFitting(ending.size(), [&](qsizetype k) {
+                                                   return measure.textWidth(font, ending.left(k)) <= width;
+                                               })));
+    }
+    QString kept = rest.left(
+        largestFitting(rest.size(), [&](qsizetype k) { return measure.textWidth(font, rest.left(k)) <= room; }));
+    while (kept.endsWith(u' ') || (!kept.isEmpty() && kept.back().isHighSurrogate())) {
+        kept.chop(1);
+    }
+    return kept + ending;
 }
 
 } // namespace
@@ -346,9 +477,9 @@ std::vector<NutrientIndex> printedNutrientList(const NutrientSelection& selectio
     return printed;
 }
 
-QString reportEntryText(const std::string& foodName, float servings)
+QString reportServingsText(float servings)
 {
-    return toQString(foodName) + toQString(kReportServingsJoin) + servingsText(servings);
+    return toQString(kReportServingsJoin) + servingsText(servings);
 }
 
 ReportContent reportContent(const CFofDoc& document, const FoodOperations& foods, const NutrientSelection& printed,
@@ -359,6 +490,9 @@ ReportContent reportContent(const CFofDoc& document, const FoodOperations& foods
     content.printed = printedNutrientList(printed);
     content.fatWarningPercent = fatWarningPercent;
     const DayTotals totals = computeTotals(document.meals(), foods);
+    // One copy of each food's name, however often it is eaten: a day of many entries of a food with a long
+    // name would otherwise hold that name once for every entry.
+    std::unordered_map<FoodId, QString> names;
     for (int m = 0; m < kMealCount; ++m) {
         ReportMeal& meal = content.meals[static_cast<std::size_t>(m)];
         meal.title = toQString(mealTitle(m));
@@ -366,7 +500,12 @@ ReportContent reportContent(const CFofDoc& document, const FoodOperations& foods
         meal.fatShare = fatShare(meal.totals);
         for (const CFood& food : document.meal(static_cast<MealIndex>(m))) {
             ReportEntry entry;
-            entry.text = reportEntryText(foods.displayName(food.foodId()), food.servings(foods));
+            auto name = names.find(food.foodId());
+            if (name == names.end()) {
+                name = names.emplace(food.foodId(), toQString(foods.displayName(food.foodId()))).first;
+            }
+            entry.text = name->second;
+            entry.servings = reportServingsText(food.servings(foods));
             entry.nutrients = food.nutrients(foods);
             entry.fatShare = fatShare(entry.nutrients);
             meal.entries.push_back(std::move(entry));
@@ -435,11 +574,15 @@ double reportFontFit(const ReportContent& content, const ReportPageMetrics& metr
         widest = std::max(widest, measure.textWidth(font, text));
     };
     // A number needs half a digit of blank beside it, so that neighbouring columns never read as one number.
+    // Each number is measured once per font, however many entries show it.
+    std::array<std::unordered_set<int>, kReportFontCount> measured;
     const auto widenValues = [&](ReportFont font, const NutrientVector& vector) {
-        const int gap = measure.textWidth(font, QStringLiteral("0")) / 2;
         for (const NutrientIndex j : content.printed) {
-            widest = std::max(widest,
-                              measure.textWidth(font, QString::number(displayInteger(vector[std::size_t(j)]))) + gap);
+            const int value = displayInteger(vector[std::size_t(j)]);
+            if (measured[static_cast<std::size_t>(font)].insert(value).second) {
+                const int gap = measure.textWidth(font, QStringLiteral("0")) / 2;
+                widest = std::max(widest, measure.textWidth(font, QString::number(value)) + gap);
+            }
         }
     };
     for (const NutrientIndex j : content.printed) {
@@ -461,30 +604,38 @@ double reportFontFit(const ReportContent& content, const ReportPageMetrics& metr
     return std::max(kMinReportFontFit, room > 0 ? static_cast<double>(room) / widest : 0.0);
 }
 
-QStringList wrapReportText(const QString& text, int width, const ReportTextMeasure& measure, ReportFont font)
+QStringList wrapReportText(const QString& text, int width, const ReportTextMeasure& measure, ReportFont font,
+                           int maxLines, const QString& tail)
 {
+    maxLines = std::max(maxLines, 1);
+    width = std::max(width, 0);
+    // No character is narrower than a device unit, so no more than this many can show in maxLines lines.
+    const qsizetype limit = maxLines > std::numeric_limits<qsizetype>::max() / (qsizetype(width) + 2)
+                                ? std::numeric_limits<qsizetype>::max()
+                                : qsizetype(maxLines) * (width + 1);
+    bool cut = false;
+    const QString shown = squeezedBlanks(text, limit, &cut);
     QStringList lines;
-    QString line;
-    const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
-    for (const QString& word : words) {
-        const QString joined = line.isEmpty() ? word : line + u' ' + word;
-        if (measure.textWidth(font, joined) <= width) {
-            line = joined;
-            continue;
+    if (!cut) {
+        const QString whole = squeezedBlanks(QString(shown + tail));
+        LineBreaker breaker(whole, width, measure, font);
+        while (!breaker.atEnd() && lines.size() <= maxLines) {
+            lines.append(breaker.nextLine());
         }
-        if (!line.isEmpty()) {
-            lines.append(line);
-            line.clear();
+        if (lines.size() <= maxLines) {
+            return lines.isEmpty() ? QStringList(QString()) : lines;
         }
-        if (measure.textWidth(font, word) <= width) {
-            line = word;
-        } else {
-            appendBrokenWord(word, width, measure, font, lines, line);
-        }
+        lines.clear();
     }
-    if (!line.isEmpty() || lines.isEmpty()) {
-        lines.append(line);
+    // Too long: the lines before the last as they were, then what of the rest fits before the ellipsis and tail.
+    LineBreaker textBreaker(shown, width, measure, font);
+    while (!textBreaker.atEnd() && lines.size() < maxLines - 1) {
+        lines.append(textBreaker.nextLine());
     }
+    const QString rest = shown.mid(textBreaker.position());
+    // Text that ran out only because of the tail needs no ellipsis.
+    const QString ending = rest.isEmpty() && !cut ? tail : QString(kEllipsis) + tail;
+    lines.append(cutLine(rest, squeezedBlanks(ending), width, measure, font));
     return lines;
 }
 

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstddef>
+#include <limits>
 #include <vector>
 
 namespace mw {
@@ -50,7 +51,8 @@ public:
 
 struct ReportEntry
 {
-    QString text; // the food's name, " x " and its servings
+    QString text;     // the food's name as the food list shows it; entries of one food share it
+    QString servings; // what follows the name: " x " and the servings
     NutrientVector nutrients;
     int fatShare = 0;
 };
@@ -75,8 +77,8 @@ struct ReportContent
 
 // The selected nutrients in catalogue order.
 std::vector<NutrientIndex> printedNutrientList(const NutrientSelection& selection);
-// A food line's text: the name, " x " and the servings rounded to a tenth.
-QString reportEntryText(const std::string& foodName, float servings);
+// What follows a food's name: " x " and the servings rounded to a tenth.
+QString reportServingsText(float servings);
 // Everything the report prints of the day, in the order it prints it.
 ReportContent reportContent(const CFofDoc& document, const FoodOperations& foods, const NutrientSelection& printed,
                             int fatWarningPercent, const QString& documentPath);
@@ -176,9 +178,16 @@ struct ReportPrintState
     bool dayTotalPrinted = false; // the page that printed the day summary is the last
 };
 
-// The text split into lines no wider than width: at blanks, and inside a word only where the word alone is
-// too wide. Every line holds at least one character, so any width gives an end.
-QStringList wrapReportText(const QString& text, int width, const ReportTextMeasure& measure, ReportFont font);
+// A food's text is cut after this many lines, as the food list cuts its rows.
+inline constexpr int kMaxReportEntryLines = 4;
+
+// The text followed by tail, split into lines no wider than width: at blanks (runs of blanks count as one),
+// and inside a word only where the word alone is too wide. Every line holds at least one character, so any
+// width gives an end. When more than maxLines lines would be needed, the last line is cut with an ellipsis
+// before the tail, so the tail always shows. The work depends on what fits in maxLines lines, not on the
+// length of the text.
+QStringList wrapReportText(const QString& text, int width, const ReportTextMeasure& measure, ReportFont font,
+                           int maxLines = std::numeric_limits<int>::max(), const QString& tail = QString());
 
 // The next page: the header, then the body from where the state stands. Something that does not fit even at
 // the top of a fresh page is placed anyway (the painter clips it), so every page moves the state on.

@@ -33,6 +33,9 @@ constexpr int kSwissFamily = 0x20;
 constexpr int kModernFamily = 0x30;
 constexpr int kScriptFamily = 0x40;
 constexpr int kDecorativeFamily = 0x50;
+// Texts up to this long have their widths remembered, up to this many of them a font.
+constexpr qsizetype kLongestRememberedWidth = 64;
+constexpr qsizetype kMostRememberedWidths = 20000;
 // Shrinking the font to fit the columns is measured at most this many times.
 constexpr int kFitSteps = 3;
 // Faces tried, in order, when the stored one is not installed: the same metrics first, then narrow ones, so
@@ -46,6 +49,9 @@ const QStringList kMonospaceAlternatives = {QStringLiteral("Liberation Mono"), Q
                                             QStringLiteral("Nimbus Mono PS"), QStringLiteral("DejaVu Sans Mono")};
 // Font sizes beyond this are no size a page can show.
 constexpr double kMaxPixelSize = 1 << 16;
+// Lines of the report font every page must hold, however large the font: the page header (a little over seven
+// lines) and the day's summary (eight).
+constexpr int kLinesEveryPageHolds = 16;
 
 int clampedPixelSize(double pixels)
 {
@@ -107,6 +113,16 @@ double pixelSizeOf(const QFont& face, int storedHeight, int dpiY, int defaultLin
     return cell * sizePerCellHeight(face);
 }
 
+// The largest font size in the device's pixels at which a page of the metrics holds kLinesEveryPageHolds lines.
+double largestFittingPixelSize(const QFont& face, const ReportPageMetrics& metrics)
+{
+    const int bodyBottom = metrics.pageHeight - metrics.dpiY / 2;
+    if (bodyBottom <= 0) {
+        return kMaxPixelSize;
+    }
+    return static_cast<double>(bodyBottom) / kLinesEveryPageHolds * sizePerCellHeight(face);
+}
+
 QFont withWeight(QFont font, int weight)
 {
     font.setWeight(static_cast<QFont::Weight>(weight));
@@ -148,6 +164,24 @@ QFont faceOf(const PrinterFontSetting& setting)
     // Printed text is laid out from these metrics: hinting for the screen would move it.
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
+}
+
+// The report font's size before any fitting: the stored height, or the largest a page holds when that is less,
+// since a larger one would print each line's fragments on pages of their own.
+double reportPixelSize(const QFont& face, const PrinterFontSetting& setting, const ReportPageMetrics& metrics)
+{
+    return std::min(pixelSizeOf(face, setting.height, metrics.dpiY, metrics.lineHeight),
+                    largestFittingPixelSize(face, metrics));
+}
+
+// The least the font may shrink to keep numbers apart: a share of its size, but of the default size for a font
+// larger than that, so that even a huge chosen font comes down to where the columns hold their numbers.
+double smallestFit(const PrinterFontSetting& setting, const ReportPageMetrics& metrics)
+{
+    const QFont face = faceOf(setting);
+    const double size = reportPixelSize(face, setting, metrics);
+    const double standard = pixelSizeOf(face, 0, metrics.dpiY, metrics.lineHeight);
+    return size > standard ? kMinReportFontFit * standard / size : kMinReportFontFit;
 }
 
 } // namespace
@@ -220,7 +254,7 @@ QFont printerFontInPoints(const PrinterFontSetting& setting)
 ReportFontSet reportFonts(const PrinterFontSetting& setting, const ReportPageMetrics& metrics, double scale)
 {
     const QFont face = faceOf(setting);
-    const double size = pixelSizeOf(face, setting.height, metrics.dpiY, metrics.lineHeight) * scale;
+    const double size = reportPixelSize(face, setting, metrics) * scale;
     const QFont normal = withPixelSize(face, size);
     QFont italic = normal;
     italic.setItalic(true);
@@ -241,10 +275,11 @@ ReportFontSet fittedReportFonts(const ReportContent& content, const PrinterFontS
 {
     // Text widths follow the font size only roughly, so the fit is measured again after each step.
     double scale = 1.0;
+    const double smallest = smallestFit(setting, metrics);
     ReportFontSet fonts = reportFonts(setting, metrics, scale);
     for (int step = 0; step < kFitSteps; ++step) {
         const double fit = reportFontFit(content, metrics, DeviceTextMeasure(fonts, device));
-        const double next = std::max(kMinReportFontFit, scale * fit);
+        const double next = std::max(smallest, scale * fit);
         if (fit >= 1.0 || next >= scale) {
             break;
         }
@@ -269,7 +304,19 @@ const QFontMetrics& DeviceTextMeasure::metrics(ReportFont font) const
 
 int DeviceTextMeasure::textWidth(ReportFont font, const QString& text) const
 {
-    return metrics(font).horizontalAdvance(text);
+    if (text.size() > kLongestRememberedWidth) {
+        return metrics(font).horizontalAdvance(text);
+    }
+    QHash<QString, int>& widths = m_shortWidths.at(static_cast<std::size_t>(font));
+    if (const auto known = widths.constFind(text); known != widths.cend()) {
+        return *known;
+    }
+    if (widths.size() >= kMostRememberedWidths) {
+        widths.clear();
+    }
+    const int width = metrics(font).horizontalAdvance(text);
+    widths.insert(text, width);
+    return width;
 }
 
 int DeviceTextMeasure::lineHeight(ReportFont font) const
@@ -299,13 +346,24 @@ void paintReportPage(QPainter* painter, const QRect& page, const ReportPage& lay
     painter->setClipRect(page, Qt::IntersectClip);
     painter->translate(page.topLeft());
     painter->setPen(Qt::black);
+    // Every item is one line set at its box's top: drawn from its baseline, which spares the formatting a text
+    // box needs (thousands of numbers on a long day's pages).
+    std::array<qreal, kReportFontCount> ascents{};
+    for (std::size_t f = 0; f < fonts.size(); ++f) {
+        ascents[f] = QFontMetricsF(fonts[f], painter->device()).ascent();
+    }
+    int currentFont = -1;
     for (const ReportItem& item : layout.items) {
         if (isReportRule(item.role)) {
             paintRule(painter, item.rect);
             continue;
         }
-        painter->setFont(fonts[static_cast<std::size_t>(item.font)]);
-        painter->drawText(item.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip, item.text);
+        const auto font = static_cast<std::size_t>(item.font);
+        if (static_cast<int>(font) != currentFont) {
+            painter->setFont(fonts[font]);
+            currentFont = static_cast<int>(font);
+        }
+        painter->drawText(QPointF(item.rect.left(), item.rect.top() + ascents[font]), item.text);
     }
     painter->restore();
 }

@@ -9,6 +9,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QRect>
 
 #include <array>
@@ -39,7 +40,9 @@ QFont printerFontFromSetting(const PrinterFontSetting& setting, int dpiY, int de
 PrinterFontSetting printerFontSetting(const QFont& font);
 // The stored printer font sized in points, for a font dialog to start from.
 QFont printerFontInPoints(const PrinterFontSetting& setting);
-// The report font and its variants, for the device the metrics were measured on, scaled by scale.
+// The report font and its variants, for the device the metrics were measured on, scaled by scale. A stored
+// height too large for the page is taken as the largest at which a page still holds the header and the day's
+// summary.
 ReportFontSet reportFonts(const PrinterFontSetting& setting, const ReportPageMetrics& metrics, double scale = 1.0);
 // The same, made smaller where the content's numbers would otherwise run into their neighbours.
 ReportFontSet fittedReportFonts(const ReportContent& content, const PrinterFontSetting& setting,
@@ -57,6 +60,8 @@ private:
     const QFontMetrics& metrics(ReportFont font) const;
 
     std::vector<QFontMetrics> m_metrics;
+    // Widths of short texts (the numbers, which a long day repeats thousands of times) by font.
+    mutable std::array<QHash<QString, int>, kReportFontCount> m_shortWidths;
 };
 
 // One page of the layout, drawn in black with its top-left corner at the page's; nothing is drawn outside the

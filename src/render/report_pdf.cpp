@@ -53,14 +53,18 @@ int paintDayReport(QPainter* painter, const QRect& page, const DayReport& report
     const ReportPageMetrics metrics = reportPageMetrics(page.size(), device);
     const ReportFontSet fonts = fittedReportFonts(report.content, report.font, metrics, device);
     const DeviceTextMeasure measure(fonts, device);
-    const std::vector<ReportPage> pages = layoutReport(report.content, metrics, measure);
-    const int count = static_cast<int>(pages.size());
-    const int end = last < 0 || last >= count ? count - 1 : last;
-    for (int i = std::max(first, 0); i <= end; ++i) {
-        if (i > std::max(first, 0) && !newPage()) {
-            break;
+    // Page by page, each dropped once painted: a day of many entries never holds all its pages at once.
+    first = std::max(first, 0);
+    bool painting = true;
+    int count = 0;
+    for (ReportPrintState state; !state.dayTotalPrinted; ++count) {
+        const ReportPage laidOut = layoutReportPage(report.content, metrics, measure, state);
+        if (painting && count >= first && (last < 0 || count <= last)) {
+            painting = count == first || newPage();
+            if (painting) {
+                paintReportPage(painter, page, laidOut, fonts);
+            }
         }
-        paintReportPage(painter, page, pages[static_cast<std::size_t>(i)], fonts);
     }
     return count;
 }

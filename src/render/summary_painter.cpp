@@ -103,7 +103,7 @@ std::vector<SummaryTableRow> summaryTableRows(const DaysSummaryContent& content)
     std::vector<SummaryTableRow> rows;
     rows.reserve(content.summary.days.size() + 2);
     for (const SummaryDay& day : content.summary.days) {
-        SummaryTableRow row{toQString(summaryDayName(day.path)), {}, {}};
+        SummaryTableRow row{toQString(summaryDayName(day)), {}, {}};
         for (std::size_t n = 0; n < NutrientVector::size(); ++n) {
             row.cells[n] = cellText(day.totals[n]);
         }
@@ -131,7 +131,7 @@ SummaryChartData summaryChartData(const DaysSummaryContent& content, int nutrien
     data.nutrient = nutrient;
     data.calorieGoal = calorieTarget(content.goals);
     for (const SummaryDay& day : content.summary.days) {
-        data.days.append(toQString(summaryDayName(day.path)));
+        data.days.append(toQString(summaryDayName(day)));
         data.calories.push_back(day.totals[kCalories]);
         data.percent.push_back(dayPercentOfGoal(day.totals, nutrient, content.goals));
         data.levels.push_back(intakeLevel(day.totals, nutrient, content.goals));
@@ -312,7 +312,7 @@ PageMetrics pageMetrics(const QRect& page, const QFontMetrics& metrics, const st
     m.dayWidth = metrics.horizontalAdvance(QStringLiteral("000000"));
     for (const SummaryDay& day : days) {
         // Long names are cut in the middle rather than taking the room of other days.
-        const int name = metrics.horizontalAdvance(toQString(summaryDayName(day.path)));
+        const int name = metrics.horizontalAdvance(toQString(summaryDayName(day)));
         m.dayWidth = std::max(m.dayWidth, std::min(name, metrics.horizontalAdvance(QStringLiteral("0000000000000"))));
     }
     m.dayWidth += m.line / 2;
@@ -336,7 +336,7 @@ void paintTable(QPainter* painter, const QRect& area, const PageMetrics& m, cons
     painter->setPen(Qt::black);
     cell(area.left(), y, m.nameWidth, QStringLiteral("Nutrient"), Qt::AlignLeft);
     for (std::size_t d = first; d < first + count; ++d) {
-        cell(x, y, m.dayWidth, toQString(summaryDayName(content.summary.days[d].path)), Qt::AlignRight);
+        cell(x, y, m.dayWidth, toQString(summaryDayName(content.summary.days[d])), Qt::AlignRight);
         x += m.dayWidth;
     }
     cell(x, y, m.numberWidth, QStringLiteral("Average"), Qt::AlignRight);

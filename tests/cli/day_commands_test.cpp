@@ -65,6 +65,8 @@ TEST_F(DayCommands, FailedCommandsLeaveTheFileAsItWas)
              {"add", day(), "--meal", "0", "--food", "0", "--grams", "70000"},
              {"add", day(), "--meal", "0", "--food", "0", "--grams", "10001"},
              {"new", ""},
+             {"export", day(), "-o", ""},
+             {"generate", "--calories", "0", "-o", ""},
              {"set-amount", day(), "--meal", "0", "--entry", "1", "--grams", "5"},
              {"remove", day(), "--meal", "1", "--entry", "0"},
              {"clear", day()},
@@ -98,7 +100,25 @@ TEST_F(DayCommands, WhatIsNotARegularFileIsNamedWithItsCauseAndKept)
     ASSERT_EQ(::mkfifo(m_sandbox.path("pipe.ypd").c_str(), 0644), 0);
     EXPECT_NE(run({"new", m_sandbox.path("d")}).err.find("d: it is a folder, not a file"), std::string::npos);
     EXPECT_NE(run({"new", m_sandbox.path("pipe.ypd")}).err.find("ypd: it is not a regular file"), std::string::npos);
+    EXPECT_NE(run({"show", m_sandbox.path("d")}).err.find("d: it is a folder, not a day file"), std::string::npos);
+    EXPECT_NE(run({"show", m_sandbox.path("pipe.ypd")}).err.find("ypd: it is a named pipe (FIFO), not a day file"),
+              std::string::npos);
     EXPECT_TRUE(std::filesystem::is_fifo(m_sandbox.path("pipe.ypd")));
+}
+
+TEST_F(DayCommands, ControlCharactersInWhatIsEchoedAreShownEscaped)
+{
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"\x1B[2J"}, "unknown command '\\x1B[2J'"},
+        {{"show", "--\x07"}, "unknown option '--\\x07'"},
+        {{"show", "no\nsuch.ypd"}, "no\\x0Asuch.ypd: "},
+        {{"usda", "show", "\x1B]0;x\x07"}, "not '\\x1B]0;x\\x07'"},
+    };
+    for (const auto& [args, shown] : cases) {
+        const std::string err = run(args).err;
+        EXPECT_NE(err.find(shown), std::string::npos) << err;
+        EXPECT_EQ(err.find_first_of("\x1B\x07"), std::string::npos);
+    }
 }
 
 TEST_F(DayCommands, CommandsThatStoreNoFoodCreateNoFoodFiles)

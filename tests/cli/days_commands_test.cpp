@@ -63,17 +63,37 @@ TEST_F(DaysCommandsTest, ExportOfSeveralDaysWritesOneRowPerDayAndTheAverage)
     EXPECT_NE(r.out.find("\r\nAverage of 2 days,366,224.724,"), std::string::npos) << r.out;
 }
 
-TEST_F(DaysCommandsTest, AnUnreadableDayFailsTheWholeCommand)
+TEST_F(DaysCommandsTest, EveryUnreadableDayIsNamedAndFailsTheWholeCommand)
 {
+    std::filesystem::create_directory(m_cli.path("folder.ypd"));
     for (const std::string command : {"analyze", "export"}) {
-        const std::vector<std::string> args = {command, m_cli.path("mon.ypd"), m_cli.path("none.ypd")};
-        const CliResult r =
-            command == "export" ? m_cli.run({command, args[1], args[2], "-o", m_cli.path("week.csv")}) : run(args);
+        const std::vector<std::string> args = {command, m_cli.path("none.ypd"), m_cli.path("mon.ypd"),
+                                               m_cli.path("folder.ypd")};
+        const CliResult r = command == "export"
+                                ? m_cli.run({command, args[1], args[2], args[3], "-o", m_cli.path("week.csv")})
+                                : run(args);
         EXPECT_EQ(r.code, 2) << command;
-        EXPECT_NE(r.err.find("none.ypd"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("none.ypd: the file cannot be read"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("folder.ypd: it is a folder, not a day file"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("2 of 3 day files cannot be read"), std::string::npos) << r.err;
         EXPECT_TRUE(r.out.empty());
     }
     EXPECT_FALSE(std::filesystem::exists(m_cli.path("week.csv")));
+}
+
+TEST_F(DaysCommandsTest, ColumnsOfTextKeepABlankBetweenThemHoweverLargeTheNumbers)
+{
+    // 9999 kcal a gram, 10000 g of it: eight digits of calories in columns eight wide.
+    ASSERT_EQ(m_cli
+                  .run({"personal", "add", "--name", "Dense", "--unit", "g", "--values",
+                        "1,9999,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0"})
+                  .code,
+              0);
+    ASSERT_EQ(m_cli.run({"add", m_cli.path("mon.ypd"), "--meal", "1", "--food", "643", "--grams", "10000"}).code, 0);
+    const std::string day = run({"analyze", m_cli.path("mon.ypd")}).out;
+    EXPECT_NE(day.find("\nCalories        99990152    2604 3839867% "), std::string::npos) << day;
+    const std::string days = run({"analyze", m_cli.path("mon.ypd"), m_cli.path("mon.ypd")}).out;
+    EXPECT_NE(days.find("\nCalories        99990152 99990152 99990152 3839867%"), std::string::npos) << days;
 }
 
 TEST(FoodsPerBasis, SortsCalciumPer100kcalWithTheBoiledLeafyGreensFirst)

@@ -1,6 +1,7 @@
 #include "cli_test_support.h"
 
 #include "format/food_attribute_database.h"
+#include "support/file_size_limit.h"
 
 #include <gtest/gtest.h>
 
@@ -22,13 +23,13 @@ TEST(PersonalCommand, AddWritesTheLineOfTheAddFoodDialog)
 {
     const CliSandbox sandbox;
     const CliResult first =
-        sandbox.run({"personal", "add", "--name", "Stew \"hot\"", "--unit", "1 [bowl]", "--values", values("250")});
+        sandbox.run({"personal", "add", "--name", "Stew hot", "--unit", "1 bowl", "--values", values("250")});
     ASSERT_EQ(first.code, 0) << first.err;
     EXPECT_EQ(first.out, "643\n");
     EXPECT_EQ(sandbox.run({"personal", "add", "--name", "Tea", "--unit", "1 cup", "--values", values("200.5")}).out,
               "644\n");
 
-    std::string expected = "\"Stew  hot  [1  bowl ]\", 250, 123, 12.35, ";
+    std::string expected = "\"Stew hot [1 bowl]\", 250, 123, 12.35, ";
     for (int i = 3; i < 28; ++i) {
         expected += "0, ";
     }
@@ -36,7 +37,7 @@ TEST(PersonalCommand, AddWritesTheLineOfTheAddFoodDialog)
     EXPECT_EQ(file.substr(0, file.find('\n') + 1), expected + "\r\n");
 
     const CliResult listed = sandbox.run({"foods", "--personal"});
-    EXPECT_EQ(listed.out, "643;Stew  hot  [1  bowl ]\n644;Tea [1 cup]\n");
+    EXPECT_EQ(listed.out, "643;Stew hot [1 bowl]\n644;Tea [1 cup]\n");
     std::ofstream(sandbox.dir().file("userfood.txt"), std::ios::app) << "\"Bell\a\x1b[2J\xc2\x85 [g]\", 1, \r\n";
     EXPECT_EQ(sandbox.run({"personal", "list"}).out.substr(listed.out.size()), "645;Bell\\x07\\x1B[2J\\u0085 [g]\n");
     const CliResult food = sandbox.run({"food", "644", "--grams", "401", "--json"});
@@ -55,12 +56,37 @@ TEST(PersonalCommand, RefusedFoodsWriteNothing)
              {"personal", "add", "--name", std::string(81, 'n'), "--unit", "u", "--values", values("10")},
              {"personal", "add", "--name", "x", "--unit", std::string(21, 'u'), "--values", values("10")},
              {"personal", "add", "--unit", "u", "--values", values("10")},
+             {"personal", "add", "--name", "", "--unit", "u", "--values", values("10")},
+             {"personal", "add", "--name", " ", "--unit", "u", "--values", values("10")},
+             {"personal", "add", "--name", "\"", "--unit", "u", "--values", values("10")},
+             {"personal", "add", "--name", "Stew", "--unit", "1 [bowl]", "--values", values("10")},
+             {"personal", "add", "--name", "Two\nlines", "--unit", "u", "--values", values("10")},
              {"personal", "remove"},
          }) {
         const CliResult r = sandbox.run(args);
         EXPECT_EQ(r.code, 1) << r.err;
     }
+    EXPECT_NE(sandbox.run({"personal", "add", "--name", "Stew \"hot\" [x]", "--unit", "u", "--values", values("10")})
+                  .err.find("cannot hold '\"' (U+0022), '[' (U+005B), ']' (U+005D)"),
+              std::string::npos);
     EXPECT_EQ(readFile(sandbox.dir().file("userfood.txt")), "");
+}
+
+TEST(PersonalCommand, AFullDiskIsNamedAsTheDayWriterNamesIt)
+{
+    const CliSandbox sandbox;
+    ASSERT_EQ(sandbox.run({"personal", "add", "--name", "A", "--unit", "u", "--values", values("10")}).code, 0);
+    const std::string before = readFile(sandbox.dir().file("userfood.txt"));
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"personal", "add", "--name", "B", "--unit", "u", "--values", values("10")},
+             {"usda", "add", "1009"},
+         }) {
+        const FileSizeLimit full(before.size());
+        const CliResult r = sandbox.run(args);
+        EXPECT_EQ(r.code, 2) << args[0];
+        EXPECT_NE(r.err.find("userfood.txt: file too large"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(readFile(sandbox.dir().file("userfood.txt")), before);
 }
 
 TEST(PersonalCommand, ListMarksHiddenFoodsAndListsFollowFadDat)

@@ -44,10 +44,27 @@ TEST(UsdaCommand, RefusesWhatAPersonalFoodCannotHold)
              {"usda", "add", "1009", "--name", std::string(81, 'n')},
              {"usda", "search"},
              {"usda", "drop", "1009"},
+             {"usda", "add", "1009", "--name", ""},
+             {"usda", "add", "1009", "--name", " "},
+             {"usda", "add", "1009", "--name", "\""},
+             {"usda", "add", "1009", "--name", "Cheddar [sharp]"},
          }) {
         EXPECT_EQ(sandbox.run(args).code, 1) << args[1];
     }
+    EXPECT_NE(sandbox.run({"usda", "add", "1009", "--grams", "0.5"}).err.find("choose a larger portion"),
+              std::string::npos);
+    EXPECT_NE(sandbox.run({"usda", "add", "2047", "--measure", "1"}).err.find("choose a smaller portion"),
+              std::string::npos);
     EXPECT_EQ(readFile(sandbox.dir().file("userfood.txt")), "");
+}
+
+TEST(UsdaCommand, ADottedCapitalIFindsWhatItsOwnFoldingFinds)
+{
+    // It folds to "i" and a combining dot, which no USDA name holds; it is no plain "i".
+    for (const char* text : {"\xC4\xB0", "i\xCC\x87"}) {
+        const CliResult r = runCli({"usda", "search", text});
+        EXPECT_EQ(std::to_string(r.code) + r.out + r.err, "0No entry found!\n");
+    }
 }
 
 } // namespace

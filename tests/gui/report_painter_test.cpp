@@ -209,6 +209,26 @@ private slots:
         QCOMPARE(reportFonts(noWeight, metrics)[0].weight(), QFont::Normal);
     }
 
+    void aHeightNoPageCanHoldIsTakenAsTheLargestThatFits()
+    {
+        const ReportPageMetrics letter{5100, 6600, 600, 600, 60, 117};
+        PrinterFontSetting huge;
+        huge.height = 10000;
+        const QFont clamped = reportFonts(huge, letter)[0];
+        const double largest = (6600 - 300) / 16.0;
+        QVERIFY2(QFontMetricsF(clamped).height() <= largest + 2.0, qPrintable(QString::number(clamped.pixelSize())));
+        QVERIFY(QFontMetricsF(clamped).height() >= largest - 8.0);
+
+        const FoodOperations foods;
+        CFofDoc document(foods);
+        document.appendEntry(kBreakfast, 0, 244);
+        MemorySettings settings;
+        QVERIFY(!storePrinterFont(settings, huge));
+        int pages = 0;
+        QVERIFY(!dayReportPdf(dayReport(document, foods, settings, QStringLiteral("/d.ypd")), &pages).isEmpty());
+        QCOMPARE(pages, 1);
+    }
+
     void aChosenFontIsStoredAndReadBack()
     {
         QFont chosen(QStringLiteral("DejaVu Serif"));

@@ -12,7 +12,7 @@ constexpr std::string_view kLineEnd = "\r\n";
 template <typename Values>
 void appendRow(std::string& csv, std::string_view title, const Values& values)
 {
-    csv += csvField(title);
+    csv += csvText(title);
     for (const auto value : values) {
         csv += ',';
         csv += csvNumber(static_cast<float>(value));
@@ -27,11 +27,11 @@ std::string daysSummaryCsv(const DaysSummary& summary)
     std::string csv = "File";
     for (int n = 0; n < kNutrientCount; ++n) {
         csv += ',';
-        csv += csvField(std::string(nutrientLongName(n)) + " (" + std::string(nutrientPanelUnit(n)) + ")");
+        csv += csvText(std::string(nutrientLongName(n)) + " (" + std::string(nutrientPanelUnit(n)) + ")");
     }
     csv += kLineEnd;
     for (const SummaryDay& day : summary.days) {
-        appendRow(csv, summaryDayName(day.path), day.totals.values());
+        appendRow(csv, summaryDayName(day), day.totals.values());
     }
     appendRow(csv, averageTitle(summary.dayCount()), summary.average);
     return csv;

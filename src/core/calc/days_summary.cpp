@@ -3,19 +3,23 @@
 #include "calc/saturate.h"
 #include "model/day_document.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace mw {
 
 DaysSummary summarizeDays(std::span<const std::filesystem::path> files, const FoodOperations& foods)
 {
     DaysSummary summary;
     summary.days.reserve(files.size());
+    const std::vector<std::string> names = dayNames(files);
     CFofDoc document(foods);
-    for (const std::filesystem::path& file : files) {
-        const DayFileResult read = loadDayFile(file, document);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const DayFileResult read = loadDayFile(files[i], document);
         if (read.ok()) {
-            summary.days.push_back({file, document.dayNutrients()});
+            summary.days.push_back({files[i], document.dayNutrients(), names[i]});
         } else {
-            summary.unreadable.push_back({file, read});
+            summary.unreadable.push_back({files[i], read, names[i]});
         }
     }
     summary.average = averageOfDays(summary.days);
@@ -69,9 +73,31 @@ CalorieTarget calorieTarget(const AnalysisGoals& goals)
     return {goal, goal};
 }
 
-std::string summaryDayName(const std::filesystem::path& path)
+std::vector<std::string> dayNames(std::span<const std::filesystem::path> files)
 {
-    return path.filename().string();
+    std::vector<std::vector<std::filesystem::path>> folders;
+    std::size_t shared = SIZE_MAX;
+    for (const std::filesystem::path& file : files) {
+        const std::filesystem::path folder = file.lexically_normal().parent_path();
+        folders.emplace_back(folder.begin(), folder.end());
+        const std::vector<std::filesystem::path>& first = folders.front();
+        const auto differ = std::mismatch(first.begin(), first.end(), folders.back().begin(), folders.back().end());
+        shared = std::min(shared, static_cast<std::size_t>(differ.first - first.begin()));
+    }
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const std::filesystem::path normal = files[i].lexically_normal();
+        if (!normal.has_filename()) {
+            names.push_back(files[i].string());
+            continue;
+        }
+        std::filesystem::path name;
+        for (std::size_t k = shared; k < folders[i].size(); ++k) {
+            name /= folders[i][k];
+        }
+        names.push_back((name / normal.filename()).string());
+    }
+    return names;
 }
 
 std::string averageTitle(std::size_t dayCount)
@@ -81,7 +107,7 @@ std::string averageTitle(std::size_t dayCount)
 
 std::string unreadableDayText(const UnreadableDay& day)
 {
-    return summaryDayName(day.path) + ": " + describeDayFileError(day.result);
+    return day.name + ": " + describeDayFileError(day.result);
 }
 
 } // namespace mw

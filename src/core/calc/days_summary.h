@@ -20,6 +20,7 @@ struct SummaryDay
 {
     std::filesystem::path path;
     NutrientVector totals;
+    std::string name{}; // as the summary lists it: see dayNames
 };
 
 // A file left out of the summary and why.
@@ -27,6 +28,7 @@ struct UnreadableDay
 {
     std::filesystem::path path;
     DayFileResult result;
+    std::string name{}; // as the summary lists it: see dayNames
 };
 
 // A mean per NutrientIndex slot, in double precision.
@@ -66,8 +68,14 @@ struct CalorieTarget
 };
 CalorieTarget calorieTarget(const AnalysisGoals& goals);
 
-// A file's name as the summary lists it ("monday.ypd").
-std::string summaryDayName(const std::filesystem::path& path);
+// Each file's path relative to the folder all of them share ("monday.ypd", "june/monday.ypd"), or as given
+// where they share none; never the base name alone, so two days of the same name stay two rows.
+std::vector<std::string> dayNames(std::span<const std::filesystem::path> files);
+// A day's name as the summary lists it.
+inline const std::string& summaryDayName(const SummaryDay& day)
+{
+    return day.name;
+}
 // "Average of 7 days", "Average of 1 day".
 std::string averageTitle(std::size_t dayCount);
 // "monday.ypd: the file ends inside an entry at byte 9".

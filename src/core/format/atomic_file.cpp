@@ -4,8 +4,9 @@
 #include <cctype>
 #include <cerrno>
 #include <csignal>
+#include <mutex>
 #include <optional>
-#include <random>
+#include <set>
 #include <string>
 
 #include <fcntl.h>
@@ -22,6 +23,9 @@ constexpr std::string_view kTemporaryMark = ".tmp-";
 // More links in a row than this are a loop, as the system itself judges.
 constexpr int kMaxLinkHops = 40;
 constexpr int kMaxNameAttempts = 100;
+// A save takes the lowest free number, so a leftover of a killed save stands among the first few names. Reading
+// looks at these and on until a name is free, never at the whole folder.
+constexpr int kAlwaysProbedNames = 4;
 
 class SaveErrorCategory final : public std::error_category
 {
@@ -98,6 +102,21 @@ std::error_code checkReplaceable(const fs::path& target, std::optional<struct st
     return {};
 }
 
+fs::path temporaryName(const fs::path& target, int number)
+{
+    return target.parent_path() / (target.filename().string() + std::string(kTemporaryMark) + std::to_string(number));
+}
+
+// A folder nobody may write to was made read-only on purpose; even the administrator's saves respect it, as they
+// do a read-only file.
+bool folderRefusesWriting(const fs::path& target)
+{
+    struct stat status = {};
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    return ::stat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
+           (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
 bool isFolderRefusal(int error)
 {
     return error == EACCES || error == EPERM || error == EROFS;
@@ -120,10 +139,8 @@ public:
 
     std::error_code create(const fs::path& target)
     {
-        static std::mt19937 random{std::random_device{}()};
-        for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
-            m_path = target.parent_path() /
-                     (target.filename().string() + std::string(kTemporaryMark) + std::to_string(random()));
+        for (int number = 1; number <= kMaxNameAttempts; ++number) {
+            m_path = temporaryName(target, number);
             m_fd = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (m_fd < 0) {
                 if (errno == EEXIST) {
@@ -256,10 +273,37 @@ void removeStaleTemporaryFiles(const std::filesystem::path& path)
     if (followLinks(target)) {
         return;
     }
+    for (int number = 1; number <= kMaxNameAttempts; ++number) {
+        const fs::path name = temporaryName(target, number);
+        struct stat status = {};
+        if (::lstat(name.c_str(), &status) != 0) {
+            if (number > kAlwaysProbedNames) {
+                return;
+            }
+            continue;
+        }
+        removeIfUnheld(name);
+    }
+}
+
+void removeStaleTemporaryFilesInFolder(const std::filesystem::path& path)
+{
+    fs::path target = path;
+    if (followLinks(target)) {
+        return;
+    }
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    static std::mutex guard;
+    static std::set<std::pair<std::string, std::string>> scanned;
+    {
+        const std::lock_guard<std::mutex> lock(guard);
+        if (!scanned.emplace(folder.string(), target.filename().string()).second) {
+            return;
+        }
+    }
     const std::string fileName = target.filename().string();
     std::error_code error;
-    for (fs::directory_iterator it(target.parent_path().empty() ? "." : target.parent_path(), error), end;
-         !error && it != end; it.increment(error)) {
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         if (isTemporarySiblingName(it->path().filename().string(), fileName)) {
             removeIfUnheld(it->path());
         }
@@ -269,12 +313,19 @@ void removeStaleTemporaryFiles(const std::filesystem::path& path)
 std::error_code writeFileAtomically(const std::filesystem::path& path, std::string_view bytes)
 {
     ignoreFileSizeSignal();
+    if (path.empty()) {
+        return std::make_error_code(std::errc::no_such_file_or_directory);
+    }
     fs::path target = path;
     std::optional<struct stat> old;
     if (std::error_code error = followLinks(target); error || (error = checkReplaceable(target, old))) {
         return error;
     }
+    if (folderRefusesWriting(target)) {
+        return SaveError::kFolderNotWritable;
+    }
     removeStaleTemporaryFiles(target);
+    removeStaleTemporaryFilesInFolder(target);
     TemporaryFile temporary;
     if (std::error_code error = temporary.create(target)) {
         return error;

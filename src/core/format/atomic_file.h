@@ -28,9 +28,9 @@ std::string describeSaveError(const std::error_code& error);
 // path, so a crash or a full disk leaves either the old file or the new one, never half of one.
 // A symbolic link is followed and the file it names is replaced; the old file's permission bits
 // (and owner, where the process may set it) carry over. A folder, device, pipe or socket at path is
-// refused, and so is a file the user may not write. Temporary files of path that killed saves left
-// behind are removed. Returns an empty error code on success; on failure the old file is untouched
-// and no temporary file remains.
+// refused, and so is a file the user may not write or a folder nobody may write to. Temporary files of path
+// that killed saves left behind are removed. Returns an empty error code on success; on failure the old file is
+// untouched and no temporary file remains.
 std::error_code writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // As writeFileAtomically, except that a character device or a named pipe at path (after links) is
@@ -41,8 +41,12 @@ std::error_code writeOutputFile(const std::filesystem::path& path, std::string_v
 // process, so a save under such a limit is a failed save. Leaves a handler someone installed alone.
 void ignoreFileSizeSignal();
 
-// Removes the temporary files ("name.tmp-<digits>") of path that no save in progress holds.
+// Removes the temporary files of path that no save in progress holds, looking only under the names saves give
+// them ("name.tmp-1", "name.tmp-2", ...): never lists the folder, so reading a file of a big folder stays quick.
 void removeStaleTemporaryFiles(const std::filesystem::path& path);
+// The same for every "name.tmp-<digits>" of path in its folder, which is listed at most once per process for
+// each path.
+void removeStaleTemporaryFilesInFolder(const std::filesystem::path& path);
 
 } // namespace mw
 

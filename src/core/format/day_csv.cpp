@@ -17,6 +17,7 @@ constexpr std::string_view kTotalText = "Total";
 // The panel's column label "Day" names the day's total row.
 constexpr int kDayColumn = 3;
 
+// Cells as the line holds them: text already through csvText, numbers as written.
 using Row = std::vector<std::string>;
 
 void appendNutrients(Row& row, const NutrientVector& values)
@@ -32,16 +33,19 @@ void appendRow(std::string& csv, const Row& row)
         if (i != 0) {
             csv += ',';
         }
-        csv += csvField(row[i]);
+        csv += row[i];
     }
     csv += kLineEnd;
 }
 
 Row headerRow()
 {
-    Row row(std::begin(kLeadingColumns), std::end(kLeadingColumns));
+    Row row;
+    for (const std::string_view column : kLeadingColumns) {
+        row.push_back(csvText(column));
+    }
     for (int n = 0; n < kNutrientCount; ++n) {
-        row.push_back(std::string(nutrientLongName(n)) + " (" + std::string(nutrientPanelUnit(n)) + ")");
+        row.push_back(csvText(std::string(nutrientLongName(n)) + " (" + std::string(nutrientPanelUnit(n)) + ")"));
     }
     return row;
 }
@@ -49,9 +53,9 @@ Row headerRow()
 Row entryRow(const CFofDoc& document, MealIndex meal, const CFood& entry)
 {
     Row row{
-        std::string(mealTitle(meal)),
+        csvText(mealTitle(meal)),
         std::to_string(entry.foodId()),
-        document.foods().displayName(entry.foodId()),
+        csvText(document.foods().displayName(entry.foodId())),
         std::to_string(entry.amount()),
         csvNumber(document.entryServings(entry)),
     };
@@ -61,7 +65,7 @@ Row entryRow(const CFofDoc& document, MealIndex meal, const CFood& entry)
 
 Row totalRow(std::string_view title, const NutrientVector& totals)
 {
-    Row row{std::string(title), std::string(), std::string(kTotalText), std::string(), std::string()};
+    Row row{csvText(title), std::string(), csvText(kTotalText), std::string(), std::string()};
     appendNutrients(row, totals);
     return row;
 }
@@ -82,6 +86,13 @@ std::string csvField(std::string_view text)
     }
     quoted += '"';
     return quoted;
+}
+
+std::string csvText(std::string_view text)
+{
+    // A spreadsheet would take such a cell for a formula (a file named "=HYPERLINK(...)", say) and run it.
+    const bool formulaLike = !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+    return csvField(formulaLike ? "'" + std::string(text) : std::string(text));
 }
 
 std::string csvNumber(float value)

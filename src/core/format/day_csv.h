@@ -17,6 +17,9 @@ std::string dayCsv(const CFofDoc& document);
 // A field as a CSV line holds it: quoted, with its quotes doubled, when it holds a comma, a quote or a
 // line break.
 std::string csvField(std::string_view text);
+// A text cell: as csvField, with a "'" put before a text that starts with =, +, -, @, a tab or a carriage
+// return, so that a spreadsheet shows it as text instead of running it as a formula. Numbers do not go here.
+std::string csvText(std::string_view text);
 // A value in fixed notation with the fewest digits that read back as the same float ("149.816", "0.0005").
 std::string csvNumber(float value);
 

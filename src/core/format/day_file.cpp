@@ -262,6 +262,9 @@ std::string_view dayFileErrorName(DayFileError error)
 std::string describeDayFileError(const DayFileResult& result)
 {
     std::string text(dayFileErrorName(result.error));
+    if (result.error == DayFileError::kCannotRead && result.ioError.category() == notAFileCategory()) {
+        return result.ioError.message() + ", not a day file";
+    }
     if (result.error == DayFileError::kCannotRead) {
         return result.ioError ? text + ": " + result.ioError.message() : text;
     }

@@ -3,10 +3,65 @@
 #include <algorithm>
 #include <cerrno>
 #include <fstream>
+#include <string>
 
 #include <sys/stat.h>
 
 namespace mw {
+namespace {
+
+class NotAFileCategory final : public std::error_category
+{
+public:
+    const char* name() const noexcept override { return "not a file"; }
+    std::string message(int code) const override
+    {
+        switch (static_cast<NotAFileError>(code)) {
+        case NotAFileError::kFolder:
+            return "it is a folder";
+        case NotAFileError::kNamedPipe:
+            return "it is a named pipe (FIFO)";
+        case NotAFileError::kSocket:
+            return "it is a socket";
+        case NotAFileError::kDevice:
+            return "it is a device";
+        case NotAFileError::kOther:
+            break;
+        }
+        return "it is not a regular file";
+    }
+};
+
+NotAFileError notAFileKind(std::filesystem::file_type type)
+{
+    using enum std::filesystem::file_type;
+    switch (type) {
+    case directory:
+        return NotAFileError::kFolder;
+    case fifo:
+        return NotAFileError::kNamedPipe;
+    case socket:
+        return NotAFileError::kSocket;
+    case block:
+    case character:
+        return NotAFileError::kDevice;
+    default:
+        return NotAFileError::kOther;
+    }
+}
+
+} // namespace
+
+const std::error_category& notAFileCategory()
+{
+    static const NotAFileCategory category;
+    return category;
+}
+
+std::error_code make_error_code(NotAFileError error)
+{
+    return {static_cast<int>(error), notAFileCategory()};
+}
 
 FileStamp fileStamp(const std::filesystem::path& path)
 {
@@ -27,8 +82,8 @@ FileStart readFileStart(const std::filesystem::path& path, std::size_t maxBytes)
         return start;
     }
     if (!std::filesystem::is_regular_file(status)) {
-        start.error = std::make_error_code(std::filesystem::exists(status) ? std::errc::invalid_argument
-                                                                           : std::errc::no_such_file_or_directory);
+        start.error = std::filesystem::exists(status) ? make_error_code(notAFileKind(status.type()))
+                                                      : std::make_error_code(std::errc::no_such_file_or_directory);
         return start;
     }
     start.fileSize = std::filesystem::file_size(path, start.error);

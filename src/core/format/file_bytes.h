@@ -8,12 +8,26 @@
 
 namespace mw {
 
+// What stands where a file was to be read, when it is not a regular file.
+enum class NotAFileError
+{
+    kFolder = 1,
+    kNamedPipe,
+    kSocket,
+    kDevice,
+    kOther,
+};
+
+const std::error_category& notAFileCategory();
+std::error_code make_error_code(NotAFileError error);
+
 // The first bytes of a file and how big the whole file is.
 struct FileStart
 {
     std::string bytes;
     std::uintmax_t fileSize = 0;
-    // no_such_file_or_directory for a missing file; any other code when it exists but cannot be read.
+    // no_such_file_or_directory for a missing file; a NotAFileError for a folder, pipe, socket or device; any
+    // other code when it exists but cannot be read.
     std::error_code error;
 };
 
@@ -38,3 +52,8 @@ FileStamp fileStamp(const std::filesystem::path& path);
 FileStart readFileStart(const std::filesystem::path& path, std::size_t maxBytes);
 
 } // namespace mw
+
+template <>
+struct std::is_error_code_enum<mw::NotAFileError> : std::true_type
+{
+};

@@ -462,6 +462,10 @@ std::error_code IniSettings::writeValues(std::span<const SettingChange> changes)
     if (!loaded.missing && after == before) {
         return {};
     }
+    // A profile the reader refuses would cost every setting at the next start.
+    if (after.size() > kMaxProfileBytes) {
+        return SaveError::kTooLargeToReadBack;
+    }
     return writeFileAtomically(m_path, after);
 }
 

@@ -115,7 +115,8 @@ public:
 
     // Missing or unreadable: nullopt, so the default applies.
     std::optional<std::string> readValue(std::string_view section, std::string_view key) const override;
-    // Creates the profile's folder when needed. A profile that exists but cannot be read is not overwritten.
+    // Creates the profile's folder when needed. A profile that exists but cannot be read is not overwritten, and
+    // none is written larger than kMaxProfileBytes (SaveError::kTooLargeToReadBack), which the reader would refuse.
     std::error_code writeValues(std::span<const SettingChange> changes) override;
 
     // The file as it is now, with the reason when it cannot be read (for a warning).

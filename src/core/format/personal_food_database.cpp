@@ -6,6 +6,7 @@
 #include "model/string_table.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <fstream>
 #include <system_error>
 
@@ -13,6 +14,12 @@ namespace mw {
 namespace {
 
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// The error of the last failed system call, or a plain input/output error when none was recorded.
+std::error_code systemError()
+{
+    return {errno != 0 ? errno : EIO, std::generic_category()};
+}
 
 // Opening in "r+" mode neither creates nor truncates, so this only asks.
 bool canOpenForWriting(const std::filesystem::path& path)
@@ -206,22 +213,25 @@ PersonalFoodAppendResult PersonalFoodDatabase::append(std::string_view name, std
         return {PersonalFoodStatus::kValueOutOfRange};
     }
     std::string line = buildUserfoodLine(name, portion, values);
-    const PersonalFoodStatus written = appendLine(line);
+    std::error_code ioError;
+    const PersonalFoodStatus written = appendLine(line, ioError);
     if (written != PersonalFoodStatus::kOk) {
-        return {written};
+        return {written, 0, ioError};
     }
     addEntry(std::move(line));
     return {PersonalFoodStatus::kOk, personalFoodId(m_entries.size() - 1)};
 }
 
-PersonalFoodStatus PersonalFoodDatabase::appendLine(std::string_view line)
+PersonalFoodStatus PersonalFoodDatabase::appendLine(std::string_view line, std::error_code& ioError)
 {
     // Past a file-size limit the write fails and is cut off below, instead of the signal killing us.
     ignoreFileSizeSignal();
     // Another process appending between our size check and our write would write over our line.
     const FileLock turn(m_path);
+    errno = 0;
     std::fstream file(m_path, std::ios::in | std::ios::out | std::ios::binary);
     if (!file.is_open()) {
+        ioError = systemError();
         return PersonalFoodStatus::kWriteFailed;
     }
     file.seekg(0, std::ios::end);
@@ -242,10 +252,14 @@ PersonalFoodStatus PersonalFoodDatabase::appendLine(std::string_view line)
     const std::string bytes = std::string(lineEndBeforeAppend(m_entries.empty() ? '\n' : m_lastByte)) +
                               std::string(line) + std::string(kUserfoodLineEnd);
     file.seekp(0, std::ios::end);
+    errno = 0;
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     file.flush();
+    // The system's reason, taken before anything else can change it.
+    const std::error_code writeError = file.fail() ? systemError() : std::error_code();
     file.close();
     if (file.fail()) {
+        ioError = writeError ? writeError : systemError();
         std::error_code error;
         std::filesystem::resize_file(m_path, static_cast<std::uintmax_t>(size), error);
         if (error) {

@@ -11,6 +11,7 @@
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace mw {
@@ -58,6 +59,8 @@ struct PersonalFoodAppendResult
     PersonalFoodStatus status = PersonalFoodStatus::kOk;
     // The new food's id when status is kOk.
     FoodId id = 0;
+    // Why the system refused the write, for kWriteFailed ("no space left on device").
+    std::error_code ioError{};
 };
 
 // The FoodId of personal record number index (0 for the first line).
@@ -141,7 +144,7 @@ private:
     // Indexes whole lines of bytes; false when they hold more lines than FoodIds can name.
     bool indexLines(std::string_view bytes, bool complete, std::uint64_t& stoppedAt);
     void addEntry(std::string line);
-    PersonalFoodStatus appendLine(std::string_view line);
+    PersonalFoodStatus appendLine(std::string_view line, std::error_code& ioError);
     // Reads the lines appended to the open file since it was last read or written.
     PersonalFoodStatus catchUpWith(std::fstream& file, std::uint64_t size);
 

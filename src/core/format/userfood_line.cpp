@@ -2,6 +2,7 @@
 
 #include "format/nutrient_value_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -184,6 +185,26 @@ std::string sanitizeUserfoodText(std::string_view text)
         rest.remove_prefix(character.length);
     }
     return stored;
+}
+
+std::vector<char32_t> unstorableUserfoodCharacters(std::string_view text)
+{
+    const std::string utf8 = userfoodTextToUtf8(text);
+    std::vector<char32_t> found;
+    for (std::string_view rest = utf8; !rest.empty();) {
+        const DecodedCharacter character = decodeUtf8(rest);
+        if (isStoredAsBlank(character.codePoint) &&
+            std::find(found.begin(), found.end(), character.codePoint) == found.end()) {
+            found.push_back(character.codePoint);
+        }
+        rest.remove_prefix(character.length);
+    }
+    return found;
+}
+
+bool isBlankUserfoodText(std::string_view text)
+{
+    return sanitizeUserfoodText(text).find_first_not_of(" \t") == std::string::npos;
 }
 
 float readUserfoodValue(std::string_view piece)

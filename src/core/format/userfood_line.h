@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mw {
 
@@ -34,6 +35,12 @@ std::string buildUserfoodLine(std::string_view name, std::string_view portion, c
 // A name or portion as the line stores it: valid UTF-8 with every double quote, square bracket and
 // control or line-break character replaced by one blank, so the line keeps its two quotes and brackets.
 std::string sanitizeUserfoodText(std::string_view text);
+
+// The characters of a name or portion that the line cannot hold and sanitizeUserfoodText turns into blanks,
+// each once, in the order they first appear.
+std::vector<char32_t> unstorableUserfoodCharacters(std::string_view text);
+// Whether the text is stored as nothing but blanks.
+bool isBlankUserfoodText(std::string_view text);
 
 // The bytes of a line as UTF-8: kept when they are valid UTF-8, else read as Windows-1252.
 std::string userfoodTextToUtf8(std::string_view bytes);

@@ -99,9 +99,6 @@ char32_t foldLatin(char32_t c)
     if (inRange(c, 0x00C0, 0x00DE) && c != 0x00D7) {
         return c + 0x20;
     }
-    if (c == 0x0130) { // capital I with dot above
-        return U'i';
-    }
     if (c == 0x0178) {
         return 0x00FF;
     }

@@ -7,8 +7,10 @@ namespace mw {
 
 // Simple case folding, so that name searches ignore case the way users expect of any letter they
 // type: ASCII, Latin-1 Supplement, Latin Extended-A, Greek and Coptic, Cyrillic and Cyrillic
-// Supplement. Each character maps to one character (no "ß" to "ss"); final sigma folds to sigma,
-// the long s to s, the micro sign to mu, and the dotted capital I to i.
+// Supplement, as Unicode's simple case folding does. Each character maps to one character (no "ß" to
+// "ss"); final sigma folds to sigma, the long s to s and the micro sign to mu. The dotted capital I
+// folds only to two characters ("i" and a combining dot), so it stays as it is rather than matching
+// every "i".
 
 // The folded form of one code point; the code point itself when it has none.
 char32_t foldCase(char32_t c);

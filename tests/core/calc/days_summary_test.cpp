@@ -45,7 +45,7 @@ TEST(DaysSummary, AveragesTheReadableDaysAndListsTheOthers)
     const DaysSummary summary = summarizeDays(files, foods);
 
     ASSERT_EQ(summary.dayCount(), 3u);
-    EXPECT_EQ(summaryDayName(summary.days[1].path), "tue.ypd");
+    EXPECT_EQ(summaryDayName(summary.days[1]), "tue.ypd");
     ASSERT_EQ(summary.unreadable.size(), 2u);
     EXPECT_EQ(summary.unreadable[0].result.error, DayFileError::kCountTooLarge);
     EXPECT_EQ(summary.unreadable[1].result.error, DayFileError::kCannotRead);
@@ -62,6 +62,29 @@ TEST(DaysSummary, AveragesTheReadableDaysAndListsTheOthers)
     EXPECT_EQ(csv.rfind("File,Weight (g),Calories (kcal),", 0), 0u);
     EXPECT_NE(csv.find("\r\ntue.ypd,200,"), std::string::npos);
     EXPECT_NE(csv.find("\r\nAverage of 3 days,215,"), std::string::npos);
+}
+
+TEST(DaysSummary, DaysAreNamedByTheirPathBelowTheFolderTheyShareAndSpreadsheetsGetNoFormulas)
+{
+    using Names = std::vector<std::string>;
+    const std::pair<std::vector<std::filesystem::path>, Names> cases[] = {
+        {{"/d/a,b.ypd", "/d/sub/a,b.ypd"}, {"a,b.ypd", "sub/a,b.ypd"}},
+        {{"x/mon.ypd", "x/./tue.ypd"}, {"mon.ypd", "tue.ypd"}},
+        {{"/d/mon.ypd", "mon.ypd"}, {"/d/mon.ypd", "mon.ypd"}},
+        {{"../w1/mon.ypd", "../w2/mon.ypd"}, {"w1/mon.ypd", "w2/mon.ypd"}},
+    };
+    for (const auto& [files, names] : cases) {
+        EXPECT_EQ(dayNames(files), names) << files[0];
+    }
+
+    const test::TempDir dir;
+    std::filesystem::create_directory(dir.file("sub"));
+    const FoodOperations foods;
+    const DaysSummary summary =
+        summarizeDays(writeDays(dir, foods, {{"=HYPERLINK(x).ypd", 244}, {"sub/=HYPERLINK(x).ypd", 100}}), foods);
+    const std::string csv = daysSummaryCsv(summary);
+    EXPECT_NE(csv.find("\r\n'=HYPERLINK(x).ypd,344,"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\r\nsub/=HYPERLINK(x).ypd,200,"), std::string::npos) << csv;
 }
 
 TEST(DaysSummary, OneDayIsItsOwnAverageAndNoDayAveragesToZero)

@@ -194,6 +194,25 @@ TEST(CsvField, QuotesOnlyWhatNeedsIt)
     EXPECT_EQ(csvField("Crème brûlée"), "Crème brûlée");
 }
 
+TEST(CsvText, TextThatASpreadsheetWouldRunAsAFormulaStaysText)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"=HYPERLINK(\"http://x\")", "\"'=HYPERLINK(\"\"http://x\"\")\""},
+        {"+1", "'+1"},
+        {"-2 cups", "'-2 cups"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\tTab", "'\tTab"},
+        {"\rReturn", "\"'\rReturn\""},
+        {"Milk - skim", "Milk - skim"},
+        {"", ""},
+    };
+    for (const auto& [text, cell] : cases) {
+        EXPECT_EQ(csvText(text), cell) << text;
+    }
+    // Numbers are numbers, whatever their sign.
+    EXPECT_EQ(csvNumber(-1.5f), "-1.5");
+}
+
 // A comma-decimal locale that is always available, whatever the machine has installed.
 struct CommaDecimal : std::numpunct<char>
 {

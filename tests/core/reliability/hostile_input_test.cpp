@@ -3,6 +3,7 @@
 // writes nothing.
 #include "core/reliability/child_process.h"
 
+#include "format/atomic_file.h"
 #include "format/day_file.h"
 #include "format/food_attribute_database.h"
 #include "format/food_attribute_file.h"
@@ -47,26 +48,33 @@ std::map<std::string, std::string> snapshot(const fs::path& folder)
     return entries;
 }
 
-// Something that stands where a reader expects its file.
+// Something that stands where a reader expects its file, and what the day reader says of it.
 struct HostileEntry
 {
     const char* name;
     std::function<void(const fs::path&)> make;
+    const char* dayText;
 };
 
 const std::vector<HostileEntry>& hostileEntries()
 {
     static const std::vector<HostileEntry> entries = {
-        {"a folder", [](const fs::path& at) { fs::create_directory(at); }},
-        {"a named pipe nobody writes to", [](const fs::path& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0600), 0); }},
-        {"a link to an endless device", [](const fs::path& at) { fs::create_symlink("/dev/zero", at); }},
-        {"a link to itself", [](const fs::path& at) { fs::create_symlink(at.filename(), at); }},
+        {"a folder", [](const fs::path& at) { fs::create_directory(at); }, "it is a folder, not a day file"},
+        {"a named pipe nobody writes to", [](const fs::path& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0600), 0); },
+         "it is a named pipe (FIFO), not a day file"},
+        {"a socket", [](const fs::path& at) { ASSERT_EQ(::mknod(at.c_str(), S_IFSOCK | 0600, 0), 0); },
+         "it is a socket, not a day file"},
+        {"a link to an endless device", [](const fs::path& at) { fs::create_symlink("/dev/zero", at); },
+         "it is a device, not a day file"},
+        {"a link to itself", [](const fs::path& at) { fs::create_symlink(at.filename(), at); },
+         "the file cannot be read: Too many levels of symbolic links"},
     };
     return entries;
 }
 
 // Makes the hostile entry at folder/name, runs read, and checks that it is quick and changes nothing.
-void readEachHostileEntry(const std::string& name, const std::function<void(const fs::path& file)>& read)
+void readEachHostileEntry(const std::string& name,
+                          const std::function<void(const fs::path& file, const HostileEntry& hostile)>& read)
 {
     for (const HostileEntry& hostile : hostileEntries()) {
         SCOPED_TRACE(hostile.name);
@@ -74,7 +82,7 @@ void readEachHostileEntry(const std::string& name, const std::function<void(cons
         hostile.make(dir.file(name));
         const auto before = snapshot(dir.path());
         const auto start = std::chrono::steady_clock::now();
-        read(dir.file(name));
+        read(dir.file(name), hostile);
         EXPECT_LT(std::chrono::steady_clock::now() - start, kQuick);
         EXPECT_EQ(snapshot(dir.path()), before) << "the reader wrote something";
     }
@@ -125,12 +133,12 @@ const std::string kOneMegabyte = std::string(1 << 20, 'a');
 TEST(HostileInput, DayFileThatIsNotAFile)
 {
     const FoodOperations foods;
-    readEachHostileEntry("day.ypd", [&](const fs::path& file) {
+    readEachHostileEntry("day.ypd", [&](const fs::path& file, const HostileEntry& hostile) {
         CFofDoc document(foods);
         document.appendEntry(kLunch, 3, 30);
         const DayFileResult result = loadDayFile(file, document);
         EXPECT_EQ(result.error, DayFileError::kCannotRead);
-        EXPECT_TRUE(result.ioError);
+        EXPECT_EQ(describeDayFileError(result), hostile.dayText);
         EXPECT_EQ(document.entryCount(kLunch), 1u);
     });
 }
@@ -196,7 +204,7 @@ TEST(HostileInput, DayFileThatCannotBeRead)
 
 TEST(HostileInput, PersonalFoodFileThatIsNotAFile)
 {
-    readEachHostileEntry("userfood.txt", [](const fs::path& file) {
+    readEachHostileEntry("userfood.txt", [](const fs::path& file, const HostileEntry&) {
         PersonalFoodDatabase database;
         const PersonalFoodStatus status = database.open(file.parent_path()).status;
         EXPECT_TRUE(status == PersonalFoodStatus::kNotAFile || status == PersonalFoodStatus::kUnreadable ||
@@ -272,7 +280,7 @@ TEST(HostileInput, PersonalFoodFileThatCannotBeRead)
 
 TEST(HostileInput, FoodAttributeFileThatIsNotAFile)
 {
-    readEachHostileEntry("fad.dat", [](const fs::path& file) {
+    readEachHostileEntry("fad.dat", [](const fs::path& file, const HostileEntry&) {
         CFoodAttributeDatabase store;
         EXPECT_EQ(store.load(file).status, FoodAttributeLoadStatus::kUnreadable);
         EXPECT_EQ(store.count(0xFFFF), 0);
@@ -327,7 +335,7 @@ TEST(HostileInput, FoodAttributeFileThatCannotBeRead)
 
 TEST(HostileInput, ProfileThatIsNotAFile)
 {
-    readEachHostileEntry("mealwright.ini", [](const fs::path& file) {
+    readEachHostileEntry("mealwright.ini", [](const fs::path& file, const HostileEntry&) {
         EXPECT_TRUE(loadIniFile(file).error);
         IniSettings settings(file);
         EXPECT_EQ(settings.readInt("Options", "Fat Warning Percent", 30), 30);
@@ -373,6 +381,19 @@ TEST(HostileInput, ProfileContents)
             EXPECT_EQ(settings.readValue(c.section, c.key), c.value);
         }
     }
+}
+
+TEST(HostileInput, ProfileIsNeverWrittenLargerThanItsReaderTakes)
+{
+    // A profile just under the limit, to which a recent file of a long path is added.
+    test::TempDir dir;
+    std::string text = "[Recent File List]\nFile1=" + std::string(kMaxProfileBytes - 120, 'p') + "\n";
+    test::writeFile(dir.file("p.ini"), text);
+    IniSettings settings(dir.file("p.ini"));
+    EXPECT_EQ(settings.writeText("Recent File List", "File2", std::string(200, 'q')), SaveError::kTooLargeToReadBack);
+    EXPECT_EQ(test::readFile(dir.file("p.ini")), text);
+    EXPECT_FALSE(settings.load().error);
+    EXPECT_FALSE(settings.writeText("Recent File List", "File2", "/short.ypd"));
 }
 
 TEST(HostileInput, ProfileThatCannotBeRead)
