@@ -5,6 +5,9 @@
 #include "query/food_listing.h"
 #include "query/unicode_case.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace mw {
 namespace {
 
@@ -26,6 +29,40 @@ bool matchesWithBuffer(const SearchPattern& pattern, std::string_view candidate,
     const bool found = buffer.find(pattern.folded) != std::string::npos;
     return found != pattern.exclude;
 }
+
+bool isWordCharacter(char c)
+{
+    // Bytes of multi-byte UTF-8 characters count as letters.
+    return std::isalnum(static_cast<unsigned char>(c)) != 0 || (static_cast<unsigned char>(c) & 0x80) != 0;
+}
+
+std::optional<SearchRank> rankWithBuffer(const SearchPattern& pattern, std::string_view candidate, std::string& buffer)
+{
+    foldCaseUtf8Into(candidate, buffer);
+    std::size_t at = buffer.find(pattern.folded);
+    if (at == std::string::npos) {
+        return pattern.exclude ? std::optional(SearchRank::kNameStarts) : std::nullopt;
+    }
+    if (pattern.exclude) {
+        return std::nullopt;
+    }
+    const std::size_t nameStart = std::min(buffer.find_first_not_of(' '), buffer.size());
+    if (at == nameStart) {
+        return SearchRank::kNameStarts;
+    }
+    for (; at != std::string::npos; at = buffer.find(pattern.folded, at + 1)) {
+        if (at == 0 || !isWordCharacter(buffer[at - 1])) {
+            return SearchRank::kWordStarts;
+        }
+    }
+    return SearchRank::kAnywhere;
+}
+
+struct RankedFood
+{
+    SearchRank rank;
+    FoodId id;
+};
 
 bool isHidden(const CFoodAttributeDatabase& attributes, FoodId id)
 {
@@ -64,25 +101,41 @@ std::string localSearchCandidate(std::string_view item)
     return blankFoodId(item);
 }
 
-std::vector<FoodId> globalSearch(const SearchPattern& pattern, const FoodOperations& foods,
-                                 const CFoodAttributeDatabase& attributes)
+std::optional<SearchRank> searchRank(const SearchPattern& pattern, std::string_view candidate)
 {
-    std::vector<FoodId> found;
     std::string buffer;
+    return rankWithBuffer(pattern, candidate, buffer);
+}
+
+std::vector<FoodId> globalSearch(const SearchPattern& pattern, const FoodOperations& foods,
+                                 const CFoodAttributeDatabase& attributes, SearchOrder order)
+{
+    std::vector<RankedFood> found;
+    std::string buffer;
+    const auto consider = [&](FoodId id, std::string_view candidate) {
+        if (const std::optional<SearchRank> rank = rankWithBuffer(pattern, candidate, buffer)) {
+            found.push_back({*rank, id});
+        }
+    };
     for (FoodId id = 0; id < kStandardFoodCount; ++id) {
-        if (!isHidden(attributes, id) &&
-            matchesWithBuffer(pattern, standardSearchCandidate(LoadString(kFoodNameBase + id)), buffer)) {
-            found.push_back(id);
+        if (!isHidden(attributes, id)) {
+            consider(id, standardSearchCandidate(LoadString(kFoodNameBase + id)));
         }
     }
     const PersonalFoodSource& personal = foods.personalSource();
     for (const FoodId id : listedPersonalFoods(personal.count())) {
         const PersonalFoodRecord* record = personal.record(static_cast<std::size_t>(id - kFirstPersonalFoodId));
-        if (record != nullptr && !isHidden(attributes, id) && matchesWithBuffer(pattern, record->text, buffer)) {
-            found.push_back(id);
+        if (record != nullptr && !isHidden(attributes, id)) {
+            consider(id, record->text);
         }
     }
-    return found;
+    if (order == SearchOrder::kRanked) {
+        std::stable_sort(found.begin(), found.end(),
+                         [](const RankedFood& a, const RankedFood& b) { return a.rank < b.rank; });
+    }
+    std::vector<FoodId> ids(found.size());
+    std::transform(found.begin(), found.end(), ids.begin(), [](const RankedFood& food) { return food.id; });
+    return ids;
 }
 
 std::vector<std::size_t> localSearchMatches(const SearchPattern& pattern, std::span<const std::string> items)

@@ -40,10 +40,28 @@ std::string standardSearchCandidate(std::string_view item);
 // The text a local search looks at: the whole item, portion included, with the id and ";" blanked.
 std::string localSearchCandidate(std::string_view item);
 
-// Standard foods in FoodId order, then the listed personal foods in file order, hidden foods left
-// out. A personal food is looked for in its stored name, portion included.
+// How well a name matches, best first; the order of a ranked search.
+enum class SearchRank
+{
+    kNameStarts, // the name begins with the text
+    kWordStarts, // a later word of the name begins with it
+    kAnywhere,   // the text is inside a word
+};
+
+// The rank of a match in a candidate text (leading blanks skipped); nullopt when the candidate does not
+// hold the text. An exclusion has no match to rank: every candidate lacking the text ranks first.
+std::optional<SearchRank> searchRank(const SearchPattern& pattern, std::string_view candidate);
+
+enum class SearchOrder
+{
+    kRanked, // by SearchRank, foods of one rank in table order
+    kTable,  // standard foods in FoodId order, then the personal foods in file order
+};
+
+// The visible foods that match, hidden foods left out. A standard food is looked for in its name without
+// the portion, a personal food in its stored name, portion included.
 std::vector<FoodId> globalSearch(const SearchPattern& pattern, const FoodOperations& foods,
-                                 const CFoodAttributeDatabase& attributes);
+                                 const CFoodAttributeDatabase& attributes, SearchOrder order = SearchOrder::kRanked);
 
 // The items of a food list that stay after a local search, in their order.
 std::vector<std::string> localSearch(const SearchPattern& pattern, std::span<const std::string> items);

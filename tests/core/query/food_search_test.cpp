@@ -68,8 +68,45 @@ TEST(GlobalSearch, MilkFindsEveryStandardFoodWithMilkInItsName)
     });
     EXPECT_EQ(expected, (std::vector<FoodId>{0, 1, 2, 3, 4, 11, 15, 16, 17, 603}));
     for (const std::string_view typed : {"milk", "Milk", "MILK", "mIlK"}) {
-        EXPECT_EQ(globalSearch(pattern(typed), foods, attributes), expected) << typed;
+        EXPECT_EQ(globalSearch(pattern(typed), foods, attributes, SearchOrder::kTable), expected) << typed;
     }
+}
+
+TEST(GlobalSearch, RanksNamesThatStartWithTheTextThenWordsThenTheRest)
+{
+    const struct
+    {
+        const char* typed;
+        const char* candidate;
+        std::optional<SearchRank> rank;
+    } cases[] = {
+        {"rice", "   Rice, white ", SearchRank::kNameStarts},
+        {"rice", "   Pudding, rice ", SearchRank::kWordStarts},
+        {"rice", "Licorice, rice-cake", SearchRank::kWordStarts},
+        {"rice", "   Licorice ", SearchRank::kAnywhere},
+        {"ÉCLAIR", "Crème éclair", SearchRank::kWordStarts},
+        {"rice", "   Bread ", std::nullopt},
+        {"!rice", "   Bread ", SearchRank::kNameStarts},
+        {"!rice", "Rice", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(searchRank(pattern(c.typed), c.candidate), c.rank) << c.typed << " in " << c.candidate;
+    }
+    FakePersonalFoods personal;
+    const FoodId licorice = personal.add("Quarklicorice [1 piece]");
+    const FoodId pudding = personal.add("Pudding, quark [1 cup]");
+    const FoodId quark = personal.add("Quark [1 cup]");
+    const FoodOperations foods(&personal);
+    const CFoodAttributeDatabase attributes;
+    EXPECT_EQ(globalSearch(pattern("QUARK"), foods, attributes), (std::vector<FoodId>{licorice, quark, pudding}));
+    // "Pudding, rice" used to come first.
+    const std::vector<FoodId> rice = globalSearch(pattern("rice"), foods, attributes);
+    ASSERT_FALSE(rice.empty());
+    EXPECT_EQ(foods.foodName(rice.front()).find(";Rice"), foods.foodName(rice.front()).find(';'));
+    EXPECT_TRUE(std::is_sorted(rice.begin(), rice.end(), [&](FoodId a, FoodId b) {
+        return searchRank(pattern("rice"), standardSearchCandidate(foods.foodName(a))) <
+               searchRank(pattern("rice"), standardSearchCandidate(foods.foodName(b)));
+    }));
 }
 
 TEST(GlobalSearch, PortionsAreNotSearchedForStandardFoodsButArePersonal)
@@ -81,7 +118,7 @@ TEST(GlobalSearch, PortionsAreNotSearchedForStandardFoodsButArePersonal)
     const CFoodAttributeDatabase attributes;
     // 219 standard portions hold "cup"; only the cupcake has it in its name.
     EXPECT_EQ(globalSearch(pattern("cup"), foods, attributes), (std::vector<FoodId>{369, 643, cupped}));
-    const std::vector<FoodId> milk = globalSearch(pattern("milk"), foods, attributes);
+    const std::vector<FoodId> milk = globalSearch(pattern("milk"), foods, attributes, SearchOrder::kTable);
     EXPECT_EQ(milk.back(), cupped);
 }
 
