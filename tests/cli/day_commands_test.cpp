@@ -90,6 +90,9 @@ TEST_F(DayCommands, BrokenFilesAreReportedByNameWithExitCode2)
         EXPECT_NE(r.err.find(args[1]), std::string::npos) << r.err;
     }
     EXPECT_EQ(readFile(broken), std::string("\x01\x00\xff\xff", 4));
+    const std::string notes = m_sandbox.path("notes.ypd");
+    writeFile(notes, "Shopping list\n");
+    EXPECT_EQ(run({"show", notes}).err, "mealwright-cli: " + notes + ": the file is not a day file\n");
 }
 
 TEST_F(DayCommands, WhatIsNotARegularFileIsNamedWithItsCauseAndKept)
