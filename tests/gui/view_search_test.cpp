@@ -2,6 +2,7 @@
 
 #include "model/food_attribute_database.h"
 #include "model/food_item_text.h"
+#include "query/food_search.h"
 
 #include <QImage>
 #include <QSignalSpy>
@@ -118,13 +119,22 @@ private slots:
         QCOMPARE(f.searchEdit()->geometry(), standard);
     }
 
-    void globalSearchFindsNamesNotPortionsInIdOrder()
+    void globalSearchFindsNamesNotPortionsBestFirst()
     {
         search(QStringLiteral("milk"));
         const QList<unsigned long> ids = listedIds();
         QVERIFY(ids.size() >= 10);
         QCOMPARE(ids.first(), 0UL);
-        QVERIFY(std::is_sorted(ids.begin(), ids.end()));
+        // Names that start with the text, then those with a word that does, then the rest, each in id order.
+        const auto rankAndId = [&](unsigned long id) {
+            const std::string item = f.app().foods().foodName(static_cast<FoodId>(id));
+            const std::string candidate =
+                id < kFirstPersonalFoodId ? standardSearchCandidate(item) : localSearchCandidate(item);
+            return std::pair(searchRank(*parseSearchPattern("milk"), candidate), id);
+        };
+        QVERIFY(std::is_sorted(ids.begin(), ids.end(),
+                               [&](unsigned long a, unsigned long b) { return rankAndId(a) < rankAndId(b); }));
+        QVERIFY(!std::is_sorted(ids.begin(), ids.end()));
         for (const QString& item : f.foodItems()) {
             const unsigned long id = foodIdOfItem(item.toStdString());
             if (id < kFirstPersonalFoodId) {
