@@ -7,7 +7,10 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
+#include <cstdint>
+#include <functional>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace mw {
@@ -148,7 +151,7 @@ bool fits(std::string_view text, std::size_t maxCharacters)
 }
 
 // How many foods have each part after their first one, per first part: the parts most foods of a kind
-// share tell the least about one of them.
+// share tell the least about one of them. Kept by hash, since only the order of the counts matters.
 class PartCounts
 {
 public:
@@ -162,16 +165,20 @@ public:
         }
     }
 
-    int count(const std::string& first, const std::string& part) const
+    std::uint32_t count(std::string_view first, std::string_view part) const
     {
         const auto found = m_counts.find(key(first, part));
         return found == m_counts.end() ? 0 : found->second;
     }
 
 private:
-    static std::string key(const std::string& first, const std::string& part) { return first + '\x1F' + part; }
+    static std::uint64_t key(std::string_view first, std::string_view part)
+    {
+        const std::hash<std::string_view> hash;
+        return hash(first) * 1099511628211u ^ hash(part);
+    }
 
-    std::map<std::string, int> m_counts;
+    std::unordered_map<std::uint64_t, std::uint32_t> m_counts;
 };
 
 std::string shortened(std::string_view name, std::size_t maxCharacters, const PartCounts& counts)
@@ -218,27 +225,54 @@ std::string shortened(std::string_view name, std::size_t maxCharacters, const Pa
     return shortenAtBoundary(joined(head), maxCharacters - tailLength) + std::string(kPartSeparator) + tail;
 }
 
-std::vector<std::string> makeNames()
+// The names that differ from the USDA names, by position in the extract.
+using ChangedNames = std::vector<std::pair<std::size_t, std::string>>;
+
+ChangedNames makeNames()
 {
     PartCounts counts;
     for (std::size_t i = 0; i < usdaFoodCount(); ++i) {
         counts.add(usdaFood(i).name);
     }
-    std::vector<std::string> names;
-    names.reserve(usdaFoodCount());
-    std::map<std::string, int> uses;
+    ChangedNames changed;
     for (std::size_t i = 0; i < usdaFoodCount(); ++i) {
-        names.push_back(shortened(usdaFood(i).name, kMaxPersonalNameLength, counts));
-        ++uses[names.back()];
-    }
-    for (std::size_t i = 0; i < usdaFoodCount(); ++i) {
-        if (uses[names[i]] > 1) {
-            const UsdaFoodRow food = usdaFood(i);
-            names[i] = shortened(food.name, kMaxPersonalNameLength - kNdbSuffixLength, counts) + " (NDB " +
-                       usdaNdbText(food.ndb) + ")";
+        const std::string_view usda = usdaFood(i).name;
+        if (!fits(usda, kMaxPersonalNameLength)) {
+            changed.emplace_back(i, shortened(usda, kMaxPersonalNameLength, counts));
         }
     }
-    return names;
+    // Names that stand for more than one food, whether USDA gave them or shortening made them.
+    std::vector<std::pair<std::string_view, std::size_t>> names;
+    names.reserve(usdaFoodCount());
+    auto next = changed.begin();
+    for (std::size_t i = 0; i < usdaFoodCount(); ++i) {
+        const bool isChanged = next != changed.end() && next->first == i;
+        names.emplace_back(isChanged ? std::string_view(next->second) : usdaFood(i).name, i);
+        next += isChanged ? 1 : 0;
+    }
+    std::sort(names.begin(), names.end());
+    std::vector<std::size_t> shared;
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        const bool sameAsPrevious = k > 0 && names[k].first == names[k - 1].first;
+        const bool sameAsNext = k + 1 < names.size() && names[k].first == names[k + 1].first;
+        if (sameAsPrevious || sameAsNext) {
+            shared.push_back(names[k].second);
+        }
+    }
+    for (const std::size_t i : shared) {
+        const UsdaFoodRow food = usdaFood(i);
+        std::string name = shortened(food.name, kMaxPersonalNameLength - kNdbSuffixLength, counts) + " (NDB " +
+                           usdaNdbText(food.ndb) + ")";
+        const auto at = std::lower_bound(changed.begin(), changed.end(), i,
+                                         [](const auto& entry, std::size_t index) { return entry.first < index; });
+        if (at != changed.end() && at->first == i) {
+            at->second = std::move(name);
+        } else {
+            changed.emplace(at, i, std::move(name));
+        }
+    }
+    changed.shrink_to_fit();
+    return changed;
 }
 
 } // namespace
@@ -246,8 +280,13 @@ std::vector<std::string> makeNames()
 std::string usdaPersonalFoodName(std::size_t food)
 {
     // Whether a name must carry its NDB number depends on every other food, so all are named once.
-    static const std::vector<std::string> names = makeNames();
-    return food < names.size() ? names[food] : std::string();
+    static const ChangedNames changed = makeNames();
+    if (food >= usdaFoodCount()) {
+        return std::string();
+    }
+    const auto at = std::lower_bound(changed.begin(), changed.end(), food,
+                                     [](const auto& entry, std::size_t index) { return entry.first < index; });
+    return at != changed.end() && at->first == food ? at->second : std::string(usdaFood(food).name);
 }
 
 bool isUsdaPreparationWord(std::string_view word)
