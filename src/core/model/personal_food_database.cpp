@@ -282,7 +282,8 @@ PersonalFoodStatus PersonalFoodDatabase::catchUp()
         std::string bytes;
         std::vector<std::pair<std::size_t, std::size_t>> lines;
         const PersonalFoodStatus read = reread(bytes, lines);
-        return read == PersonalFoodStatus::kTooManyLines ? PersonalFoodStatus::kFileChanged : read;
+        const bool told = read == PersonalFoodStatus::kOk || read == PersonalFoodStatus::kUnreadable;
+        return told ? read : PersonalFoodStatus::kFileChanged;
     }
     std::fstream file(m_path, std::ios::in | std::ios::binary);
     const std::streamoff size = file.is_open() && file.seekg(0, std::ios::end) ? std::streamoff(file.tellg()) : -1;
