@@ -22,6 +22,18 @@ install(FILES ${MEALWRIGHT_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 set(MEALWRIGHT_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/mealwright)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/help/ DESTINATION ${MEALWRIGHT_DOC_DIR}/help)
 
+# Debian's policy files: the machine-readable copyright and the changelog of a native package, gzipped.
+set(MEALWRIGHT_CHANGELOG ${PROJECT_BINARY_DIR}/debian/changelog)
+configure_file(${PROJECT_SOURCE_DIR}/resources/debian/changelog ${MEALWRIGHT_CHANGELOG} @ONLY)
+add_custom_command(OUTPUT ${MEALWRIGHT_CHANGELOG}.gz
+                   COMMAND gzip -9 -n -k -f ${MEALWRIGHT_CHANGELOG}
+                   DEPENDS ${MEALWRIGHT_CHANGELOG}
+                   COMMENT "Compressing the Debian changelog"
+                   VERBATIM)
+add_custom_target(mealwright_changelog ALL DEPENDS ${MEALWRIGHT_CHANGELOG}.gz)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/copyright ${MEALWRIGHT_CHANGELOG}.gz
+        DESTINATION ${MEALWRIGHT_DOC_DIR})
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME mealwright)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -38,10 +50,11 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The libraries the programs link are found by dpkg-shlibdeps. What is not linked is named here: the SVG
-# plugins Qt loads for the icons, and fonts for the windows and the printed report (the faces metric-compatible
-# with the default printer font, and the condensed ones the report falls back on, are recommended).
+# The libraries the programs link are found by dpkg-shlibdeps; among them libqt6svg6, which also holds the SVG
+# plugins Qt loads for the icons. What is not linked is named here, each package once: fonts for the windows
+# and the printed report (the faces metric-compatible with the default printer font, and the condensed ones
+# the report falls back on, are recommended).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, fonts-dejavu-extra")
 include(CPack)

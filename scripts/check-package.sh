@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package of a release build folder (cpack -G DEB) and checks it: every file it must hold
 # and nothing else, its run-time dependencies, manual pages that name every command and option, and both
-# programs run from the package unpacked into a temporary folder. Says what is wrong and fails when anything
-# is.
+# programs run from the package unpacked into a temporary folder; lintian, appstreamcli and
+# desktop-file-validate find nothing to say about the package, its AppStream file and its desktop entry.
+# Says what is wrong and fails when anything is.
 #
 #     bash scripts/check-package.sh [BUILD_FOLDER]     # default: build-release
 set -euo pipefail
@@ -40,16 +41,29 @@ expected=(
     usr/share/icons/hicolor/scalable/mimetypes/application-x-mealwright-day.svg
     usr/share/man/man1/mealwright.1.gz
     usr/share/man/man1/mealwright-cli.1.gz
+    usr/share/doc/mealwright/copyright
+    usr/share/doc/mealwright/changelog.gz
 )
 for page in resources/help/*; do
     expected+=("usr/share/doc/mealwright/help/${page##*/}")
 done
 mapfile -t held < <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {sub(/^\.\//, "", $6); print $6}' | sort)
+# The AppStream file is named after the component id it holds.
+metainfo=$(printf '%s\n' "${held[@]}" | grep -E '^usr/share/metainfo/[^/]+\.metainfo\.xml$' || true)
+if [[ -z "$metainfo" ]]; then
+    problem "the package holds no /usr/share/metainfo/<id>.metainfo.xml"
+else
+    expected+=("$metainfo")
+fi
+# Here-strings, not pipes: grep -q stops reading at the first match, and a writer cut off then would fail the
+# pipe under pipefail.
+held_list=$(printf '%s\n' "${held[@]}")
+expected_list=$(printf '%s\n' "${expected[@]}")
 for file in "${expected[@]}"; do
-    printf '%s\n' "${held[@]}" | grep -qxF "$file" || problem "the package lacks /$file"
+    grep -qxF -- "$file" <<<"$held_list" || problem "the package lacks /$file"
 done
 for file in "${held[@]}"; do
-    printf '%s\n' "${expected[@]}" | grep -qxF "$file" || problem "the package holds an unexpected /$file"
+    grep -qxF -- "$file" <<<"$expected_list" || problem "the package holds an unexpected /$file"
 done
 echo "${#held[@]} files"
 
@@ -60,6 +74,8 @@ for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 l
     pattern="(^|, )$package( |,|$)"
     [[ "$depends" =~ $pattern ]] || problem "Depends lacks $package"
 done
+twice=$(tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/[ (].*//' | sort | uniq -d)
+[[ -z "$twice" ]] || problem "Depends names $twice more than once"
 
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
@@ -93,6 +109,34 @@ if ! XDG_CONFIG_HOME="$unpacked/config" XDG_RUNTIME_DIR="$unpacked/runtime" QT_Q
     timeout 120 "$desktop" --quit-when-painted -e --data-dir "$unpacked/data" >"$unpacked/desktop.log" 2>&1; then
     problem "mealwright --quit-when-painted -e did not start and quit: $(cat "$unpacked/desktop.log")"
 fi
+
+# The validators of Debian packages, AppStream files and desktop entries: no error, warning or hint.
+if [[ -n "$metainfo" ]]; then
+    id=$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' "$unpacked/$metainfo")
+    [[ "$metainfo" == "usr/share/metainfo/$id.metainfo.xml" ]] || problem "/$metainfo holds the id '$id'"
+    if ! appstreamcli validate --no-net "$unpacked/$metainfo"; then
+        problem "appstreamcli validate --no-net finds fault with /$metainfo"
+    fi
+    launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:p' "$unpacked/$metainfo")
+    [[ -f "$unpacked/usr/share/applications/$launchable" ]] || problem "/$metainfo launches '$launchable', which the package lacks"
+fi
+desktop_report=$(desktop-file-validate "$unpacked/usr/share/applications/mealwright.desktop" 2>&1) ||
+    problem "desktop-file-validate rejects the desktop entry"
+if [[ -n "$desktop_report" ]]; then
+    echo "$desktop_report"
+    problem "desktop-file-validate has something to say about the desktop entry"
+fi
+echo "appstreamcli and desktop-file-validate: clean"
+# lintian's tags go to standard output; its complaint about running as root goes to standard error.
+if ! lintian_report=$(lintian --fail-on error,warning --display-level ">=warning" "$deb" 2>"$unpacked/lintian.log"); then
+    cat "$unpacked/lintian.log" >&2
+    problem "lintian rejects the package"
+fi
+if [[ -n "$lintian_report" ]]; then
+    echo "$lintian_report"
+    problem "lintian has errors or warnings about the package"
+fi
+echo "lintian: no error or warning"
 
 # The manual pages are whole and name every command and option the programs' own help names.
 man_text() {

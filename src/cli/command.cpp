@@ -56,6 +56,8 @@ std::string personalStatusText(PersonalFoodStatus status)
         return "the file has more lines than a personal food database can hold";
     case PersonalFoodStatus::kNoFile:
         return "there is no personal food file";
+    case PersonalFoodStatus::kNoSuchFood:
+        return "there is no such personal food";
     case PersonalFoodStatus::kDatabaseFull:
         return "the personal food database is full (4000 foods)";
     case PersonalFoodStatus::kValueOutOfRange:

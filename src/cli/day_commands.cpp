@@ -2,6 +2,7 @@
 #include "json_writer.h"
 
 #include "format/file_lock.h"
+#include "model/amount_text.h"
 #include "model/catalogue.h"
 #include "model/meal_editing.h"
 
@@ -26,6 +27,19 @@ FoodId foodOption(const ParsedArguments& args, const FoodOperations& foods)
         throw UsageError("there is no food " + std::to_string(id));
     }
     return id;
+}
+
+// The grams of --amount TEXT ("2 cups", "100 g") for the food; a text it cannot read is a usage error.
+Grams amountOption(const ParsedArguments& args, const FoodOperations& foods, FoodId food)
+{
+    if (args.has("--grams")) {
+        throw UsageError("give --grams or --amount, not both");
+    }
+    const AmountReading reading = readAmount(args.required("--amount"), foods, food);
+    if (!reading.grams) {
+        throw UsageError("--amount: " + reading.problem);
+    }
+    return *reading.grams;
 }
 
 // Reads the day, lets the edit change it, and writes it back only when the edit succeeded. The day's
@@ -126,16 +140,24 @@ public:
     std::string_view summary() const override { return "add a food to a meal of a day file"; }
     std::string_view help() const override
     {
-        return "Usage: mealwright-cli add FILE --meal M --food ID [--grams G]\n\n"
+        return "Usage: mealwright-cli add FILE --meal M --food ID [--grams G | --amount TEXT]\n\n"
                "Appends G grams of food ID to meal M (0 breakfast .. 5 evening snack) of the day in FILE.\n\n"
-               "  --grams G   0..10000; 0 or absent stores one serving's weight in whole grams\n";
+               "  --grams G      0..10000; 0 or absent stores one serving's weight in whole grams\n"
+               "  --amount TEXT  an amount with its unit, 1..10000 g: \"2 cups\" in the food's own portion\n"
+               "                 unit, \"1.5 servings\", \"1/2 serving\", \"100 g\", \"3 oz\", \"0.5 lb\", or a\n"
+               "                 bare number of grams\n";
     }
-    std::vector<OptionSpec> options() const override { return {{"--meal", true}, {"--food", true}, {"--grams", true}}; }
+    std::vector<OptionSpec> options() const override
+    {
+        return {{"--meal", true}, {"--food", true}, {"--grams", true}, {"--amount", true}};
+    }
     int run(Context& context) override
     {
         const MealIndex meal = mealOption(context.args());
         const FoodId food = foodOption(context.args(), context.foods());
-        const auto grams = static_cast<Grams>(context.args().integer("--grams", 0, kMaxEntryAmount, 0));
+        const auto grams = context.args().has("--amount")
+                               ? amountOption(context.args(), context.foods(), food)
+                               : static_cast<Grams>(context.args().integer("--grams", 0, kMaxEntryAmount, 0));
         return editDay(context, [&](CFofDoc& document) {
             document.appendEntry(meal, food, amountForNewEntry(context.foods(), food, grams));
         });
@@ -149,20 +171,27 @@ public:
     std::string_view summary() const override { return "change the grams of a meal entry"; }
     std::string_view help() const override
     {
-        return "Usage: mealwright-cli set-amount FILE --meal M --entry K --grams G\n\n"
+        return "Usage: mealwright-cli set-amount FILE --meal M --entry K --grams G | --amount TEXT\n\n"
                "Sets entry K (from 0) of meal M to G grams; 0 or more than 10000 becomes 100, as in the\n"
-               "amount edit of the desktop program.\n";
+               "amount edit of the desktop program.\n\n"
+               "  --amount TEXT  the amount with its unit instead, 1..10000 g: \"2 cups\" in the food's own\n"
+               "                 portion unit, \"1.5 servings\", \"1/2 serving\", \"100 g\", \"3 oz\", \"0.5 lb\",\n"
+               "                 or a bare number of grams\n";
     }
     std::vector<OptionSpec> options() const override
     {
-        return {{"--meal", true}, {"--entry", true}, {"--grams", true}};
+        return {{"--meal", true}, {"--entry", true}, {"--grams", true}, {"--amount", true}};
     }
     int run(Context& context) override
     {
-        const MealIndex meal = mealOption(context.args());
-        const Grams grams = acceptedAmount(context.args().requiredInteger("--grams", 0, 65535));
+        const ParsedArguments& args = context.args();
+        const MealIndex meal = mealOption(args);
+        const bool byText = args.has("--amount");
+        const Grams grams = byText ? Grams{0} : acceptedAmount(args.requiredInteger("--grams", 0, 65535));
         return editDay(context, [&](CFofDoc& document) {
-            document.setAmount(meal, entryOption(context.args(), document, meal), grams);
+            const std::size_t entry = entryOption(args, document, meal);
+            const FoodId food = document.entry(meal, entry).foodId();
+            document.setAmount(meal, entry, byText ? amountOption(args, context.foods(), food) : grams);
         });
     }
 };

@@ -19,12 +19,16 @@ public:
     std::string_view summary() const override { return "list foods as the food list shows them"; }
     std::string_view help() const override
     {
-        return "Usage: mealwright-cli foods [--group G | --search TEXT | --list K | --hidden | --personal]\n"
+        return "Usage: mealwright-cli foods [--group G | --search TEXT [--order ranked|table] | --list K | --hidden |\n"
+               "                            --personal]\n"
                "                            [--sort K [--per 100g|100kcal|serving] --ascending|--descending]\n\n"
                "Prints food list items, one per line, as \"ID;Name [portion]\", as the food list shows them.\n\n"
                "  --group G      the visible foods of standard group G (0..29); the default is group 0\n"
                "  --search TEXT  the visible standard and personal foods whose names hold TEXT, in any case;\n"
-               "                 \"!TEXT\" lists those whose names lack it\n"
+               "                 \"!TEXT\" lists those whose names lack it; best matches first: names\n"
+               "                 that start with TEXT, then names with a word that starts with it, then\n"
+               "                 the rest, each in table order\n"
+               "  --order table  list the search's foods in table order instead\n"
                "  --list K       the foods of food list K (1..14)\n"
                "  --hidden       every hidden food\n"
                "  --personal     the personal foods that are not hidden\n"
@@ -37,9 +41,9 @@ public:
     }
     std::vector<OptionSpec> options() const override
     {
-        return {{"--group", true},      {"--search", true},      {"--list", true},
-                {"--hidden", false},    {"--personal", false},   {"--sort", true},
-                {"--ascending", false}, {"--descending", false}, {"--per", true}};
+        return {{"--group", true},     {"--search", true}, {"--list", true},       {"--hidden", false},
+                {"--personal", false}, {"--sort", true},   {"--ascending", false}, {"--descending", false},
+                {"--per", true},       {"--order", true}};
     }
 
     int run(Context& context) override
@@ -96,6 +100,21 @@ private:
         return Sorting{nutrient, ascending ? SortDirection::kAscending : SortDirection::kDescending, *basis};
     }
 
+    static SearchOrder searchOrder(const ParsedArguments& args)
+    {
+        if (!args.has("--order")) {
+            return SearchOrder::kRanked;
+        }
+        const std::string order = args.required("--order");
+        if (order == "table") {
+            return SearchOrder::kTable;
+        }
+        if (order == "ranked") {
+            return SearchOrder::kRanked;
+        }
+        throw UsageError("--order takes ranked or table");
+    }
+
     static std::vector<FoodId> select(Context& context)
     {
         const ParsedArguments& args = context.args();
@@ -104,7 +123,10 @@ private:
             if (!pattern) {
                 throw UsageError("--search needs a text to look for");
             }
-            return globalSearch(*pattern, context.foods(), context.attributes());
+            return globalSearch(*pattern, context.foods(), context.attributes(), searchOrder(args));
+        }
+        if (args.has("--order")) {
+            throw UsageError("--order goes with --search");
         }
         if (args.has("--personal")) {
             return visiblePersonalFoods(context.personalFoods().count(), context.attributes());

@@ -4,7 +4,7 @@
 #include "qt_bridge.h"
 
 #include "model/settings_keys.h"
-#include "query/unicode_case.h"
+#include "model/unicode_case.h"
 
 #include <QCoreApplication>
 

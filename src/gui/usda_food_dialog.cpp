@@ -7,6 +7,7 @@
 #include "qt_bridge.h"
 #include "usda_food_texts.h"
 
+#include "format/nutrient_value_text.h"
 #include "query/usda_search.h"
 
 #include <QComboBox>
@@ -36,11 +37,10 @@ std::size_t slotOf(int nutrient)
     return static_cast<std::size_t>(nutrient);
 }
 
-// Enough digits to tell portions apart without a wall of decimals.
+// What the personal food's line will hold, so the preview never promises more than is stored.
 QString previewText(float value)
 {
-    const int decimals = value == 0.0f ? 0 : value < 1.0f ? 3 : value < 10.0f ? 2 : value < 100.0f ? 1 : 0;
-    return QString::number(static_cast<double>(value), 'f', decimals);
+    return toQString(userfoodValueText(value));
 }
 
 QLabel* namedLabel(const QString& objectName, QWidget* parent)
@@ -292,9 +292,11 @@ void CUsdaFoodDlg::addFood()
         QLineEdit* field = m_name;
         if (problem->field == PersonalFoodField::kValue) {
             const auto& caption = ot::kAddFoodValueCaptions[slotOf(problem->nutrient)];
-            message = QString(ut::kValueTooLarge)
-                          .arg(caption.name, previewText(food->portion.values[slotOf(problem->nutrient)]), caption.unit,
-                               QString::number(static_cast<double>(kMaxPersonalValue)));
+            message =
+                QString(ut::kValueTooLarge)
+                    .arg(caption.name,
+                         QString::number(static_cast<double>(food->portion.values[slotOf(problem->nutrient)]), 'f', 0),
+                         caption.unit, QString::number(static_cast<double>(kMaxPersonalValue)));
         } else {
             const bool name = problem->field == PersonalFoodField::kName;
             field = name ? m_name : m_portion;

@@ -52,6 +52,12 @@ TEST_F(DayCommands, EditingEntries)
               std::string::npos);
     ASSERT_EQ(run({"clear", day(), "--meal", "2"}).code, 0);
     EXPECT_EQ(readFile(day()), std::string(12, '\0'));
+
+    ASSERT_EQ(run({"add", day(), "--meal", "0", "--food", "0", "--amount", "2 cups"}).code, 0);
+    ASSERT_EQ(run({"add", day(), "--meal", "0", "--food", "0", "--amount", "1/2 serving"}).code, 0);
+    ASSERT_EQ(run({"set-amount", day(), "--meal", "0", "--entry", "1", "--amount", "3 oz"}).code, 0);
+    EXPECT_NE(run({"show", day()}).out.find("  0: 0;Milk [1 cup], 488 g\n  1: 0;Milk [1 cup], 85 g\n"),
+              std::string::npos);
 }
 
 TEST_F(DayCommands, FailedCommandsLeaveTheFileAsItWas)
@@ -64,6 +70,10 @@ TEST_F(DayCommands, FailedCommandsLeaveTheFileAsItWas)
              {"add", day(), "--meal", "0", "--food", "643"},
              {"add", day(), "--meal", "0", "--food", "0", "--grams", "70000"},
              {"add", day(), "--meal", "0", "--food", "0", "--grams", "10001"},
+             {"add", day(), "--meal", "0", "--food", "0", "--amount", "2 bowls"},
+             {"add", day(), "--meal", "0", "--food", "0", "--amount", "12345"},
+             {"add", day(), "--meal", "0", "--food", "0", "--amount", "1 cup", "--grams", "5"},
+             {"set-amount", day(), "--meal", "0", "--entry", "0", "--amount", "50 cups"},
              {"new", ""},
              {"export", day(), "-o", ""},
              {"generate", "--calories", "0", "-o", ""},
@@ -92,6 +102,9 @@ TEST_F(DayCommands, BrokenFilesAreReportedByNameWithExitCode2)
         EXPECT_NE(r.err.find(args[1]), std::string::npos) << r.err;
     }
     EXPECT_EQ(readFile(broken), std::string("\x01\x00\xff\xff", 4));
+    const std::string notes = m_sandbox.path("notes.ypd");
+    writeFile(notes, "Shopping list\n");
+    EXPECT_EQ(run({"show", notes}).err, "mealwright-cli: " + notes + ": the file is not a day file\n");
 }
 
 TEST_F(DayCommands, WhatIsNotARegularFileIsNamedWithItsCauseAndKept)

@@ -38,15 +38,20 @@ protected:
     CliSandbox m_sandbox;
 };
 
-TEST_F(FoodsSearchSortTest, SearchListsVisibleStandardThenPersonalFoods)
+TEST_F(FoodsSearchSortTest, SearchListsBestMatchesFirstOrTheTableOrder)
 {
     const CliResult r = run({"foods", "--search", "MILK"});
     ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out, "0;Milk [1 cup]\n2;Milk, 1% fat [1 cup]\n3;Milk, skim [1 cup]\n4;Buttermilk, low fat [1 cup]\n"
-                     "11;Milk, evaporated [1/2 cup]\n15;Milkshake, chocolate [1 container]\n"
-                     "16;Milk, chocolate [1 cup]\n17;Hot cocoa, made with milk [1 cup]\n"
-                     "603;Candy bar, milk chocolate [1 bar]\n645;Goat milk kefir [1 cup]\n");
+    EXPECT_EQ(r.out, "0;Milk [1 cup]\n2;Milk, 1% fat [1 cup]\n3;Milk, skim [1 cup]\n11;Milk, evaporated [1/2 cup]\n"
+                     "15;Milkshake, chocolate [1 container]\n16;Milk, chocolate [1 cup]\n"
+                     "17;Hot cocoa, made with milk [1 cup]\n603;Candy bar, milk chocolate [1 bar]\n"
+                     "645;Goat milk kefir [1 cup]\n4;Buttermilk, low fat [1 cup]\n");
     EXPECT_EQ(r.err, "");
+    const CliResult table = run({"foods", "--search", "MILK", "--order", "table"});
+    EXPECT_EQ(table.out, "0;Milk [1 cup]\n2;Milk, 1% fat [1 cup]\n3;Milk, skim [1 cup]\n4;Buttermilk, low fat [1 cup]\n"
+                         "11;Milk, evaporated [1/2 cup]\n15;Milkshake, chocolate [1 container]\n"
+                         "16;Milk, chocolate [1 cup]\n17;Hot cocoa, made with milk [1 cup]\n"
+                         "603;Candy bar, milk chocolate [1 bar]\n645;Goat milk kefir [1 cup]\n");
     const CliResult json = run({"foods", "--search", "BRÛLÉE", "--json"});
     EXPECT_EQ(json.out, "{\"items\": [{\"id\": 643, \"text\": \"643;Crème brûlée [1 cup]\"}]}\n");
 }
@@ -92,6 +97,8 @@ TEST_F(FoodsSearchSortTest, BadSearchAndSortArguments)
              {"foods", "--search"},
              {"foods", "--search", "milk", "--group", "1"},
              {"foods", "--search", "milk", "--hidden"},
+             {"foods", "--search", "milk", "--order", "best"},
+             {"foods", "--group", "1", "--order", "table"},
              {"foods", "--sort", "2"},
              {"foods", "--sort", "2", "--ascending", "--descending"},
              {"foods", "--sort", "0", "--ascending"},

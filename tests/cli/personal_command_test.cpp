@@ -42,6 +42,18 @@ TEST(PersonalCommand, AddWritesTheLineOfTheAddFoodDialog)
     EXPECT_EQ(sandbox.run({"personal", "list"}).out.substr(listed.out.size()), "645;Bell\\x07\\x1B[2J\\u0085 [g]\n");
     const CliResult food = sandbox.run({"food", "644", "--grams", "401", "--json"});
     EXPECT_NE(food.out.find("\"servings\": 2.0"), std::string::npos) << food.out;
+
+    // Editing keeps the FoodId, the line's place and whatever is not given.
+    const CliResult edited = sandbox.run({"personal", "edit", "643", "--name", "Lamb stew"});
+    ASSERT_EQ(edited.code, 0) << edited.err;
+    EXPECT_EQ(edited.out, "643;Lamb stew [1 bowl]\n");
+    EXPECT_EQ(sandbox.run({"personal", "edit", "644", "--unit", "1 mug", "--values", values("300")}).out,
+              "644;Tea [1 mug]\n");
+    const std::string after = readFile(sandbox.dir().file("userfood.txt"));
+    EXPECT_EQ(after.substr(0, after.find('\n') + 1),
+              "\"Lamb stew [1 bowl]\"" + expected.substr(expected.find(',')) + "\r\n");
+    EXPECT_NE(sandbox.run({"food", "644", "--json"}).out.find("\"grams\": 300"), std::string::npos);
+    EXPECT_EQ(sandbox.run({"foods", "--personal"}).out.rfind("643;Lamb stew [1 bowl]\n644;Tea [1 mug]\n645;", 0), 0u);
 }
 
 TEST(PersonalCommand, RefusedFoodsWriteNothing)
@@ -62,6 +74,9 @@ TEST(PersonalCommand, RefusedFoodsWriteNothing)
              {"personal", "add", "--name", "Stew", "--unit", "1 [bowl]", "--values", values("10")},
              {"personal", "add", "--name", "Two\nlines", "--unit", "u", "--values", values("10")},
              {"personal", "remove"},
+             {"personal", "edit", "643"},
+             {"personal", "edit", "642", "--name", "x"},
+             {"personal", "edit"},
          }) {
         const CliResult r = sandbox.run(args);
         EXPECT_EQ(r.code, 1) << r.err;
@@ -70,6 +85,17 @@ TEST(PersonalCommand, RefusedFoodsWriteNothing)
                   .err.find("cannot hold '\"' (U+0022), '[' (U+005B), ']' (U+005D)"),
               std::string::npos);
     EXPECT_EQ(readFile(sandbox.dir().file("userfood.txt")), "");
+    ASSERT_EQ(sandbox.run({"personal", "add", "--name", "x", "--unit", "u", "--values", values("10")}).code, 0);
+    const std::string added = readFile(sandbox.dir().file("userfood.txt"));
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"personal", "edit", "643", "--values", values("0")},
+             {"personal", "edit", "643", "--name", std::string(81, 'n')},
+             {"personal", "edit", "643", "--unit", std::string(21, 'u')},
+             {"personal", "edit", "643", "644", "--name", "y"},
+         }) {
+        EXPECT_EQ(sandbox.run(args).code, 1);
+    }
+    EXPECT_EQ(readFile(sandbox.dir().file("userfood.txt")), added);
 }
 
 TEST(PersonalCommand, AFullDiskIsNamedAsTheDayWriterNamesIt)

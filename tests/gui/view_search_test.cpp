@@ -2,6 +2,7 @@
 
 #include "format/food_attribute_database.h"
 #include "model/food_item_text.h"
+#include "query/food_search.h"
 
 #include <QImage>
 #include <QSignalSpy>
@@ -118,13 +119,17 @@ private slots:
         QCOMPARE(f.searchEdit()->geometry(), standard);
     }
 
-    void globalSearchFindsNamesNotPortionsInIdOrder()
+    void globalSearchFindsNamesNotPortionsBestFirst()
     {
         search(QStringLiteral("milk"));
         const QList<unsigned long> ids = listedIds();
         QVERIFY(ids.size() >= 10);
         QCOMPARE(ids.first(), 0UL);
-        QVERIFY(std::is_sorted(ids.begin(), ids.end()));
+        // The list is the core's ranked search: names that start with the text first, not the table's order.
+        const std::vector<FoodId> ranked =
+            globalSearch(*parseSearchPattern("milk"), f.app().foods(), f.app().attributes());
+        QCOMPARE(ids, QList<unsigned long>(ranked.begin(), ranked.end()));
+        QVERIFY(!std::is_sorted(ids.begin(), ids.end()));
         for (const QString& item : f.foodItems()) {
             const unsigned long id = item.section(u';', 0, 0).toULong();
             if (id < kFirstPersonalFoodId) {

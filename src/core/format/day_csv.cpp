@@ -3,7 +3,10 @@
 #include "model/catalogue.h"
 #include "model/day_document.h"
 #include "model/food_operations.h"
+#include "model/number_text.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <iterator>
 #include <vector>
@@ -19,11 +22,24 @@ constexpr int kDayColumn = 3;
 
 // Cells as the line holds them: text already through csvText, numbers as written.
 using Row = std::vector<std::string>;
+// Totals of the numbers the rows above show, summed in double precision and rounded to single precision once:
+// a total is the sum a spreadsheet makes of its column ("345.21", not the "345.21002" of single-precision steps).
+using ColumnTotals = std::array<double, NutrientVector::size()>;
 
 void appendNutrients(Row& row, const NutrientVector& values)
 {
     for (std::size_t n = 0; n < NutrientVector::size(); ++n) {
         row.push_back(csvNumber(values[n]));
+    }
+}
+
+// As a NutrientVector adds: an element that is not greater than 0 counts as 0.
+void addTo(ColumnTotals& totals, const NutrientVector& values)
+{
+    for (std::size_t n = 0; n < NutrientVector::size(); ++n) {
+        if (values[n] > 0.0f) {
+            totals[n] += parseDouble(csvNumber(values[n])).value_or(0.0);
+        }
     }
 }
 
@@ -63,10 +79,12 @@ Row entryRow(const CFofDoc& document, MealIndex meal, const CFood& entry)
     return row;
 }
 
-Row totalRow(std::string_view title, const NutrientVector& totals)
+Row totalRow(std::string_view title, const ColumnTotals& totals)
 {
     Row row{csvText(title), std::string(), csvText(kTotalText), std::string(), std::string()};
-    appendNutrients(row, totals);
+    for (const double total : totals) {
+        row.push_back(csvNumber(static_cast<float>(total)));
+    }
     return row;
 }
 
@@ -106,17 +124,21 @@ std::string dayCsv(const CFofDoc& document)
 {
     std::string csv;
     appendRow(csv, headerRow());
+    std::array<ColumnTotals, kMealCount> mealTotals{};
+    ColumnTotals dayTotals{};
     for (int m = 0; m < kMealCount; ++m) {
         const auto meal = static_cast<MealIndex>(m);
         for (const CFood& entry : document.meal(meal)) {
             appendRow(csv, entryRow(document, meal, entry));
+            const NutrientVector nutrients = document.entryNutrients(entry);
+            addTo(mealTotals[static_cast<std::size_t>(m)], nutrients);
+            addTo(dayTotals, nutrients);
         }
     }
     for (int m = 0; m < kMealCount; ++m) {
-        const auto meal = static_cast<MealIndex>(m);
-        appendRow(csv, totalRow(mealTitle(meal), document.mealNutrients(meal)));
+        appendRow(csv, totalRow(mealTitle(static_cast<MealIndex>(m)), mealTotals[static_cast<std::size_t>(m)]));
     }
-    appendRow(csv, totalRow(panelColumnLabel(kDayColumn), document.dayNutrients()));
+    appendRow(csv, totalRow(panelColumnLabel(kDayColumn), dayTotals));
     return csv;
 }
 

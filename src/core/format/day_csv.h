@@ -11,7 +11,7 @@ class CFofDoc;
 // the locale). A header row names the columns: Meal, FoodId, Food, Grams, Servings and the 28 nutrients in
 // NutrientIndex order with their units ("Calories (kcal)"). Then one row per meal entry, in meal order,
 // then a "Total" row for each of the six meals and one for the day, whose FoodId, Grams and Servings
-// are empty.
+// are empty; a total is the sum of the numbers shown above it, as a spreadsheet would add them.
 std::string dayCsv(const CFofDoc& document);
 
 // A field as a CSV line holds it: quoted, with its quotes doubled, when it holds a comma, a quote or a

@@ -86,6 +86,9 @@ private:
         if (count == kCountEscape) {
             count = readU32(DayFileError::kEndsInCount);
         }
+        if (count > 0 && m_isEntryClass.empty()) {
+            checkFirstEntryStart();
+        }
         // Checked before anything is allocated: a few bytes may not claim billions of entries.
         if (count * kSmallestEntrySize > m_in.remaining()) {
             fail(DayFileError::kCountTooLarge, countAt);
@@ -96,6 +99,23 @@ private:
             readEntryTag();
             takeIndex(false);
             meal.append(readEntryBody());
+        }
+    }
+
+    // A day file describes the entry class before its first entry, so its first entry starts with the
+    // class tag. Other bytes there (text, a picture, ...) mean another kind of file; a file cut inside the
+    // tag is left to the errors that say where it ends.
+    void checkFirstEntryStart() const
+    {
+        ByteReader ahead = m_in;
+        for (int i = 0; i < 2; ++i) {
+            const std::optional<std::string_view> byte = ahead.readBytes(1);
+            if (!byte) {
+                return;
+            }
+            if (static_cast<unsigned char>(byte->front()) != (kNewClassTag & 0xFF)) {
+                fail(DayFileError::kNotADayFile, m_in.offset());
+            }
         }
     }
 
@@ -255,6 +275,8 @@ std::string_view dayFileErrorName(DayFileError error)
         return "an entry repeats an entry read before";
     case DayFileError::kEndsInEntry:
         return "the file ends inside an entry";
+    case DayFileError::kNotADayFile:
+        return "the file is not a day file";
     }
     return "unknown error";
 }
@@ -268,7 +290,7 @@ std::string describeDayFileError(const DayFileResult& result)
     if (result.error == DayFileError::kCannotRead) {
         return result.ioError ? text + ": " + result.ioError.message() : text;
     }
-    if (result.ok()) {
+    if (result.ok() || result.error == DayFileError::kNotADayFile) {
         return text;
     }
     text += " (";

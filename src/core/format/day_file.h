@@ -38,6 +38,7 @@ enum class DayFileError : std::uint8_t
     kNullElement,        // an entry is a null element
     kObjectReference,    // an entry refers back to an entry already read, so two would be one
     kEndsInEntry,        // the file ends inside an entry's FoodId and amount
+    kNotADayFile,        // the bytes where the first entry should begin cannot begin one: another kind of file
 };
 
 struct DayFileResult

@@ -107,4 +107,9 @@ std::string FormatNutrientValue(float value, int decimals, int integerDigitLimit
     return text;
 }
 
+std::string userfoodValueText(float value)
+{
+    return FormatNutrientValue(value, kUserfoodValueDecimals, kUserfoodValueIntegerDigits);
+}
+
 } // namespace mw

@@ -15,4 +15,8 @@ inline constexpr int kUserfoodValueIntegerDigits = 3;
 // Values that are not finite give "0".
 std::string FormatNutrientValue(float value, int decimals, int integerDigitLimit);
 
+// A value as the line of a personal food stores it (cut, not rounded: 112.7 is "112"), and so what a form shows
+// of a value it is about to store.
+std::string userfoodValueText(float value);
+
 } // namespace mw

@@ -123,6 +123,7 @@ PersonalFoodOpenResult PersonalFoodDatabase::readFile(bool writable)
     if (!file.bytes.empty()) {
         m_lastByte = file.bytes.back();
     }
+    m_stamp = fileStamp(m_path);
     m_state = writable ? FileState::kWritable : FileState::kReadOnly;
     return {};
 }
@@ -227,7 +228,17 @@ PersonalFoodStatus PersonalFoodDatabase::appendLine(std::string_view line, std::
     // Past a file-size limit the write fails and is cut off below, instead of the signal killing us.
     ignoreFileSizeSignal();
     // Another process appending between our size check and our write would write over our line.
-    const FileLock turn(m_path);
+    const std::unique_ptr<FileLock> turn = FileLock::lockReplacedFile(m_path);
+    if (fileReplaced()) {
+        std::string bytes;
+        std::vector<std::pair<std::size_t, std::size_t>> lines;
+        if (const PersonalFoodStatus read = reread(bytes, lines); read != PersonalFoodStatus::kOk) {
+            return read;
+        }
+        if (m_entries.size() >= static_cast<std::size_t>(kMaxPersonalFoods)) {
+            return PersonalFoodStatus::kDatabaseFull;
+        }
+    }
     errno = 0;
     std::fstream file(m_path, std::ios::in | std::ios::out | std::ios::binary);
     if (!file.is_open()) {
@@ -276,10 +287,18 @@ PersonalFoodStatus PersonalFoodDatabase::appendLine(std::string_view line, std::
 PersonalFoodStatus PersonalFoodDatabase::catchUp()
 {
     std::error_code error;
-    if (m_state != FileState::kWritable || std::filesystem::file_size(m_path, error) == m_fileSize) {
+    if (m_state != FileState::kWritable ||
+        (std::filesystem::file_size(m_path, error) == m_fileSize && !fileReplaced())) {
         return PersonalFoodStatus::kOk;
     }
-    const FileLock turn(m_path);
+    const std::unique_ptr<FileLock> turn = FileLock::lockReplacedFile(m_path);
+    if (fileReplaced()) {
+        std::string bytes;
+        std::vector<std::pair<std::size_t, std::size_t>> lines;
+        const PersonalFoodStatus read = reread(bytes, lines);
+        const bool told = read == PersonalFoodStatus::kOk || read == PersonalFoodStatus::kUnreadable;
+        return told ? read : PersonalFoodStatus::kFileChanged;
+    }
     std::fstream file(m_path, std::ios::in | std::ios::binary);
     const std::streamoff size = file.is_open() && file.seekg(0, std::ios::end) ? std::streamoff(file.tellg()) : -1;
     if (size < 0) {
@@ -324,6 +343,93 @@ PersonalFoodStatus PersonalFoodDatabase::catchUpWith(std::fstream& file, std::ui
     m_fileSize = size;
     m_lastByte = added.back();
     return PersonalFoodStatus::kOk;
+}
+
+PersonalFoodStatus PersonalFoodDatabase::replace(FoodId id, std::string_view name, std::string_view portion,
+                                                 const PersonalFoodValues& values, std::optional<int> pyramidSlot)
+{
+    if (m_state == FileState::kNone) {
+        return PersonalFoodStatus::kNoFile;
+    }
+    if (m_state == FileState::kReadOnly) {
+        return m_readOnlyCause;
+    }
+    if (!exists(id)) {
+        return PersonalFoodStatus::kNoSuchFood;
+    }
+    if (!userfoodValuesFit(values) || (pyramidSlot && (*pyramidSlot < 0 || *pyramidSlot >= kPyramidGroupCount))) {
+        return PersonalFoodStatus::kValueOutOfRange;
+    }
+    std::string line = buildUserfoodLine(name, portion, values);
+    if (pyramidSlot) {
+        line += std::to_string(*pyramidSlot + 1) + ", ";
+    }
+    ignoreFileSizeSignal();
+    const std::unique_ptr<FileLock> turn = FileLock::lockReplacedFile(m_path);
+    std::string bytes;
+    std::vector<std::pair<std::size_t, std::size_t>> lines;
+    if (const PersonalFoodStatus read = reread(bytes, lines); read != PersonalFoodStatus::kOk) {
+        return read;
+    }
+    const std::size_t index = id - kFirstPersonalFoodId;
+    const auto [start, end] = lines[index];
+    bytes.replace(start, end - start, line);
+    if (writeFileAtomically(m_path, bytes)) {
+        return PersonalFoodStatus::kWriteFailed;
+    }
+    m_entries[index].record = parseUserfoodLine(line);
+    m_entries[index].line = std::move(line);
+    m_fileSize = bytes.size();
+    m_lastByte = bytes.back();
+    m_stamp = fileStamp(m_path);
+    return PersonalFoodStatus::kOk;
+}
+
+PersonalFoodStatus PersonalFoodDatabase::reread(std::string& bytes,
+                                                std::vector<std::pair<std::size_t, std::size_t>>& lines)
+{
+    FileStart file = readFileStart(m_path, kMaxFileBytes);
+    if (file.error) {
+        return PersonalFoodStatus::kUnreadable;
+    }
+    if (file.fileSize > kMaxFileBytes) {
+        return PersonalFoodStatus::kTooLarge;
+    }
+    bytes = std::move(file.bytes);
+    std::size_t start = std::string_view(bytes).starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
+    while (start < bytes.size()) {
+        const std::size_t next = std::min(bytes.find('\n', start), bytes.size());
+        const std::size_t end = next > start && bytes[next - 1] == '\r' ? next - 1 : next;
+        lines.emplace_back(start, end);
+        start = next + 1;
+    }
+    if (lines.size() < m_entries.size()) {
+        return PersonalFoodStatus::kFileChanged;
+    }
+    if (lines.size() > kMaxAddressableFoods) {
+        return PersonalFoodStatus::kTooManyLines;
+    }
+    // In place, so that records handed out stay where they are.
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::string line =
+            userfoodTextToUtf8(std::string_view(bytes).substr(lines[i].first, lines[i].second - lines[i].first));
+        if (i == m_entries.size()) {
+            addEntry(std::move(line));
+        } else if (line != m_entries[i].line) {
+            m_entries[i].record = parseUserfoodLine(line);
+            m_entries[i].line = std::move(line);
+        }
+    }
+    m_fileSize = bytes.size();
+    m_lastByte = bytes.empty() ? '\n' : bytes.back();
+    m_stamp = fileStamp(m_path);
+    return PersonalFoodStatus::kOk;
+}
+
+bool PersonalFoodDatabase::fileReplaced() const
+{
+    const FileStamp now = fileStamp(m_path);
+    return now.device != m_stamp.device || now.inode != m_stamp.inode;
 }
 
 } // namespace mw

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "format/file_bytes.h"
 #include "format/userfood_line.h"
 #include "model/food_types.h"
 #include "model/personal_food_source.h"
@@ -9,9 +10,11 @@
 #include <deque>
 #include <filesystem>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace mw {
@@ -45,6 +48,8 @@ enum class PersonalFoodStatus : int
     // open: the file has more lines than FoodIds can name; the lines before byteOffset are used,
     // read-only. append: refused for that.
     kTooManyLines,
+    // replace: there is no personal food of that FoodId.
+    kNoSuchFood,
 };
 
 struct PersonalFoodOpenResult
@@ -115,6 +120,12 @@ public:
     // there. On any failure nothing is added and the file is as it was.
     PersonalFoodAppendResult append(std::string_view name, std::string_view portion, const PersonalFoodValues& values);
 
+    // Writes the food's line anew in place, with its pyramid slot 0..5 (none when nullopt) after the values, so
+    // the food keeps its FoodId and days that use it keep working. The file is rewritten atomically under its
+    // lock; changes others made to it meanwhile are read in first. On any failure the file is as it was.
+    PersonalFoodStatus replace(FoodId id, std::string_view name, std::string_view portion,
+                               const PersonalFoodValues& values, std::optional<int> pyramidSlot);
+
     // Reads the lines another program appended to the file since it was read, as append does, without
     // adding any: kOk when there were none or they were read; kFileChanged when the file was rewritten or
     // cut, kUnreadable when it cannot be read (the database stays as it was then). A database that cannot
@@ -147,6 +158,11 @@ private:
     PersonalFoodStatus appendLine(std::string_view line, std::error_code& ioError);
     // Reads the lines appended to the open file since it was last read or written.
     PersonalFoodStatus catchUpWith(std::fstream& file, std::uint64_t size);
+    // Reads the whole file again under its lock, keeping the FoodIds: lines may have changed in place or
+    // been appended, not removed. Gives the bytes read and where each line's text begins and ends.
+    PersonalFoodStatus reread(std::string& bytes, std::vector<std::pair<std::size_t, std::size_t>>& lines);
+    // Whether a save by another program replaced the file since it was read.
+    bool fileReplaced() const;
 
     std::deque<Entry> m_entries;
     std::filesystem::path m_path;
@@ -157,6 +173,8 @@ private:
     // made by others.
     std::uint64_t m_fileSize = 0;
     char m_lastByte = '\n';
+    // Which file the path named when it was last read or written.
+    FileStamp m_stamp;
 };
 
 } // namespace mw

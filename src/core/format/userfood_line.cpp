@@ -258,14 +258,14 @@ bool userfoodValuesFit(const PersonalFoodValues& values)
             return false;
         }
     }
-    return FormatNutrientValue(values[kWeight], kUserfoodValueDecimals, kUserfoodValueIntegerDigits) != "0";
+    return userfoodValueText(values[kWeight]) != "0";
 }
 
 std::string buildUserfoodLine(std::string_view name, std::string_view portion, const PersonalFoodValues& values)
 {
     std::string line = "\"" + sanitizeUserfoodText(name) + " [" + sanitizeUserfoodText(portion) + "]\", ";
     for (const float value : values) {
-        line += FormatNutrientValue(value, kUserfoodValueDecimals, kUserfoodValueIntegerDigits);
+        line += userfoodValueText(value);
         line += ", ";
     }
     return line;

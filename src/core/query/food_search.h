@@ -30,11 +30,25 @@ struct SearchPattern
 // search does nothing.
 std::optional<SearchPattern> parseSearchPattern(std::string_view typed);
 
-// Standard foods in FoodId order, then the listed personal foods in file order, hidden foods left
-// out. A standard food is looked for in its name without the portion, a personal food in its stored
-// name, portion included.
+// How well a name matches, best first; the order of a ranked search.
+enum class SearchRank
+{
+    kNameStarts, // the name begins with the text
+    kWordStarts, // a later word of the name begins with it
+    kAnywhere,   // the text is inside a word
+};
+
+enum class SearchOrder
+{
+    kRanked, // by SearchRank, foods of one rank in table order
+    kTable,  // standard foods in FoodId order, then the personal foods in file order
+};
+
+// The visible foods that match, hidden foods left out. A standard food is looked for in its name without
+// the portion, a personal food in its stored name, portion included. An exclusion has no match to rank: every
+// food lacking the text ranks first.
 std::vector<FoodId> globalSearch(const SearchPattern& pattern, const FoodOperations& foods,
-                                 const CFoodAttributeDatabase& attributes);
+                                 const CFoodAttributeDatabase& attributes, SearchOrder order = SearchOrder::kRanked);
 
 // The foods of a list that stay after a local search, in their order. It looks at a food's name with its
 // portion; case does not matter, by Unicode rules.

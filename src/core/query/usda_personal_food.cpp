@@ -1,15 +1,14 @@
 #include "query/usda_personal_food.h"
 
 #include "format/userfood_line.h"
-#include "query/usda_search.h"
+#include "query/usda_food_name.h"
 
 namespace mw {
 
 UsdaPersonalFood makeUsdaPersonalFood(std::size_t food, double grams, std::string portionText)
 {
     const UsdaFoodRow row = usdaFood(food);
-    return {shortenAtBoundary(row.name, kMaxPersonalNameLength), std::move(portionText),
-            usdaPortion(usdaValues(food), row.group, grams)};
+    return {usdaPersonalFoodName(food), std::move(portionText), usdaPortion(usdaValues(food), row.group, grams)};
 }
 
 std::optional<PersonalFoodProblem> usdaPersonalFoodProblem(const UsdaPersonalFood& food)

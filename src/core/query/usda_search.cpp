@@ -1,8 +1,8 @@
 #include "query/usda_search.h"
 
 #include "model/number_text.h"
+#include "model/unicode_case.h"
 #include "query/food_search.h"
-#include "query/unicode_case.h"
 
 #include <algorithm>
 #include <array>

@@ -2,6 +2,7 @@
 
 #include "model/day_document.h"
 #include "model/food_operations.h"
+#include "model/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -173,6 +174,19 @@ TEST_F(DayCsvTest, EntryRowsThenTotals)
     EXPECT_EQ(table[10][0], "Day");
     EXPECT_EQ(table[10][5], "588");
     EXPECT_EQ(table[10][6], "449.632");
+}
+
+TEST_F(DayCsvTest, TotalsAreTheSumsOfTheNumbersShown)
+{
+    m_day.appendEntry(kLunch, 374, 60); // doughnut: 22.2 mcg of vitamin B6
+    m_day.appendEntry(kLunch, 31, 113); // cottage cheese: 76.84
+    ASSERT_EQ(formatFloat(m_day.dayNutrients()[kVitaminB6]), "99.03999") << "single-precision steps";
+    const Table table = parseCsv(dayCsv(m_day));
+    EXPECT_EQ(table[1][5 + kVitaminB6], "22.2");
+    EXPECT_EQ(table[2][5 + kVitaminB6], "76.84");
+    EXPECT_EQ(table[5][5 + kVitaminB6], "99.04"); // lunch
+    ASSERT_EQ(table[9][0], "Day");
+    EXPECT_EQ(table[9][5 + kVitaminB6], "99.04");
 }
 
 TEST_F(DayCsvTest, MissingFoodKeepsItsReplacementName)

@@ -162,10 +162,12 @@ TEST(DayFileReader, BrokenFilesFailWithTheirOwnCodeAndOffset)
         {"ends after the third meal", std::string(6, '\0'), DayFileError::kEndsInCount, 6, 3, std::nullopt},
         {"half a count", std::string(11, '\0'), DayFileError::kEndsInCount, 10, 5, std::nullopt},
         {"escape without its u32", bytesOf("FFFF 0100"), DayFileError::kEndsInCount, 2, 0, std::nullopt},
-        {"twelve bytes claim four billion entries", bytesOf("FFFF FFFFFFFF") + std::string(6, '\0'),
+        {"a few bytes claim four billion entries", bytesOf("FFFF FFFFFFFF") + bytesOf(kClass),
          DayFileError::kCountTooLarge, 0, 0, std::nullopt},
-        {"second meal claims more than follows", bytesOf("0000 0300") + std::string(12, '\0'),
-         DayFileError::kCountTooLarge, 2, 1, std::nullopt},
+        {"second meal claims more than follows", bytesOf("0000 0300") + bytesOf(kClass), DayFileError::kCountTooLarge,
+         2, 1, std::nullopt},
+        {"text", "Mealwright day\n", DayFileError::kNotADayFile, 2, 0, std::nullopt},
+        {"zeros then text", std::string(4, '\0') + "ab,c", DayFileError::kNotADayFile, 6, 2, std::nullopt},
         {"ends where the second entry's tag should be", bytesOf("0200") + entry, DayFileError::kEndsInTag, 17, 0, 1},
         {"long tag without its u32", bytesOf("0200") + entry + bytesOf("FF7F 0100"), DayFileError::kEndsInTag, 19, 0,
          1},
@@ -177,18 +179,20 @@ TEST(DayFileReader, BrokenFilesFailWithTheirOwnCodeAndOffset)
         {"class name in other case", bytesOf("0100 FFFF 0000 0500 6366 6F6F64 0000 6400") + rest,
          DayFileError::kWrongClassName, 8, 0, 0},
         {"class name cut", bytesOf("0100 FFFF 0000 0500 4346"), DayFileError::kEndsInClass, 8, 0, 0},
-        {"reference before any class", bytesOf("0100 0180 0000 6400") + rest, DayFileError::kNotAClassReference, 2, 0,
-         0},
-        {"reference to class index 0", bytesOf("0100 0080 0000 6400") + rest, DayFileError::kNotAClassReference, 2, 0,
-         0},
+        {"first entry refers to a class", bytesOf("0100 0180 0000 6400") + rest, DayFileError::kNotADayFile, 2, 0,
+         std::nullopt},
+        {"reference to class index 0", bytesOf("0200") + entry + bytesOf("0080 0000 6400") + rest,
+         DayFileError::kNotAClassReference, 17, 0, 1},
         {"reference to an entry's index", bytesOf("0200") + entry + bytesOf("0280 0000 6400") + rest,
          DayFileError::kNotAClassReference, 17, 0, 1},
         {"long reference past every index", bytesOf("0200") + entry + bytesOf("FF7F 0900 0080 0000 6400") + rest,
          DayFileError::kNotAClassReference, 17, 0, 1},
-        {"sixth meal refers to a class never described", std::string(10, '\0') + bytesOf("0100 0180 0000 0000"),
-         DayFileError::kNotAClassReference, 12, 5, 0},
-        {"null element", bytesOf("0100 0000 0000 0000") + rest, DayFileError::kNullElement, 2, 0, 0},
-        {"long null element", bytesOf("0100 FF7F 00000000") + rest, DayFileError::kNullElement, 2, 0, 0},
+        {"sixth meal's first entry is not the class", std::string(10, '\0') + bytesOf("0100 FF7F 0100 0000"),
+         DayFileError::kNotADayFile, 12, 5, std::nullopt},
+        {"null element", bytesOf("0200") + entry + bytesOf("0000 0000 0000") + rest, DayFileError::kNullElement, 17, 0,
+         1},
+        {"long null element", bytesOf("0200") + entry + bytesOf("FF7F 00000000") + rest, DayFileError::kNullElement, 17,
+         0, 1},
         {"entry read again", bytesOf("0200") + entry + bytesOf("0200 0000 0000") + rest, DayFileError::kObjectReference,
          17, 0, 1},
         {"entry read again, long form", bytesOf("0200") + entry + bytesOf("FF7F 02000000") + rest,
@@ -234,10 +238,11 @@ TEST(DayFileReader, DescribesWhereTheFileWentWrong)
     DayMeals meals;
     const DayFileResult cut = decode(golden("day_example.ypd").substr(0, 16), meals);
     EXPECT_EQ(describeDayFileError(cut), "the file ends inside an entry (entry 1 of breakfast, meal 1, byte 15)");
-    const DayFileResult huge = decode(bytesOf("FFFF FFFFFFFF") + std::string(6, '\0'), meals);
+    const DayFileResult huge = decode(bytesOf("FFFF FFFFFFFF") + bytesOf(kClass), meals);
     EXPECT_EQ(describeDayFileError(huge),
               "the meal claims more entries than the file holds (breakfast, meal 1, byte 0)");
-    for (int code = 0; code <= static_cast<int>(DayFileError::kEndsInEntry); ++code) {
+    EXPECT_EQ(describeDayFileError(decode("%PDF-1.4\n", meals)), "the file is not a day file");
+    for (int code = 0; code <= static_cast<int>(DayFileError::kNotADayFile); ++code) {
         EXPECT_NE(dayFileErrorName(static_cast<DayFileError>(code)), "unknown error") << code;
     }
 }
@@ -312,7 +317,7 @@ TEST_F(DayFileOnDisk, ReadsNoMoreThanTheLargestDay)
 
     // Breakfast claims more entries than fit in what the reader takes in.
     const auto endless = m_folder.file("endless.ypd");
-    test::writeFile(endless, bytesOf("FFFF 00000001"));
+    test::writeFile(endless, bytesOf("FFFF 00000001") + bytesOf(kClass));
     std::filesystem::resize_file(endless, kMaxDayFileSize + 1000);
     const DayFileResult result = loadDayFile(endless, document);
     EXPECT_EQ(result.error, DayFileError::kFileTooLarge);

@@ -450,6 +450,41 @@ TEST(PersonalFoodDatabase, AppendTakesInLinesOthersAppendedButNotAFileTheyRewrot
     }
 }
 
+TEST(PersonalFoodDatabase, ReplaceRewritesOneLineInPlaceAndOthersTakeItIn)
+{
+    test::TempDir dir;
+    const std::string stew = kStewLine + "\r\n";
+    test::writeFile(dir.file("userfood.txt"), stew + kToastLine + "\n" + stew);
+    PersonalFoodDatabase database;
+    PersonalFoodDatabase other;
+    ASSERT_EQ(database.open(dir.path()).status, Status::kOk);
+    ASSERT_EQ(other.open(dir.path()).status, Status::kOk);
+    ASSERT_EQ(other.append("Soup", "1 cup", soupValues()).id, 646);
+    const PersonalFoodRecord* toast = database.record(1);
+
+    EXPECT_EQ(database.replace(644, "Soup [thick]", "1 \"bowl\"", soupValues(), 2), Status::kOk);
+    const std::string soupLine = "\"Soup  thick  [1  bowl ]\"" + kSoupLine.substr(kSoupLine.find(','));
+    const std::string edited = soupLine.substr(0, soupLine.size() - 2) + "3, ";
+    EXPECT_EQ(test::readFile(dir.file("userfood.txt")), stew + edited + "\n" + stew + kSoupLine);
+    EXPECT_EQ(database.count(), 4u) << "the line the other program appended is taken in";
+    EXPECT_EQ(toast, database.record(1)) << "records stay where they are";
+    EXPECT_EQ(toast->text, "Soup  thick  [1  bowl ]");
+    EXPECT_EQ(toast->pyramidSlot, 2);
+    // The other program sees the replaced file, and its next food still gets the next FoodId.
+    EXPECT_EQ(other.append("Stew", "1 bowl", soupValues()).id, 647);
+    EXPECT_EQ(other.record(1)->text, toast->text);
+
+    PersonalFoodValues huge = soupValues();
+    huge[kCalories] = std::numeric_limits<float>::infinity();
+    EXPECT_EQ(database.replace(642, "x", "y", soupValues(), std::nullopt), Status::kNoSuchFood);
+    EXPECT_EQ(database.replace(648, "x", "y", soupValues(), std::nullopt), Status::kNoSuchFood);
+    EXPECT_EQ(database.replace(643, "x", "y", huge, std::nullopt), Status::kValueOutOfRange);
+    EXPECT_EQ(database.replace(643, "x", "y", soupValues(), 6), Status::kValueOutOfRange);
+    test::writeFile(dir.file("userfood.txt"), stew);
+    EXPECT_EQ(database.replace(643, "x", "y", soupValues(), std::nullopt), Status::kFileChanged) << "cut by others";
+    EXPECT_EQ(test::readFile(dir.file("userfood.txt")), stew);
+}
+
 TEST(PersonalFoodDatabase, CatchUpReadsWhatOthersAppendedAndNothingElse)
 {
     test::TempDir dir;

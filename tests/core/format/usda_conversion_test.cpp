@@ -1,7 +1,13 @@
+#include "format/personal_food_validation.h"
 #include "format/usda_conversion.h"
+#include "model/unicode_case.h"
+#include "query/usda_food_name.h"
 #include "query/usda_personal_food.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
 
 namespace mw {
 namespace {
@@ -64,6 +70,33 @@ TEST(UsdaConversion, MakesAPortionWithTheMissingValuesMarked)
     const UsdaPersonalFood salt = makeUsdaPersonalFood(findUsdaFood(2047).value(), 292, "1 cup");
     ASSERT_TRUE(usdaPersonalFoodProblem(salt).has_value());
     EXPECT_EQ(usdaPersonalFoodProblem(salt)->nutrient, kSodium);
+}
+
+// Raw and braised beef once got one name, cut at 80 characters before "cooked, braised".
+TEST(UsdaConversion, PersonalNamesFitKeepThePreparationAndTellEveryFoodApart)
+{
+    EXPECT_EQ(makeUsdaPersonalFood(findUsdaFood(13066).value(), 100, "100 g").name,
+              "Beef, flank, steak, lean+fat, trimmed to 0\" fat, choice, cooked, braised");
+    std::set<std::string> names;
+    for (std::size_t food = 0; food < usdaFoodCount(); ++food) {
+        const std::string_view usda = usdaFood(food).name;
+        const std::string name = usdaPersonalFoodName(food);
+        ASSERT_LE(utf8CharacterCount(name), kMaxPersonalNameLength) << name;
+        EXPECT_TRUE(names.insert(name).second) << name << " names two foods";
+        std::istringstream words(foldCaseUtf8(usda));
+        const std::string shortName = foldCaseUtf8(name);
+        for (std::string word; std::getline(words, word, ' ');) {
+            while (!word.empty() && (word.back() == ',' || word.back() == ')')) {
+                word.pop_back();
+            }
+            if (isUsdaPreparationWord(word)) {
+                EXPECT_NE(shortName.find(word), std::string::npos) << usda << " became " << name;
+            }
+        }
+        if (usda.size() <= kMaxPersonalNameLength && name.find("(NDB ") == std::string::npos) {
+            EXPECT_EQ(name, usda);
+        }
+    }
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 
 #include "model/food_item_text.h"
 #include "model/string_table.h"
-#include "query/unicode_case.h"
+#include "model/unicode_case.h"
 
 #include <gtest/gtest.h>
 
@@ -58,8 +58,31 @@ TEST(GlobalSearch, MilkFindsEveryStandardFoodWithMilkInItsName)
     });
     EXPECT_EQ(expected, (std::vector<FoodId>{0, 1, 2, 3, 4, 11, 15, 16, 17, 603}));
     for (const std::string_view typed : {"milk", "Milk", "MILK", "mIlK"}) {
-        EXPECT_EQ(globalSearch(pattern(typed), foods, attributes), expected) << typed;
+        EXPECT_EQ(globalSearch(pattern(typed), foods, attributes, SearchOrder::kTable), expected) << typed;
     }
+}
+
+TEST(GlobalSearch, RanksNamesThatStartWithTheTextThenWordsThenTheRest)
+{
+    FakePersonalFoods personal;
+    const FoodId inside = personal.add("Xzqa [1 piece]");
+    const FoodId word = personal.add("Pudding, zqa [1 cup]");
+    const FoodId starts = personal.add("Zqa, white [1 cup]");
+    const FoodId laterWord = personal.add("Xzqa, zqa-cake [1 piece]");
+    const FoodId eclair = personal.add("Crème éclair [1 piece]");
+    const FoodOperations foods(&personal);
+    const CFoodAttributeDatabase attributes;
+    EXPECT_EQ(globalSearch(pattern("ZQA"), foods, attributes), (std::vector<FoodId>{starts, word, laterWord, inside}));
+    EXPECT_EQ(globalSearch(pattern("ZQA"), foods, attributes, SearchOrder::kTable),
+              (std::vector<FoodId>{inside, word, starts, laterWord}));
+    EXPECT_EQ(globalSearch(pattern("ÉCLAIR"), foods, attributes), std::vector<FoodId>{eclair});
+    // An exclusion keeps the table order: nothing it finds holds the text to rank.
+    const std::vector<FoodId> without = globalSearch(pattern("!zqa"), foods, attributes);
+    EXPECT_TRUE(std::is_sorted(without.begin(), without.end()));
+    // "Pudding, rice" used to come first.
+    const std::vector<FoodId> rice = globalSearch(pattern("rice"), foods, attributes);
+    ASSERT_FALSE(rice.empty());
+    EXPECT_EQ(foods.displayName(rice.front()).rfind("Rice", 0), 0u);
 }
 
 TEST(GlobalSearch, PortionsAreNotSearchedForStandardFoodsButArePersonal)
@@ -71,7 +94,7 @@ TEST(GlobalSearch, PortionsAreNotSearchedForStandardFoodsButArePersonal)
     const CFoodAttributeDatabase attributes;
     // 219 standard portions hold "cup"; only the cupcake has it in its name.
     EXPECT_EQ(globalSearch(pattern("cup"), foods, attributes), (std::vector<FoodId>{369, 643, cupped}));
-    const std::vector<FoodId> milk = globalSearch(pattern("milk"), foods, attributes);
+    const std::vector<FoodId> milk = globalSearch(pattern("milk"), foods, attributes, SearchOrder::kTable);
     EXPECT_EQ(milk.back(), cupped);
 }
 

@@ -154,7 +154,7 @@ TEST(HostileInput, DayFileContents)
         DayFileError error;
     };
     const std::vector<Case> cases = {
-        {"a 1 MB line of text", kOneMegabyte + "\n", DayFileError::kObjectReference},
+        {"a 1 MB line of text", kOneMegabyte + "\n", DayFileError::kNotADayFile},
         {"a class name that is not UTF-8", u16(1) + classDescription("\xFF\xFE\xC0\x80\xED") + body + emptyMeals,
          DayFileError::kWrongClassName},
         {"a class name of no bytes", u16(1) + classDescription("") + body + emptyMeals, DayFileError::kWrongClassName},
@@ -167,10 +167,12 @@ TEST(HostileInput, DayFileContents)
              std::string(6, '\0'),
          DayFileError::kWrongClassName},
         {"every meal claims 65534 entries of 1 MB", std::string(6, '\0') + u16(0xFFFE) + kOneMegabyte,
-         DayFileError::kObjectReference},
-        {"a long tag naming the last possible class", u16(1) + u16(0x7FFF) + u32(0xFFFFFFFF) + body + emptyMeals,
+         DayFileError::kNotADayFile},
+        {"a long tag naming the last possible class",
+         u16(2) + classDescription("CFood") + body + u16(0x7FFF) + u32(0xFFFFFFFF) + body + emptyMeals,
          DayFileError::kNotAClassReference},
-        {"a long tag naming the last possible object", u16(1) + u16(0x7FFF) + u32(0x7FFFFFFF) + body + emptyMeals,
+        {"a long tag naming the last possible object",
+         u16(2) + classDescription("CFood") + body + u16(0x7FFF) + u32(0x7FFFFFFF) + body + emptyMeals,
          DayFileError::kObjectReference},
     };
     for (const Case& c : cases) {

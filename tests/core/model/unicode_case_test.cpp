@@ -1,4 +1,4 @@
-#include "query/unicode_case.h"
+#include "model/unicode_case.h"
 
 #include <gtest/gtest.h>
 
