@@ -289,6 +289,26 @@ std::error_code storeSortBasis(Settings& settings, SortBasis basis)
     return settings.writeInt(kOptionsSection, kSortBasisKey, static_cast<int>(basis));
 }
 
+std::string storedDiaryFolder(const Settings& settings)
+{
+    return settings.readText(kOptionsSection, kDiaryFolderKey, "");
+}
+
+std::error_code storeDiaryFolder(Settings& settings, std::string_view folder)
+{
+    return settings.writeText(kOptionsSection, kDiaryFolderKey, folder);
+}
+
+bool weightsInKilograms(const Settings& settings)
+{
+    return settings.readInt(kOptionsSection, kWeightsInKilogramsKey, 0) != 0;
+}
+
+std::error_code storeWeightsInKilograms(Settings& settings, bool kilograms)
+{
+    return settings.writeInt(kOptionsSection, kWeightsInKilogramsKey, kilograms ? 1 : 0);
+}
+
 RgbColor viewBackgroundColor(const Settings& settings)
 {
     const auto low = static_cast<unsigned>(settings.readInt(kColorSection, kViewLowWordKey, kDefaultViewLowWord));

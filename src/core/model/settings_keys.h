@@ -46,6 +46,8 @@ inline constexpr std::string_view kAltSymbolKey = "AltSymbol";
 inline constexpr std::string_view kPitchAndFamilyKey = "PitchAndFamily";
 inline constexpr std::string_view kFaceNameKey = "FaceName";
 inline constexpr std::string_view kSortBasisKey = "Sort basis";
+inline constexpr std::string_view kDiaryFolderKey = "Diary Folder";
+inline constexpr std::string_view kWeightsInKilogramsKey = "Weights in Kilograms";
 
 // One flag per NutrientIndex.
 using NutrientSelection = std::array<bool, kNutrientCount>;
@@ -152,6 +154,15 @@ enum class SortBasis : int
 // "Options" / "Sort basis"; anything but the three choices reads as per 100 g.
 SortBasis sortBasis(const Settings& settings);
 std::error_code storeSortBasis(Settings& settings, SortBasis basis);
+
+// ---- Diary and weight log --------------------------------------------------------------------------------
+
+// "Options" / "Diary Folder": the folder the user chose for the diary; empty when none was chosen.
+std::string storedDiaryFolder(const Settings& settings);
+std::error_code storeDiaryFolder(Settings& settings, std::string_view folder);
+// "Options" / "Weights in Kilograms": weights are typed and shown in kilograms (they are kept in pounds).
+bool weightsInKilograms(const Settings& settings);
+std::error_code storeWeightsInKilograms(Settings& settings, bool kilograms);
 
 // ---- View background --------------------------------------------------------------------------------------
 
