@@ -294,6 +294,7 @@ void CMainFrame::createCommands()
                {K(Qt::SHIFT | Qt::Key_F1)});
     createToolCommands();
     createSummaryCommand();
+    createWeightCommands();
 }
 
 void CMainFrame::createListCommands()
@@ -413,7 +414,7 @@ void CMainFrame::createMenus()
     };
 
     QMenu* tools = newMenu(QStringLiteral("&Tools"), QStringLiteral("menuTools"));
-    add(tools, {cmd::kDesirableWeight, cmd::kCaloricNeed});
+    add(tools, {cmd::kDesirableWeight, cmd::kCaloricNeed, kMenuSeparator, cmd::kLogWeight, cmd::kWeightChart});
     m_noDayMenus = {createFileMenu(false), tools};
 
     QMenu* edit = newMenu(QStringLiteral("Ed&it"), QStringLiteral("menuEdit"));
@@ -421,14 +422,14 @@ void CMainFrame::createMenus()
                cmd::kMealClear});
 
     QMenu* dayTools = newMenu(QStringLiteral("&Tools"), QStringLiteral("menuDayTools"));
-    add(dayTools,
-        {cmd::kDesirableWeight, cmd::kCaloricNeed, kMenuSeparator, cmd::kSortAscending, cmd::kSortDescending});
+    add(dayTools, {cmd::kDesirableWeight, cmd::kCaloricNeed, kMenuSeparator, cmd::kSortAscending, cmd::kSortDescending,
+                   kMenuSeparator, cmd::kLogWeight, cmd::kWeightChart});
 
     QMenu* options = newMenu(QStringLiteral("&Options"), QStringLiteral("menuOptions"));
     add(options, {cmd::kDisplayNutrients, cmd::kPrintNutrients, kMenuSeparator, cmd::kPrinterFont, cmd::kScreenColor,
                   kMenuSeparator, cmd::kIntakePreference, cmd::kUsePersonalPreference, kMenuSeparator,
                   cmd::kMouseOption, kMenuSeparator, cmd::kReverseGroupList, kMenuSeparator, cmd::kListWidthNormal,
-                  cmd::kListWidthWider, cmd::kListWidthWidest});
+                  cmd::kListWidthWider, cmd::kListWidthWidest, kMenuSeparator, cmd::kWeightsInKilograms});
 
     QMenu* database = newMenu(QStringLiteral("Data&base"), QStringLiteral("menuDatabase"));
     add(database, {cmd::kAddFood, cmd::kAddUsdaFood, kMenuSeparator, cmd::kShowFoodGroups, cmd::kShowPersonalFoods,

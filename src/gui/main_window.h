@@ -119,6 +119,9 @@ public slots:
     void exportCsv();
     // Several day files side by side (main_window_summary.cpp); the open days' files are offered.
     void summarizeDays();
+    void showWeightChart();
+    void logWeight();
+    void setWeightsInKilograms(bool kilograms);
     void showHelpOfCommand(int commandId);
     // Shift+F1: the next click opens the help page of what it hits.
     void startContextHelp();
@@ -169,6 +172,7 @@ private:
     // Tools, options, printing and help (main_window_tools.cpp).
     void createToolCommands();
     void createSummaryCommand();
+    void createWeightCommands();
     void addToolMenus();
     void connectToolCommands();
     void updateToolCommands(bool dayOpen);
