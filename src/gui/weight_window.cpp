@@ -138,6 +138,8 @@ CWeightWindow::CWeightWindow(AppContext& app, DiaryFolder diary, QWidget* parent
     splitter->addWidget(m_table);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
+    // The table's three columns show whole beside the chart.
+    splitter->setSizes({480, 280});
 
     auto* buttons = new QGridLayout;
     connect(addButton(buttons, 0, 0, QStringLiteral("Log &Weight..."), "weightLog"), &QPushButton::clicked, this,
@@ -194,7 +196,7 @@ void CWeightWindow::buildChart()
     m_ideal->setPen(QPen(QColor(0, 128, 0), 2, Qt::DashLine));
     auto* dates = new QDateTimeAxis;
     dates->setFormat(QStringLiteral("yyyy-MM-dd"));
-    dates->setTickCount(4);
+    dates->setTickCount(3);
     auto* weights = new QValueAxis;
     weights->setLabelFormat(QStringLiteral("%.0f"));
     m_chart->addAxis(dates, Qt::AlignBottom);
@@ -334,7 +336,8 @@ void CWeightWindow::fillTable()
         weightItem->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_table->setItem(row, kWeightColumn, weightItem);
         const auto day = static_cast<std::size_t>(daysBetween(days.front().date, entry.date));
-        auto* trend = new QTableWidgetItem(weightValueText(days[day].trend, m_content.kilograms));
+        const double trendValue = m_content.kilograms ? days[day].trend * 453.592 * 0.001 : days[day].trend;
+        auto* trend = new QTableWidgetItem(QString::number(trendValue, 'f', 1));
         trend->setFlags(trend->flags() & ~Qt::ItemIsEditable);
         trend->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_table->setItem(row, kTrendColumn, trend);
