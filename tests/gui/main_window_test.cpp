@@ -183,14 +183,16 @@ private slots:
                  QStringList({QStringLiteral("&Desirable weight ..."), QStringLiteral("Caloric &need ..."),
                               QStringLiteral("-"), QStringLiteral("Sort &ascending ..."),
                               QStringLiteral("Sort &descending ..."), QStringLiteral("-"),
+                              QStringLiteral("Log &Weight..."), QStringLiteral("&Weight Chart"), QStringLiteral("-"),
                               QStringLiteral("Generate a random menu!"), QStringLiteral("Food &Pyramid Analysis"),
                               QStringLiteral("Menu Generator &Options ...")}));
         QCOMPARE(items("menuWindow"),
                  QStringList({QStringLiteral("&Cascade"), QStringLiteral("&Tile"), QStringLiteral("&Arrange Icons")}));
         const QStringList options = items("menuOptions");
-        QCOMPARE(options.size(), 16);
+        QCOMPARE(options.size(), 18);
         QCOMPARE(options.at(6), QStringLiteral("Set &Nutrient Intake Preference ..."));
-        QCOMPARE(options.last(), QStringLiteral("Food Listbox Width > Widest"));
+        QCOMPARE(options.at(15), QStringLiteral("Food Listbox Width > Widest"));
+        QCOMPARE(options.last(), QStringLiteral("Weights in &Kilograms"));
         const QStringList database = items("menuDatabase");
         QCOMPARE(database.first(), QStringLiteral("&Add Food or Recipe to Personal Database ..."));
         // Named after the food the day's food list selects.

@@ -155,7 +155,8 @@ private slots:
         QVERIFY(!menuItems("menuFile").contains(QStringLiteral("&Export to PDF...")));
         QCOMPARE(
             menuItems("menuDayTools").mid(5),
-            QStringList({QStringLiteral("-"), QStringLiteral("Generate a random menu!"),
+            QStringList({QStringLiteral("-"), QStringLiteral("Log &Weight..."), QStringLiteral("&Weight Chart"),
+                         QStringLiteral("-"), QStringLiteral("Generate a random menu!"),
                          QStringLiteral("Food &Pyramid Analysis"), QStringLiteral("Menu Generator &Options ...")}));
         const QList<QAction*> buttons = m_frame->toolBar()->actions();
         QCOMPARE(buttons.at(buttons.size() - 5), m_frame->commandAction(cmd::kMenuGenerator));
