@@ -16,6 +16,7 @@ more (longer) and fails the run when it is still over the line; scripts/bench.sh
 """
 
 import argparse
+import datetime
 import json
 import os
 import re
@@ -54,6 +55,9 @@ TARGETS = [
     ("Summarising 365 day files (read, summed, averaged)", 200, "ms", "BM_SummarizeDays/365/real_time"),
     ("Summarising 365 day files in a folder of 3,650 day files", 150, "ms",
      "BM_SummarizeDaysOfAFullFolder/365/real_time"),
+    ("Diary of 3,650 days: the calendar's marks of one month", 20, "ms", "BM_DiaryCalendarMonth/real_time"),
+    ("Diary of 3,650 days: summarising the last 365 days", 150, "ms", "BM_DiarySummarizeLast365/real_time"),
+    ("Weight log of 3,650 daily weigh-ins read and its trend computed", 10, "ms", "BM_WeightLogTrend/real_time"),
     ("Desktop program: start to first painted day window, whole process", 150, "ms", "process:desktop-start"),
     ("Desktop program: resident memory at its peak", 60, "MB", "process:desktop-rss"),
     ("Desktop program: memory added by opening the USDA food dialog and searching", 15, "MB",
@@ -65,6 +69,9 @@ TARGETS = [
      "process:report-long-names"),
     ("`mealwright-cli report` of 100,000 entries of a 100,000-character name: peak resident memory", 500, "MB",
      "process:report-long-names-rss"),
+    ("`mealwright-cli diary list` of a year in a diary of 3,650 days, whole process", 150, "ms",
+     "process:cli-diary-list"),
+    ("`mealwright-cli weight trend` of 3,650 daily weigh-ins, whole process", 50, "ms", "process:cli-weight-trend"),
 ]
 
 UNIT_NS = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
@@ -177,6 +184,23 @@ class ProcessBench:
                         "-o", str(self.day)], check=True, env=self.env, stdout=subprocess.DEVNULL)
         self.long_names = LongNameReport(self.cli, folder, self.env)
         self.long_report = None
+        self.diary = folder / "diary"
+        self.write_diary()
+
+    def write_diary(self, days=3650):
+        """Ten years of the typical day, one file a date, and a weight for every date."""
+        self.diary.mkdir()
+        day_bytes = self.day.read_bytes()
+        first = datetime.date(2017, 1, 1)
+        lines = ["date,weight_lb"]
+        for d in range(days):
+            date = first + datetime.timedelta(days=d)
+            (self.diary / f"{date.isoformat()}.ypd").write_bytes(day_bytes)
+            lines.append(f"{date.isoformat()},{(1800 - d % 90 + (d * 7) % 13) / 10:.1f}")
+        (self.diary / "weight.csv").write_text("\n".join(lines) + "\n", encoding="utf-8")
+
+    def diary_command(self, *arguments):
+        return [str(self.cli), "--data-dir", str(self.data), "--diary", str(self.diary)] + list(arguments)
 
     def desktop_command(self):
         return [str(self.desktop), "--quit-when-painted", "--data-dir", str(self.data), str(self.day)]
@@ -229,6 +253,11 @@ class ProcessBench:
             return self.median_wall_ns(self.desktop_command(), runs)
         if key == "process:cli-analyze":
             return self.median_wall_ns(self.cli_command(), runs)
+        if key == "process:cli-diary-list":
+            return self.median_wall_ns(self.diary_command("diary", "list", "--from", "2025-01-01", "--to", "2025-12-31"),
+                                       runs)
+        if key == "process:cli-weight-trend":
+            return self.median_wall_ns(self.diary_command("weight", "trend"), runs)
         if key == "process:desktop-rss":
             return self.median_peak_rss_mb(self.desktop_command())
         if key == "process:usda-dialog-growth":

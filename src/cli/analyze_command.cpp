@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "dated_day.h"
 #include "json_writer.h"
 #include "summarized_days.h"
 
@@ -35,7 +36,8 @@ public:
     std::string_view summary() const override { return "print a day's nutrient analysis"; }
     std::string_view help() const override
     {
-        return "Usage: mealwright-cli analyze FILE... [--age A --weight LBS --activity L --sex S]\n\n"
+        return "Usage: mealwright-cli analyze FILE...|--date DATE|--last N|--from DATE --to DATE\n"
+               "                             [--age A --weight LBS --activity L --sex S]\n\n"
                "Prints the totals of the six meals and of the day in FILE, the calories from protein,\n"
                "carbohydrate and fat, and the day's percent of its goal and intake level per nutrient.\n"
                "The goals come from the settings profile: the requirements of the stored caloric-need\n"
@@ -43,6 +45,11 @@ public:
                "upper values instead of the requirements).\n\n"
                "With more than one FILE it prints each day's totals, their average (the arithmetic mean)\n"
                "and the average's percent of its goal; every file must be readable.\n\n"
+               "  --date DATE    the diary's day of DATE (YYYY-MM-DD, today, yesterday or -N days ago)\n"
+               "  --last N       the diary's recorded days among today and the N-1 days before it\n"
+               "  --from DATE --to DATE\n"
+               "                 the diary's recorded days from one date to the other, both included;\n"
+               "                 either range is shown as several files are (dates without a file left out)\n"
                "  --age A, --weight LBS, --activity L, --sex S\n"
                "                 override the stored caloric-need inputs (see 'requirements --help');\n"
                "                 all four are needed when the profile holds none\n"
@@ -55,20 +62,24 @@ public:
     }
     std::vector<OptionSpec> options() const override
     {
-        return {{"--age", true}, {"--weight", true}, {"--activity", true}, {"--sex", true}};
+        return {{"--age", true}, {"--weight", true}, {"--activity", true}, {"--sex", true},
+                kDateOption,     {"--last", true},   {"--from", true},     {"--to", true}};
     }
 
     int run(Context& context) override
     {
-        if (context.args().positionals().size() > 1) {
-            return runDays(context);
+        if (const std::optional<DateRange> range = summaryRangeOptions(context, true)) {
+            return runDays(context, diarySummary(context, *range), range);
         }
-        const std::string file = context.args().singlePositional("day FILE");
+        if (context.args().positionals().size() > 1) {
+            return runDays(context, summarizedDays(context), std::nullopt);
+        }
+        const DayArgument day = dayArgument(context);
         const Settings& profile = context.profile();
         const RequirementVector requirements = ComputeRequirements(caloricNeedInputs(context, profile));
 
         CFofDoc document(context.foods());
-        loadDay(file, document);
+        loadDayArgument(day, document);
         const AnalysisGoals goals = analysisGoals(profile, requirements);
         const DayAnalysis analysis = analyzeDay(computeTotals(document.meals(), context.foods()), goals);
         if (context.json()) {
@@ -80,12 +91,22 @@ public:
     }
 
 private:
-    static int runDays(Context& context)
+    static int runDays(Context& context, const DaysSummary& summary, const std::optional<DateRange>& range)
     {
         const Settings& profile = context.profile();
         const AnalysisGoals goals = analysisGoals(profile, ComputeRequirements(caloricNeedInputs(context, profile)));
-        const DaysSummary summary = summarizedDays(context);
+        if (range && summary.days.empty()) {
+            context.err() << "mealwright-cli: " << noRecordedDayText(context, *range) << '\n';
+            if (context.json()) {
+                context.out() << "{\"days\": [], \"average\": null}\n";
+            }
+            return 0;
+        }
         const GoalComparison comparison = compareWithGoals(summary.average, goals);
+        if (range && !context.json()) {
+            context.out() << summary.dayCount() << " of " << range->dayCount() << " days recorded, "
+                          << isoDateText(range->first) << " to " << isoDateText(range->last) << '\n';
+        }
         if (context.json()) {
             printDaysJson(context.out(), summary, comparison);
         } else {

@@ -7,8 +7,8 @@
 namespace mw::cli {
 namespace {
 
-const std::vector<OptionSpec> kGlobalOptions = {
-    {"--data-dir", true}, {"--settings", true}, {"--json", false}, {"--help", false}, {"-h", false}};
+const std::vector<OptionSpec> kGlobalOptions = {{"--data-dir", true}, {"--settings", true}, {"--diary", true},
+                                                {"--json", false},    {"--help", false},    {"-h", false}};
 
 bool takesValue(const std::string& token)
 {
@@ -32,7 +32,7 @@ std::vector<std::string>::const_iterator findCommandWord(const std::vector<std::
 
 void printGeneralHelp(std::ostream& out, const std::vector<std::unique_ptr<Command>>& commands)
 {
-    out << "Usage: mealwright-cli [--data-dir DIR] [--settings FILE] [--json] COMMAND [ARGS]\n\n"
+    out << "Usage: mealwright-cli [--data-dir DIR] [--settings FILE] [--diary DIR] [--json] COMMAND [ARGS]\n\n"
            "Mealwright's diet planner from the command line.\n\nCommands:\n";
     // The summaries line up two blanks after the longest name.
     std::size_t width = 0;
@@ -46,6 +46,8 @@ void printGeneralHelp(std::ostream& out, const std::vector<std::unique_ptr<Comma
     out << "\nGlobal options:\n"
            "  --data-dir DIR   folder holding userfood.txt and fad.dat (default: the working directory)\n"
            "  --settings FILE  the settings profile to read and write\n"
+           "  --diary DIR      the diary folder of dated days and the weight log (default: the profile's\n"
+           "                   \"Diary Folder\", else $XDG_DATA_HOME/Mealwright/diary)\n"
            "  --json           machine-readable output\n"
            "  --help           this text, or a command's own help after the command\n"
            "  --version        the tool's version\n\n"

@@ -175,6 +175,29 @@ const CFoodAttributeDatabase& Context::attributes()
     return *m_attributes;
 }
 
+DiaryFolder Context::diary()
+{
+    if (const std::optional<std::string> given = m_args.value("--diary")) {
+        if (given->empty()) {
+            throw UsageError("--diary needs a folder");
+        }
+        return DiaryFolder(*given);
+    }
+    const std::filesystem::path folder = diaryFolder(profile());
+    if (folder.empty()) {
+        throw FileError("there is no diary folder: HOME is not set; give --diary DIR");
+    }
+    return DiaryFolder(folder);
+}
+
+DiaryDate Context::today()
+{
+    if (!m_today) {
+        m_today = localToday();
+    }
+    return *m_today;
+}
+
 void loadDay(const std::string& file, CFofDoc& document)
 {
     const DayFileResult read = loadDayFile(file, document);

@@ -2,9 +2,11 @@
 
 #include "arguments.h"
 
+#include "format/diary_folder.h"
 #include "format/food_attribute_database.h"
 #include "format/personal_food_database.h"
 #include "model/day_document.h"
+#include "model/diary_date.h"
 #include "model/food_operations.h"
 #include "model/settings.h"
 
@@ -42,6 +44,10 @@ public:
     PersonalFoodDatabase& writablePersonalFoods();
     // fad.dat of the data folder, read only; a missing file means no food is hidden or listed.
     const CFoodAttributeDatabase& attributes();
+    // The diary: --diary DIR, else the profile's "Diary Folder", else the default folder.
+    DiaryFolder diary();
+    // The local date when the command first asked, so one run never straddles midnight.
+    DiaryDate today();
 
 private:
     PersonalFoodOpenResult openPersonalFoods(PersonalFoodDatabase::Access access);
@@ -55,6 +61,7 @@ private:
     PersonalFoodDatabase::Access m_personalAccess = PersonalFoodDatabase::Access::kReadOnly;
     std::unique_ptr<FoodOperations> m_foods;
     std::unique_ptr<CFoodAttributeDatabase> m_attributes;
+    std::optional<DiaryDate> m_today;
 };
 
 class Command

@@ -24,5 +24,7 @@ std::unique_ptr<Command> makeHealthyWeightCommand();
 std::unique_ptr<Command> makeGenerateCommand();
 std::unique_ptr<Command> makeExportCommand();
 std::unique_ptr<Command> makeUsdaCommand();
+std::unique_ptr<Command> makeDiaryCommand();
+std::unique_ptr<Command> makeWeightCommand();
 
 } // namespace mw::cli

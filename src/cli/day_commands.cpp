@@ -1,6 +1,8 @@
 #include "commands.h"
+#include "dated_day.h"
 #include "json_writer.h"
 
+#include "format/diary_folder.h"
 #include "format/file_lock.h"
 #include "model/amount_text.h"
 #include "model/catalogue.h"
@@ -47,12 +49,13 @@ Grams amountOption(const ParsedArguments& args, const FoodOperations& foods, Foo
 template <typename Edit>
 int editDay(Context& context, Edit edit)
 {
-    const std::string file = context.args().singlePositional("day FILE");
+    const DayArgument day = dayArgument(context);
     CFofDoc document(context.foods());
-    const std::unique_ptr<FileLock> turn = FileLock::lockReplacedFile(file);
-    loadDay(file, document);
+    prepareToSave(context, day);
+    const RewriteTurn turn(day.file);
+    loadDayArgument(day, document);
     edit(document);
-    saveDay(file, document);
+    saveDay(day.file, document);
     return 0;
 }
 
@@ -63,14 +66,21 @@ public:
     std::string_view summary() const override { return "write an empty day file"; }
     std::string_view help() const override
     {
-        return "Usage: mealwright-cli new FILE\n\nWrites an empty day (six empty meals) to FILE, replacing it.\n";
+        return "Usage: mealwright-cli new FILE|--date DATE\n\n"
+               "Writes an empty day (six empty meals) to FILE or the diary's day of DATE, replacing it.\n";
     }
-    std::vector<OptionSpec> options() const override { return {}; }
+    std::vector<OptionSpec> options() const override { return {kDateOption}; }
     int run(Context& context) override
     {
-        const std::string file = context.args().singlePositional("day FILE");
+        const DayArgument day = dayArgument(context);
         CFofDoc document(context.foods());
-        saveDay(file, document);
+        prepareToSave(context, day);
+        const RewriteTurn turn(day.file);
+        if (day.dated) {
+            loadDayArgument(day, document); // a dated file that cannot be read is never written over
+            document.clearDay();
+        }
+        saveDay(day.file, document);
         return 0;
     }
 };
@@ -82,16 +92,15 @@ public:
     std::string_view summary() const override { return "list the meals of a day file"; }
     std::string_view help() const override
     {
-        return "Usage: mealwright-cli show FILE\n\n"
+        return "Usage: mealwright-cli show FILE|--date DATE\n\n"
                "Lists the six meals of the day in FILE with their entries (food and grams).\n\n"
                "  --json   {\"meals\": [{\"title\", \"entries\": [{\"id\", \"grams\", \"text\"}]}, ...six]}\n";
     }
-    std::vector<OptionSpec> options() const override { return {}; }
+    std::vector<OptionSpec> options() const override { return {kDateOption}; }
     int run(Context& context) override
     {
-        const std::string file = context.args().singlePositional("day FILE");
         CFofDoc document(context.foods());
-        loadDay(file, document);
+        loadDayArgument(dayArgument(context), document);
         if (context.json()) {
             printJson(context, document);
         } else {
@@ -140,7 +149,7 @@ public:
     std::string_view summary() const override { return "add a food to a meal of a day file"; }
     std::string_view help() const override
     {
-        return "Usage: mealwright-cli add FILE --meal M --food ID [--grams G | --amount TEXT]\n\n"
+        return "Usage: mealwright-cli add FILE|--date DATE --meal M --food ID [--grams G | --amount TEXT]\n\n"
                "Appends G grams of food ID to meal M (0 breakfast .. 5 evening snack) of the day in FILE.\n\n"
                "  --grams G      0..10000; 0 or absent stores one serving's weight in whole grams\n"
                "  --amount TEXT  an amount with its unit, 1..10000 g: \"2 cups\" in the food's own portion\n"
@@ -149,7 +158,7 @@ public:
     }
     std::vector<OptionSpec> options() const override
     {
-        return {{"--meal", true}, {"--food", true}, {"--grams", true}, {"--amount", true}};
+        return {{"--meal", true}, {"--food", true}, {"--grams", true}, {"--amount", true}, kDateOption};
     }
     int run(Context& context) override
     {
@@ -171,7 +180,7 @@ public:
     std::string_view summary() const override { return "change the grams of a meal entry"; }
     std::string_view help() const override
     {
-        return "Usage: mealwright-cli set-amount FILE --meal M --entry K --grams G | --amount TEXT\n\n"
+        return "Usage: mealwright-cli set-amount FILE|--date DATE --meal M --entry K --grams G | --amount TEXT\n\n"
                "Sets entry K (from 0) of meal M to G grams; 0 or more than 10000 becomes 100, as in the\n"
                "amount edit of the desktop program.\n\n"
                "  --amount TEXT  the amount with its unit instead, 1..10000 g: \"2 cups\" in the food's own\n"
@@ -180,7 +189,7 @@ public:
     }
     std::vector<OptionSpec> options() const override
     {
-        return {{"--meal", true}, {"--entry", true}, {"--grams", true}, {"--amount", true}};
+        return {{"--meal", true}, {"--entry", true}, {"--grams", true}, {"--amount", true}, kDateOption};
     }
     int run(Context& context) override
     {
@@ -203,9 +212,10 @@ public:
     std::string_view summary() const override { return "remove one entry from a meal"; }
     std::string_view help() const override
     {
-        return "Usage: mealwright-cli remove FILE --meal M --entry K\n\nRemoves entry K (from 0) of meal M.\n";
+        return "Usage: mealwright-cli remove FILE|--date DATE --meal M --entry K\n\nRemoves entry K (from 0) of meal "
+               "M.\n";
     }
-    std::vector<OptionSpec> options() const override { return {{"--meal", true}, {"--entry", true}}; }
+    std::vector<OptionSpec> options() const override { return {{"--meal", true}, {"--entry", true}, kDateOption}; }
     int run(Context& context) override
     {
         const MealIndex meal = mealOption(context.args());
@@ -222,9 +232,9 @@ public:
     std::string_view summary() const override { return "remove every entry of a meal"; }
     std::string_view help() const override
     {
-        return "Usage: mealwright-cli clear FILE --meal M\n\nRemoves all entries of meal M.\n";
+        return "Usage: mealwright-cli clear FILE|--date DATE --meal M\n\nRemoves all entries of meal M.\n";
     }
-    std::vector<OptionSpec> options() const override { return {{"--meal", true}}; }
+    std::vector<OptionSpec> options() const override { return {{"--meal", true}, kDateOption}; }
     int run(Context& context) override
     {
         const MealIndex meal = mealOption(context.args());

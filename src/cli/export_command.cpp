@@ -1,4 +1,5 @@
 #include "command.h"
+#include "dated_day.h"
 #include "summarized_days.h"
 
 #include "calc/days_csv.h"
@@ -18,19 +19,34 @@ public:
     std::string_view summary() const override { return "write a day file as CSV"; }
     std::string_view help() const override
     {
-        return "Usage: mealwright-cli export FILE... -o OUT.csv\n\n"
+        return "Usage: mealwright-cli export FILE...|--date DATE|--from DATE --to DATE -o OUT.csv\n\n"
                "Writes the day in FILE as CSV (RFC 4180, UTF-8): a header row, one row per meal entry with\n"
                "its meal, FoodId, food, grams, servings and the 28 nutrients (units in the header), then a\n"
                "total row for each meal and one for the day.\n\n"
                "With more than one FILE it writes one row per day (its file name and the day's 28 totals)\n"
                "and a last row with their average; every file must be readable.\n\n"
+               "  --date DATE   the diary's day of DATE (YYYY-MM-DD, today, yesterday or -N days ago)\n"
+               "  --from DATE --to DATE\n"
+               "                the diary's recorded days in that range, as several files\n"
                "  -o OUT.csv   the file to write; - writes to standard output\n";
     }
-    std::vector<OptionSpec> options() const override { return {{"-o", true}}; }
+    std::vector<OptionSpec> options() const override
+    {
+        return {{"-o", true}, kDateOption, {"--from", true}, {"--to", true}};
+    }
 
     int run(Context& context) override
     {
         const std::string output = outputOption(context.args());
+        if (const std::optional<DateRange> range = summaryRangeOptions(context, false)) {
+            const DaysSummary summary = diarySummary(context, *range);
+            if (summary.days.empty()) {
+                context.err() << "mealwright-cli: " << noRecordedDayText(context, *range) << '\n';
+                return 0;
+            }
+            writeOutput(context, output, daysSummaryCsv(summary));
+            return 0;
+        }
         const std::string csv = context.args().positionals().size() > 1 ? daysCsv(context) : oneDayCsv(context);
         writeOutput(context, output, csv);
         return 0;
@@ -39,9 +55,8 @@ public:
 private:
     static std::string oneDayCsv(Context& context)
     {
-        const std::string file = context.args().singlePositional("day FILE");
         CFofDoc document(context.foods());
-        loadDay(file, document);
+        loadDayArgument(dayArgument(context), document);
         return dayCsv(document);
     }
 

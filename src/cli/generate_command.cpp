@@ -1,10 +1,12 @@
 #include "command.h"
+#include "dated_day.h"
 #include "json_writer.h"
 
 #include "calc/analysis.h"
 #include "calc/linear_congruential_random.h"
 #include "calc/menu_generator.h"
 #include "format/day_file.h"
+#include "format/diary_folder.h"
 #include "model/day_document.h"
 #include "model/settings_keys.h"
 
@@ -50,15 +52,19 @@ public:
     std::string_view summary() const override { return "compose a balanced day with the menu generator"; }
     std::string_view help() const override
     {
-        return "Usage: mealwright-cli generate --calories N [--seed S] -o FILE\n\n"
+        return "Usage: mealwright-cli generate --calories N [--seed S] -o FILE|--date DATE\n\n"
                "Fills a new day with a menu balanced on the food pyramid and writes it to FILE.\n\n"
                "  --calories N   the day's target in kcal, 800..3000; 0 for a random target of 1400..1599\n"
                "  --seed S       0..4294967295: the same seed and food data give the same day\n"
                "                 (default: a seed from the clock, printed so the day can be made again)\n"
                "  -o FILE        the day file to write; - writes it to standard output\n"
+               "  --date DATE    write the diary's day of DATE instead (YYYY-MM-DD, today, yesterday, -N)\n"
                "  --json         {\"file\", \"target\", \"seed\", \"calories\", \"entries\"}\n";
     }
-    std::vector<OptionSpec> options() const override { return {{"--calories", true}, {"--seed", true}, {"-o", true}}; }
+    std::vector<OptionSpec> options() const override
+    {
+        return {{"--calories", true}, {"--seed", true}, {"-o", true}, kDateOption};
+    }
 
     int run(Context& context) override
     {
@@ -68,11 +74,22 @@ public:
         }
         const int calories = caloriesOption(args);
         const std::uint32_t seed = seedOption(args);
-        const std::string file = outputOption(args);
+        if (args.has("-o") && args.has(kDateOption.name)) {
+            throw UsageError("give -o FILE or --date DATE, not both");
+        }
+        const DayArgument day = args.has(kDateOption.name) ? dayArgument(context) : DayArgument{outputOption(args)};
+        const std::string& file = day.file;
 
         CFofDoc document(context.foods());
         LinearCongruentialRandom random(seed);
         const GeneratedMenu menu = MenuGenerator(document, random).GenerateMenu(calories);
+        prepareToSave(context, day);
+        std::unique_ptr<RewriteTurn> turn;
+        if (day.dated) {
+            turn = std::make_unique<RewriteTurn>(file);
+            CFofDoc existing(context.foods());
+            loadDayArgument(day, existing); // a dated file that cannot be read is never written over
+        }
         writeOutput(context, file, encodeDayFile(document.meals()));
         if (file == "-") {
             return 0; // standard output holds the day

@@ -1,5 +1,6 @@
 #include "report_command.h"
 
+#include "dated_day.h"
 #include "json_writer.h"
 
 #include "qt_bridge.h"
@@ -81,7 +82,7 @@ public:
     std::string_view summary() const override { return "print a day's nutritional analysis to a PDF"; }
     std::string_view help() const override
     {
-        return "Usage: mealwright-cli report FILE -o OUT.pdf\n\n"
+        return "Usage: mealwright-cli report FILE|--date DATE -o OUT.pdf\n\n"
                "Prints the nutritional analysis of the day in FILE to a PDF, as the desktop program's Print\n"
                "does: each meal with its foods, servings, printed nutrients and fat share, then the day's\n"
                "totals. The nutrients printed, the fat warning level and the printer font come from the\n"
@@ -89,17 +90,18 @@ public:
                "  -o OUT.pdf   the file to write; - writes the PDF to standard output\n"
                "  --json       {\"file\", \"pages\"}\n";
     }
-    std::vector<OptionSpec> options() const override { return {{"-o", true}}; }
+    std::vector<OptionSpec> options() const override { return {{"-o", true}, kDateOption}; }
 
     int run(Context& context) override
     {
-        const std::string file = context.args().singlePositional("day FILE");
+        const DayArgument day = dayArgument(context);
+        const std::string& file = day.file;
         const std::string output = outputOption(context.args());
         if (output == "-" && context.json()) {
             throw UsageError("--json cannot go with -o -: standard output takes the PDF");
         }
         CFofDoc document(context.foods());
-        loadDay(file, document);
+        loadDayArgument(day, document);
         const render::DayReport report =
             render::dayReport(document, context.foods(), context.profile(), mw::toQString(absoluteText(file)));
 

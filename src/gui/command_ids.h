@@ -19,6 +19,10 @@ inline constexpr int kFileExportPdf = 32980;
 inline constexpr int kFileExportCsv = 32981;
 // Several day files side by side with their average.
 inline constexpr int kFileSummarizeDays = 32982;
+// The weight log: logging a weight, its chart window, and kilograms instead of pounds.
+inline constexpr int kLogWeight = 32995;
+inline constexpr int kWeightChart = 32996;
+inline constexpr int kWeightsInKilograms = 32997;
 // The recent-file entries are kFileRecentFirst + 0 .. kFileRecentFirst + 3.
 inline constexpr int kFileRecentFirst = 57616;
 inline constexpr int kRecentFileCount = 4;

@@ -82,6 +82,13 @@ constexpr CommandSpec kCommands[] = {
     {cmd::kUnhideFood,           "actionUnhideFood",            CAPTION("&Unhide Selected Food"),            "",                  "",                             N::kRule},
     {cmd::kManageFoodLists,      "actionManageFoodLists",       CAPTION("Ma&nage Youthplate Food Lists..."), "",                  "",                             N::kActiveDay},
 
+    {cmd::kLogWeight,            "actionDiaryLogWeight",        CAPTION("Log &Weight..."),                   "",                  "Ctrl+Shift+W",                 N::kNothing, false,
+     CAPTION("Log your weight of today or another day")},
+    {cmd::kWeightChart,          "actionDiaryWeightChart",      CAPTION("&Weight Chart"),                    "",                  "",                             N::kNothing, false,
+     CAPTION("Show your weight, its trend and what the diary says about calorie balance")},
+    {cmd::kWeightsInKilograms,   "actionWeightsInKilograms",    CAPTION("Weights in &Kilograms"),            "",                  "",                             N::kNothing, true,
+     CAPTION("Type and show weights in kilograms instead of pounds")},
+
     {cmd::kWindowCascade,        "actionWindowCascade",         CAPTION("&Cascade"),                         "",                  "",                             N::kAnyDay},
     {cmd::kWindowTile,           "actionWindowTile",            CAPTION("&Tile"),                            "",                  "",                             N::kAnyDay},
     {cmd::kWindowArrangeIcons,   "actionWindowArrangeIcons",    CAPTION("&Arrange Icons"),                   "",                  "",                             N::kAnyDay},
@@ -212,6 +219,8 @@ constexpr MenuItemSpec kOptions[] = {
     command(cmd::kListWidthNormal),
     command(cmd::kListWidthWider),
     command(cmd::kListWidthWidest),
+    kSeparator,
+    command(cmd::kWeightsInKilograms),
 };
 constexpr MenuItemSpec kDatabase[] = {
     command(cmd::kAddFood),
@@ -243,6 +252,7 @@ constexpr MenuItemSpec kGlycemicIndex[] = {
     lists(CAPTION("&Show foods in"), cmd::kListShowBase, cmd::kFirstGlycemicList, cmd::kLastGlycemicList),
     lists(CAPTION("&Delete food > from"), cmd::kListRemoveBase, cmd::kFirstGlycemicList, cmd::kLastGlycemicList),
 };
+constexpr MenuItemSpec kDiary[] = {command(cmd::kLogWeight), command(cmd::kWeightChart)};
 constexpr MenuItemSpec kWindow[] = {
     command(cmd::kWindowCascade),
     command(cmd::kWindowTile),
@@ -251,6 +261,7 @@ constexpr MenuItemSpec kWindow[] = {
 
 const MenuSpec kNoDayMenus[] = {
     {"menuFile", CAPTION("&File"), kNoDayFile},
+    {"menuDiary", CAPTION("&Diary"), kDiary},
     {"menuTools", CAPTION("&Tools"), kNoDayTools},
     {"menuHelp", CAPTION("&Help"), kHelp},
 };
@@ -258,6 +269,7 @@ const MenuSpec kNoDayMenus[] = {
 const MenuSpec kDayMenus[] = {
     {"menuDayFile", CAPTION("&File"), kDayFile},
     {"menuEdit", CAPTION("Ed&it"), kEdit},
+    {"menuDiary", CAPTION("&Diary"), kDiary},
     {"menuDayTools", CAPTION("&Tools"), kDayTools},
     {"menuOptions", CAPTION("&Options"), kOptions},
     {"menuDatabase", CAPTION("Data&base"), kDatabase},

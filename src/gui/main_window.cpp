@@ -5,6 +5,7 @@
 #include "command_ids.h"
 #include "context_help.h"
 #include "day_window.h"
+#include "diary_commands.h"
 #include "food_commands.h"
 #include "frame_texts.h"
 #include "keyboard_locks.h"
@@ -88,6 +89,7 @@ CMainFrame::CMainFrame(AppContext& app, int screenHeight, QWidget* parent) : QMa
     m_reports = new ReportCommands(app, *m_actions, *m_days, this);
     m_foodCommands = new FoodCommands(app, *m_actions, *m_days, this);
     m_contextHelp = new ContextHelp(*m_actions, this);
+    m_diary = new DiaryCommands(app, *m_actions, this);
     createToolBar(screenHeight);
     createStatusBar();
     connectCommands();

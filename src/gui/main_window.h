@@ -18,6 +18,7 @@ class ActionRegistry;
 class AppContext;
 class CDayWindow;
 class ContextHelp;
+class DiaryCommands;
 class FoodCommands;
 class ReportCommands;
 
@@ -108,6 +109,7 @@ private:
     ReportCommands* m_reports = nullptr;
     FoodCommands* m_foodCommands = nullptr;
     ContextHelp* m_contextHelp = nullptr;
+    DiaryCommands* m_diary = nullptr;
     QTimer* m_messageTimer = nullptr;
     QToolBar* m_toolBar = nullptr;
     // A menu bar shows an action's icon instead of its caption, so the bar's About item is a plain twin.

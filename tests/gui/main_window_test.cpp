@@ -139,13 +139,13 @@ private slots:
 
     void theMenuBarShowsTheDayMenusOnlyWhileADayIsOpen()
     {
-        const QStringList noDay = {QStringLiteral("&File"), QStringLiteral("&Tools"), QStringLiteral("&Help"),
-                                   QStringLiteral("&About ...")};
+        const QStringList noDay = {QStringLiteral("&File"), QStringLiteral("&Diary"), QStringLiteral("&Tools"),
+                                   QStringLiteral("&Help"), QStringLiteral("&About ...")};
         QCOMPARE(menuBarTitles(), noDay);
         CDayWindow* day = m_frame->newDay();
         QCOMPARE(menuBarTitles(),
-                 QStringList({QStringLiteral("&File"), QStringLiteral("Ed&it"), QStringLiteral("&Tools"),
-                              QStringLiteral("&Options"), QStringLiteral("Data&base"),
+                 QStringList({QStringLiteral("&File"), QStringLiteral("Ed&it"), QStringLiteral("&Diary"),
+                              QStringLiteral("&Tools"), QStringLiteral("&Options"), QStringLiteral("Data&base"),
                               QStringLiteral("&Youthplate Food Lists"), QStringLiteral("&Glycemic Index"),
                               QStringLiteral("&Window"), QStringLiteral("&Help"), QStringLiteral("&About ...")}));
         closeDay(day);
@@ -185,12 +185,14 @@ private slots:
                               QStringLiteral("Sort &descending ..."), QStringLiteral("-"),
                               QStringLiteral("Generate a random menu!"), QStringLiteral("Food &Pyramid Analysis"),
                               QStringLiteral("Menu Generator &Options ...")}));
+        QCOMPARE(items("menuDiary"), QStringList({QStringLiteral("Log &Weight..."), QStringLiteral("&Weight Chart")}));
         QCOMPARE(items("menuWindow"),
                  QStringList({QStringLiteral("&Cascade"), QStringLiteral("&Tile"), QStringLiteral("&Arrange Icons")}));
         const QStringList options = items("menuOptions");
-        QCOMPARE(options.size(), 16);
+        QCOMPARE(options.size(), 18);
         QCOMPARE(options.at(6), QStringLiteral("Set &Nutrient Intake Preference ..."));
-        QCOMPARE(options.last(), QStringLiteral("Food Listbox Width > Widest"));
+        QCOMPARE(options.at(15), QStringLiteral("Food Listbox Width > Widest"));
+        QCOMPARE(options.last(), QStringLiteral("Weights in &Kilograms"));
         const QStringList database = items("menuDatabase");
         QCOMPARE(database.first(), QStringLiteral("&Add Food or Recipe to Personal Database ..."));
         // Named after the food the day's food list selects.

@@ -340,19 +340,25 @@ std::string encodeDayFile(const DayMeals& meals)
     return out.take();
 }
 
-DayFileResult loadDayFile(const std::filesystem::path& path, CFofDoc& document)
+DayFileResult readDayFile(const std::filesystem::path& path, DayMeals& meals)
 {
-    removeStaleTemporaryFiles(path);
     const FileStart file = readFileStart(path, kMaxDayFileSize);
     if (file.error) {
         return {DayFileError::kCannotRead, 0, std::nullopt, std::nullopt, file.error};
     }
-    DayMeals meals;
     DayFileResult result = decodeDayFile(file.bytes, meals);
     if (!result.ok() && isCutShort(result.error) && file.fileSize > file.bytes.size()) {
         // The day runs past what the reader takes in, so the cut is ours, not the file's.
         result = {DayFileError::kFileTooLarge, file.bytes.size(), std::nullopt, std::nullopt, {}};
     }
+    return result;
+}
+
+DayFileResult loadDayFile(const std::filesystem::path& path, CFofDoc& document)
+{
+    removeStaleTemporaryFiles(path);
+    DayMeals meals;
+    const DayFileResult result = readDayFile(path, meals);
     if (result.ok()) {
         document.replaceMeals(std::move(meals));
     }

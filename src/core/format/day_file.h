@@ -67,6 +67,9 @@ std::string describeDayFileError(const DayFileResult& result);
 DayFileResult decodeDayFile(std::string_view bytes, DayMeals& meals);
 std::string encodeDayFile(const DayMeals& meals);
 
+// Reads a day file into meals, which are replaced only on success. Unlike loadDayFile it never looks at the
+// file's folder, so reading many days of one large folder stays cheap.
+DayFileResult readDayFile(const std::filesystem::path& path, DayMeals& meals);
 // Opens a day file into the document, which is left untouched when the file cannot be read and
 // is unmodified after a successful read.
 DayFileResult loadDayFile(const std::filesystem::path& path, CFofDoc& document);

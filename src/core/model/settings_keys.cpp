@@ -257,6 +257,26 @@ std::error_code storeSortBasis(Settings& settings, SortBasis basis)
     return storeSetting(settings, setting::kSortBasis, static_cast<int>(basis));
 }
 
+std::string storedDiaryFolder(const Settings& settings)
+{
+    return readSetting(settings, setting::kDiaryFolder);
+}
+
+std::error_code storeDiaryFolder(Settings& settings, std::string_view folder)
+{
+    return storeSetting(settings, setting::kDiaryFolder, folder);
+}
+
+bool weightsInKilograms(const Settings& settings)
+{
+    return readSetting(settings, setting::kWeightsInKilograms);
+}
+
+std::error_code storeWeightsInKilograms(Settings& settings, bool kilograms)
+{
+    return storeSetting(settings, setting::kWeightsInKilograms, kilograms);
+}
+
 RgbColor viewBackgroundColor(const Settings& settings)
 {
     const auto low = static_cast<unsigned>(readSetting(settings, setting::kViewColorGreenRed));

@@ -123,6 +123,15 @@ enum class SortBasis : int
 SortBasis sortBasis(const Settings& settings);
 std::error_code storeSortBasis(Settings& settings, SortBasis basis);
 
+// ---- Diary and weight log --------------------------------------------------------------------------------
+
+// "Options" / "Diary Folder": the folder the user chose for the diary; empty when none was chosen.
+std::string storedDiaryFolder(const Settings& settings);
+std::error_code storeDiaryFolder(Settings& settings, std::string_view folder);
+// "Options" / "Weights in Kilograms": weights are typed and shown in kilograms (they are kept in pounds).
+bool weightsInKilograms(const Settings& settings);
+std::error_code storeWeightsInKilograms(Settings& settings, bool kilograms);
+
 // ---- View background --------------------------------------------------------------------------------------
 
 struct RgbColor

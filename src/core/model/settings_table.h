@@ -84,6 +84,9 @@ inline constexpr TextSetting kPrintedNutrients{kOptions, "Print nutrients", ""};
 inline constexpr IntSetting kFatWarningPercent{kOptions, "Fat Warning Percent", 30, 0, 99};
 inline constexpr BoolSetting kUsePersonalGoal{kOptions, "Use PDA"};
 inline constexpr IntSetting kSortBasis{kOptions, "Sort basis", 0, 0, 2, 0};
+// The diary's folder when the user chose one, and whether weights are typed and shown in kilograms.
+inline constexpr TextSetting kDiaryFolder{kOptions, "Diary Folder", ""};
+inline constexpr BoolSetting kWeightsInKilograms{kOptions, "Weights in Kilograms"};
 // The menu generator's target: 0 for a random menu, else 800..3000 kcal.
 inline constexpr IntSetting kMenuTargetCalories{kOptions, "Wright calories", 0};
 // Mouse-button quick input: 0 off, 1 serving portions, 2 ounces, 3 grams; anything else is off.
