@@ -34,6 +34,7 @@ std::vector<std::unique_ptr<Command>> makeCommands()
     commands.push_back(makeGenerateCommand());
     commands.push_back(makeExportCommand());
     commands.push_back(makeUsdaCommand());
+    commands.push_back(makeBalanceCommand());
     for (const CommandFactory factory : registeredFactories()) {
         commands.push_back(factory());
     }

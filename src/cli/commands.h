@@ -24,5 +24,6 @@ std::unique_ptr<Command> makeHealthyWeightCommand();
 std::unique_ptr<Command> makeGenerateCommand();
 std::unique_ptr<Command> makeExportCommand();
 std::unique_ptr<Command> makeUsdaCommand();
+std::unique_ptr<Command> makeBalanceCommand();
 
 } // namespace mw::cli
