@@ -66,19 +66,6 @@ std::string displayName(const FoodOperations& foods, FoodId id)
     return std::string(itemDisplayText(foods.foodName(id)));
 }
 
-// "1/2 serving", "1 serving", "2 3/4 servings".
-std::string servingsText(int quarters)
-{
-    static constexpr std::string_view kFractions[] = {"", "1/4", "1/2", "3/4"};
-    const int whole = quarters / 4;
-    const std::string_view fraction = kFractions[quarters % 4];
-    std::string text = whole > 0 ? std::to_string(whole) : std::string();
-    if (!fraction.empty()) {
-        text += (text.empty() ? "" : " ") + std::string(fraction);
-    }
-    return text + (quarters <= 4 ? " serving" : " servings");
-}
-
 std::string secondsText(double seconds)
 {
     std::ostringstream text;
@@ -105,7 +92,7 @@ void printText(std::ostream& out, const BalanceResult& result, const BalanceOpti
         out << balanceOutcomeText(result.outcome) << '\n';
     }
     for (const BalanceAddition& addition : result.plan.additions) {
-        out << "Add " << servingsText(addition.quarters) << " (" << addition.grams << " g) of "
+        out << "Add " << quarterServingsText(addition.quarters) << " (" << addition.grams << " g) of "
             << visibleText(displayName(foods, addition.food)) << " to " << mealName(addition.meal) << '\n';
     }
     for (const BalanceChange& change : result.plan.changes) {

@@ -106,7 +106,7 @@ std::vector<int> toolbarCommands(int screenHeight)
         kToolbarSeparator,   cmd::kCaloricNeed, cmd::kIntakePreference, kToolbarSeparator,       cmd::kScreenColor,
         kToolbarSeparator,   cmd::kSearchFood,  cmd::kShowFoodGroups,   cmd::kShowPersonalFoods, kToolbarSeparator,
         cmd::kFatWarning,    cmd::kMouseOption, kToolbarSeparator,      cmd::kAppAbout,          kToolbarSeparator,
-        cmd::kMenuGenerator, cmd::kFoodPyramid, kToolbarSeparator,      cmd::kAddUsdaFood,
+        cmd::kMenuGenerator, cmd::kFoodPyramid, kToolbarSeparator,      cmd::kAddUsdaFood,       cmd::kBalanceDay,
     };
     if (screenHeight < 600) {
         // Slots 24..26: the mouse option moves before the fat warning level.
@@ -262,6 +262,8 @@ void CMainFrame::createCommands()
     addCommand(cmd::kAddFood, "actionAddFood", QStringLiteral("&Add Food or Recipe to Personal Database ..."));
     addCommand(cmd::kAddUsdaFood, "actionAddUsdaFood", QStringLiteral("Add a &USDA Food..."),
                QStringLiteral("usda-food"));
+    addCommand(cmd::kBalanceDay, "actionBalanceDay", QStringLiteral("&Balance the Day..."),
+               QStringLiteral("balance-day"));
     addCommand(cmd::kShowFoodGroups, "actionShowFoodGroups", QStringLiteral("Show Mealwright Food &Groups"),
                QStringLiteral("food-groups"));
     addCommand(cmd::kShowPersonalFoods, "actionShowPersonalFoods", QStringLiteral("Show &Personal Food Database"),
@@ -337,6 +339,7 @@ void CMainFrame::connectCommands()
     on(cmd::kShowFoodGroups, &CMainFrame::showFoodGroups);
     on(cmd::kShowPersonalFoods, &CMainFrame::listPersonalFoods);
     on(cmd::kAddUsdaFood, &CMainFrame::addUsdaFood);
+    on(cmd::kBalanceDay, &CMainFrame::balanceDay);
     on(cmd::kWindowArrangeIcons, &CMainFrame::arrangeIcons);
     connectFoodCommands();
     // Arranging the days leaves the active one's keys where a new day has them: on "I Eat".

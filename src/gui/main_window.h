@@ -100,6 +100,7 @@ public slots:
     void desirableWeight();
     void addPersonalFood();
     void addUsdaFood();
+    void balanceDay();
     void generateMenu();
     void foodPyramid();
     void menuGeneratorOptions();

@@ -133,6 +133,7 @@ void CMainFrame::addToolMenus()
     tools->addSeparator();
     tools->addAction(commandAction(cmd::kMenuGenerator));
     tools->addAction(commandAction(cmd::kFoodPyramid));
+    tools->addAction(commandAction(cmd::kBalanceDay));
     tools->addAction(commandAction(cmd::kMenuGeneratorOptions));
 
     auto* help = new QMenu(toQString(texts::kHelpMenu), this);
@@ -191,7 +192,7 @@ void CMainFrame::updateToolCommands(bool dayOpen)
          {cmd::kAddFood, cmd::kMenuGenerator, cmd::kMenuGeneratorOptions, cmd::kFatWarning, cmd::kPrintNutrients,
           cmd::kManageFoodLists, cmd::kUsePersonalPreference, cmd::kReverseGroupList, cmd::kListWidthNormal,
           cmd::kListWidthWider, cmd::kListWidthWidest, cmd::kScreenColor, cmd::kFilePrint, cmd::kFilePrintPreview,
-          cmd::kFileExportPdf, cmd::kFileExportCsv}) {
+          cmd::kFileExportPdf, cmd::kFileExportCsv, cmd::kBalanceDay}) {
         commandAction(id)->setEnabled(dayOpen);
     }
     // These need no day: the frame's own dialogs, the settings of printing and display, and the help.

@@ -45,6 +45,17 @@ std::string_view balanceOutcomeText(BalanceOutcome outcome)
     return {};
 }
 
+std::string quarterServingsText(int quarters)
+{
+    static constexpr std::string_view kFractions[] = {"", "1/4", "1/2", "3/4"};
+    const std::string_view fraction = kFractions[quarters % 4];
+    std::string text = quarters >= 4 ? std::to_string(quarters / 4) : std::string();
+    if (!fraction.empty()) {
+        text += (text.empty() ? "" : " ") + std::string(fraction);
+    }
+    return text + (quarters <= 4 ? " serving" : " servings");
+}
+
 std::string balanceReasonText(const BalanceOutOfRange& goal)
 {
     return std::string(nutrientLongName(goal.nutrient)) + std::string(reasonTail(goal.reason));

@@ -18,6 +18,9 @@ inline constexpr std::string_view kBalanceNoImprovementText = "No plan improves 
 // The message of an outcome without a plan; empty for a plan.
 std::string_view balanceOutcomeText(BalanceOutcome outcome);
 
+// "1/2 serving", "1 serving", "2 3/4 servings".
+std::string quarterServingsText(int quarters);
+
 // "Sodium is already above its range; adding food cannot lower it: try Change the amounts".
 std::string balanceReasonText(const BalanceOutOfRange& goal);
 
