@@ -220,7 +220,12 @@ void CBalanceDayDlg::startWorker()
         [meals = m_day.meals(), &foods = m_foods, &attributes = m_attributes, preferences = m_preferences,
          options = m_resultOptions, stop = &m_stop,
          result = m_workerResult] { *result = balanceDay(meals, foods, attributes, preferences, options, stop); });
-    connect(m_worker, &QThread::finished, this, &CBalanceDayDlg::workerFinished);
+    // A thread stopped by Close may still report its end; only the running one counts.
+    connect(m_worker, &QThread::finished, this, [this, worker = m_worker] {
+        if (worker == m_worker) {
+            workerFinished();
+        }
+    });
     m_worker->start();
 }
 

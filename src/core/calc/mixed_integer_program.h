@@ -45,11 +45,6 @@ public:
     const std::vector<MipRow>& rows() const { return m_rows; }
     const std::vector<MipCoefficient>& coefficients() const { return m_coefficients; }
 
-    // The objective at the given column values.
-    double objective(const std::vector<double>& values) const;
-    // True when the values keep every bound, row and integrality within the tolerance.
-    bool feasible(const std::vector<double>& values, double tolerance = 1e-6) const;
-
 private:
     std::vector<MipColumn> m_columns;
     std::vector<MipRow> m_rows;
