@@ -36,6 +36,7 @@ std::vector<std::unique_ptr<Command>> makeCommands()
     commands.push_back(makeUsdaCommand());
     commands.push_back(makeDiaryCommand());
     commands.push_back(makeWeightCommand());
+    commands.push_back(makeBalanceCommand());
     for (const CommandFactory factory : registeredFactories()) {
         commands.push_back(factory());
     }

@@ -26,5 +26,6 @@ std::unique_ptr<Command> makeExportCommand();
 std::unique_ptr<Command> makeUsdaCommand();
 std::unique_ptr<Command> makeDiaryCommand();
 std::unique_ptr<Command> makeWeightCommand();
+std::unique_ptr<Command> makeBalanceCommand();
 
 } // namespace mw::cli

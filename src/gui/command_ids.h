@@ -79,6 +79,7 @@ inline constexpr int kFatWarning = 32782;
 // ---- Database ----------------------------------------------------------------------------------------------
 inline constexpr int kAddFood = 32954;
 inline constexpr int kAddUsdaFood = 32990;
+inline constexpr int kBalanceDay = 32991;
 inline constexpr int kShowFoodGroups = 32773;
 inline constexpr int kShowPersonalFoods = 32777;
 inline constexpr int kSearchFood = 32772;

@@ -55,6 +55,7 @@ constexpr CommandSpec kCommands[] = {
     {cmd::kFindHighest,          "actionFindHighest",           CAPTION("Find Highest"),                     "find-highest",      "",                             N::kRule},
     {cmd::kMenuGenerator,        "actionMenuGenerator",         CAPTION("Generate a random menu!"),          "menu-generator",    "",                             N::kActiveDay},
     {cmd::kFoodPyramid,          "actionFoodPyramid",           CAPTION("Food &Pyramid Analysis"),           "food-pyramid",      "",                             N::kRule},
+    {cmd::kBalanceDay,           "actionBalanceDay",            CAPTION("&Balance the Day..."),              "balance-day",       "",                             N::kActiveDay},
     {cmd::kMenuGeneratorOptions, "actionMenuGeneratorOptions",  CAPTION("Menu Generator &Options ..."),      "",                  "",                             N::kActiveDay},
 
     {cmd::kDisplayNutrients,     "actionDisplayNutrients",      CAPTION("Select Nutrients to &Display ..."), "",                  "",                             N::kNothing},
@@ -198,9 +199,10 @@ constexpr MenuItemSpec kEdit[] = {
     command(cmd::kMealPaste), command(cmd::kMealClear),
 };
 constexpr MenuItemSpec kDayTools[] = {
-    command(cmd::kDesirableWeight), command(cmd::kCaloricNeed),    kSeparator,
-    command(cmd::kSortAscending),   command(cmd::kSortDescending), kSeparator,
-    command(cmd::kMenuGenerator),   command(cmd::kFoodPyramid),    command(cmd::kMenuGeneratorOptions),
+    command(cmd::kDesirableWeight),      command(cmd::kCaloricNeed),    kSeparator,
+    command(cmd::kSortAscending),        command(cmd::kSortDescending), kSeparator,
+    command(cmd::kMenuGenerator),        command(cmd::kFoodPyramid),    command(cmd::kBalanceDay),
+    command(cmd::kMenuGeneratorOptions),
 };
 constexpr MenuItemSpec kOptions[] = {
     command(cmd::kDisplayNutrients),

@@ -12,6 +12,8 @@
 #include "prompts.h"
 #include "qt_bridge.h"
 #include "report_commands.h"
+#include "tool_commands.h"
+#include "tools_texts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -55,7 +57,7 @@ std::vector<int> toolbarCommands(int screenHeight)
         kToolbarSeparator,   cmd::kCaloricNeed, cmd::kIntakePreference, kToolbarSeparator,       cmd::kScreenColor,
         kToolbarSeparator,   cmd::kSearchFood,  cmd::kShowFoodGroups,   cmd::kShowPersonalFoods, kToolbarSeparator,
         cmd::kFatWarning,    cmd::kMouseOption, kToolbarSeparator,      cmd::kAppAbout,          kToolbarSeparator,
-        cmd::kMenuGenerator, cmd::kFoodPyramid, kToolbarSeparator,      cmd::kAddUsdaFood,
+        cmd::kMenuGenerator, cmd::kFoodPyramid, kToolbarSeparator,      cmd::kAddUsdaFood,       cmd::kBalanceDay,
     };
     if (screenHeight < 600) {
         // Slots 24..26: the mouse option moves before the fat warning level.
@@ -90,6 +92,7 @@ CMainFrame::CMainFrame(AppContext& app, int screenHeight, QWidget* parent) : QMa
     m_foodCommands = new FoodCommands(app, *m_actions, *m_days, this);
     m_contextHelp = new ContextHelp(*m_actions, this);
     m_diary = new DiaryCommands(app, *m_actions, this);
+    m_tools = new ToolCommands(app, *m_actions, *m_days, this);
     createToolBar(screenHeight);
     createStatusBar();
     connectCommands();
@@ -194,7 +197,16 @@ void CMainFrame::connectCommands()
     connect(m_contextHelp, &ContextHelp::statusMessage, this, &CMainFrame::showLastingStatusMessage);
     connect(commandAction(cmd::kAppExit), &QAction::triggered, this, &CMainFrame::close);
     connect(commandAction(cmd::kContextHelp), &QAction::triggered, m_contextHelp, &ContextHelp::start);
-    connectToolCommands();
+    connect(m_tools, &ToolCommands::statusMessage, this, &CMainFrame::showStatusMessage);
+    connect(m_tools, &ToolCommands::commandsChanged, this, &CMainFrame::updateCommands);
+    connect(m_tools, &ToolCommands::menusChanged, this, &CMainFrame::prepareMenus);
+    connect(m_tools, &ToolCommands::foodFlagsNotSaved, this, &CMainFrame::warnFoodFlagsNotSaved);
+    connect(m_tools, &ToolCommands::generatingMenu, this, &CMainFrame::showGeneratorTarget);
+    connect(m_tools, &ToolCommands::menuGenerated, this, [this] {
+        refreshLockIndicators();
+        showStatusMessage(toQString(texts::kReadyMessage));
+        updateCommands();
+    });
 }
 
 void CMainFrame::refreshLockIndicators()
@@ -249,7 +261,7 @@ void CMainFrame::updateCommands()
     CDayWindow* active = activeDayWindow();
     showMenus(!days.isEmpty());
     m_actions->enableByNeeds(active != nullptr, static_cast<int>(days.size()));
-    updateDayCommands(active != nullptr);
+    m_tools->update(active != nullptr);
     m_foodCommands->update();
     m_days->followActiveDay();
     if (windowTitle().contains(QStringLiteral("[*]"))) {
@@ -274,6 +286,16 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     }
     warnFoodFlagsNotSaved(m_app.attributes().saveIfChanged());
     event->accept();
+}
+
+void CMainFrame::showGeneratorTarget(int requested)
+{
+    showLastingStatusMessage(requested != 0 ? toQString(texts::kGeneratingTargetMenu).arg(requested)
+                                            : toQString(texts::kGeneratingRandomMenu));
+    // The second pane shows the requested calories (0 for a random menu) while the generator works.
+    m_numLockPane->setText(QString::number(requested));
+    // Shown before the work starts, which keeps the event loop waiting until it ends.
+    statusBar()->repaint();
 }
 
 void CMainFrame::warnFoodFlagsNotSaved(std::error_code error)

@@ -21,6 +21,7 @@ class ContextHelp;
 class DiaryCommands;
 class FoodCommands;
 class ReportCommands;
+class ToolCommands;
 
 inline constexpr int kToolbarSeparator = 0;
 // The toolbar's commands from left to right. Screens less than 600 pixels high put the mouse option before
@@ -30,10 +31,9 @@ std::vector<int> toolbarCommands(int screenHeight);
 inline constexpr int kLargeToolbarMinScreenHeight = 601;
 
 // The main window: the day windows in an MDI area, the menus (one set while no day is open, the full set
-// while one is), the toolbar and the status bar. The days are kept by its day-window manager, the reports by
-// its report commands, the food commands by theirs; the frame carries out the dialogs of the Tools, Options
-// and Database menus. Every command is a QAction named after it ("actionFileOpen"), reachable through
-// commandAction().
+// while one is), the toolbar and the status bar. The days are kept by its day-window manager; the commands are
+// carried out by the report, food, tool and diary commands. Every command is a QAction named after it
+// ("actionFileOpen"), reachable through commandAction().
 class CMainFrame : public QMainWindow
 {
     Q_OBJECT
@@ -88,20 +88,9 @@ private:
     void showMenus(bool dayOpen);
     void refreshLockIndicators();
     void endTransientMessage();
-    void updateDayCommands(bool dayOpen);
-    // The frame's own dialogs (main_window_tools.cpp).
-    void connectToolCommands();
-    void caloricNeed();
-    void intakePreference();
-    void addPersonalFood();
-    void addUsdaFood();
-    void generateMenu();
-    void foodPyramid();
-    void manageFoodLists();
-    void toggleUsePersonalPreference();
-    void chooseScreenColor();
-    void showHelpOfCommand(int commandId);
     void warnFoodFlagsNotSaved(std::error_code error);
+    // While the generator works, the second pane shows the target it was asked for.
+    void showGeneratorTarget(int requested);
 
     AppContext& m_app;
     ActionRegistry* m_actions = nullptr;
@@ -110,6 +99,7 @@ private:
     FoodCommands* m_foodCommands = nullptr;
     ContextHelp* m_contextHelp = nullptr;
     DiaryCommands* m_diary = nullptr;
+    ToolCommands* m_tools = nullptr;
     QTimer* m_messageTimer = nullptr;
     QToolBar* m_toolBar = nullptr;
     // A menu bar shows an action's icon instead of its caption, so the bar's About item is a plain twin.

@@ -184,7 +184,7 @@ private slots:
                               QStringLiteral("-"), QStringLiteral("Sort &ascending ..."),
                               QStringLiteral("Sort &descending ..."), QStringLiteral("-"),
                               QStringLiteral("Generate a random menu!"), QStringLiteral("Food &Pyramid Analysis"),
-                              QStringLiteral("Menu Generator &Options ...")}));
+                              QStringLiteral("&Balance the Day..."), QStringLiteral("Menu Generator &Options ...")}));
         QCOMPARE(items("menuDiary"), QStringList({QStringLiteral("Log &Weight..."), QStringLiteral("&Weight Chart")}));
         QCOMPARE(items("menuWindow"),
                  QStringList({QStringLiteral("&Cascade"), QStringLiteral("&Tile"), QStringLiteral("&Arrange Icons")}));
@@ -246,7 +246,7 @@ private slots:
     void theToolbarFollowsTheScreenHeight()
     {
         const std::vector<int> tall = mw::gui::toolbarCommands(1024);
-        QCOMPARE(tall.size(), std::size_t{35});
+        QCOMPARE(tall.size(), std::size_t{36});
         QCOMPARE(tall.at(0), cmd::kFileNew);
         QCOMPARE(tall.at(3), 0);
         // Undo and Redo follow the meal clipboard's buttons.
@@ -263,7 +263,8 @@ private slots:
         QCOMPARE(tall.at(30), cmd::kMenuGenerator);
         QCOMPARE(tall.at(31), cmd::kFoodPyramid);
         QCOMPARE(tall.at(33), cmd::kAddUsdaFood);
-        QCOMPARE(tall.at(34), cmd::kFileSummarizeDays);
+        QCOMPARE(tall.at(34), cmd::kBalanceDay);
+        QCOMPARE(tall.at(35), cmd::kFileSummarizeDays);
         // A screen of exactly 600 pixels still has the first layout.
         QCOMPARE(mw::gui::toolbarCommands(600), tall);
         const std::vector<int> shortScreen = mw::gui::toolbarCommands(599);
@@ -272,7 +273,7 @@ private slots:
         QCOMPARE(shortScreen.at(26), cmd::kFatWarning);
 
         const QList<QAction*> buttons = m_frame->toolBar()->actions();
-        QCOMPARE(buttons.size(), qsizetype(35));
+        QCOMPARE(buttons.size(), qsizetype(36));
         for (qsizetype i = 0; i < buttons.size(); ++i) {
             QCOMPARE(buttons.at(i)->isSeparator() ? 0 : buttons.at(i)->data().toInt(),
                      tall.at(static_cast<std::size_t>(i)));

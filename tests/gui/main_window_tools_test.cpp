@@ -154,14 +154,15 @@ private slots:
                               QStringLiteral("P&rint Setup..."), QStringLiteral("-"),
                               QStringLiteral("&Export to PDF..."), QStringLiteral("Export to CS&V...")}));
         QVERIFY(!menuItems("menuFile").contains(QStringLiteral("&Export to PDF...")));
-        QCOMPARE(
-            menuItems("menuDayTools").mid(5),
-            QStringList({QStringLiteral("-"), QStringLiteral("Generate a random menu!"),
-                         QStringLiteral("Food &Pyramid Analysis"), QStringLiteral("Menu Generator &Options ...")}));
+        QCOMPARE(menuItems("menuDayTools").mid(5),
+                 QStringList({QStringLiteral("-"), QStringLiteral("Generate a random menu!"),
+                              QStringLiteral("Food &Pyramid Analysis"), QStringLiteral("&Balance the Day..."),
+                              QStringLiteral("Menu Generator &Options ...")}));
         const QList<QAction*> buttons = m_frame->toolBar()->actions();
-        QCOMPARE(buttons.at(buttons.size() - 5), m_frame->commandAction(cmd::kMenuGenerator));
-        QCOMPARE(buttons.at(buttons.size() - 4), m_frame->commandAction(cmd::kFoodPyramid));
-        QCOMPARE(buttons.at(buttons.size() - 2), m_frame->commandAction(cmd::kAddUsdaFood));
+        QCOMPARE(buttons.at(buttons.size() - 6), m_frame->commandAction(cmd::kMenuGenerator));
+        QCOMPARE(buttons.at(buttons.size() - 5), m_frame->commandAction(cmd::kFoodPyramid));
+        QCOMPARE(buttons.at(buttons.size() - 3), m_frame->commandAction(cmd::kAddUsdaFood));
+        QCOMPARE(buttons.at(buttons.size() - 2), m_frame->commandAction(cmd::kBalanceDay));
         QCOMPARE(buttons.last(), m_frame->commandAction(cmd::kFileSummarizeDays));
         QVERIFY(!m_frame->commandAction(cmd::kFoodPyramid)->icon().isNull());
         QCOMPARE(m_frame->commandAction(cmd::kMenuGenerator)->statusTip(),

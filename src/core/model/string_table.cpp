@@ -275,6 +275,8 @@ constexpr StringEntry kStrings[] = {
     {32980, "Save the nutritional analysis of the active day as a PDF file\nExport to PDF"},
     {32981, "Save the foods and nutrients of the active day as a table for a spreadsheet\nExport to CSV"},
     {32990, "Find a food of the USDA database by name and add it to your personal foods\nAdd a USDA food"},
+    {32991,
+     "Plan the few foods, in sensible portions, that bring the most nutrients into your ranges\nBalance the Day"},
     {34087, "Read how Mealwright helps you plan a day\nIntroduction"},
     {34088, "Tips that save time when you plan your meals\nTop tips"},
     {34090, "How the standard foods are grouped and measured\nThe food catalogue"},

@@ -1,15 +1,14 @@
-// The main window's own commands: the dialogs of the Tools, Options and Database menus, the menu generator
-// and food pyramid, and the help.
-
-#include "main_window.h"
+#include "tool_commands.h"
 
 #include "about_dialog.h"
 #include "action_registry.h"
 #include "add_food_dialog.h"
 #include "app_context.h"
+#include "balance_day_dialog.h"
 #include "caloric_need_dialog.h"
 #include "command_ids.h"
 #include "day_window.h"
+#include "day_window_manager.h"
 #include "display_nutrients_dialog.h"
 #include "fat_warning_dialog.h"
 #include "first_start.h"
@@ -49,162 +48,159 @@ void runSettingsDialog(Settings& settings, QWidget* parent)
 
 } // namespace
 
-void CMainFrame::connectToolCommands()
+ToolCommands::ToolCommands(AppContext& app, ActionRegistry& actions, DayWindowManager& days, QWidget* frame)
+    : QObject(frame), m_app(app), m_actions(actions), m_days(days), m_frame(frame)
 {
-    const auto on = [this](int id, auto slot) { connect(commandAction(id), &QAction::triggered, this, slot); };
+    const auto on = [this](int id, auto slot) { connect(m_actions.action(id), &QAction::triggered, this, slot); };
     on(cmd::kAppAbout, [this] {
-        CAboutDlg dialog(this);
+        CAboutDlg dialog(m_frame);
         dialog.exec();
     });
-    on(cmd::kDesirableWeight, [this] { runSettingsDialog<CHealthyWeightDlg>(m_app.settings(), this); });
-    on(cmd::kMouseOption, [this] { runSettingsDialog<CMouseOptionDlg>(m_app.settings(), this); });
-    on(cmd::kPrintNutrients, [this] { runSettingsDialog<CPrintNutrientsDlg>(m_app.settings(), this); });
+    on(cmd::kDesirableWeight, [this] { runSettingsDialog<CHealthyWeightDlg>(m_app.settings(), m_frame); });
+    on(cmd::kMouseOption, [this] { runSettingsDialog<CMouseOptionDlg>(m_app.settings(), m_frame); });
+    on(cmd::kPrintNutrients, [this] { runSettingsDialog<CPrintNutrientsDlg>(m_app.settings(), m_frame); });
     on(cmd::kDisplayNutrients, [this] {
-        CDisplayNutrientsDlg dialog(m_app.settings(), currentDisplayMode(), this);
+        CDisplayNutrientsDlg dialog(m_app.settings(), currentDisplayMode(), m_frame);
         dialog.exec();
     });
     on(cmd::kMenuGeneratorOptions, [this] {
-        runSettingsDialog<CGeneratorOptionsDlg>(m_app.settings(), this);
-        updateCommands();
+        runSettingsDialog<CGeneratorOptionsDlg>(m_app.settings(), m_frame);
+        emit commandsChanged();
     });
     on(cmd::kFatWarning, [this] {
-        CFatWarningDlg dialog(m_app.settings(), this);
+        CFatWarningDlg dialog(m_app.settings(), m_frame);
         if (dialog.exec() == QDialog::Accepted) {
             m_app.analysisSettingsChanged();
         }
     });
-    on(cmd::kCaloricNeed, &CMainFrame::caloricNeed);
-    on(cmd::kIntakePreference, &CMainFrame::intakePreference);
-    on(cmd::kAddFood, &CMainFrame::addPersonalFood);
-    on(cmd::kAddUsdaFood, &CMainFrame::addUsdaFood);
-    on(cmd::kMenuGenerator, &CMainFrame::generateMenu);
-    on(cmd::kFoodPyramid, &CMainFrame::foodPyramid);
-    on(cmd::kManageFoodLists, &CMainFrame::manageFoodLists);
-    on(cmd::kUsePersonalPreference, &CMainFrame::toggleUsePersonalPreference);
+    on(cmd::kCaloricNeed, &ToolCommands::caloricNeed);
+    on(cmd::kIntakePreference, &ToolCommands::intakePreference);
+    on(cmd::kAddFood, &ToolCommands::addPersonalFood);
+    on(cmd::kAddUsdaFood, &ToolCommands::addUsdaFood);
+    on(cmd::kMenuGenerator, &ToolCommands::generateMenu);
+    on(cmd::kFoodPyramid, &ToolCommands::foodPyramid);
+    on(cmd::kManageFoodLists, &ToolCommands::manageFoodLists);
+    on(cmd::kUsePersonalPreference, &ToolCommands::toggleUsePersonalPreference);
     on(cmd::kReverseGroupList, [this] { m_app.setReversedGroupOrder(!m_app.reversedGroupOrder()); });
-    on(cmd::kScreenColor, &CMainFrame::chooseScreenColor);
+    on(cmd::kScreenColor, &ToolCommands::chooseScreenColor);
+    on(cmd::kBalanceDay, &ToolCommands::balanceDay);
     for (const int id : {cmd::kHelp, cmd::kHelpIntroduction, cmd::kHelpTopTips, cmd::kHelpCatalogue}) {
         on(id, [this, id] { showHelpOfCommand(id); });
     }
 }
 
-void CMainFrame::updateDayCommands(bool dayOpen)
+void ToolCommands::update(bool dayOpen)
 {
-    const CFofView* view = m_days->activeView();
-    commandAction(cmd::kFoodPyramid)
+    const CFofView* view = m_days.activeView();
+    m_actions.action(cmd::kFoodPyramid)
         ->setEnabled(dayOpen && view != nullptr && view->document().dayNutrients()[kWeight] != 0.0f);
-    commandAction(cmd::kUsePersonalPreference)->setChecked(usePersonalPreference(m_app.settings()));
+    m_actions.action(cmd::kUsePersonalPreference)->setChecked(usePersonalPreference(m_app.settings()));
     const int calories = menuTargetCalories(m_app.settings());
-    commandAction(cmd::kMenuGenerator)
+    m_actions.action(cmd::kMenuGenerator)
         ->setText(calories != 0 ? toQString(texts::kMenuGeneratorTargetCaption).arg(calories)
                                 : toQString(texts::kMenuGeneratorRandomCaption));
 }
 
-void CMainFrame::caloricNeed()
+void ToolCommands::caloricNeed()
 {
-    CCaloricNeedDlg dialog(m_app.settings(), this);
+    CCaloricNeedDlg dialog(m_app.settings(), m_frame);
     if (dialog.exec() == QDialog::Accepted) {
         m_app.analysisSettingsChanged();
     }
 }
 
-void CMainFrame::intakePreference()
+void ToolCommands::intakePreference()
 {
     // The dialog's defaults derive from the requirements, which may have to be asked for first.
-    const std::optional<RequirementVector> requirements = ensureRequirements(m_app.settings(), this);
+    const std::optional<RequirementVector> requirements = ensureRequirements(m_app.settings(), m_frame);
     if (!requirements) {
         return;
     }
     IntakePreferences taken;
-    CIntakePreferenceDlg dialog(m_app.settings(), *requirements, taken, this);
+    CIntakePreferenceDlg dialog(m_app.settings(), *requirements, taken, m_frame);
     if (dialog.exec() == QDialog::Accepted) {
         m_app.analysisSettingsChanged();
     }
 }
 
-void CMainFrame::addUsdaFood()
+void ToolCommands::addUsdaFood()
 {
-    CUsdaFoodDlg dialog(m_app.personalFoods(), this);
+    CUsdaFoodDlg dialog(m_app.personalFoods(), m_frame);
     // Every open view lists the new food at once, as after the add-food dialog.
     connect(&dialog, &CUsdaFoodDlg::foodAdded, &m_app, &AppContext::personalFoodAdded);
     dialog.exec();
 }
 
-void CMainFrame::addPersonalFood()
+void ToolCommands::addPersonalFood()
 {
-    CFofView* view = m_days->activeView();
+    CFofView* view = m_days.activeView();
     if (view == nullptr) {
         return;
     }
     // The active view's current meal, copied: the dialog keeps nothing of the view.
     CAddFoodDlg dialog(m_app.personalFoods(),
-                       view->document().mealNutrients(static_cast<MealIndex>(view->currentMeal())), this);
+                       view->document().mealNutrients(static_cast<MealIndex>(view->currentMeal())), m_frame);
     connect(&dialog, &CAddFoodDlg::foodAdded, &m_app, &AppContext::personalFoodAdded);
     dialog.exec();
 }
 
-void CMainFrame::manageFoodLists()
+void ToolCommands::manageFoodLists()
 {
-    CRenameGroupsDlg dialog(m_app.settings(), m_app.attributes(), this);
+    CRenameGroupsDlg dialog(m_app.settings(), m_app.attributes(), m_frame);
     dialog.exec();
     if (!dialog.listsChanged()) {
         return;
     }
-    warnFoodFlagsNotSaved(m_app.foodFlagsChanged());
-    prepareMenus();
+    if (const std::error_code error = m_app.foodFlagsChanged()) {
+        emit foodFlagsNotSaved(error);
+    }
+    emit menusChanged();
 }
 
 // ---- Menu generator and food pyramid -----------------------------------------------------------------------
 
-void CMainFrame::generateMenu()
+void ToolCommands::generateMenu()
 {
-    CFofView* view = m_days->activeView();
+    CFofView* view = m_days.activeView();
     if (view == nullptr) {
         return;
     }
     const int requested = menuTargetCalories(m_app.settings());
-    showLastingStatusMessage(requested != 0 ? toQString(texts::kGeneratingTargetMenu).arg(requested)
-                                            : toQString(texts::kGeneratingRandomMenu));
-    // The second pane shows the requested calories (0 for a random menu) while the generator works.
-    m_numLockPane->setText(QString::number(requested));
-    // Shown before the work starts, which keeps the event loop waiting until it ends.
-    statusBar()->repaint();
+    emit generatingMenu(requested);
     view->generateMenu(m_app.random(), requested);
     // In two columns with fewer than nine nutrients the tiers would land on the wrong rows.
     view->drawFoodPyramid();
-    refreshLockIndicators();
-    showStatusMessage(toQString(texts::kReadyMessage));
-    updateCommands();
+    emit menuGenerated();
 }
 
-void CMainFrame::foodPyramid()
+void ToolCommands::foodPyramid()
 {
-    CFofView* view = m_days->activeView();
+    CFofView* view = m_days.activeView();
     if (view == nullptr || view->document().dayNutrients()[kWeight] == 0.0f) {
         return;
     }
     if (!view->showFoodPyramid()) {
-        showStatusMessage(toQString(texts::kPyramidNeedsRoom));
+        emit statusMessage(toQString(texts::kPyramidNeedsRoom));
     }
 }
 
 // ---- Options ----------------------------------------------------------------------------------------------
 
-void CMainFrame::toggleUsePersonalPreference()
+void ToolCommands::toggleUsePersonalPreference()
 {
     const bool use = !usePersonalPreference(m_app.settings());
     if (const std::error_code error = storeUsePersonalPreference(m_app.settings(), use)) {
         // The percent column reads the profile, so a switch it could not keep would not show.
-        Prompts::warning(this, messageTitle(), toQString(texts::kSettingNotSaved).arg(toQString(error.message())));
+        Prompts::warning(m_frame, messageTitle(), toQString(texts::kSettingNotSaved).arg(toQString(error.message())));
     } else {
         m_app.analysisSettingsChanged();
     }
-    updateCommands();
+    emit commandsChanged();
 }
 
-void CMainFrame::chooseScreenColor()
+void ToolCommands::chooseScreenColor()
 {
-    QColorDialog dialog(this);
+    QColorDialog dialog(m_frame);
     dialog.setObjectName(QStringLiteral("screenColorDialog"));
     dialog.setWindowTitle(toQString(texts::kScreenColorTitle));
     dialog.setOption(QColorDialog::DontUseNativeDialog);
@@ -218,20 +214,31 @@ void CMainFrame::chooseScreenColor()
     const RgbColor color{static_cast<std::uint8_t>(chosen.red()), static_cast<std::uint8_t>(chosen.green()),
                          static_cast<std::uint8_t>(chosen.blue())};
     if (const std::error_code error = storeViewBackgroundColor(m_app.settings(), color)) {
-        Prompts::warning(this, messageTitle(), toQString(texts::kSettingNotSaved).arg(toQString(error.message())));
+        Prompts::warning(m_frame, messageTitle(), toQString(texts::kSettingNotSaved).arg(toQString(error.message())));
         return;
     }
     // Every day paints its background from the profile.
-    for (CDayWindow* day : dayWindows()) {
+    for (CDayWindow* day : m_days.dayWindows()) {
         if (CFofView* view = day->view()) {
             view->update();
         }
     }
 }
 
-void CMainFrame::showHelpOfCommand(int commandId)
+void ToolCommands::showHelpOfCommand(int commandId)
 {
-    HelpWindow::showHelpTopic(helpTopicOfCommand(commandId).value_or(HelpTopic::kContents), this);
+    HelpWindow::showHelpTopic(helpTopicOfCommand(commandId).value_or(HelpTopic::kContents), m_frame);
+}
+
+void ToolCommands::balanceDay()
+{
+    CDayWindow* day = m_days.activeDayWindow();
+    if (day == nullptr || day->view() == nullptr) {
+        return;
+    }
+    CBalanceDayDlg dialog(day->document(), day->history(), m_app.foods(), m_app.attributes(), m_app.settings(),
+                          static_cast<MealIndex>(day->view()->currentMeal()), m_frame);
+    dialog.exec();
 }
 
 } // namespace mw::gui
