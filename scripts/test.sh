@@ -3,8 +3,9 @@
 # with AddressSanitizer and UndefinedBehaviorSanitizer, warnings as errors; checks the code format too;
 # runs the benchmarks and prints speed and memory against the targets and the stored baseline, failing on
 # a crash or on memory but not on time, which a busy machine can spoil (scripts/bench.sh fails on time;
-# bench/README.md); builds the Debian package and checks it (scripts/check-package.sh); then runs the
-# fuzzer of every file reader for a minute when clang is there.
+# bench/README.md); builds the Debian package and checks it (scripts/check-package.sh); gathers the desktop
+# program's texts into a translation template; then runs the fuzzer of every file reader for a minute when clang
+# is there.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 scripts/install-deps.sh
@@ -65,6 +66,9 @@ fuzz_smoke() {
     done
     return "$failed"
 }
+
+echo "== The translation template of the desktop program's texts"
+bash scripts/translation-template.sh build-release/translations/mealwright.ts
 
 export QT_QPA_PLATFORM=offscreen
 run_suite build-release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMEALWRIGHT_BENCHMARKS=ON

@@ -128,7 +128,7 @@ QWidget* CCaloricNeedDlg::createInputs()
 
     m_category = new QComboBox(box);
     m_category->setObjectName(QStringLiteral("categoryComboBox"));
-    for (const QLatin1String name : texts::kSexCategoryNames) {
+    for (const UiText name : texts::kSexCategoryNames) {
         m_category->addItem(name);
     }
     grid->addWidget(m_category, 4, 0, 1, 5);

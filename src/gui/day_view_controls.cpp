@@ -28,8 +28,7 @@ QPushButton* makeButton(std::string_view caption, std::string_view tip, const ch
 
 // The picture buttons beside the food list; each is enabled where its command is connected (search and
 // sort, group order).
-QToolButton* makeIconButton(std::string_view caption, std::string_view tip, const char* icon, const char* name,
-                            QWidget* parent)
+QToolButton* makeIconButton(UiText caption, std::string_view tip, const char* icon, const char* name, QWidget* parent)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));

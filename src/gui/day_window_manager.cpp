@@ -251,7 +251,7 @@ void DayWindowManager::followActiveDay()
 void DayWindowManager::refreshHistoryCommands()
 {
     // "&Undo Delete Milk [1 cup]": the caption names the step; without one the command is off.
-    const auto refresh = [](QAction* action, std::string_view caption, bool can, const QString& step) {
+    const auto refresh = [](QAction* action, UiText caption, bool can, const QString& step) {
         const QString text = toQString(caption);
         action->setEnabled(can);
         action->setText(can ? text + QLatin1Char(' ') + step : text);

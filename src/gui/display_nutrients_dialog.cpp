@@ -110,7 +110,7 @@ bool CDisplayNutrientsDlg::canChooseLayout() const
 
 QString CDisplayNutrientsDlg::displayModeText() const
 {
-    const QLatin1String kind = m_mode.screen.height <= kVgaScreenHeight ? texts::kVgaMode : texts::kSvgaMode;
+    const UiText kind = m_mode.screen.height <= kVgaScreenHeight ? texts::kVgaMode : texts::kSvgaMode;
     return kind + QString(texts::kScreenSize).arg(m_mode.screenWidth).arg(m_mode.screen.height);
 }
 

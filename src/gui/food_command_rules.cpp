@@ -17,11 +17,6 @@ namespace {
 constexpr std::size_t kCaptionNameCutLength = 36;
 constexpr std::size_t kCaptionNameKeptLength = 32;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("FoodCommands", text);
-}
-
 // Lists 8..10 have fixed names; 11..14 are handled but offered by no menu.
 constexpr std::array<const char*, 3> kGlycemicListNames = {
     QT_TRANSLATE_NOOP("FoodCommands", "High (rapid insulin inducer) list"),
@@ -41,7 +36,8 @@ QString escapeMenuAmpersands(QString text)
 
 QString itemCountCaption(const QString& name, int count)
 {
-    return name + (count == 1 ? tr(" (1 item)") : tr(" (%1 items)").arg(count));
+    return name + (count == 1 ? QCoreApplication::translate("FoodCommands", " (1 item)")
+                              : QCoreApplication::translate("FoodCommands", " (%1 items)").arg(count));
 }
 
 bool canAddAll(const FoodListsState& lists)
@@ -92,9 +88,10 @@ QString captionName(std::string_view name)
 MenuItemState hideMenuItem(HideCommand command, const FoodListsState& lists, const CFoodAttributeDatabase& attributes,
                            const FoodOperations& foods)
 {
-    const QString verb = command == HideCommand::kHide ? tr("&Hide") : tr("&Unhide");
+    const QString verb = command == HideCommand::kHide ? QCoreApplication::translate("FoodCommands", "&Hide")
+                                                       : QCoreApplication::translate("FoodCommands", "&Unhide");
     if (!lists.selectedFood) {
-        return {verb + tr(": No food selected!"), false};
+        return {verb + QCoreApplication::translate("FoodCommands", ": No food selected!"), false};
     }
     const bool hidden = attributes.test(*lists.selectedFood, CFoodAttributeDatabase::kHidden) != 0;
     return {verb + QStringLiteral(": ") + captionName(foods.displayName(*lists.selectedFood)),
@@ -104,7 +101,8 @@ MenuItemState hideMenuItem(HideCommand command, const FoodListsState& lists, con
 MenuItemState showHiddenFoodsMenuItem(const CFoodAttributeDatabase& attributes)
 {
     const int hidden = attributes.count(CFoodAttributeDatabase::kHidden);
-    return {itemCountCaption(tr("Show all hi&dden foods"), hidden), hidden > 0};
+    return {itemCountCaption(QCoreApplication::translate("FoodCommands", "Show all hi&dden foods"), hidden),
+            hidden > 0};
 }
 
 std::optional<FoodListCommand> foodListCommandOf(int commandId)
@@ -134,9 +132,9 @@ QString foodListDisplayName(const Settings& settings, int list)
     }
     const int glycemic = list - kNamedFoodListCount - 1;
     if (glycemic >= 0 && glycemic < static_cast<int>(kGlycemicListNames.size())) {
-        return tr(kGlycemicListNames[static_cast<std::size_t>(glycemic)]);
+        return QCoreApplication::translate("FoodCommands", kGlycemicListNames[static_cast<std::size_t>(glycemic)]);
     }
-    return isFoodList(list) ? tr("Food List %1").arg(list) : QString();
+    return isFoodList(list) ? QCoreApplication::translate("FoodCommands", "Food List %1").arg(list) : QString();
 }
 
 MenuItemState foodListMenuItem(const FoodListCommand& command, const FoodListsState& lists, const Settings& settings,

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFont>
 #include <QIcon>
@@ -562,7 +563,7 @@ void FoodListController::runFoodListCommand(const FoodListCommand& command)
 QStringList nutrientInfoTexts(int nutrient, std::optional<float> value, SortBasis basis)
 {
     if (!value) {
-        return {toQString(nutrientLongName(nutrient)) + u':', QStringLiteral("no calories")};
+        return {toQString(nutrientLongName(nutrient)) + u':', QCoreApplication::translate("Mealwright", "no calories")};
     }
     return {toQString(nutrientLongName(nutrient)) + u':', toQString(FormatNutrientValue(*value, 0, 0)) + u' ' +
                                                               toQString(nutrientReportUnit(nutrient)) +

@@ -314,8 +314,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent)
 
 void HelpWindow::createActions()
 {
-    const auto action = [this](std::string_view caption, std::string_view tip, const char* name,
-                               QStyle::StandardPixmap icon) {
+    const auto action = [this](UiText caption, UiText tip, const char* name, QStyle::StandardPixmap icon) {
         auto* result = new QAction(style()->standardIcon(icon), toQString(caption), this);
         result->setObjectName(QString::fromLatin1(name));
         result->setToolTip(toQString(tip));

@@ -3,6 +3,7 @@
 #include "prompts.h"
 #include "qt_bridge.h"
 
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -21,12 +22,12 @@ QString problemText(WeightInputError error, bool kilograms)
 {
     switch (error) {
     case WeightInputError::kNotANumber:
-        return QStringLiteral("Please type the weight as a number, for example %1.")
+        return QCoreApplication::translate("Mealwright", "Please type the weight as a number, for example %1.")
             .arg(kilograms ? QStringLiteral("73.5") : QStringLiteral("162.4"));
     case WeightInputError::kNotAboveZero:
-        return QStringLiteral("The weight must be above 0.");
+        return QCoreApplication::translate("Mealwright", "The weight must be above 0.");
     case WeightInputError::kTooHeavy:
-        return QStringLiteral("The weight must be at most 1,500 lb (680 kg).");
+        return QCoreApplication::translate("Mealwright", "The weight must be at most 1,500 lb (680 kg).");
     case WeightInputError::kNone:
         break;
     }
@@ -39,7 +40,7 @@ CLogWeightDialog::CLogWeightDialog(const DiaryDate& today, bool kilograms, QWidg
     : QDialog(parent), m_kilograms(kilograms)
 {
     setObjectName(QStringLiteral("logWeightDialog"));
-    setWindowTitle(QStringLiteral("Log Weight"));
+    setWindowTitle(QCoreApplication::translate("Mealwright", "Log Weight"));
     m_dateEdit = new QDateEdit(toQDate(today));
     m_dateEdit->setObjectName(QStringLiteral("logWeightDate"));
     m_dateEdit->setCalendarPopup(true);
@@ -51,8 +52,10 @@ CLogWeightDialog::CLogWeightDialog(const DiaryDate& today, bool kilograms, QWidg
     connect(buttons, &QDialogButtonBox::accepted, this, &CLogWeightDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CLogWeightDialog::reject);
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("&Date:"), m_dateEdit);
-    form->addRow(kilograms ? QStringLiteral("&Weight (kg):") : QStringLiteral("&Weight (lb):"), m_weightEdit);
+    form->addRow(QCoreApplication::translate("Mealwright", "&Date:"), m_dateEdit);
+    form->addRow(kilograms ? QStringLiteral("&Weight (kg):")
+                           : QCoreApplication::translate("Mealwright", "&Weight (lb):"),
+                 m_weightEdit);
     form->addRow(buttons);
     m_weightEdit->setFocus();
 }

@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -147,7 +148,7 @@ void CMainFrame::showMenus(bool dayOpen)
 
 void CMainFrame::createToolBar(int screenHeight)
 {
-    m_toolBar = addToolBar(QStringLiteral("Standard"));
+    m_toolBar = addToolBar(QCoreApplication::translate("Mealwright", "Standard"));
     m_toolBar->setObjectName(QStringLiteral("standardToolBar"));
     const int icon = screenHeight >= kLargeToolbarMinScreenHeight ? kLargeToolbarIcon : kSmallToolbarIcon;
     m_toolBar->setIconSize(QSize(icon, icon));
@@ -171,7 +172,7 @@ void CMainFrame::createStatusBar()
             [this] { m_messagePane->setText(toQString(texts::kReadyMessage)); });
     statusBar()->addWidget(m_messagePane, 1);
 
-    const auto indicator = [this](std::string_view text, const QString& name) {
+    const auto indicator = [this](UiText text, const QString& name) {
         auto* pane = new QLabel(this);
         pane->setObjectName(name);
         pane->setAlignment(Qt::AlignCenter);

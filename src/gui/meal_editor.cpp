@@ -17,7 +17,7 @@
 namespace mw::gui {
 namespace {
 
-QString mealStepName(std::string_view format, MealIndex meal)
+QString mealStepName(UiText format, MealIndex meal)
 {
     return toQString(format).arg(toQString(mealTitle(meal)));
 }
@@ -29,7 +29,7 @@ MealEditor::MealEditor(const FoodOperations& foods, CFofDoc& document, QUndoStac
 {
 }
 
-QString MealEditor::foodStepName(std::string_view format, FoodId food) const
+QString MealEditor::foodStepName(UiText format, FoodId food) const
 {
     return toQString(format).arg(toQString(m_foods.displayName(food)));
 }

@@ -3,6 +3,8 @@
 // The edits a user makes of a day: each is one named step of the day window's history, and the meal
 // clipboard's refusals are said in a message box.
 
+#include "ui_text.h"
+
 #include "calc/linear_congruential_random.h"
 #include "calc/menu_generator.h"
 #include "model/day_document.h"
@@ -42,7 +44,7 @@ public:
     GeneratedMenu generateMenu(RandomSource& random, int requested, MealIndex shown);
 
 private:
-    QString foodStepName(std::string_view format, FoodId food) const;
+    QString foodStepName(UiText format, FoodId food) const;
 
     const FoodOperations& m_foods;
     CFofDoc& m_document;

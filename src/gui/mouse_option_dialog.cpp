@@ -52,7 +52,7 @@ QComboBox* CMouseOptionDlg::createChoiceList(const QString& objectName, MouseCho
 {
     auto* list = new QComboBox(this);
     list->setObjectName(objectName);
-    for (const QLatin1String name : texts::kMouseChoiceNames) {
+    for (const UiText name : texts::kMouseChoiceNames) {
         list->addItem(name);
     }
     list->setCurrentIndex(static_cast<int>(selected));

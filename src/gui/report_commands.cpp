@@ -20,6 +20,7 @@
 #include "format/day_csv.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -227,7 +228,8 @@ void ReportCommands::summarizeDays()
         }
     }
     const QStringList chosen =
-        Prompts::openFileNames(m_frame, QStringLiteral("Summarize Days"), toQString(texts::kDayFileFilter), offered);
+        Prompts::openFileNames(m_frame, QCoreApplication::translate("Mealwright", "Summarize Days"),
+                               toQString(texts::kDayFileFilter), offered);
     if (chosen.isEmpty()) {
         return;
     }

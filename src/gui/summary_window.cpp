@@ -11,6 +11,7 @@
 #include "model/catalogue.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -38,7 +39,7 @@ constexpr int kDefaultChartNutrient = kCalcium;
 
 QString windowTitleText()
 {
-    return QStringLiteral("Days Summary");
+    return QCoreApplication::translate("Mealwright", "Days Summary");
 }
 
 QPushButton* addButton(QHBoxLayout* row, const QString& text, const char* objectName)
@@ -111,11 +112,12 @@ CSummaryWindow::CSummaryWindow(render::DaysSummaryContent content, QWidget* pare
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(windowTitleText());
 
-    m_averageLabel = new QLabel(toQString(averageTitle(m_content.summary.dayCount())) +
-                                (m_content.summary.unreadable.empty()
-                                     ? QString()
-                                     : QStringLiteral("; %1 file(s) could not be read and are left out:")
-                                           .arg(m_content.summary.unreadable.size())));
+    m_averageLabel =
+        new QLabel(toQString(averageTitle(m_content.summary.dayCount())) +
+                   (m_content.summary.unreadable.empty()
+                        ? QString()
+                        : QCoreApplication::translate("Mealwright", "; %1 file(s) could not be read and are left out:")
+                              .arg(m_content.summary.unreadable.size())));
     m_averageLabel->setObjectName(QStringLiteral("summaryAverageLabel"));
     m_unreadableList = new QListWidget;
     m_unreadableList->setObjectName(QStringLiteral("summaryUnreadableList"));
@@ -144,7 +146,7 @@ CSummaryWindow::CSummaryWindow(render::DaysSummaryContent content, QWidget* pare
     m_chart->setData(render::summaryChartData(m_content, chartNutrient()));
 
     auto* nutrientRow = new QHBoxLayout;
-    auto* nutrientLabel = new QLabel(QStringLiteral("% goal per day of:"));
+    auto* nutrientLabel = new QLabel(QCoreApplication::translate("Mealwright", "% goal per day of:"));
     nutrientLabel->setBuddy(m_nutrientBox);
     nutrientRow->addWidget(nutrientLabel);
     nutrientRow->addWidget(m_nutrientBox);
@@ -167,16 +169,17 @@ CSummaryWindow::CSummaryWindow(render::DaysSummaryContent content, QWidget* pare
     splitter->setStretchFactor(1, 1);
 
     auto* buttons = new QHBoxLayout;
-    connect(addButton(buttons, QStringLiteral("&Print..."), "summaryPrint"), &QPushButton::clicked, this,
-            &CSummaryWindow::print);
-    connect(addButton(buttons, QStringLiteral("Print Pre&view"), "summaryPrintPreview"), &QPushButton::clicked, this,
-            &CSummaryWindow::printPreview);
-    connect(addButton(buttons, QStringLiteral("Export P&DF..."), "summaryExportPdf"), &QPushButton::clicked, this,
-            &CSummaryWindow::exportPdf);
-    connect(addButton(buttons, QStringLiteral("Export C&SV..."), "summaryExportCsv"), &QPushButton::clicked, this,
-            &CSummaryWindow::exportCsv);
+    connect(addButton(buttons, QCoreApplication::translate("Mealwright", "&Print..."), "summaryPrint"),
+            &QPushButton::clicked, this, &CSummaryWindow::print);
+    connect(addButton(buttons, QCoreApplication::translate("Mealwright", "Print Pre&view"), "summaryPrintPreview"),
+            &QPushButton::clicked, this, &CSummaryWindow::printPreview);
+    connect(addButton(buttons, QCoreApplication::translate("Mealwright", "Export P&DF..."), "summaryExportPdf"),
+            &QPushButton::clicked, this, &CSummaryWindow::exportPdf);
+    connect(addButton(buttons, QCoreApplication::translate("Mealwright", "Export C&SV..."), "summaryExportCsv"),
+            &QPushButton::clicked, this, &CSummaryWindow::exportCsv);
     buttons->addStretch();
-    connect(addButton(buttons, QStringLiteral("&Close"), "summaryClose"), &QPushButton::clicked, this, &QWidget::close);
+    connect(addButton(buttons, QCoreApplication::translate("Mealwright", "&Close"), "summaryClose"),
+            &QPushButton::clicked, this, &QWidget::close);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_averageLabel);
@@ -237,7 +240,8 @@ void CSummaryWindow::print()
     }
     QPainter painter;
     if (!painter.begin(printer.get())) {
-        Prompts::warning(this, windowTitleText(), QStringLiteral("The printer could not be started."));
+        Prompts::warning(this, windowTitleText(),
+                         QCoreApplication::translate("Mealwright", "The printer could not be started."));
         return;
     }
     const QRect page(QPoint(0, 0), printer->pageRect(QPrinter::DevicePixel).size().toSize());
@@ -266,8 +270,9 @@ void CSummaryWindow::printPreview()
 
 void CSummaryWindow::exportPdf()
 {
-    const QString path = Prompts::saveFileName(this, QStringLiteral("Export PDF"), QStringLiteral("summary.pdf"),
-                                               QStringLiteral("PDF (*.pdf)"));
+    const QString path =
+        Prompts::saveFileName(this, QCoreApplication::translate("Mealwright", "Export PDF"),
+                              QStringLiteral("summary.pdf"), QCoreApplication::translate("Mealwright", "PDF (*.pdf)"));
     if (path.isEmpty()) {
         return;
     }
@@ -280,14 +285,16 @@ void CSummaryWindow::exportPdf()
 
 void CSummaryWindow::exportCsv()
 {
-    const QString path = Prompts::saveFileName(this, QStringLiteral("Export CSV"), QStringLiteral("summary.csv"),
-                                               QStringLiteral("CSV (*.csv)"));
+    const QString path =
+        Prompts::saveFileName(this, QCoreApplication::translate("Mealwright", "Export CSV"),
+                              QStringLiteral("summary.csv"), QCoreApplication::translate("Mealwright", "CSV (*.csv)"));
     if (path.isEmpty()) {
         return;
     }
     if (const std::error_code error = writeFileAtomically(toPath(path), daysSummaryCsv(m_content.summary))) {
         Prompts::warning(this, windowTitleText(),
-                         QStringLiteral("%1: cannot be written: %2").arg(path, toQString(error.message())));
+                         QCoreApplication::translate("Mealwright", "%1: cannot be written: %2")
+                             .arg(path, toQString(error.message())));
     }
 }
 

@@ -11,6 +11,7 @@
 #include "query/usda_search.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -155,10 +156,10 @@ QWidget* CUsdaFoodDlg::createPortionFields()
     m_portion->setObjectName(QStringLiteral("portionEdit"));
     m_portion->setMaxLength(static_cast<int>(kMaxPersonalUnitLength));
 
-    const std::pair<QLatin1String, QWidget*> rows[] = {{ut::kMeasureLabel, m_measure},
-                                                       {ut::kAmountLabel, m_amount},
-                                                       {ut::kNameLabel, m_name},
-                                                       {ut::kPortionLabel, m_portion}};
+    const std::pair<UiText, QWidget*> rows[] = {{ut::kMeasureLabel, m_measure},
+                                                {ut::kAmountLabel, m_amount},
+                                                {ut::kNameLabel, m_name},
+                                                {ut::kPortionLabel, m_portion}};
     int row = 0;
     for (const auto& [caption, field] : rows) {
         auto* label = new QLabel(caption, box);
@@ -181,7 +182,8 @@ QWidget* CUsdaFoodDlg::createPreview()
         const int column = ((nutrient - 1) / kPreviewRows) * 4;
         QLabel* value = namedLabel(QStringLiteral("preview%1").arg(nutrient), box);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        value->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("no data")) + 4);
+        value->setMinimumWidth(fontMetrics().horizontalAdvance(QCoreApplication::translate("Mealwright", "no data")) +
+                               4);
         grid->addWidget(new QLabel(caption.name, box), row, column);
         grid->addWidget(value, row, column + 1);
         grid->addWidget(new QLabel(caption.unit, box), row, column + 2);

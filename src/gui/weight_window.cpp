@@ -13,6 +13,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDateTime>
 #include <QDateTimeAxis>
@@ -44,7 +45,7 @@ constexpr int kRanges[] = {30, 90, 365, 0};
 
 QString windowTitleText()
 {
-    return QStringLiteral("Weight Chart");
+    return QCoreApplication::translate("Mealwright", "Weight Chart");
 }
 
 qint64 msecsOf(const DiaryDate& date)
@@ -95,14 +96,16 @@ CWeightWindow::CWeightWindow(AppContext& app, DiaryFolder diary, QWidget* parent
     m_rangeBox = new QComboBox;
     m_rangeBox->setObjectName(QStringLiteral("weightRangeBox"));
     for (const int days : kRanges) {
-        m_rangeBox->addItem(days == 0 ? QStringLiteral("All") : QStringLiteral("%1 days").arg(days), days);
+        m_rangeBox->addItem(days == 0 ? QCoreApplication::translate("Mealwright", "All")
+                                      : QCoreApplication::translate("Mealwright", "%1 days").arg(days),
+                            days);
     }
     m_rangeBox->setCurrentIndex(1);
     connect(m_rangeBox, &QComboBox::currentIndexChanged, this, [this] {
         m_content.rangeDays = m_rangeBox->currentData().toInt();
         fillChart();
     });
-    auto* rangeLabel = new QLabel(QStringLiteral("&Show:"));
+    auto* rangeLabel = new QLabel(QCoreApplication::translate("Mealwright", "&Show:"));
     rangeLabel->setBuddy(m_rangeBox);
 
     buildChart();
@@ -142,28 +145,29 @@ CWeightWindow::CWeightWindow(AppContext& app, DiaryFolder diary, QWidget* parent
     splitter->setSizes({480, 280});
 
     auto* buttons = new QGridLayout;
-    connect(addButton(buttons, 0, 0, QStringLiteral("Log &Weight..."), "weightLog"), &QPushButton::clicked, this,
-            &CWeightWindow::logWeight);
-    QPushButton* remove = addButton(buttons, 0, 1, QStringLiteral("&Delete"), "weightDelete");
+    connect(addButton(buttons, 0, 0, QCoreApplication::translate("Mealwright", "Log &Weight..."), "weightLog"),
+            &QPushButton::clicked, this, &CWeightWindow::logWeight);
+    QPushButton* remove =
+        addButton(buttons, 0, 1, QCoreApplication::translate("Mealwright", "&Delete"), "weightDelete");
     connect(remove, &QPushButton::clicked, this, &CWeightWindow::deleteSelected);
-    QPushButton* undo = addButton(buttons, 0, 2, QStringLiteral("&Undo"), "weightUndo");
+    QPushButton* undo = addButton(buttons, 0, 2, QCoreApplication::translate("Mealwright", "&Undo"), "weightUndo");
     connect(undo, &QPushButton::clicked, m_undo, &QUndoStack::undo);
     connect(m_undo, &QUndoStack::canUndoChanged, undo, &QPushButton::setEnabled);
-    QPushButton* redo = addButton(buttons, 0, 3, QStringLiteral("&Redo"), "weightRedo");
+    QPushButton* redo = addButton(buttons, 0, 3, QCoreApplication::translate("Mealwright", "&Redo"), "weightRedo");
     connect(redo, &QPushButton::clicked, m_undo, &QUndoStack::redo);
     connect(m_undo, &QUndoStack::canRedoChanged, redo, &QPushButton::setEnabled);
     undo->setEnabled(false);
     redo->setEnabled(false);
-    connect(addButton(buttons, 1, 0, QStringLiteral("&Print..."), "weightPrint"), &QPushButton::clicked, this,
-            &CWeightWindow::print);
-    connect(addButton(buttons, 1, 1, QStringLiteral("Print Pre&view"), "weightPrintPreview"), &QPushButton::clicked,
-            this, &CWeightWindow::printPreview);
-    connect(addButton(buttons, 1, 2, QStringLiteral("Export P&DF..."), "weightExportPdf"), &QPushButton::clicked, this,
-            &CWeightWindow::exportPdf);
-    connect(addButton(buttons, 1, 3, QStringLiteral("Export C&SV..."), "weightExportCsv"), &QPushButton::clicked, this,
-            &CWeightWindow::exportCsv);
-    connect(addButton(buttons, 1, 4, QStringLiteral("&Close"), "weightClose"), &QPushButton::clicked, this,
-            &QWidget::close);
+    connect(addButton(buttons, 1, 0, QCoreApplication::translate("Mealwright", "&Print..."), "weightPrint"),
+            &QPushButton::clicked, this, &CWeightWindow::print);
+    connect(addButton(buttons, 1, 1, QCoreApplication::translate("Mealwright", "Print Pre&view"), "weightPrintPreview"),
+            &QPushButton::clicked, this, &CWeightWindow::printPreview);
+    connect(addButton(buttons, 1, 2, QCoreApplication::translate("Mealwright", "Export P&DF..."), "weightExportPdf"),
+            &QPushButton::clicked, this, &CWeightWindow::exportPdf);
+    connect(addButton(buttons, 1, 3, QCoreApplication::translate("Mealwright", "Export C&SV..."), "weightExportCsv"),
+            &QPushButton::clicked, this, &CWeightWindow::exportCsv);
+    connect(addButton(buttons, 1, 4, QCoreApplication::translate("Mealwright", "&Close"), "weightClose"),
+            &QPushButton::clicked, this, &QWidget::close);
     for (QAction* action : {m_undo->createUndoAction(this), m_undo->createRedoAction(this)}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
@@ -186,13 +190,13 @@ void CWeightWindow::buildChart()
     m_chart->setObjectName(QStringLiteral("weightChart"));
     m_chart->legend()->setAlignment(Qt::AlignBottom);
     m_weighIns = new QScatterSeries;
-    m_weighIns->setName(QStringLiteral("Weigh-ins"));
+    m_weighIns->setName(QCoreApplication::translate("Mealwright", "Weigh-ins"));
     m_weighIns->setMarkerSize(7);
     m_trend = new QLineSeries;
-    m_trend->setName(QStringLiteral("Trend"));
+    m_trend->setName(QCoreApplication::translate("Mealwright", "Trend"));
     m_trend->setPen(QPen(QColor(200, 0, 0), 2));
     m_ideal = new QLineSeries;
-    m_ideal->setName(QStringLiteral("Ideal weight"));
+    m_ideal->setName(QCoreApplication::translate("Mealwright", "Ideal weight"));
     m_ideal->setPen(QPen(QColor(0, 128, 0), 2, Qt::DashLine));
     auto* dates = new QDateTimeAxis;
     dates->setFormat(QStringLiteral("yyyy-MM-dd"));
@@ -258,11 +262,11 @@ void CWeightWindow::reload()
     }
     QStringList problems;
     if (read.error) {
-        problems.append(QStringLiteral("%1 cannot be read: %2")
+        problems.append(QCoreApplication::translate("Mealwright", "%1 cannot be read: %2")
                             .arg(toQString(m_diary.weightLogFile().string()), toQString(read.error.message())));
     }
     for (const QString& line : render::unreadWeightLineTexts(m_content)) {
-        problems.append(QStringLiteral("Not read and kept as it is: %1").arg(line));
+        problems.append(QCoreApplication::translate("Mealwright", "Not read and kept as it is: %1").arg(line));
     }
     m_problems->setText(problems.join(QLatin1Char('\n')));
     m_problems->setVisible(!problems.isEmpty());
@@ -319,8 +323,9 @@ void CWeightWindow::fillTable()
 {
     m_filling = true;
     const QString unit = m_content.kilograms ? QStringLiteral("kg") : QStringLiteral("lb");
-    m_table->setHorizontalHeaderLabels(
-        {QStringLiteral("Date"), QStringLiteral("Weight (%1)").arg(unit), QStringLiteral("Trend (%1)").arg(unit)});
+    m_table->setHorizontalHeaderLabels({QCoreApplication::translate("Mealwright", "Date"),
+                                        QCoreApplication::translate("Mealwright", "Weight (%1)").arg(unit),
+                                        QCoreApplication::translate("Mealwright", "Trend (%1)").arg(unit)});
     const std::vector<WeightEntry>& entries = m_content.log.entries();
     const std::vector<WeightTrendDay>& days = m_content.outlook.trend.days;
     m_table->setRowCount(static_cast<int>(entries.size()));
@@ -360,7 +365,7 @@ void CWeightWindow::weightEdited(QTableWidgetItem* item)
         fillTable();
         return;
     }
-    changeWeight(*date, input.tenths, QStringLiteral("Change Weight"));
+    changeWeight(*date, input.tenths, QCoreApplication::translate("Mealwright", "Change Weight"));
 }
 
 void CWeightWindow::changeWeight(const DiaryDate& date, std::optional<WeightTenths> weight, const QString& text)
@@ -381,7 +386,7 @@ bool CWeightWindow::writeWeight(const DiaryDate& date, std::optional<WeightTenth
     });
     if (error) {
         Prompts::warning(this, windowTitleText(),
-                         QStringLiteral("%1 cannot be written: %2")
+                         QCoreApplication::translate("Mealwright", "%1 cannot be written: %2")
                              .arg(toQString(m_diary.weightLogFile().string()), toQString(describeSaveError(error))));
     }
     reload();
@@ -392,7 +397,7 @@ void CWeightWindow::logWeight()
 {
     CLogWeightDialog dialog(localToday(), m_content.kilograms, this);
     if (dialog.exec() == QDialog::Accepted) {
-        changeWeight(dialog.date(), dialog.weight(), QStringLiteral("Log Weight"));
+        changeWeight(dialog.date(), dialog.weight(), QCoreApplication::translate("Mealwright", "Log Weight"));
     }
 }
 
@@ -405,7 +410,7 @@ void CWeightWindow::deleteSelected()
     const std::optional<DiaryDate> date =
         parseIsoDate(toStdString(m_table->item(selected.front()->row(), kDateColumn)->text()));
     if (date) {
-        changeWeight(*date, std::nullopt, QStringLiteral("Delete Weight"));
+        changeWeight(*date, std::nullopt, QCoreApplication::translate("Mealwright", "Delete Weight"));
     }
 }
 
@@ -418,7 +423,8 @@ void CWeightWindow::print()
     }
     QPainter painter;
     if (!painter.begin(printer.get())) {
-        Prompts::warning(this, windowTitleText(), QStringLiteral("The printer could not be started."));
+        Prompts::warning(this, windowTitleText(),
+                         QCoreApplication::translate("Mealwright", "The printer could not be started."));
         return;
     }
     const QRect page(QPoint(0, 0), printer->pageRect(QPrinter::DevicePixel).size().toSize());
@@ -445,8 +451,9 @@ void CWeightWindow::printPreview()
 
 void CWeightWindow::exportPdf()
 {
-    const QString path = Prompts::saveFileName(this, QStringLiteral("Export PDF"), QStringLiteral("weight.pdf"),
-                                               QStringLiteral("PDF (*.pdf)"));
+    const QString path =
+        Prompts::saveFileName(this, QCoreApplication::translate("Mealwright", "Export PDF"),
+                              QStringLiteral("weight.pdf"), QCoreApplication::translate("Mealwright", "PDF (*.pdf)"));
     if (path.isEmpty()) {
         return;
     }
@@ -459,15 +466,17 @@ void CWeightWindow::exportPdf()
 
 void CWeightWindow::exportCsv()
 {
-    const QString path = Prompts::saveFileName(this, QStringLiteral("Export CSV"), QStringLiteral("weight-trend.csv"),
-                                               QStringLiteral("CSV (*.csv)"));
+    const QString path = Prompts::saveFileName(this, QCoreApplication::translate("Mealwright", "Export CSV"),
+                                               QStringLiteral("weight-trend.csv"),
+                                               QCoreApplication::translate("Mealwright", "CSV (*.csv)"));
     if (path.isEmpty()) {
         return;
     }
     if (const std::error_code error =
             writeFileAtomically(toPath(path), render::weightTrendCsv(m_content.outlook.trend))) {
         Prompts::warning(this, windowTitleText(),
-                         QStringLiteral("%1: cannot be written: %2").arg(path, toQString(error.message())));
+                         QCoreApplication::translate("Mealwright", "%1: cannot be written: %2")
+                             .arg(path, toQString(error.message())));
     }
 }
 

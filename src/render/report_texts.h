@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui_text.h"
+
 // String ids of the printed analysis's texts, and the marks and messages of the report that are not
 // string-table texts.
 
@@ -28,7 +30,7 @@ inline constexpr std::string_view kReportNoFatMarker = "-";    // any other food
 inline constexpr std::string_view kReportPercentSign = "%";
 
 // Why a PDF of the report was not written; %1 is the file, %2 the cause.
-inline constexpr std::string_view kPdfNotDrawn = "%1: the report could not be drawn as a PDF";
-inline constexpr std::string_view kPdfNotWritten = "%1: cannot be written: %2";
+inline constexpr UiText kPdfNotDrawn{QT_TRANSLATE_NOOP("Mealwright", "%1: the report could not be drawn as a PDF")};
+inline constexpr UiText kPdfNotWritten{QT_TRANSLATE_NOOP("Mealwright", "%1: cannot be written: %2")};
 
 } // namespace mw::render

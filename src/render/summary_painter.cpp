@@ -8,6 +8,7 @@
 #include "format/atomic_file.h"
 #include "model/catalogue.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -61,7 +62,7 @@ QString nutrientTitle(int nutrient)
 
 QString percentCaption(int nutrient)
 {
-    return QStringLiteral("%1: % of goal per day").arg(nutrientTitle(nutrient));
+    return QCoreApplication::translate("Mealwright", "%1: % of goal per day").arg(nutrientTitle(nutrient));
 }
 
 void drawAxes(QPainter* painter, const QRect& area)
@@ -91,7 +92,7 @@ DaysSummaryContent daysSummaryContent(DaysSummary summary, const AnalysisGoals& 
 
 QStringList summaryTableHeader()
 {
-    QStringList header{QStringLiteral("File")};
+    QStringList header{QCoreApplication::translate("Mealwright", "File")};
     for (int n = 0; n < kNutrientCount; ++n) {
         header.append(QStringLiteral("%1 (%2)").arg(nutrientTitle(n), toQString(nutrientPanelUnit(n))));
     }
@@ -110,7 +111,7 @@ std::vector<SummaryTableRow> summaryTableRows(const DaysSummaryContent& content)
         rows.push_back(std::move(row));
     }
     SummaryTableRow average{toQString(averageTitle(content.summary.dayCount())), {}, {}};
-    SummaryTableRow percent{QStringLiteral("% Goal"), {}, content.comparison.level};
+    SummaryTableRow percent{QCoreApplication::translate("Mealwright", "% Goal"), {}, content.comparison.level};
     for (std::size_t n = 0; n < NutrientVector::size(); ++n) {
         average.cells[n] = content.summary.days.empty() ? QString() : cellText(content.summary.average[n]);
         percent.cells[n] = content.summary.days.empty() ? QString() : panelPercentText(content.comparison.percent[n]);
@@ -204,9 +205,10 @@ QString summaryChartToolTip(const SummaryChartData& data, int day)
                                  ? cellText(goal.to)
                                  : QStringLiteral("%1 - %2").arg(cellText(goal.from), cellText(goal.to));
     const std::optional<int> percent = data.percent[slot];
-    return QStringLiteral("%1\n%2 kcal (goal %3 kcal)\n%4: %5")
+    return QCoreApplication::translate("Mealwright", "%1\n%2 kcal (goal %3 kcal)\n%4: %5")
         .arg(data.days.at(day), cellText(data.calories[slot]), goalText, nutrientTitle(data.nutrient),
-             percent ? QStringLiteral("%1 % of goal").arg(*percent) : QStringLiteral("no goal"));
+             percent ? QStringLiteral("%1 % of goal").arg(*percent)
+                     : QCoreApplication::translate("Mealwright", "no goal"));
 }
 
 void paintSummaryChart(QPainter* painter, const QRect& rect, const SummaryChartData& data)
@@ -220,7 +222,7 @@ void paintSummaryChart(QPainter* painter, const QRect& rect, const SummaryChartD
 
     painter->setPen(Qt::black);
     painter->drawText(QRect(rect.left(), rect.top(), rect.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
-                      QStringLiteral("Calories per day (kcal)"));
+                      QCoreApplication::translate("Mealwright", "Calories per day (kcal)"));
     painter->drawText(QRect(rect.left(), geometry.percentArea.top() - line, rect.width(), line),
                       Qt::AlignLeft | Qt::AlignVCenter, percentCaption(data.nutrient));
 
@@ -308,7 +310,7 @@ PageMetrics pageMetrics(const QRect& page, const QFontMetrics& metrics, const st
     }
     m.nameWidth += m.line;
     m.unitWidth += m.line / 2;
-    m.numberWidth = metrics.horizontalAdvance(QStringLiteral("% Goal")) + m.line;
+    m.numberWidth = metrics.horizontalAdvance(QCoreApplication::translate("Mealwright", "% Goal")) + m.line;
     m.dayWidth = metrics.horizontalAdvance(QStringLiteral("000000"));
     for (const SummaryDay& day : days) {
         // Long names are cut in the middle rather than taking the room of other days.
@@ -334,13 +336,13 @@ void paintTable(QPainter* painter, const QRect& area, const PageMetrics& m, cons
     int x = area.left() + m.nameWidth;
     int y = area.top();
     painter->setPen(Qt::black);
-    cell(area.left(), y, m.nameWidth, QStringLiteral("Nutrient"), Qt::AlignLeft);
+    cell(area.left(), y, m.nameWidth, QCoreApplication::translate("Mealwright", "Nutrient"), Qt::AlignLeft);
     for (std::size_t d = first; d < first + count; ++d) {
         cell(x, y, m.dayWidth, toQString(summaryDayName(content.summary.days[d])), Qt::AlignRight);
         x += m.dayWidth;
     }
-    cell(x, y, m.numberWidth, QStringLiteral("Average"), Qt::AlignRight);
-    cell(x + m.numberWidth, y, m.numberWidth, QStringLiteral("% Goal"), Qt::AlignRight);
+    cell(x, y, m.numberWidth, QCoreApplication::translate("Mealwright", "Average"), Qt::AlignRight);
+    cell(x + m.numberWidth, y, m.numberWidth, QCoreApplication::translate("Mealwright", "% Goal"), Qt::AlignRight);
     cell(x + 2 * m.numberWidth + m.line / 2, y, m.unitWidth, QStringLiteral("Unit"), Qt::AlignLeft);
     painter->drawLine(area.left(), y + m.line, x + 2 * m.numberWidth + m.unitWidth, y + m.line);
     for (int n = 0; n < kNutrientCount; ++n) {
@@ -393,13 +395,15 @@ int paintDaysSummary(QPainter* painter, const QRect& page, const DaysSummaryCont
             painter->save();
             painter->setFont(bold);
             painter->setPen(Qt::black);
-            painter->drawText(QRect(m.body.left(), y, m.body.width(), m.line), Qt::AlignLeft | Qt::AlignVCenter,
-                              QStringLiteral("Days summary: %1").arg(toQString(averageTitle(days))));
+            painter->drawText(
+                QRect(m.body.left(), y, m.body.width(), m.line), Qt::AlignLeft | Qt::AlignVCenter,
+                QCoreApplication::translate("Mealwright", "Days summary: %1").arg(toQString(averageTitle(days))));
             painter->restore();
             y += m.line * 3 / 2;
             for (const UnreadableDay& unreadable : content.summary.unreadable) {
                 painter->drawText(QRect(m.body.left(), y, m.body.width(), m.line), Qt::AlignLeft | Qt::AlignVCenter,
-                                  QStringLiteral("Left out: %1").arg(toQString(unreadableDayText(unreadable))));
+                                  QCoreApplication::translate("Mealwright", "Left out: %1")
+                                      .arg(toQString(unreadableDayText(unreadable))));
                 y += m.line;
             }
             const int chartHeight = std::max(m.line * 8, m.body.bottom() - y - tableHeight - m.line * 2);
@@ -420,7 +424,7 @@ int paintDaysSummary(QPainter* painter, const QRect& page, const DaysSummaryCont
 QByteArray daysSummaryPdf(const DaysSummaryContent& content, int nutrient, int* pageCount)
 {
     return pagesPdf(
-        QStringLiteral("Days summary"),
+        QCoreApplication::translate("Mealwright", "Days summary"),
         [&](QPainter* painter, const QRect& page, const std::function<bool()>& newPage) {
             return paintDaysSummary(painter, page, content, nutrient, 0, -1, newPage);
         },

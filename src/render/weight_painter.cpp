@@ -7,6 +7,7 @@
 #include "format/atomic_file.h"
 #include "model/number_text.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
@@ -187,7 +188,7 @@ int paintWeightReport(QPainter* painter, const QRect& page, const WeightContent&
             bold.setBold(true);
             painter->save();
             painter->setFont(bold);
-            text(QStringLiteral("Weight chart"));
+            text(QCoreApplication::translate("Mealwright", "Weight chart"));
             painter->restore();
             y += line / 2;
             paintWeightChart(painter, QRect(body.left(), y, body.width(), chartHeight), content);
@@ -196,7 +197,7 @@ int paintWeightReport(QPainter* painter, const QRect& page, const WeightContent&
                 text(sentence);
             }
             for (const QString& lineText : unread) {
-                text(QStringLiteral("Not read: %1").arg(lineText));
+                text(QCoreApplication::translate("Mealwright", "Not read: %1").arg(lineText));
             }
             y += line;
         } else {
@@ -217,7 +218,7 @@ int paintWeightReport(QPainter* painter, const QRect& page, const WeightContent&
 QByteArray weightReportPdf(const WeightContent& content, int* pageCount)
 {
     return pagesPdf(
-        QStringLiteral("Weight chart"),
+        QCoreApplication::translate("Mealwright", "Weight chart"),
         [&](QPainter* painter, const QRect& page, const std::function<bool()>& newPage) {
             return paintWeightReport(painter, page, content, 0, -1, newPage);
         },
