@@ -61,7 +61,6 @@ TEST(PersonalFoodDatabase, MissingFileIsCreatedEmpty)
     PersonalFoodDatabase database;
     EXPECT_EQ(database.open(dir.path()).status, Status::kOk);
     EXPECT_EQ(database.count(), 0u);
-    EXPECT_TRUE(database.canAppend());
     EXPECT_EQ(database.filePath(), dir.file("userfood.txt"));
     ASSERT_TRUE(fs::is_regular_file(dir.file("userfood.txt")));
     EXPECT_EQ(fs::file_size(dir.file("userfood.txt")), 0u);
@@ -316,7 +315,6 @@ TEST(PersonalFoodDatabase, FolderInPlaceOfTheFileIsReportedAndLeftAlone)
     PersonalFoodDatabase database;
     EXPECT_EQ(database.open(dir.path()).status, Status::kNotAFile);
     EXPECT_EQ(database.count(), 0u);
-    EXPECT_FALSE(database.canAppend());
     EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kNoFile);
     EXPECT_EQ(test::readFile(dir.file("userfood.txt") / "keep.txt"), "kept");
 }

@@ -66,7 +66,7 @@ TEST_F(DayDocument, SameFoodTwiceMakesTwoEntriesTotalledSeparately)
     twice.add(m_day.entryNutrients(m_day.entry(kLunch, 1)));
     EXPECT_EQ(m_day.mealNutrients(kLunch), twice);
     EXPECT_EQ(m_day.mealNutrients(kLunch)[kWeight], 488.0f);
-    EXPECT_EQ(m_day.mealPyramidServings(kLunch)[kPyramidMilk], 2.0f);
+    EXPECT_EQ(m_day.entryPyramidServings(m_day.entry(kLunch, 1))[kPyramidMilk], 1.0f);
 }
 
 TEST_F(DayDocument, TotalsCountOnlyPositiveValuesAndAmountZeroIsOneServing)
@@ -88,7 +88,7 @@ TEST_F(DayDocument, TotalsCountOnlyPositiveValuesAndAmountZeroIsOneServing)
     expectedDay.add(dinner);
     EXPECT_EQ(m_day.dayNutrients(), expectedDay);
     EXPECT_FLOAT_EQ(m_day.entryServings(m_day.entry(kBreakfast, 0)), 0.5f);
-    EXPECT_FLOAT_EQ(m_day.mealPyramidServings(kBreakfast)[kPyramidFruit], 0.5f);
+    EXPECT_FLOAT_EQ(m_day.entryPyramidServings(m_day.entry(kBreakfast, 0))[kPyramidFruit], 0.5f);
 }
 
 TEST_F(DayDocument, EveryEditIsAnnounced)
