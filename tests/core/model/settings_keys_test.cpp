@@ -237,17 +237,6 @@ TEST(SettingsKeys, CaloricNeedDialogReadsWeightAndStoresBothWeightKeys)
     EXPECT_EQ(settings.writeCount(), 3) << "one write for the five keys";
 }
 
-TEST(SettingsKeys, HealthyWeightInputsRoundTrip)
-{
-    MemorySettings settings;
-    ASSERT_FALSE(settings.writeInt("Recommended Weight", "Age", 2));
-    ASSERT_FALSE(settings.writeInt("Recommended Weight", "Sex", 5));
-    EXPECT_EQ(healthyWeightInputs(settings), (HealthyWeightInputs{70, false, false}));
-    ASSERT_FALSE(storeHealthyWeightInputs(settings, {66, true, true}));
-    EXPECT_EQ(healthyWeightInputs(settings), (HealthyWeightInputs{66, true, true}));
-    EXPECT_EQ(settings.readInt("Recommended Weight", "Sex", 0), 1);
-}
-
 TEST(SettingsKeys, ViewColourIsSplitIntoTwoWords)
 {
     MemorySettings settings;

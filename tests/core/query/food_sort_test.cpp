@@ -2,8 +2,6 @@
 
 #include "fake_personal_foods.h"
 
-#include "query/food_listing.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -82,19 +80,6 @@ TEST(FoodSort, NoneOrOneItemIsNotSorted)
     EXPECT_EQ(sortFoodList(two, kProtein, SortDirection::kDescending, foods).foods, (std::vector<FoodId>{130, 0}));
 }
 
-TEST(FoodSort, PopupTexts)
-{
-    EXPECT_EQ(sortPopupTitle(SortDirection::kAscending), "Sort ASCENDING:");
-    EXPECT_EQ(sortPopupTitle(SortDirection::kDescending), "Sort DESCENDING:");
-    EXPECT_EQ(notEnoughMemoryToSortText(4643), "Not enough memory to sort 4643 items.");
-}
-
-} // namespace
-} // namespace mw
-
-namespace mw {
-namespace {
-
 // Per 100 g, per 100 kcal and per serving of foods whose values make each basis order them differently.
 TEST(FoodSortBasis, EachBasisOrdersByItsOwnValueAndFoodsWithoutCaloriesGoLast)
 {
@@ -136,19 +121,7 @@ TEST(FoodSortBasis, EachBasisOrdersByItsOwnValueAndFoodsWithoutCaloriesGoLast)
     EXPECT_EQ(nutrientOnBasis(foods, nothing, kCalcium, SortBasis::kPerServing), 0.0f);
 }
 
-TEST(FoodSortBasis, BoiledLeafyGreensHaveTheMostCalciumPer100kcalAmongVegetables)
-{
-    const FoodOperations foods;
-    const std::vector<FoodId> vegetables = foodsOfGroup(23);
-    const std::vector<FoodId> sorted =
-        sortFoodsByNutrient(vegetables, kCalcium, SortDirection::kDescending, foods, SortBasis::kPer100kcal);
-    const std::vector<FoodId> top(sorted.begin(), sorted.begin() + 3);
-    const std::vector<FoodId> greens = {518, 556, 550}; // bok choy, turnip greens, spinach, boiled
-    EXPECT_TRUE(std::is_permutation(top.begin(), top.end(), greens.begin()))
-        << top[0] << ' ' << top[1] << ' ' << top[2];
-}
-
-TEST(FoodSortBasis, TheProfileKeepsTheBasisAndNamesReadBack)
+TEST(FoodSortTexts, BasisNamesTitlesAndMessages)
 {
     EXPECT_EQ(sortBasisFromName("100kcal"), SortBasis::kPer100kcal);
     EXPECT_EQ(sortBasisFromName("serving"), SortBasis::kPerServing);
@@ -156,6 +129,9 @@ TEST(FoodSortBasis, TheProfileKeepsTheBasisAndNamesReadBack)
     EXPECT_EQ(sortBasisFromName("kcal"), std::nullopt);
     EXPECT_EQ(sortBasisSubtitle(SortBasis::kPer100kcal), "(per 100 kcal)");
     EXPECT_EQ(sortBasisUnitSuffix(SortBasis::kPerServing), " per serving");
+    EXPECT_EQ(sortPopupTitle(SortDirection::kAscending), "Sort ASCENDING:");
+    EXPECT_EQ(sortPopupTitle(SortDirection::kDescending), "Sort DESCENDING:");
+    EXPECT_EQ(notEnoughMemoryToSortText(4643), "Not enough memory to sort 4643 items.");
 }
 
 } // namespace
