@@ -135,16 +135,6 @@ TEST(CalorieShares, EdgeCasesOfTheFatShare)
     // Fat but no calories.
     EXPECT_EQ(calorieShares(vectorOf({{kProtein, 5}, {kTotalFat, 1}})), (CalorieShares{1, 0, 99}));
     EXPECT_EQ(calorieShares(NutrientVector()), (CalorieShares{0, 0, 0}));
-}
-
-TEST(CalorieShares, AddUpToAHundred)
-{
-    // 8.1496 g fat in 149.816 kcal: 50 %; protein 8.0276, carbohydrate 11.3704 share the other 50.
-    const NutrientVector milk = FoodOperations().entryNutrients(0, 244);
-    const CalorieShares s = calorieShares(milk);
-    EXPECT_EQ(s.fat, 50);
-    EXPECT_EQ(s.protein, 20);
-    EXPECT_EQ(s.carbohydrate, 30);
     EXPECT_EQ(calorieShares(vectorOf({{kCalories, 400}, {kCarbohydrate, 100}})), (CalorieShares{0, 100, 0}));
 }
 
@@ -299,6 +289,7 @@ TEST(AnalyzeDay, GathersEveryNumberOfTheDay)
     EXPECT_EQ(analysis.percent[kCalcium], 36); // 291.336 x 100 / 800
     EXPECT_EQ(analysis.percent[kAlcohol], 0);
     EXPECT_EQ(analysis.level[kCalories], std::nullopt);
+    // 8.1496 g fat in 149.816 kcal: 50 %; protein 8.0276, carbohydrate 11.3704 share the other 50.
     EXPECT_EQ(analysis.mealShares[kBreakfast], (CalorieShares{20, 30, 50}));
     EXPECT_EQ(analysis.mealShares[kLunch], CalorieShares{});
     EXPECT_EQ(analysis.dayShares, analysis.mealShares[kBreakfast]);

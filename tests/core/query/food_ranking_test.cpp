@@ -32,12 +32,9 @@ TEST_F(FoodRanking, HighestAmongMealsIsFoundWhereItIs)
     eat(kLunch, food(5.3f));
     EXPECT_EQ(findExtremeEntry(m_day, kIron, FindMode::kHighest, -1), (MealEntryPosition{kBreakfast, 1}));
     EXPECT_EQ(findExtremeEntry(m_day, kIron, FindMode::kLowest, -1), (MealEntryPosition{kBreakfast, 0}));
-}
-
-TEST_F(FoodRanking, EntriesCountAtTheirOwnAmount)
-{
-    eat(kBreakfast, food(5.7f), 10); // 0.57
-    eat(kDinner, food(1.0f), 200);   // 2.0
+    // Entries count at their own amount.
+    m_day.setAmount(kBreakfast, 1, 10); // 0.57
+    eat(kDinner, food(1.0f), 600);      // 6.0, more than lunch's 5.3
     EXPECT_EQ(findExtremeEntry(m_day, kIron, FindMode::kHighest, -1), (MealEntryPosition{kDinner, 0}));
 }
 
