@@ -1,5 +1,6 @@
 #include "format/day_csv.h"
 
+#include "core/query/fake_personal_foods.h"
 #include "model/day_document.h"
 #include "model/food_operations.h"
 #include "model/number_text.h"
@@ -49,28 +50,17 @@ Table parseCsv(const std::string& text)
     return rows;
 }
 
-class OnePersonalFood final : public PersonalFoodSource
-{
-public:
-    OnePersonalFood()
-    {
-        m_record.text = "Mom's \"best\", stew [1 bowl]";
-        m_record.values[kWeight] = 200;
-        m_record.values[kCalories] = 300;
-    }
-    std::size_t count() const override { return 1; }
-    const PersonalFoodRecord* record(std::size_t index) const override { return index == 0 ? &m_record : nullptr; }
-
-private:
-    PersonalFoodRecord m_record;
-};
-
 class DayCsvTest : public ::testing::Test
 {
 protected:
-    DayCsvTest() : m_foods(&m_personal), m_day(m_foods) {}
+    DayCsvTest() : m_foods(&m_personal), m_day(m_foods)
+    {
+        std::array<float, kNutrientCount> stew = test::with(kCalories, 300.0f);
+        stew[kWeight] = 200.0f;
+        m_personal.add("Mom's \"best\", stew [1 bowl]", stew);
+    }
 
-    OnePersonalFood m_personal;
+    test::FakePersonalFoods m_personal;
     FoodOperations m_foods;
     CFofDoc m_day;
 };

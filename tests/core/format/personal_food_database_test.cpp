@@ -287,26 +287,21 @@ TEST(PersonalFoodDatabase, HugeFileIsUsedUpToTheLimitReadOnly)
     EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kTooLarge);
 }
 
-TEST(PersonalFoodDatabase, FolderInPlaceOfTheFileIsReportedAndLeftAlone)
+TEST(PersonalFoodDatabase, FileThatCannotBeOpenedIsReportedAndLeftAlone)
 {
     test::TempDir dir;
-    fs::create_directory(dir.file("userfood.txt"));
+    fs::create_directory(dir.file("userfood.txt")); // a folder in place of the file
     test::writeFile(dir.file("userfood.txt") / "keep.txt", "kept");
-    PersonalFoodDatabase database;
-    EXPECT_EQ(database.open(dir.path()).status, Status::kNotAFile);
-    EXPECT_EQ(database.count(), 0u);
-    EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kNoFile);
+    test::writeFile(dir.file("not-a-folder"), "plain file"); // a file in place of the folder
+    const std::pair<fs::path, Status> cases[] = {{dir.path(), Status::kNotAFile},
+                                                 {dir.file("not-a-folder"), Status::kCannotCreate}};
+    for (const auto& [folder, status] : cases) {
+        PersonalFoodDatabase database;
+        EXPECT_EQ(database.open(folder).status, status);
+        EXPECT_EQ(database.count(), 0u);
+        EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kNoFile);
+    }
     EXPECT_EQ(test::readFile(dir.file("userfood.txt") / "keep.txt"), "kept");
-}
-
-TEST(PersonalFoodDatabase, FileThatCannotBeCreatedLeavesAnEmptyDatabase)
-{
-    test::TempDir dir;
-    test::writeFile(dir.file("not-a-folder"), "plain file");
-    PersonalFoodDatabase database;
-    EXPECT_EQ(database.open(dir.file("not-a-folder")).status, Status::kCannotCreate);
-    EXPECT_EQ(database.count(), 0u);
-    EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kNoFile);
     EXPECT_EQ(test::readFile(dir.file("not-a-folder")), "plain file");
 }
 

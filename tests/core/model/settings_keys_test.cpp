@@ -81,12 +81,6 @@ TEST(SettingsKeys, PanelCapacityTable)
     }
 }
 
-TEST(SettingsKeys, ScreenModeKeyNamesHeightAndFont)
-{
-    EXPECT_EQ(screenModeKey({600, 16}), "600x16");
-    EXPECT_EQ(screenModeKey({1080, 20}), "1080x20");
-}
-
 TEST(SettingsKeys, DisplayedNutrientsFollowTheStoredSelection)
 {
     struct Case
