@@ -6,8 +6,6 @@
 
 namespace mw {
 
-inline constexpr int kCandidateListCount = 127;
-
 // The standard foods of the menu generator's candidate list (0..126), in their fixed order;
 // empty for a number the generator does not use.
 std::span<const FoodId> candidateList(int list);

@@ -94,9 +94,6 @@ struct PreferenceTexts
     std::string& text(PreferenceField field);
 };
 
-// The decimal texts the edits show for a table.
-PreferenceTexts preferenceTexts(const PreferenceTable& table);
-
 // One edit's text as a whole number 0..9999.
 struct PreferenceValue
 {

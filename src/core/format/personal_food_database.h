@@ -132,7 +132,6 @@ public:
     // append has nothing to catch up with.
     PersonalFoodStatus catchUp();
 
-    bool canAppend() const { return m_state == FileState::kWritable; }
     // Where the file is (or would be); empty before the first open.
     const std::filesystem::path& filePath() const { return m_path; }
 

@@ -144,11 +144,6 @@ PyramidServings CFofDoc::entryPyramidServings(const CFood& entry) const
     return entry.pyramidServings(*m_foods);
 }
 
-PyramidServings CFofDoc::mealPyramidServings(MealIndex m) const
-{
-    return meal(m).pyramidServings(*m_foods);
-}
-
 void CFofDoc::copyEntriesInto(std::vector<CFood>& list, MealIndex m) const
 {
     meal(m).copyEntriesInto(list);

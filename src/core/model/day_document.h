@@ -70,7 +70,6 @@ public:
     // The six meal totals and the day's, kept up to date by every operation.
     const DayTotals& totals() const { return m_totals; }
     const NutrientVector& mealNutrients(MealIndex m) const { return m_totals.meal(m); }
-    PyramidServings mealPyramidServings(MealIndex m) const;
     // The six meal totals added by the same positive-values-only rule.
     const NutrientVector& dayNutrients() const { return m_totals.day(); }
     // Appends copies of meal m's entries to the list (the meal clipboard); the list owns them.

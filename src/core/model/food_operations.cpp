@@ -20,11 +20,6 @@ const StandardFoodRow& standardRow(FoodId id)
 
 } // namespace
 
-int nutrientScale(int nutrient)
-{
-    return nutrient >= 0 && nutrient < kNutrientCount ? kNutrientScales[static_cast<std::size_t>(nutrient)] : 1;
-}
-
 FoodOperations::FoodOperations(const PersonalFoodSource* personal) : m_personal(personal ? personal : &kNoPersonalFoods)
 {
 }

@@ -35,15 +35,10 @@ public:
     // The menu generator's portion for calorie class 0..3; 0 for personal foods.
     Grams generatorPortion(FoodId id, int calorieClass) const;
 
-    static constexpr int standardFoodCount() { return kStandardFoodCount; }
-
 private:
     const PersonalFoodRecord* personalRecord(FoodId id) const;
 
     const PersonalFoodSource* m_personal;
 };
-
-// Per-100 g scale factor of each nutrient's stored word (1 for the serving weight).
-int nutrientScale(int nutrient);
 
 } // namespace mw

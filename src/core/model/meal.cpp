@@ -43,15 +43,6 @@ NutrientVector CMeal::nutrients(const FoodOperations& foods) const
     return total;
 }
 
-PyramidServings CMeal::pyramidServings(const FoodOperations& foods) const
-{
-    PyramidServings total;
-    for (const CFood& entry : m_entries) {
-        total.add(entry.pyramidServings(foods));
-    }
-    return total;
-}
-
 void CMeal::copyEntriesInto(std::vector<CFood>& list) const
 {
     list.insert(list.end(), m_entries.begin(), m_entries.end());

@@ -38,7 +38,6 @@ public:
 
     // The sum of the entries' nutrients where only positive values count; slot 0 is the meal's weight.
     NutrientVector nutrients(const FoodOperations& foods) const;
-    PyramidServings pyramidServings(const FoodOperations& foods) const;
     // Appends a copy of every entry, in order; the list owns the copies.
     void copyEntriesInto(std::vector<CFood>& list) const;
 

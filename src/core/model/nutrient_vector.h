@@ -8,7 +8,7 @@
 namespace mw {
 
 // A fixed-size vector of single-precision values where only positive slots of another vector
-// take part in adding and subtracting, so stray negative values never lower a total.
+// take part in adding, so stray negative values never lower a total.
 template <std::size_t N>
 class PositiveSumVector
 {
@@ -31,18 +31,7 @@ public:
         return *this;
     }
 
-    constexpr PositiveSumVector& subtract(const PositiveSumVector& other)
-    {
-        for (std::size_t i = 0; i < N; ++i) {
-            if (other.m_values[i] > 0.0f) {
-                m_values[i] -= other.m_values[i];
-            }
-        }
-        return *this;
-    }
-
     constexpr PositiveSumVector& operator+=(const PositiveSumVector& other) { return add(other); }
-    constexpr PositiveSumVector& operator-=(const PositiveSumVector& other) { return subtract(other); }
 
     constexpr const std::array<float, N>& values() const { return m_values; }
     friend constexpr bool operator==(const PositiveSumVector&, const PositiveSumVector&) = default;

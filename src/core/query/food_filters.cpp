@@ -65,13 +65,6 @@ bool isCofactorFood(const NutrientVector& v)
 
 } // namespace
 
-std::optional<FoodFilter> foodFilterOfCommand(int commandId)
-{
-    const int index = commandId - kFirstFoodFilterCommand;
-    return index >= 0 && index < kFoodFilterCount ? std::optional<FoodFilter>(static_cast<FoodFilter>(index))
-                                                  : std::nullopt;
-}
-
 int foodFilterCommand(FoodFilter filter)
 {
     return kFirstFoodFilterCommand + static_cast<int>(filter);

@@ -3,7 +3,6 @@
 #include "model/food_operations.h"
 #include "model/nutrient_vector.h"
 
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -42,7 +41,6 @@ inline constexpr float kZincReference = 15.0f;        // mg
 inline constexpr float kRichDensityShare = 1.5f;      // of the reference per 1000 kcal
 inline constexpr float kRichAmountShare = 0.1f;       // of the reference per 100 g
 
-std::optional<FoodFilter> foodFilterOfCommand(int commandId);
 int foodFilterCommand(FoodFilter filter);
 // The command's prompt, "Leave only high protein foods in listbox" ...
 std::string_view foodFilterPrompt(FoodFilter filter);

@@ -28,12 +28,6 @@ std::string_view findPopupTitle(FindMode mode)
     return mode == FindMode::kLowest ? kFindLowestTitle : kFindHighestTitle;
 }
 
-std::optional<int> findNutrientOfCommand(int commandId)
-{
-    const int nutrient = commandId - kFindNutrientCommandBase;
-    return isRankedNutrient(nutrient) ? std::optional<int>(nutrient) : std::nullopt;
-}
-
 bool canFindInDay(const CFofDoc& day)
 {
     return day.dayNutrients()[kWeight] != 0.0f;

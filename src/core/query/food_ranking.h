@@ -15,15 +15,12 @@ enum class FindMode : int
     kHighest = 1,
 };
 
-// The find popup: a title, then the nutrient names with the commands base + nutrient (1..27).
+// The find popup: a title, then the nutrient names (1..27).
 inline constexpr std::string_view kFindLowestTitle = "Find food lowest in:";
 inline constexpr std::string_view kFindHighestTitle = "Find food highest in:";
-inline constexpr int kFindNutrientCommandBase = 32938;
 inline constexpr std::string_view kNoFoodInFileMessage = "There is no food in this file!";
 
 std::string_view findPopupTitle(FindMode mode);
-// The nutrient a find popup command chooses; nullopt for the title (id 0) and anything else.
-std::optional<int> findNutrientOfCommand(int commandId);
 // The find commands are offered once the day weighs something.
 bool canFindInDay(const CFofDoc& day);
 

@@ -48,12 +48,6 @@ std::string_view sortPopupTitle(SortDirection direction)
     return direction == SortDirection::kAscending ? kSortAscendingTitle : kSortDescendingTitle;
 }
 
-std::optional<int> sortNutrientOfCommand(int commandId)
-{
-    const int nutrient = commandId - kSortNutrientCommandBase;
-    return isRankedNutrient(nutrient) ? std::optional<int>(nutrient) : std::nullopt;
-}
-
 std::string notEnoughMemoryToSortText(std::size_t count)
 {
     std::string text(kNotEnoughMemoryToSortFormat);
@@ -123,15 +117,6 @@ std::optional<float> nutrientOnBasis(const FoodOperations& foods, FoodId id, int
         break;
     }
     return value;
-}
-
-float nutrientSortKey(const FoodOperations& foods, FoodId id, int nutrient)
-{
-    if (!isRankedNutrient(nutrient)) {
-        return 0.0f;
-    }
-    const float value = foods.entryNutrients(id, kSortPortion)[static_cast<std::size_t>(nutrient)];
-    return std::isfinite(value) ? value : 0.0f;
 }
 
 std::vector<FoodId> sortFoodsByNutrient(std::span<const FoodId> ids, int nutrient, SortDirection direction,

@@ -26,19 +26,16 @@ constexpr bool isRankedNutrient(int nutrient)
     return nutrient >= kFirstRankedNutrient && nutrient <= kLastRankedNutrient;
 }
 
-// The sort popup: a title, a subtitle, then the nutrient names with the commands base + nutrient.
+// The sort popup: a title, a subtitle, then the nutrient names.
 inline constexpr std::string_view kSortAscendingTitle = "Sort ASCENDING:";
 inline constexpr std::string_view kSortDescendingTitle = "Sort DESCENDING:";
 inline constexpr std::string_view kSortPopupSubtitle = "(per 100g of food)";
 inline constexpr std::string_view kSortPer100kcalSubtitle = "(per 100 kcal)";
 inline constexpr std::string_view kSortPerServingSubtitle = "(per serving)";
 inline constexpr SortBasis kSortBases[] = {SortBasis::kPer100g, SortBasis::kPer100kcal, SortBasis::kPerServing};
-inline constexpr int kSortNutrientCommandBase = 32835;
 inline constexpr std::string_view kNotEnoughMemoryToSortFormat = "Not enough memory to sort %d items.";
 
 std::string_view sortPopupTitle(SortDirection direction);
-// The nutrient a sort popup command chooses; nullopt for the titles (id 0) and anything else.
-std::optional<int> sortNutrientOfCommand(int commandId);
 // "Not enough memory to sort 12 items."
 std::string notEnoughMemoryToSortText(std::size_t count);
 
@@ -50,8 +47,6 @@ std::string_view sortBasisUnitSuffix(SortBasis basis);
 // "100g", "100kcal", "serving": the command line's names; nullopt for any other text.
 std::optional<SortBasis> sortBasisFromName(std::string_view name);
 
-// Nutrient k of 100 g of the food; 0 when the value is not finite or k is not 1..27.
-float nutrientSortKey(const FoodOperations& foods, FoodId id, int nutrient);
 // Nutrient k of the food on the basis: in 100 g, in as much of it as gives 100 kcal, or in its serving
 // weight (the standard portion, a personal food's weight; 0 g without one). None per 100 kcal for a food
 // without calories; 0 for a value that is not finite or k not 1..27.

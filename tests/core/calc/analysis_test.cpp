@@ -1,6 +1,7 @@
 #include "calc/analysis.h"
 
 #include "calc/requirements.h"
+#include "core/query/fake_personal_foods.h"
 #include "model/food_operations.h"
 #include "model/settings.h"
 
@@ -23,26 +24,7 @@ NutrientVector vectorOf(std::initializer_list<std::pair<NutrientIndex, float>> v
     return v;
 }
 
-// Personal foods whose values the tests choose, negative ones included.
-class FakePersonalFoods final : public PersonalFoodSource
-{
-public:
-    FoodId add(std::array<float, kNutrientCount> values)
-    {
-        m_records.push_back({"Test food [100 g]", values, -1});
-        return static_cast<FoodId>(kFirstPersonalFoodId + m_records.size() - 1);
-    }
-    std::size_t count() const override { return m_records.size(); }
-    const PersonalFoodRecord* record(std::size_t index) const override
-    {
-        return index < m_records.size() ? &m_records[index] : nullptr;
-    }
-
-private:
-    std::vector<PersonalFoodRecord> m_records;
-};
-
-TEST(DisplayInteger, FirstDecimalOfFiveOrMoreGoesUp)
+TEST(DisplayInteger, FirstDecimalOfFiveOrMoreGoesUpAndHugeValuesSaturate)
 {
     EXPECT_EQ(displayInteger(2.45f), 2);
     EXPECT_EQ(displayInteger(2.5f), 3);
@@ -52,10 +34,6 @@ TEST(DisplayInteger, FirstDecimalOfFiveOrMoreGoesUp)
     EXPECT_EQ(displayInteger(149.816f), 150);
     EXPECT_EQ(displayInteger(-2.4f), -2);
     EXPECT_EQ(displayInteger(-2.7f), -2);
-}
-
-TEST(DisplayInteger, SaturatesInsteadOfOverflowing)
-{
     EXPECT_EQ(displayInteger(1e12f), INT_MAX);
     EXPECT_EQ(displayInteger(2147483647.0f), INT_MAX);
     EXPECT_EQ(displayInteger(214748364.0f), 214748368); // the float nearest
@@ -157,16 +135,6 @@ TEST(CalorieShares, EdgeCasesOfTheFatShare)
     // Fat but no calories.
     EXPECT_EQ(calorieShares(vectorOf({{kProtein, 5}, {kTotalFat, 1}})), (CalorieShares{1, 0, 99}));
     EXPECT_EQ(calorieShares(NutrientVector()), (CalorieShares{0, 0, 0}));
-}
-
-TEST(CalorieShares, AddUpToAHundred)
-{
-    // 8.1496 g fat in 149.816 kcal: 50 %; protein 8.0276, carbohydrate 11.3704 share the other 50.
-    const NutrientVector milk = FoodOperations().entryNutrients(0, 244);
-    const CalorieShares s = calorieShares(milk);
-    EXPECT_EQ(s.fat, 50);
-    EXPECT_EQ(s.protein, 20);
-    EXPECT_EQ(s.carbohydrate, 30);
     EXPECT_EQ(calorieShares(vectorOf({{kCalories, 400}, {kCarbohydrate, 100}})), (CalorieShares{0, 100, 0}));
 }
 
@@ -220,7 +188,6 @@ TEST(BarWidths, CalorieBarsMeasureAgainstTwoThirdsOfTheCell)
     EXPECT_EQ(calorieShareBarWidth(100, INT_MAX), 1417339207);
     EXPECT_EQ(calorieShareBarWidth(INT_MAX, 100), 66);
     EXPECT_EQ(calorieShareBarWidth(50, -100), 0);
-    EXPECT_EQ(calorieScaleLength(100), 66);
     EXPECT_EQ(calorieScaleLength(-1), 0);
 }
 
@@ -235,10 +202,10 @@ protected:
         values[kProtein] = 3.3f;
         values[kTotalFat] = -4; // a negative value in the personal database
         values[kSodium] = 0.7f;
-        m_odd = m_personal.add(values);
+        m_odd = m_personal.add("Test food [100 g]", values);
     }
 
-    FakePersonalFoods m_personal;
+    test::FakePersonalFoods m_personal;
     FoodOperations m_foods;
     FoodId m_odd = 0;
 };
@@ -286,16 +253,6 @@ TEST_F(DayTotalsTest, RecomputingAfterEachEditMatchesAFreshComputation)
     EXPECT_EQ(totals.day(), NutrientVector());
 }
 
-TEST_F(DayTotalsTest, NegativeValuesCountAsZero)
-{
-    DayTotals totals;
-    const CFood odd(m_odd, 100);
-    totals.recomputeMeal(kBreakfast, std::span(&odd, 1), m_foods);
-    EXPECT_EQ(totals.meal(kBreakfast)[kTotalFat], 0.0f);
-    EXPECT_EQ(totals.meal(kBreakfast)[kCalories], 250.0f);
-    EXPECT_EQ(totals.day(), totals.meal(kBreakfast));
-}
-
 TEST(AnalysisGoals, ComeFromTheSettings)
 {
     MemorySettings settings;
@@ -332,6 +289,7 @@ TEST(AnalyzeDay, GathersEveryNumberOfTheDay)
     EXPECT_EQ(analysis.percent[kCalcium], 36); // 291.336 x 100 / 800
     EXPECT_EQ(analysis.percent[kAlcohol], 0);
     EXPECT_EQ(analysis.level[kCalories], std::nullopt);
+    // 8.1496 g fat in 149.816 kcal: 50 %; protein 8.0276, carbohydrate 11.3704 share the other 50.
     EXPECT_EQ(analysis.mealShares[kBreakfast], (CalorieShares{20, 30, 50}));
     EXPECT_EQ(analysis.mealShares[kLunch], CalorieShares{});
     EXPECT_EQ(analysis.dayShares, analysis.mealShares[kBreakfast]);

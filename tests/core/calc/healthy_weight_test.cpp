@@ -25,35 +25,33 @@ constexpr bool kMale = false;
 constexpr bool kYoung = true; // "19 - 34"
 constexpr bool kOlder = false;
 
-void expectLines(const HealthyWeightInputs& inputs, const std::string& line1989, const std::string& line1996)
+TEST(HealthyWeight, LinesOfBothGuidelines)
 {
-    const auto lines = healthyWeightLines(inputs);
-    EXPECT_EQ(lines[0].guideline, WeightGuideline::k1989);
-    EXPECT_EQ(lines[0].label, "U.S. Guidelines 1989:");
-    EXPECT_EQ(lines[0].text, line1989);
-    EXPECT_EQ(lines[1].guideline, WeightGuideline::k1996);
-    EXPECT_EQ(lines[1].label, "U.S. Guidelines 1996:");
-    EXPECT_EQ(lines[1].text, line1996);
-}
-
-TEST(HealthyWeight, ManOf70InchesOver34)
-{
-    const HealthyWeightInputs man = person(70, kMale, kOlder);
+    const struct
+    {
+        HealthyWeightInputs person;
+        const char* line1989;
+        const char* line1996;
+    } cases[] = {
+        {person(70, kMale, kOlder), "156 - 190 lbs  or  70 - 86 kg", "140 - 175 lbs  or  63 - 79 kg"},
+        // 19 to 34: one range for both guidelines
+        {person(64, kFemale, kYoung), "112 - 138 lbs  or  50 - 62 kg", "112 - 138 lbs  or  50 - 62 kg"},
+        // the ends of the height range
+        {person(57, kFemale, kOlder), "96 - 115 lbs  or  43 - 52 kg", "86 - 106 lbs  or  39 - 48 kg"},
+        {person(84, kMale, kOlder), "216 - 263 lbs  or  97 - 119 kg", "195 - 243 lbs  or  88 - 110 kg"},
+    };
+    for (const auto& c : cases) {
+        const auto lines = healthyWeightLines(c.person);
+        EXPECT_EQ(lines[0].guideline, WeightGuideline::k1989);
+        EXPECT_EQ(lines[0].label, "U.S. Guidelines 1989:");
+        EXPECT_EQ(lines[0].text, c.line1989);
+        EXPECT_EQ(lines[1].guideline, WeightGuideline::k1996);
+        EXPECT_EQ(lines[1].label, "U.S. Guidelines 1996:");
+        EXPECT_EQ(lines[1].text, c.line1996);
+    }
+    EXPECT_EQ(healthyWeightRange(person(70, kMale, kOlder), WeightGuideline::k1989),
+              (HealthyWeightRange{156, 190, 70, 86}));
     EXPECT_EQ(heightText(70), "5'10\"  or  177 cm");
-    EXPECT_EQ(healthyWeightRange(man, WeightGuideline::k1989), (HealthyWeightRange{156, 190, 70, 86}));
-    EXPECT_EQ(healthyWeightRange(man, WeightGuideline::k1996), (HealthyWeightRange{140, 175, 63, 79}));
-    expectLines(man, "156 - 190 lbs  or  70 - 86 kg", "140 - 175 lbs  or  63 - 79 kg");
-}
-
-TEST(HealthyWeight, WomanOf64Inches19To34HasOneRangeForBothGuidelines)
-{
-    expectLines(person(64, kFemale, kYoung), "112 - 138 lbs  or  50 - 62 kg", "112 - 138 lbs  or  50 - 62 kg");
-}
-
-TEST(HealthyWeight, EndsOfTheHeightRange)
-{
-    expectLines(person(57, kFemale, kOlder), "96 - 115 lbs  or  43 - 52 kg", "86 - 106 lbs  or  39 - 48 kg");
-    expectLines(person(84, kMale, kOlder), "216 - 263 lbs  or  97 - 119 kg", "195 - 243 lbs  or  88 - 110 kg");
     EXPECT_EQ(heightText(57), "4'9\"  or  144 cm");
     EXPECT_EQ(heightText(84), "7'0\"  or  213 cm");
     EXPECT_EQ(heightText(60), "5'0\"  or  152 cm");
@@ -116,9 +114,11 @@ TEST(HealthyWeightForm, OpensWithTheStoredValuesInRange)
 
     ASSERT_FALSE(settings.writeInt(setting::kHeightInches.section, setting::kHeightInches.key, 90));
     ASSERT_FALSE(settings.writeInt(setting::kHealthyWeightSex.section, setting::kHealthyWeightSex.key, 2));
+    ASSERT_FALSE(settings.writeInt(setting::kHealthyWeightAgeGroup.section, setting::kHealthyWeightAgeGroup.key, 2));
     const HealthyWeightForm stored = HealthyWeightForm::fromSettings(settings);
     EXPECT_EQ(stored.heightInches(), 84);
-    EXPECT_FALSE(stored.female());
+    EXPECT_FALSE(stored.female()) << "only 1 is female";
+    EXPECT_FALSE(stored.inputs().ageGroup19To34) << "only 1 is 19 to 34";
     EXPECT_EQ(stored.lines()[0].text, "216 - 263 lbs  or  97 - 119 kg");
 
     ASSERT_FALSE(settings.writeInt(setting::kHeightInches.section, setting::kHeightInches.key, 12));

@@ -43,18 +43,5 @@ TEST(LinearCongruentialRandom, ReseedingStartsTheSequenceAgain)
     EXPECT_NE(firstDraws(random, 5), first);
 }
 
-TEST(LinearCongruentialRandom, DrawsStayWithinTheRange)
-{
-    LinearCongruentialRandom random(987654321u);
-    int highest = 0;
-    for (int i = 0; i < 100000; ++i) {
-        const int value = random.next();
-        ASSERT_GE(value, 0);
-        ASSERT_LE(value, RandomSource::kMaxValue);
-        highest = std::max(highest, value);
-    }
-    EXPECT_GT(highest, 32000);
-}
-
 } // namespace
 } // namespace mw

@@ -26,7 +26,7 @@ PyramidRect tier(const PyramidFigure& figure, PyramidGroup group)
     return figure.tiers[group].rect;
 }
 
-TEST(PyramidFigure, TiersSpreadFromTheCentreByTheirServings)
+TEST(PyramidFigure, TiersSpreadFromTheCentreByTheirServingsAndAreFilledInTheirColours)
 {
     // 40 g of fat add one sweets serving; widths are truncated to whole pixels.
     const PyramidFigure figure = pyramidFigure(servings(1, 2.5f, 3.29f, 1.99f, 0, 6), 40, kCells);
@@ -36,11 +36,7 @@ TEST(PyramidFigure, TiersSpreadFromTheCentreByTheirServings)
     EXPECT_EQ(tier(figure, kPyramidVegetable), (PyramidRect{161, 61, 180, 77}));
     EXPECT_EQ(tier(figure, kPyramidFruit), (PyramidRect{180, 61, 180, 77}));
     EXPECT_EQ(tier(figure, kPyramidBread), (PyramidRect{150, 78, 210, 94}));
-}
-
-TEST(PyramidFigure, FillsLeaveOutWhatAnOutlineFreeRectangleLeavesOut)
-{
-    const PyramidFigure figure = pyramidFigure(servings(1, 2.5f, 3.29f, 1.99f, 0, 6), 40, kCells);
+    // Fills leave out what an outline-free rectangle leaves out.
     EXPECT_EQ(figure.tiers[kPyramidSweets].fill, (PyramidRect{170, 27, 189, 43}));
     EXPECT_EQ(figure.tiers[kPyramidMilk].fill, (PyramidRect{155, 44, 179, 59}));
     EXPECT_EQ(figure.tiers[kPyramidMeat].fill, (PyramidRect{180, 44, 211, 60}));

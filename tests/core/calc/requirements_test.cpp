@@ -143,7 +143,7 @@ TEST(Requirements, PoundsToKilogramsInDoublePrecision)
     EXPECT_EQ(energyKilojoules(423), 1776); // 1776.6
 }
 
-TEST(StoredRequirements, NeedAgeAndIdealWeight)
+TEST(StoredRequirements, NeedAgeAndIdealWeightInRange)
 {
     MemorySettings settings;
     EXPECT_FALSE(LoadStoredRequirements(settings));
@@ -156,11 +156,8 @@ TEST(StoredRequirements, NeedAgeAndIdealWeight)
     const std::optional<RequirementVector> r = LoadStoredRequirements(settings);
     ASSERT_TRUE(r);
     EXPECT_EQ(*r, ComputeRequirements(40, 160, 5, kMale));
-}
 
-TEST(StoredRequirements, HandEditedInputsAreBroughtIntoRange)
-{
-    MemorySettings settings;
+    // Hand-edited inputs are brought into range.
     settings.writeInt(setting::kAge.section, setting::kAge.key, 150);
     settings.writeInt(setting::kIdealWeight.section, setting::kIdealWeight.key, 900);
     settings.writeInt(setting::kActivity.section, setting::kActivity.key, 40);

@@ -32,18 +32,6 @@ std::string numbers(const std::string& first, std::size_t zeros)
     return text;
 }
 
-TEST(UserfoodLine, BuildsTheLineTheDialogWrites)
-{
-    EXPECT_EQ(buildUserfoodLine("Beef stew", "1 bowl", stewValues()),
-              "\"Beef stew [1 bowl]\", 250, 2604, 12.35, 1.23, 0.1, 0, 0, 0, 123, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "
-              "0, 0, 0, 0, 61.4, 0, 0, ");
-}
-
-TEST(UserfoodLine, EmptyNameIsAnEmptyQuotedName)
-{
-    EXPECT_EQ(buildUserfoodLine("", "", PersonalFoodValues{}).substr(0, 9), "\" []\", 0,");
-}
-
 TEST(UserfoodLine, TypedQuotesBracketsAndLineBreaksBecomeBlanks)
 {
     EXPECT_EQ(sanitizeUserfoodText("Mom's \"best\" [v2]"), "Mom's  best   v2 ");
@@ -57,10 +45,8 @@ TEST(UserfoodLine, TypedQuotesBracketsAndLineBreaksBecomeBlanks)
     EXPECT_EQ(sanitizeUserfoodText("Crème brûlée, 2 €"), "Crème brûlée, 2 €");
     const std::string line = buildUserfoodLine("A \"B\" [C]", "1\n[cup]", PersonalFoodValues{});
     EXPECT_EQ(line.substr(0, 21), "\"A  B   C  [1  cup ]\"");
-}
-
-TEST(UserfoodLine, NameThatIsNotUtf8IsTakenAsWindows1252)
-{
+    EXPECT_EQ(buildUserfoodLine("", "", PersonalFoodValues{}).substr(0, 9), "\" []\", 0,");
+    // A name that is not UTF-8 is taken as Windows-1252.
     EXPECT_EQ(sanitizeUserfoodText("Caf\xE9 \x80"), "Café €");
 }
 
@@ -80,9 +66,13 @@ TEST(UserfoodLine, LinesThatAreNotUtf8AreReadAsWindows1252)
     EXPECT_EQ(userfoodTextToUtf8("\xF4\x90\x80\x80"), "ô\xC2\x90€€");
 }
 
-TEST(UserfoodLine, ReadsTheLineTheDialogWrites)
+TEST(UserfoodLine, BuildsAndReadsTheLineTheDialogWrites)
 {
-    const PersonalFoodRecord record = parseUserfoodLine(buildUserfoodLine("Beef stew", "1 bowl", stewValues()));
+    const std::string line = buildUserfoodLine("Beef stew", "1 bowl", stewValues());
+    EXPECT_EQ(line,
+              "\"Beef stew [1 bowl]\", 250, 2604, 12.35, 1.23, 0.1, 0, 0, 0, 123, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "
+              "0, 0, 0, 0, 0, 61.4, 0, 0, ");
+    const PersonalFoodRecord record = parseUserfoodLine(line);
     EXPECT_EQ(record.text, "Beef stew [1 bowl]");
     EXPECT_EQ(record.values[kWeight], 250.0f);
     EXPECT_EQ(record.values[kCalories], 2604.0f);

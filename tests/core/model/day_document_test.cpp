@@ -1,31 +1,16 @@
 #include "model/day_document.h"
 
 #include "model/food_operations.h"
+
+#include "core/query/fake_personal_foods.h"
 #include "support/day_printers.h"
 
 #include <gtest/gtest.h>
-
-#include <deque>
-#include <functional>
 
 namespace mw {
 namespace {
 
 constexpr FoodId kMilk = 0;
-
-class FakePersonalFoods final : public PersonalFoodSource
-{
-public:
-    void add(PersonalFoodRecord record) { m_records.push_back(std::move(record)); }
-    std::size_t count() const override { return m_records.size(); }
-    const PersonalFoodRecord* record(std::size_t index) const override
-    {
-        return index < m_records.size() ? &m_records[index] : nullptr;
-    }
-
-private:
-    std::deque<PersonalFoodRecord> m_records;
-};
 
 class DayDocument : public ::testing::Test
 {
@@ -33,16 +18,14 @@ protected:
     DayDocument()
     {
         // A personal food of 100 g with a negative calorie value that no total may subtract.
-        PersonalFoodRecord odd{"Odd food [100 g]", {}, kPyramidFruit};
-        odd.values[kWeight] = 100.0f;
-        odd.values[kCalories] = -50.0f;
-        odd.values[kProtein] = 10.0f;
-        m_personal.add(odd);
+        std::array<float, kNutrientCount> odd = test::with(kCalories, -50.0f);
+        odd[kProtein] = 10.0f;
+        m_personal.add("Odd food [100 g]", odd, kPyramidFruit);
     }
 
     static constexpr FoodId kOddFood = kFirstPersonalFoodId;
 
-    FakePersonalFoods m_personal;
+    test::FakePersonalFoods m_personal;
     FoodOperations m_foods{&m_personal};
     CFofDoc m_day{m_foods};
 };
@@ -66,7 +49,7 @@ TEST_F(DayDocument, SameFoodTwiceMakesTwoEntriesTotalledSeparately)
     twice.add(m_day.entryNutrients(m_day.entry(kLunch, 1)));
     EXPECT_EQ(m_day.mealNutrients(kLunch), twice);
     EXPECT_EQ(m_day.mealNutrients(kLunch)[kWeight], 488.0f);
-    EXPECT_EQ(m_day.mealPyramidServings(kLunch)[kPyramidMilk], 2.0f);
+    EXPECT_EQ(m_day.entryPyramidServings(m_day.entry(kLunch, 1))[kPyramidMilk], 1.0f);
 }
 
 TEST_F(DayDocument, TotalsCountOnlyPositiveValuesAndAmountZeroIsOneServing)
@@ -88,46 +71,7 @@ TEST_F(DayDocument, TotalsCountOnlyPositiveValuesAndAmountZeroIsOneServing)
     expectedDay.add(dinner);
     EXPECT_EQ(m_day.dayNutrients(), expectedDay);
     EXPECT_FLOAT_EQ(m_day.entryServings(m_day.entry(kBreakfast, 0)), 0.5f);
-    EXPECT_FLOAT_EQ(m_day.mealPyramidServings(kBreakfast)[kPyramidFruit], 0.5f);
-}
-
-TEST_F(DayDocument, EveryEditIsAnnounced)
-{
-    const std::vector<std::pair<const char*, std::function<void(CFofDoc&)>>> edits = {
-        {"append", [](CFofDoc& day) { day.appendEntry(kLunch, kMilk, 100); }},
-        {"insert", [](CFofDoc& day) { day.insertEntries(kLunch, 0, std::vector<CFood>{CFood(1, 1)}); }},
-        {"insert nothing", [](CFofDoc& day) { day.insertEntries(kBreakfast, 1, {}); }},
-        {"remove", [](CFofDoc& day) { day.removeEntry(kBreakfast, 0); }},
-        {"set amount", [](CFofDoc& day) { day.setAmount(kBreakfast, 0, 50); }},
-        {"clear a meal", [](CFofDoc& day) { day.clearMeal(kBreakfast); }},
-        {"clear an empty meal", [](CFofDoc& day) { day.clearMeal(kDinner); }},
-    };
-    for (const auto& [name, edit] : edits) {
-        SCOPED_TRACE(name);
-        CFofDoc day(m_foods);
-        DayMeals meals;
-        meals[kBreakfast].append(CFood(kMilk, 244));
-        day.replaceMeals(meals);
-        int announced = 0;
-        day.addChangeListener([&announced](const DayChange&) { ++announced; });
-        edit(day);
-        EXPECT_EQ(announced, 1);
-    }
-}
-
-TEST_F(DayDocument, EditsAtPositionsOutsideTheMealChangeNothing)
-{
-    m_day.appendEntry(kLunch, kMilk, 244);
-    int announced = 0;
-    m_day.addChangeListener([&announced](const DayChange&) { ++announced; });
-    EXPECT_FALSE(m_day.removeEntry(kLunch, 1));
-    EXPECT_FALSE(m_day.setAmount(kLunch, 1, 10));
-    EXPECT_FALSE(m_day.insertEntries(kLunch, 2, std::vector<CFood>{CFood(1, 1)}));
-    EXPECT_FALSE(m_day.removeEntry(kDinner, 0));
-    EXPECT_EQ(announced, 0);
-    EXPECT_EQ(m_day.entryCount(kLunch), 1u);
-    EXPECT_THROW(m_day.meal(MealIndex(6)), std::out_of_range);
-    EXPECT_THROW(m_day.entry(kLunch, 1), std::out_of_range);
+    EXPECT_FLOAT_EQ(m_day.entryPyramidServings(m_day.entry(kBreakfast, 0))[kPyramidFruit], 0.5f);
 }
 
 TEST_F(DayDocument, EditsChangeOnlyTheirMealAndPosition)

@@ -53,10 +53,12 @@ TEST_F(DayEdits, EveryOperationKeepsTheTotalsAndAnnouncesWhatItChanged)
     const Case cases[] = {
         {"append", [](CFofDoc& d) { d.appendEntry(kLunch, 5, 100); }, {false, kLunch}},
         {"insert", [&](CFofDoc& d) { d.insertEntries(kBreakfast, 1, pasted); }, {false, kBreakfast}},
+        {"insert nothing", [](CFofDoc& d) { d.insertEntries(kBreakfast, 2, {}); }, {false, kBreakfast}},
         {"remove", [](CFofDoc& d) { d.removeEntry(kBreakfast, 0); }, {false, kBreakfast}},
         {"remove two", [](CFofDoc& d) { d.removeEntries(kBreakfast, 0, 2); }, {false, kBreakfast}},
         {"amount", [](CFofDoc& d) { d.setAmount(kDinner, 0, 650); }, {false, kDinner}},
         {"clear meal", [](CFofDoc& d) { d.clearMeal(kBreakfast); }, {false, kBreakfast}},
+        {"clear an empty meal", [](CFofDoc& d) { d.clearMeal(kLunch); }, {false, kLunch}},
         {"clear day", [](CFofDoc& d) { d.clearDay(); }, {true, std::nullopt}},
         {"set meals", [](CFofDoc& d) { d.setMeals(DayMeals{}, kLunch); }, {true, kLunch}},
     };
@@ -72,13 +74,21 @@ TEST_F(DayEdits, EveryOperationKeepsTheTotalsAndAnnouncesWhatItChanged)
     }
 }
 
-TEST_F(DayEdits, RefusedOperationsAnnounceNothing)
+TEST_F(DayEdits, EditsAtPositionsOutsideTheMealAreRefusedAndAnnounceNothing)
 {
+    const DayMeals before = m_day.meals();
     EXPECT_FALSE(m_day.removeEntries(kBreakfast, 1, 2));
     EXPECT_FALSE(m_day.removeEntries(kBreakfast, 0, 0));
+    EXPECT_FALSE(m_day.removeEntry(kBreakfast, 2));
+    EXPECT_FALSE(m_day.removeEntry(kLunch, 0));
     EXPECT_FALSE(m_day.setAmount(kLunch, 0, 5));
+    EXPECT_FALSE(m_day.setAmount(kBreakfast, 2, 10));
     EXPECT_FALSE(m_day.insertEntries(kDinner, 2, {}));
+    EXPECT_FALSE(m_day.insertEntries(kBreakfast, 3, std::vector<CFood>{CFood(1, 1)}));
     EXPECT_TRUE(m_heard.changes.empty());
+    EXPECT_EQ(m_day.meals(), before);
+    EXPECT_THROW(m_day.meal(MealIndex(6)), std::out_of_range);
+    EXPECT_THROW(m_day.entry(kBreakfast, 2), std::out_of_range);
 }
 
 TEST_F(DayEdits, ABatchAnnouncesOneWholeDayChangeAndOnlyWhenSomethingChanged)

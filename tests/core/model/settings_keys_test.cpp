@@ -81,12 +81,6 @@ TEST(SettingsKeys, PanelCapacityTable)
     }
 }
 
-TEST(SettingsKeys, ScreenModeKeyNamesHeightAndFont)
-{
-    EXPECT_EQ(screenModeKey({600, 16}), "600x16");
-    EXPECT_EQ(screenModeKey({1080, 20}), "1080x20");
-}
-
 TEST(SettingsKeys, DisplayedNutrientsFollowTheStoredSelection)
 {
     struct Case
@@ -235,17 +229,6 @@ TEST(SettingsKeys, CaloricNeedDialogReadsWeightAndStoresBothWeightKeys)
     EXPECT_EQ(storedCaloricNeed(settings), (CaloricNeedInputs{28, 140, 4, 2}));
     EXPECT_EQ(caloricNeedDialogInputs(settings), (CaloricNeedInputs{28, 140, 4, 2}));
     EXPECT_EQ(settings.writeCount(), 3) << "one write for the five keys";
-}
-
-TEST(SettingsKeys, HealthyWeightInputsRoundTrip)
-{
-    MemorySettings settings;
-    ASSERT_FALSE(settings.writeInt("Recommended Weight", "Age", 2));
-    ASSERT_FALSE(settings.writeInt("Recommended Weight", "Sex", 5));
-    EXPECT_EQ(healthyWeightInputs(settings), (HealthyWeightInputs{70, false, false}));
-    ASSERT_FALSE(storeHealthyWeightInputs(settings, {66, true, true}));
-    EXPECT_EQ(healthyWeightInputs(settings), (HealthyWeightInputs{66, true, true}));
-    EXPECT_EQ(settings.readInt("Recommended Weight", "Sex", 0), 1);
 }
 
 TEST(SettingsKeys, ViewColourIsSplitIntoTwoWords)

@@ -12,13 +12,14 @@ namespace mw::test {
 class FakePersonalFoods final : public PersonalFoodSource
 {
 public:
-    // A food of 100 g reference weight with the given nutrients per 100 g.
-    FoodId add(std::string text, std::array<float, kNutrientCount> values = {})
+    // A food of 100 g reference weight (unless the values give one) with the given nutrients, in pyramid
+    // slot 0..5 (-1: none).
+    FoodId add(std::string text, std::array<float, kNutrientCount> values = {}, int pyramidSlot = -1)
     {
         if (values[kWeight] == 0.0f) {
             values[kWeight] = 100.0f;
         }
-        m_records.push_back({std::move(text), values, -1});
+        m_records.push_back({std::move(text), values, pyramidSlot});
         return static_cast<FoodId>(kFirstPersonalFoodId + m_records.size() - 1);
     }
     // A food whose reference weight is 0: it has no serving.

@@ -2,8 +2,6 @@
 
 #include "fake_personal_foods.h"
 
-#include "query/food_listing.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -25,59 +23,48 @@ std::vector<FoodId> allStandardFoods()
 // Beer, light (3.1 g per 100 g) up to whiskey (36 g).
 const std::vector<FoodId> kAlcoholAscending = {634, 633, 642, 641, 635, 636, 640, 639, 637, 638};
 
-TEST(FoodSort, AlcoholAscendingPutsEveryFoodWithoutAlcoholFirstInListOrder)
+TEST(FoodSort, AlcoholSortsTheDrinksAndKeepsEveryOtherFoodInListOrder)
 {
     const FoodOperations foods;
-    const std::vector<FoodId> sorted =
-        sortFoodsByNutrient(allStandardFoods(), kAlcohol, SortDirection::kAscending, foods);
-    ASSERT_EQ(sorted.size(), static_cast<std::size_t>(kStandardFoodCount));
-    const std::vector<FoodId> zeros(sorted.begin(), sorted.end() - 10);
-    EXPECT_TRUE(std::is_sorted(zeros.begin(), zeros.end())); // equal keys keep their order
-    EXPECT_EQ(std::vector<FoodId>(sorted.end() - 10, sorted.end()), kAlcoholAscending);
-}
+    const std::vector<FoodId> up = sortFoodsByNutrient(allStandardFoods(), kAlcohol, SortDirection::kAscending, foods);
+    ASSERT_EQ(up.size(), static_cast<std::size_t>(kStandardFoodCount));
+    EXPECT_TRUE(std::is_sorted(up.begin(), up.end() - 10)); // equal keys keep their order
+    EXPECT_EQ(std::vector<FoodId>(up.end() - 10, up.end()), kAlcoholAscending);
 
-TEST(FoodSort, AlcoholDescendingPutsThemLastStillInListOrder)
-{
-    const FoodOperations foods;
-    const std::vector<FoodId> sorted =
+    const std::vector<FoodId> down =
         sortFoodsByNutrient(allStandardFoods(), kAlcohol, SortDirection::kDescending, foods);
-    const std::vector<FoodId> drinks(sorted.begin(), sorted.begin() + 10);
-    EXPECT_EQ(drinks, std::vector<FoodId>(kAlcoholAscending.rbegin(), kAlcoholAscending.rend()));
-    EXPECT_TRUE(std::is_sorted(sorted.begin() + 10, sorted.end()));
-    EXPECT_EQ(sorted[10], 0);
+    EXPECT_EQ(std::vector<FoodId>(down.begin(), down.begin() + 10),
+              std::vector<FoodId>(kAlcoholAscending.rbegin(), kAlcoholAscending.rend()));
+    EXPECT_TRUE(std::is_sorted(down.begin() + 10, down.end()));
+    EXPECT_EQ(down[10], 0);
 }
 
-TEST(FoodSort, KeysArePer100GramsForStandardAndPersonalFoods)
+TEST(FoodSort, KeysArePer100GramsAndValuesThatAreNotFiniteSortAsZero)
 {
     FakePersonalFoods personal;
     std::array<float, kNutrientCount> half = with(kIron, 5.0f);
     half[kWeight] = 50.0f; // 5 mg in 50 g is 10 mg per 100 g
     const FoodId rich = personal.add("Iron pill [1]", half);
     const FoodId poor = personal.add("Broth [1 cup]", with(kIron, 0.01f));
-    const FoodOperations foods(&personal);
-    EXPECT_FLOAT_EQ(nutrientSortKey(foods, rich, kIron), 10.0f);
-    EXPECT_FLOAT_EQ(nutrientSortKey(foods, 0, kCalories), 61.4f);
-    EXPECT_EQ(nutrientSortKey(foods, 0, kWeight), 0.0f);
-    EXPECT_EQ(nutrientSortKey(foods, 0, 28), 0.0f);
-    const std::vector<FoodId> ids = {0, rich, poor};
-    EXPECT_EQ(sortFoodsByNutrient(ids, kIron, SortDirection::kDescending, foods), (std::vector<FoodId>{rich, 0, poor}));
-    EXPECT_EQ(sortFoodsByNutrient(ids, kIron, SortDirection::kAscending, foods), (std::vector<FoodId>{poor, 0, rich}));
-}
-
-TEST(FoodSort, KeysThatAreNotFiniteSortAsZero)
-{
-    FakePersonalFoods personal;
     const FoodId nan = personal.add("Broken [1]", with(kZinc, std::numeric_limits<float>::quiet_NaN()));
     const FoodId inf = personal.add("Huge [1]", with(kZinc, std::numeric_limits<float>::infinity()));
     const FoodId some = personal.add("Oyster [1]", with(kZinc, 40.0f));
     const FoodId none = personal.add("Water [1]", with(kZinc, 0.0f));
     const FoodOperations foods(&personal);
-    EXPECT_EQ(nutrientSortKey(foods, nan, kZinc), 0.0f);
-    EXPECT_EQ(nutrientSortKey(foods, inf, kZinc), 0.0f);
-    const std::vector<FoodId> ids = {nan, some, inf, none};
-    EXPECT_EQ(sortFoodsByNutrient(ids, kZinc, SortDirection::kAscending, foods),
+    EXPECT_FLOAT_EQ(*nutrientOnBasis(foods, rich, kIron, SortBasis::kPer100g), 10.0f);
+    EXPECT_FLOAT_EQ(*nutrientOnBasis(foods, 0, kCalories, SortBasis::kPer100g), 61.4f);
+    EXPECT_EQ(nutrientOnBasis(foods, 0, kWeight, SortBasis::kPer100g), 0.0f);
+    EXPECT_EQ(nutrientOnBasis(foods, 0, 28, SortBasis::kPer100g), 0.0f);
+    EXPECT_EQ(nutrientOnBasis(foods, nan, kZinc, SortBasis::kPer100g), 0.0f);
+    EXPECT_EQ(nutrientOnBasis(foods, inf, kZinc, SortBasis::kPer100g), 0.0f);
+    const std::vector<FoodId> iron = {0, rich, poor};
+    EXPECT_EQ(sortFoodsByNutrient(iron, kIron, SortDirection::kDescending, foods),
+              (std::vector<FoodId>{rich, 0, poor}));
+    EXPECT_EQ(sortFoodsByNutrient(iron, kIron, SortDirection::kAscending, foods), (std::vector<FoodId>{poor, 0, rich}));
+    const std::vector<FoodId> zinc = {nan, some, inf, none};
+    EXPECT_EQ(sortFoodsByNutrient(zinc, kZinc, SortDirection::kAscending, foods),
               (std::vector<FoodId>{nan, inf, none, some}));
-    EXPECT_EQ(sortFoodsByNutrient(ids, kZinc, SortDirection::kDescending, foods),
+    EXPECT_EQ(sortFoodsByNutrient(zinc, kZinc, SortDirection::kDescending, foods),
               (std::vector<FoodId>{some, nan, inf, none}));
 }
 
@@ -92,24 +79,6 @@ TEST(FoodSort, NoneOrOneItemIsNotSorted)
     const std::vector<FoodId> two = {0, 130};
     EXPECT_EQ(sortFoodList(two, kProtein, SortDirection::kDescending, foods).foods, (std::vector<FoodId>{130, 0}));
 }
-
-TEST(FoodSort, PopupCommandsAndTexts)
-{
-    EXPECT_EQ(sortNutrientOfCommand(32836), kCalories);
-    EXPECT_EQ(sortNutrientOfCommand(32862), kAlcohol);
-    EXPECT_FALSE(sortNutrientOfCommand(32835).has_value());
-    EXPECT_FALSE(sortNutrientOfCommand(32863).has_value());
-    EXPECT_FALSE(sortNutrientOfCommand(0).has_value());
-    EXPECT_EQ(sortPopupTitle(SortDirection::kAscending), "Sort ASCENDING:");
-    EXPECT_EQ(sortPopupTitle(SortDirection::kDescending), "Sort DESCENDING:");
-    EXPECT_EQ(notEnoughMemoryToSortText(4643), "Not enough memory to sort 4643 items.");
-}
-
-} // namespace
-} // namespace mw
-
-namespace mw {
-namespace {
 
 // Per 100 g, per 100 kcal and per serving of foods whose values make each basis order them differently.
 TEST(FoodSortBasis, EachBasisOrdersByItsOwnValueAndFoodsWithoutCaloriesGoLast)
@@ -152,19 +121,7 @@ TEST(FoodSortBasis, EachBasisOrdersByItsOwnValueAndFoodsWithoutCaloriesGoLast)
     EXPECT_EQ(nutrientOnBasis(foods, nothing, kCalcium, SortBasis::kPerServing), 0.0f);
 }
 
-TEST(FoodSortBasis, BoiledLeafyGreensHaveTheMostCalciumPer100kcalAmongVegetables)
-{
-    const FoodOperations foods;
-    const std::vector<FoodId> vegetables = foodsOfGroup(23);
-    const std::vector<FoodId> sorted =
-        sortFoodsByNutrient(vegetables, kCalcium, SortDirection::kDescending, foods, SortBasis::kPer100kcal);
-    const std::vector<FoodId> top(sorted.begin(), sorted.begin() + 3);
-    const std::vector<FoodId> greens = {518, 556, 550}; // bok choy, turnip greens, spinach, boiled
-    EXPECT_TRUE(std::is_permutation(top.begin(), top.end(), greens.begin()))
-        << top[0] << ' ' << top[1] << ' ' << top[2];
-}
-
-TEST(FoodSortBasis, TheProfileKeepsTheBasisAndNamesReadBack)
+TEST(FoodSortTexts, BasisNamesTitlesAndMessages)
 {
     EXPECT_EQ(sortBasisFromName("100kcal"), SortBasis::kPer100kcal);
     EXPECT_EQ(sortBasisFromName("serving"), SortBasis::kPerServing);
@@ -172,6 +129,9 @@ TEST(FoodSortBasis, TheProfileKeepsTheBasisAndNamesReadBack)
     EXPECT_EQ(sortBasisFromName("kcal"), std::nullopt);
     EXPECT_EQ(sortBasisSubtitle(SortBasis::kPer100kcal), "(per 100 kcal)");
     EXPECT_EQ(sortBasisUnitSuffix(SortBasis::kPerServing), " per serving");
+    EXPECT_EQ(sortPopupTitle(SortDirection::kAscending), "Sort ASCENDING:");
+    EXPECT_EQ(sortPopupTitle(SortDirection::kDescending), "Sort DESCENDING:");
+    EXPECT_EQ(notEnoughMemoryToSortText(4643), "Not enough memory to sort 4643 items.");
 }
 
 } // namespace

@@ -213,7 +213,7 @@ TEST(HostileInput, PersonalFoodFileThatIsNotAFile)
                     status == PersonalFoodStatus::kCannotCreate)
             << static_cast<int>(status);
         EXPECT_EQ(database.count(), 0u);
-        EXPECT_FALSE(database.canAppend());
+        EXPECT_EQ(database.append("Soup", "1 cup", {}).status, PersonalFoodStatus::kNoFile);
     });
 }
 
@@ -274,7 +274,7 @@ TEST(HostileInput, PersonalFoodFileThatCannotBeRead)
     EXPECT_TRUE(passesWithoutPrivileges([&] {
         PersonalFoodDatabase database;
         return database.open(dir.path()).status == PersonalFoodStatus::kUnreadable && database.count() == 0 &&
-               !database.canAppend();
+               database.append("Soup", "1 cup", {}).status == PersonalFoodStatus::kNoFile;
     }));
     fs::permissions(dir.file("userfood.txt"), fs::perms::owner_read);
     EXPECT_EQ(test::readFile(dir.file("userfood.txt")), bytes);
