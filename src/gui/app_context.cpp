@@ -36,6 +36,11 @@ void AppContext::personalFoodAdded()
     emit personalFoodAddedSignal();
 }
 
+void AppContext::personalFoodChanged(FoodId id)
+{
+    emit personalFoodChangedSignal(id);
+}
+
 void AppContext::catchUpWithPersonalFoods()
 {
     const std::size_t known = m_personalFoods.count();

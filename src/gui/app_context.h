@@ -39,6 +39,9 @@ public:
     std::error_code foodFlagsChanged();
     // Call after a personal food was added.
     void personalFoodAdded();
+    // Call after a personal food was changed in place: every open day sums its meals anew and every list
+    // shows the food's new name.
+    void personalFoodChanged(mw::FoodId id);
     // Reads the personal foods other programs appended meanwhile (done whenever the program becomes
     // active again, and before a day is opened, whose entries may name them); tells the views when
     // there were any.
@@ -57,6 +60,7 @@ signals:
     void foodFlagsChangedSignal();
     // A personal food was added here, or others' were read in.
     void personalFoodAddedSignal();
+    void personalFoodChangedSignal(mw::FoodId id);
     void analysisSettingsChangedSignal();
     void groupOrderChangedSignal();
 

@@ -79,6 +79,8 @@ inline constexpr int kFatWarning = 32782;
 // ---- Database ----------------------------------------------------------------------------------------------
 inline constexpr int kAddFood = 32954;
 inline constexpr int kAddUsdaFood = 32990;
+// Changes a personal food's name, unit, pyramid group and values in place.
+inline constexpr int kEditPersonalFood = 32992;
 inline constexpr int kBalanceDay = 32991;
 inline constexpr int kShowFoodGroups = 32773;
 inline constexpr int kShowPersonalFoods = 32777;

@@ -71,6 +71,8 @@ constexpr CommandSpec kCommands[] = {
 
     {cmd::kAddFood,              "actionAddFood",               QT_TRANSLATE_NOOP("Commands", "&Add Food or Recipe to Personal Database ..."), "",      "",                             N::kActiveDay},
     {cmd::kAddUsdaFood,          "actionAddUsdaFood",           QT_TRANSLATE_NOOP("Commands", "Add a &USDA Food..."),              "usda-food",         "",                             N::kNothing},
+    {cmd::kEditPersonalFood,     "actionEditPersonalFood",      QT_TRANSLATE_NOOP("Commands", "&Edit Personal Food..."),           "",                  "",                             N::kNothing, false,
+     QT_TRANSLATE_NOOP("Commands", "Change the name, unit, pyramid group or values of one of your own foods")},
     {cmd::kShowFoodGroups,       "actionShowFoodGroups",        QT_TRANSLATE_NOOP("Commands", "Show Mealwright Food &Groups"),     "food-groups",       "",                             N::kActiveDay},
     {cmd::kShowPersonalFoods,    "actionShowPersonalFoods",     QT_TRANSLATE_NOOP("Commands", "Show &Personal Food Database"),     "personal-foods",    "",                             N::kActiveDay},
     {cmd::kSearchFood,           "actionSearchFood",            QT_TRANSLATE_NOOP("Commands", "&Search Food by Name"),             "search-food",       "",                             N::kActiveDay},
@@ -225,6 +227,7 @@ constexpr MenuItemSpec kOptions[] = {
 constexpr MenuItemSpec kDatabase[] = {
     command(cmd::kAddFood),
     command(cmd::kAddUsdaFood),
+    command(cmd::kEditPersonalFood),
     kSeparator,
     command(cmd::kShowFoodGroups),
     command(cmd::kShowPersonalFoods),
@@ -238,7 +241,8 @@ constexpr MenuItemSpec kDatabase[] = {
     command(cmd::kUnhideFood),
 };
 constexpr MenuItemSpec kFoodLists[] = {
-    lists(QT_TRANSLATE_NOOP("Commands", "Add &hilited food > to"), cmd::kListAddSelectedBase, 1, kNamedFoodListCount),
+    lists(QT_TRANSLATE_NOOP("Commands", "Add the selected &food > to"), cmd::kListAddSelectedBase, 1,
+          kNamedFoodListCount),
     lists(QT_TRANSLATE_NOOP("Commands", "Add &all foods > to"), cmd::kListAddAllBase, 1, kNamedFoodListCount),
     lists(QT_TRANSLATE_NOOP("Commands", "Add &meal foods < to"), cmd::kListAddMealBase, 1, kNamedFoodListCount),
     lists(QT_TRANSLATE_NOOP("Commands", "&Show foods in"), cmd::kListShowBase, 1, kNamedFoodListCount),

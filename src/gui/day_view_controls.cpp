@@ -2,6 +2,7 @@
 
 #include "analysis_panel.h"
 #include "food_list_box.h"
+#include "food_list_caption.h"
 #include "qt_bridge.h"
 #include "view_layout.h"
 #include "view_texts.h"
@@ -74,6 +75,8 @@ DayViewControls createDayViewControls(QWidget* view, const Settings& settings, c
     c.groupBox = makeBox("groupBox", view);
     c.mealList = makeList("mealList", settings, attributes, view);
     c.foodList = makeList("foodList", settings, attributes, view);
+    c.listCaption = new CaptionLabel(view);
+    c.listCaption->setObjectName(QStringLiteral("foodListCaption"));
     c.deleteButton = makeButton(LoadString(texts::kDeleteButton), LoadString(texts::kDeleteTip), "deleteButton", view);
     c.searchEdit = new QLineEdit(view);
     c.searchEdit->setObjectName(QStringLiteral("searchEdit"));
@@ -120,6 +123,7 @@ void placeDayViewControls(const DayViewControls& c, const ViewLayout& layout, Fo
     c.searchEdit->setGeometry(layout.searchEdit);
     c.mealList->setGeometry(layout.mealList);
     c.foodList->setGeometry(layout.foodList);
+    c.listCaption->setGeometry(layout.foodListCaption);
     c.deleteButton->setGeometry(layout.deleteButton);
     c.amountOkButton->setGeometry(layout.amountOkButton);
     c.amountEdit->setGeometry(layout.amountEdit);
@@ -143,9 +147,11 @@ void placeDayViewControls(const DayViewControls& c, const ViewLayout& layout, Fo
         break;
     case FoodListWidth::kWider:
         c.foodList->setGeometry(extendedTo(layout.foodList, layout.foodList.left(), listRight));
+        c.listCaption->setGeometry(extendedTo(layout.foodListCaption, layout.foodList.left(), listRight));
         break;
     case FoodListWidth::kWidest:
         c.foodList->setGeometry(extendedTo(layout.foodList, layout.middleButtons, listRight));
+        c.listCaption->setGeometry(extendedTo(layout.foodListCaption, layout.middleButtons, listRight));
         c.groupBox->setGeometry(extendedTo(layout.groupBox, layout.middleButtons, render::rightEdge(layout.groupBox)));
         c.searchEdit->setGeometry(
             extendedTo(layout.searchEdit, layout.middleButtons, render::rightEdge(layout.searchEdit)));

@@ -15,6 +15,7 @@ class QWidget;
 namespace mw::gui {
 
 class AnalysisPanel;
+class CaptionLabel;
 class CFoodListBox;
 struct ViewLayout;
 
@@ -32,6 +33,7 @@ struct DayViewControls
     QComboBox* groupBox = nullptr;
     CFoodListBox* mealList = nullptr;
     CFoodListBox* foodList = nullptr;
+    CaptionLabel* listCaption = nullptr;
     QPushButton* deleteButton = nullptr;
     QLineEdit* searchEdit = nullptr;
     QPushButton* eatButton = nullptr;

@@ -83,6 +83,14 @@ inline constexpr UiText kToWord{QT_TRANSLATE_NOOP("Mealwright", "to")};
 inline constexpr UiText kRdaButton{QT_TRANSLATE_NOOP("Mealwright", "RDA")}; // one beside each nutrient
 inline constexpr UiText kRdaTooltip{
     QT_TRANSLATE_NOOP("Mealwright", "Click to use RDA values for this nutrient.")}; // tooltip of every "RDA"
+// Does what every "RDA" button does, all at once.
+inline constexpr UiText kAllFromRequirements{QT_TRANSLATE_NOOP("Mealwright", "All from &Requirements")};
+inline constexpr UiText kAllFromRequirementsTip{
+    QT_TRANSLATE_NOOP("Mealwright", "Set every range from the requirements of your caloric need inputs.")};
+// Asked after the caloric-need inputs changed while ranges are stored.
+inline constexpr UiText kSetRangesFromRequirements{
+    QT_TRANSLATE_NOOP("Mealwright", "Your caloric need inputs changed. Set your nutrient intake ranges from the new "
+                                    "requirements too?\n\nThe ranges you set yourself are then replaced.")};
 
 // The row labels, by NutrientIndex 1 (Calories) .. 27 (Alcohol); slot 0 is unused.
 inline constexpr std::array<UiText, 28> kPreferenceRowLabels = {

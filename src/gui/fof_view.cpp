@@ -10,22 +10,22 @@
 #include "qt_bridge.h"
 #include "quick_amount_menu.h"
 #include "resources.h"
+#include "search_key.h"
 #include "servings_text.h"
 #include "view_layout.h"
 #include "view_texts.h"
 #include "wait_cursor.h"
 
 #include "format/nutrient_value_text.h"
+#include "model/amount_text.h"
 #include "model/catalogue.h"
-#include "model/meal_editing.h"
 #include "query/food_sort.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -70,6 +70,8 @@ CFofView::CFofView(AppContext& app, CFofDoc& document, QUndoStack& history, QWid
     firstViewMetrics(*this);
 
     m_foodList = new FoodListController(app, this, m_controls, [this] { return standardListPoint(true); });
+    m_quickAmounts = new QuickAmountInput(m_controls.mealList, app.settings());
+    new GlobalSearchKey(this, m_controls.searchEdit, m_controls.globalSearchButton);
     m_commandsChangedTimer = new QTimer(this);
     m_commandsChangedTimer->setSingleShot(true);
     m_commandsChangedTimer->setInterval(0);
@@ -97,6 +99,8 @@ CFofView::CFofView(AppContext& app, CFofDoc& document, QUndoStack& history, QWid
     m_dayListener = m_document.addChangeListener([this](const DayChange& change) { showDayChange(change); });
     connect(&m_app, &AppContext::analysisSettingsChangedSignal, this, &CFofView::reloadAnalysisSettings);
     connect(&m_app, &AppContext::foodFlagsChangedSignal, this, &CFofView::repaintFoodLists);
+    // An edited personal food weighs and holds what it now says in every meal.
+    connect(&m_app, &AppContext::personalFoodChangedSignal, this, [this] { m_document.foodsChanged(); });
     applyLayout();
 }
 
@@ -129,6 +133,7 @@ void CFofView::connectControls()
     connect(c.deleteButton, &QPushButton::clicked, this, &CFofView::deleteSelectedEntry);
     connect(c.amountOkButton, &QPushButton::clicked, this, &CFofView::applyTypedAmount);
     connect(c.amountEdit, &QLineEdit::returnPressed, this, &CFofView::applyTypedAmount);
+    connect(m_quickAmounts, &QuickAmountInput::amountChosen, this, &CFofView::applyQuickAmount);
 
     // Refills add their lines with the list's own signals blocked; the model still tells.
     for (CFoodListBox* list : {c.foodList, c.mealList}) {
@@ -196,10 +201,9 @@ void CFofView::setFoodListWidth(FoodListWidth width)
     }
     m_listWidth = width;
     showControlsForListWidth(m_controls, width);
-    // Back from a search to the groups, as every width shows them.
-    m_foodList->endSearchMode();
     applyLayout();
-    m_foodList->fillFoodListFromGroup();
+    // Back from a search to the groups, as every width shows them.
+    m_foodList->showFoodGroups();
     if (width == FoodListWidth::kWidest) {
         m_controls.mealBox->setFocus();
     } else {
@@ -324,9 +328,18 @@ void CFofView::deleteSelectedEntry()
 void CFofView::applyTypedAmount()
 {
     const int row = m_controls.mealList->selectedRow();
-    if (row >= 0) {
-        setEntryAmount(row, typedAmount(toStdString(m_controls.amountEdit->text())));
+    if (row < 0) {
+        return;
     }
+    const FoodId food = m_document.entry(meal(), static_cast<std::size_t>(row)).foodId();
+    const AmountReading reading = readAmount(toStdString(m_controls.amountEdit->text()), m_app.foods(), food);
+    if (!reading.grams) {
+        Prompts::warning(this, toQString(texts::kMainFrameTitle), toQString(reading.problem));
+        m_controls.amountEdit->setFocus();
+        m_controls.amountEdit->selectAll();
+        return;
+    }
+    setEntryAmount(row, *reading.grams);
 }
 
 void CFofView::setEntryAmount(int row, Grams amount)
@@ -469,51 +482,7 @@ bool CFofView::drawFoodPyramid()
     return true;
 }
 
-// ---- Keys and the mouse -----------------------------------------------------------------------------------
-
-bool CFofView::event(QEvent* event)
-{
-    // Alt+G is the "&Global" search button's while it shows, not the Glycemic Index menu's: the view claims
-    // the key before the menu bar takes it as an ambiguous mnemonic.
-    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        QToolButton* global = m_controls.globalSearchButton;
-        if (key->keyCombination() == QKeyCombination(Qt::AltModifier, Qt::Key_G) && global->isVisible() &&
-            global->isEnabled()) {
-            event->accept();
-            if (event->type() == QEvent::KeyPress) {
-                global->click();
-            }
-            return true;
-        }
-    }
-    return QWidget::event(event);
-}
-
-void CFofView::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) {
-        QWidget::mousePressEvent(event);
-        return;
-    }
-    // Read at every press, so a choice made in the mouse dialog counts at once in every day.
-    const MouseOptions options = mouseOptions(m_app.settings());
-    const MouseChoice choice = event->button() == Qt::LeftButton ? options.left : options.right;
-    event->accept();
-    if (choice != MouseChoice::kOff) {
-        openQuickAmountMenu(choice, event->globalPosition().toPoint());
-    }
-}
-
-void CFofView::openQuickAmountMenu(MouseChoice choice, const QPoint& globalPos)
-{
-    delete m_popup.data();
-    auto* menu = new QuickAmountMenu(choice, this);
-    m_popup = menu;
-    connect(menu, &QuickAmountMenu::amountChosen, this, &CFofView::applyQuickAmount);
-    connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
-    menu->popupCentredAt(globalPos);
-}
+// ---- Quick amounts ----------------------------------------------------------------------------------------
 
 void CFofView::applyQuickAmount(QuickAmountKind kind, double value)
 {
@@ -522,7 +491,7 @@ void CFofView::applyQuickAmount(QuickAmountKind kind, double value)
         return;
     }
     const float servingWeight = m_app.foods().entryNutrients(m_document.entry(meal(), *k).foodId(), 0)[kWeight];
-    // Straight to the entry: the amount edit's four characters would cut 5 servings of 2400 g to 1200 g.
+    // Straight to the entry, in whole grams.
     setEntryAmount(static_cast<int>(*k), quickAmount(kind, value, servingWeight));
 }
 

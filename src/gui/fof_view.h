@@ -25,6 +25,7 @@ namespace mw::gui {
 
 class FoodListController;
 class MealEditor;
+class QuickAmountInput;
 enum class QuickAmountKind;
 
 class CFofView : public QWidget
@@ -59,7 +60,8 @@ public slots:
     void addSelectedFood();
     // "Delete": the entry selected in the meal list.
     void deleteSelectedEntry();
-    // "Amt. OK": the amount typed in the amount edit for the selected entry.
+    // "Amt. OK": the amount typed in the amount edit for the selected entry, with or without a unit ("2 cups",
+    // "100 g", "1/2 serving"); a text that is no amount is refused with a message and nothing changes.
     void applyTypedAmount();
 
     // The find popup; the chosen nutrient finds the entry lowest or highest in it over all meals.
@@ -98,10 +100,8 @@ signals:
     void foodCommandsChanged();
 
 protected:
-    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void connectControls();
@@ -118,7 +118,6 @@ private:
     void setEntryAmount(int row, Grams amount);
     void clearFoodColumn();
     void showMealAndDayColumns();
-    void openQuickAmountMenu(MouseChoice choice, const QPoint& globalPos);
     void applyQuickAmount(QuickAmountKind kind, double value);
     void repaintFoodLists();
     void scheduleFoodCommandsChanged();
@@ -128,6 +127,7 @@ private:
     DayViewControls m_controls;
     std::unique_ptr<MealEditor> m_editor;
     FoodListController* m_foodList = nullptr;
+    QuickAmountInput* m_quickAmounts = nullptr;
     QTimer* m_commandsChangedTimer = nullptr;
     QPointer<QMenu> m_popup;
     NutrientFinder m_finder;

@@ -94,6 +94,10 @@ MenuItemState hideMenuItem(HideCommand command, const FoodListsState& lists, con
         return {verb + QCoreApplication::translate("FoodCommands", ": No food selected!"), false};
     }
     const bool hidden = attributes.test(*lists.selectedFood, CFoodAttributeDatabase::kHidden) != 0;
+    if (command == HideCommand::kUnhide && lists.selectedFoods > 1) {
+        return {QCoreApplication::translate("FoodCommands", "&Unhide %1 selected foods").arg(lists.selectedFoods),
+                hidden};
+    }
     return {verb + QStringLiteral(": ") + captionName(foods.displayName(*lists.selectedFood)),
             command == HideCommand::kHide ? !hidden : hidden};
 }

@@ -21,6 +21,8 @@ struct FoodListsState
     // The food selected in the food list, if any.
     std::optional<FoodId> selectedFood;
     std::size_t mealLines = 0;
+    // How many foods are selected in the food list (the hidden foods' listing takes several).
+    std::size_t selectedFoods = 0;
 };
 
 struct MenuItemState
@@ -39,7 +41,8 @@ enum class HideCommand
     kUnhide, // unhide the selected food
 };
 
-// "&Hide: Name [portion]" for the selected food; enabled when it is visible (hide) or hidden (unhide).
+// "&Hide: Name [portion]" for the selected food; enabled when it is visible (hide) or hidden (unhide). Unhide
+// counts several selected foods instead: "&Unhide 3 selected foods".
 MenuItemState hideMenuItem(HideCommand command, const FoodListsState& lists, const CFoodAttributeDatabase& attributes,
                            const FoodOperations& foods);
 // "Show all hi&dden foods (n items)", enabled when a food is hidden.

@@ -1,5 +1,7 @@
 #include "food_list_box.h"
 
+#include <algorithm>
+
 namespace mw::gui {
 
 CFoodListBox::CFoodListBox(const Settings& settings, const CFoodAttributeDatabase& attributes, QWidget* parent)
@@ -42,6 +44,13 @@ void CFoodListBox::removeFoodRow(int row)
     m_model->removeRow(row);
 }
 
+void CFoodListBox::renameFoods(const FoodOperations& operations)
+{
+    m_model->renameRows(operations);
+    // A new name may wrap to another number of lines.
+    scheduleDelayedItemsLayout();
+}
+
 void CFoodListBox::followRowCount()
 {
     // Measuring every row of a huge list would take seconds; its rows take the first one's height instead.
@@ -77,8 +86,18 @@ QString CFoodListBox::displayedText(int row) const
 
 int CFoodListBox::selectedRow() const
 {
-    const QModelIndexList selected = selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? -1 : selected.first().row();
+    const QList<int> rows = selectedRows();
+    return rows.isEmpty() ? -1 : rows.first();
+}
+
+QList<int> CFoodListBox::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes()) {
+        rows.append(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
 }
 
 void CFoodListBox::setCurrentRow(int row)

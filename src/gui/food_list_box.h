@@ -35,6 +35,8 @@ public:
     void setFoodRows(int count, FoodListModel::RowSource source);
     // Takes a row out of a list of foods.
     void removeFoodRow(int row);
+    // A list of foods shows the foods' names as they are now; rows and selection stay.
+    void renameFoods(const FoodOperations& operations);
 
     int count() const { return m_model->rowCount(); }
     // The foods of the rows, in their order; rows of missing foods are left out.
@@ -45,8 +47,10 @@ public:
     std::optional<FoodId> foodAt(int row) const;
     // What the row shows: the colour-code symbols, a blank and the name.
     QString displayedText(int row) const;
-    // The selected item, or -1.
+    // The selected item, or -1; the first one where several are selected.
     int selectedRow() const;
+    // Every selected item, in list order.
+    QList<int> selectedRows() const;
     int currentRow() const { return currentIndex().row(); }
     // Makes the row current and selected; -1 clears both.
     void setCurrentRow(int row);

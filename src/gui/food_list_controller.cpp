@@ -3,6 +3,7 @@
 #include "app_context.h"
 #include "food_command_texts.h"
 #include "food_list_box.h"
+#include "food_list_caption.h"
 #include "frame_texts.h"
 #include "prompts.h"
 #include "qt_bridge.h"
@@ -27,6 +28,8 @@
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QToolButton>
+
+#include <set>
 
 namespace mw::gui {
 namespace {
@@ -85,7 +88,8 @@ QMenu* newChoicePopup(QWidget* parent, QPointer<QMenu>& slot, const QString& obj
 
 FoodListController::FoodListController(AppContext& app, QWidget* view, const DayViewControls& controls,
                                        std::function<QPoint()> popupPoint)
-    : QObject(view), m_app(app), m_view(view), m_controls(controls), m_popupPoint(std::move(popupPoint))
+    : QObject(view), m_app(app), m_view(view), m_controls(controls), m_popupPoint(std::move(popupPoint)),
+      m_caption(new FoodListCaption(controls, this))
 {
     connectControls();
     fillGroupBox();
@@ -144,20 +148,23 @@ void FoodListController::connectControls()
         fillFoodListFromGroup();
     });
     connect(&m_app, &AppContext::personalFoodAddedSignal, this, [this] {
-        if (m_listsPersonalFoods) {
+        if (m_caption->listing() == FoodListCaption::Listing::kPersonalFoods) {
             listPersonalFoods();
         }
     });
+    connect(&m_app, &AppContext::personalFoodChangedSignal, this,
+            [this] { m_controls.foodList->renameFoods(m_app.foods()); });
 }
 
 // ---- What the rules read ----------------------------------------------------------------------------------
 
 FoodListsState FoodListController::listsState() const
 {
-    const int row = m_controls.foodList->selectedRow();
-    return {static_cast<std::size_t>(m_controls.foodList->count()),
-            row >= 0 ? m_controls.foodList->foodAt(row) : std::nullopt,
-            static_cast<std::size_t>(m_controls.mealList->count())};
+    const CFoodListBox* list = m_controls.foodList;
+    const QList<int> rows = list->selectedRows();
+    const auto named = std::count_if(rows.begin(), rows.end(), [list](int row) { return list->foodAt(row); });
+    return {static_cast<std::size_t>(list->count()), rows.isEmpty() ? std::nullopt : list->foodAt(rows.first()),
+            static_cast<std::size_t>(m_controls.mealList->count()), static_cast<std::size_t>(named)};
 }
 
 SortBasis FoodListController::sortBasisInUse() const
@@ -193,14 +200,14 @@ void FoodListController::fillFoodListFromGroup()
         const WaitCursor wait;
         showFoods(visibleFoodsOfGroup(group, m_app.attributes()));
     }
-    m_listsPersonalFoods = false;
+    m_caption->showGroup();
     leaveSortedState();
 }
 
 void FoodListController::listPersonalFoods()
 {
     showFoods(visiblePersonalFoods(m_app.foods().personalCount(), m_app.attributes()));
-    m_listsPersonalFoods = true;
+    m_caption->showPersonalFoods();
     m_controls.eatButton->setFocus();
     leaveSortedState();
 }
@@ -208,6 +215,11 @@ void FoodListController::listPersonalFoods()
 void FoodListController::showFoodGroups()
 {
     endSearchMode();
+    // Back to the group last listed when another listing left the box without one.
+    if (m_controls.groupBox->currentIndex() < 0) {
+        const QSignalBlocker blocker(m_controls.groupBox);
+        m_controls.groupBox->setCurrentIndex(m_caption->lastGroupIndex());
+    }
     fillFoodListFromGroup();
 }
 
@@ -287,7 +299,7 @@ void FoodListController::globalSearch()
         found = mw::globalSearch(*pattern, m_app.foods(), m_app.attributes());
         showFoods(found);
     }
-    m_listsPersonalFoods = false;
+    m_caption->showSearch(m_controls.searchEdit->text());
     leaveSortedState();
     if (found.empty()) {
         Prompts::information(m_view, messageTitle(), toQString(LoadString(kNoEntryFoundText)));
@@ -310,6 +322,7 @@ void FoodListController::localSearch()
         // A local search only takes lines out: a sorted list stays sorted.
         showFoods(mw::localSearch(*pattern, m_controls.foodList->foods(), m_app.foods()));
     }
+    m_caption->showNarrowedBySearch(m_controls.searchEdit->text());
     m_controls.searchEdit->selectAll();
     m_controls.searchEdit->setFocus();
 }
@@ -412,8 +425,11 @@ void FoodListController::showSortedNutrientPopup()
 void FoodListController::filterFoodList(FoodFilter filter)
 {
     // A filter only takes lines out: a sorted list stays sorted.
-    const WaitCursor wait;
-    showFoods(applyFoodFilter(filter, m_controls.foodList->foods(), m_app.foods()));
+    {
+        const WaitCursor wait;
+        showFoods(applyFoodFilter(filter, m_controls.foodList->foods(), m_app.foods()));
+    }
+    m_caption->showNarrowed(toQString(texts::kFilterCaptions.at(static_cast<std::size_t>(filter))));
 }
 
 void FoodListController::openContextMenu(const QPoint& pos)
@@ -458,22 +474,32 @@ void FoodListController::noteFoodFlagsChanged()
     emit listsChanged();
 }
 
-void FoodListController::takeSelectedFood(bool hide)
+bool FoodListController::confirmHiding(std::size_t count)
+{
+    return count <= 1 || Prompts::question(m_view, messageTitle(), QString(texts::kHideTheseFoods).arg(count),
+                                           QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+void FoodListController::takeSelectedFoods(bool hide)
 {
     CFoodListBox* list = m_controls.foodList;
-    const int row = list->selectedRow();
-    const std::optional<FoodId> food = list->foodAt(row);
-    if (!food) {
+    QList<int> rows = list->selectedRows();
+    rows.removeIf([list](int row) { return !list->foodAt(row); });
+    if (rows.isEmpty() || (hide && !confirmHiding(static_cast<std::size_t>(rows.size())))) {
         return;
-    }
-    if (hide) {
-        m_app.attributes().set(*food, CFoodAttributeDatabase::kHidden);
-    } else {
-        m_app.attributes().clear(*food, CFoodAttributeDatabase::kHidden);
     }
     {
         const QSignalBlocker blocker(list);
-        list->removeFoodRow(row);
+        // From the last, so that the rows still to come keep their numbers.
+        for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
+            const FoodId food = *list->foodAt(*row);
+            if (hide) {
+                m_app.attributes().set(food, CFoodAttributeDatabase::kHidden);
+            } else {
+                m_app.attributes().clear(food, CFoodAttributeDatabase::kHidden);
+            }
+            list->removeFoodRow(*row);
+        }
         list->clearSelection();
     }
     m_controls.eatButton->setFocus();
@@ -482,20 +508,21 @@ void FoodListController::takeSelectedFood(bool hide)
 
 void FoodListController::hideSelectedFood()
 {
-    takeSelectedFood(true);
+    takeSelectedFoods(true);
 }
 
 void FoodListController::unhideSelectedFood()
 {
-    takeSelectedFood(false);
+    takeSelectedFoods(false);
 }
 
 void FoodListController::hideFoodListFoods()
 {
-    if (m_controls.foodList->count() == 0) {
+    const std::vector<FoodId> foods = m_controls.foodList->foods();
+    if (m_controls.foodList->count() == 0 || !confirmHiding(foods.size())) {
         return;
     }
-    setFlag(m_app.attributes(), m_controls.foodList->foods(), CFoodAttributeDatabase::kHidden);
+    setFlag(m_app.attributes(), foods, CFoodAttributeDatabase::kHidden);
     showFoods({});
     leaveSortedState();
     m_controls.eatButton->setFocus();
@@ -505,7 +532,11 @@ void FoodListController::hideFoodListFoods()
 void FoodListController::hideMealFoods()
 {
     // The meal keeps its entries; the foods are gone from the food list the next time it is filled.
-    setFlag(m_app.attributes(), m_controls.mealList->foods(), CFoodAttributeDatabase::kHidden);
+    const std::vector<FoodId> foods = m_controls.mealList->foods();
+    if (!confirmHiding(std::set<FoodId>(foods.begin(), foods.end()).size())) {
+        return;
+    }
+    setFlag(m_app.attributes(), foods, CFoodAttributeDatabase::kHidden);
     noteFoodFlagsChanged();
 }
 
@@ -515,7 +546,7 @@ void FoodListController::showHiddenFoods()
         const WaitCursor wait;
         showFoods(foodsWithFlag(CFoodAttributeDatabase::kHidden, m_app.attributes(), m_app.foods().personalCount()));
     }
-    m_listsPersonalFoods = false;
+    m_caption->showHiddenFoods();
     leaveSortedState();
     m_controls.eatButton->setFocus();
 }
@@ -550,7 +581,7 @@ void FoodListController::runFoodListCommand(const FoodListCommand& command)
             const WaitCursor wait;
             showFoods(foodsWithFlag(mask, attributes, m_app.foods().personalCount()));
         }
-        m_listsPersonalFoods = false;
+        m_caption->showFoodList(command.list, foodListDisplayName(m_app.settings(), command.list));
         leaveSortedState();
         m_controls.eatButton->setFocus();
         return;

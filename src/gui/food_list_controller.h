@@ -26,6 +26,7 @@ class QWidget;
 namespace mw::gui {
 
 class AppContext;
+class FoodListCaption;
 
 // A popup of choices under a bold title, which deletes itself when it closes; it replaces the popup held in
 // slot, if one is open.
@@ -73,6 +74,7 @@ public slots:
     void filterFoodList(mw::FoodFilter filter);
 
     void hideSelectedFood();
+    // Every selected food: the hidden foods' listing takes several at a time.
     void unhideSelectedFood();
     void hideFoodListFoods();
     void hideMealFoods();
@@ -92,8 +94,10 @@ private:
     void fillGroupBox();
     void showGroupOrder();
     void setGroupOrder(bool reversed);
-    // Changes the selected food's flag and takes its line out of the food list.
-    void takeSelectedFood(bool hide);
+    // Changes the selected foods' flag and takes their lines out of the food list.
+    void takeSelectedFoods(bool hide);
+    // Hiding more than one food asks first; true when the foods may be hidden.
+    bool confirmHiding(std::size_t count);
     void noteFoodFlagsChanged();
     void openContextMenu(const QPoint& pos);
 
@@ -103,8 +107,8 @@ private:
     std::function<QPoint()> m_popupPoint;
     QTimer* m_nutrientPopupTimer = nullptr;
     QPointer<QMenu> m_popup;
+    FoodListCaption* m_caption = nullptr;
     bool m_searching = false;
-    bool m_listsPersonalFoods = false;
     std::optional<int> m_sortNutrient;
     std::optional<SortDirection> m_sortDirection;
     // The basis chosen in the sort popups this session, and the one the list is sorted on.

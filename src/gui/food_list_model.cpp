@@ -28,6 +28,19 @@ void FoodListModel::removeRow(int row)
     endRemoveRows();
 }
 
+void FoodListModel::renameRows(const FoodOperations& foods)
+{
+    if (m_source || m_rows.isEmpty()) {
+        return;
+    }
+    for (FoodListRow& row : m_rows) {
+        if (row.food) {
+            row.name = foodListRow(foods, *row.food).name;
+        }
+    }
+    emit dataChanged(index(0), index(static_cast<int>(m_rows.size()) - 1), {Qt::DisplayRole});
+}
+
 void FoodListModel::setRowSource(int count, RowSource source)
 {
     beginResetModel();

@@ -35,6 +35,8 @@ public:
     void setRows(QList<FoodListRow> rows);
     // A row of held rows taken out; nothing for a row that is not there or rows asked for.
     void removeRow(int row);
+    // Held rows named anew from the foods (after a food was edited); the selection stays.
+    void renameRows(const FoodOperations& foods);
     // count rows, each asked of the source when needed; the source must answer for 0..count-1.
     void setRowSource(int count, RowSource source);
 

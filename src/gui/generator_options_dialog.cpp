@@ -8,6 +8,7 @@
 #include "qt_bridge.h"
 #include "resources.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -42,9 +43,13 @@ CGeneratorOptionsDlg::CGeneratorOptionsDlg(Settings& settings, QWidget* parent) 
     m_calories->setAlignment(Qt::AlignRight);
     m_calories->setMaxLength(kMaxCaloriesDigits);
     m_calories->setFixedWidth(m_calories->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
-    const int opening = std::clamp(menuTargetCalories(settings), kMinMenuTargetCalories, kMaxMenuTargetCalories);
-    m_calories->setText(QString::number(opening));
+    const int stored = menuTargetCalories(settings);
+    m_calories->setText(QString::number(std::clamp(stored, kMinMenuTargetCalories, kMaxMenuTargetCalories)));
     m_calories->selectAll();
+    m_random = new QCheckBox(option_texts::kRandomMenu, this);
+    m_random->setObjectName(QStringLiteral("randomMenuBox"));
+    connect(m_random, &QCheckBox::toggled, m_calories, &QWidget::setDisabled);
+    m_random->setChecked(stored == 0);
 
     initResources();
     auto* icon = new QLabel(this);
@@ -62,6 +67,7 @@ CGeneratorOptionsDlg::CGeneratorOptionsDlg(Settings& settings, QWidget* parent) 
     auto* text = new QVBoxLayout;
     text->addWidget(new QLabel(option_texts::kGenerateBalancedDiet, this));
     text->addLayout(target);
+    text->addWidget(m_random);
 
     auto* top = new QHBoxLayout;
     top->addLayout(text, 1);
@@ -73,16 +79,29 @@ CGeneratorOptionsDlg::CGeneratorOptionsDlg(Settings& settings, QWidget* parent) 
     ok->setDefault(true);
     ok->setMinimumWidth(ok->fontMetrics().horizontalAdvance(QStringLiteral("OK")) * 5);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* cancel = new QPushButton(option_texts::kGeneratorOptionsCancel, this);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    cancel->setAutoDefault(false);
+    cancel->setMinimumWidth(ok->minimumWidth());
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addSpacing(24);
-    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 std::optional<int> CGeneratorOptionsDlg::readCalories()
 {
+    if (m_random->isChecked()) {
+        return 0;
+    }
     const std::optional<long long> typed = parseInteger(toStdString(m_calories->text().trimmed()));
     if (!typed) {
         rejectCalories(option_texts::kEnterPositiveInteger);

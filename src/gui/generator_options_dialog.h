@@ -5,6 +5,7 @@
 #include <optional>
 #include <system_error>
 
+class QCheckBox;
 class QLineEdit;
 
 namespace mw {
@@ -13,13 +14,13 @@ class Settings;
 
 namespace mw::gui {
 
-// The calorie target of the menu generator ("Options" / "Wright calories"), 800..3000 kcal. Opens with the
-// stored target brought into that range (a random-menu 0 shows 800); OK checks the typed number, stores it and
-// accepts, after which calories() is the generator's new target. There is no Cancel: Escape or closing the
-// window stores nothing. A number out of range, or a profile that cannot be written, is reported and the
-// dialog stays open.
+// The calorie target of the menu generator ("Options" / "Wright calories"), 800..3000 kcal, or none (0): a
+// random menu. Opens with the stored target brought into that range, or with "Random menu" ticked when none is
+// stored; OK stores the typed number, or 0 while "Random menu" is ticked, and accepts, after which calories()
+// is the generator's new target. Cancel, Escape or closing the window stores nothing. A number out of range,
+// or a profile that cannot be written, is reported and the dialog stays open.
 //
-// Object names: caloriesEdit, okButton.
+// Object names: caloriesEdit, randomMenuBox, okButton, cancelButton.
 class CGeneratorOptionsDlg : public QDialog
 {
     Q_OBJECT
@@ -43,6 +44,7 @@ private:
     std::optional<int> m_stored;
     std::error_code m_storeError;
     QLineEdit* m_calories = nullptr;
+    QCheckBox* m_random = nullptr;
 };
 
 } // namespace mw::gui

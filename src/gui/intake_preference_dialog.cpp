@@ -31,7 +31,8 @@ QLineEdit* createNumberEdit(const QString& objectName, QWidget* parent)
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(objectName);
     edit->setAlignment(Qt::AlignRight);
-    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12);
+    // Room for the four digits a value can have, so that both columns fit a magnified screen.
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 10);
     return edit;
 }
 
@@ -59,13 +60,18 @@ CIntakePreferenceDlg::CIntakePreferenceDlg(Settings& settings, const Requirement
 
     auto* columns = new QHBoxLayout;
     columns->addWidget(createColumn(kFirstPreferenceNutrient, kLastLeftColumnNutrient));
-    columns->addSpacing(24);
+    columns->addSpacing(12);
     columns->addWidget(createColumn(kLastLeftColumnNutrient + 1, kLastPreferenceNutrient), 0, Qt::AlignTop);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttonBox"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QPushButton* all = buttons->addButton(texts::kAllFromRequirements, QDialogButtonBox::ResetRole);
+    all->setObjectName(QStringLiteral("allFromRequirementsButton"));
+    all->setToolTip(texts::kAllFromRequirementsTip);
+    all->setAutoDefault(false);
+    connect(all, &QPushButton::clicked, this, &CIntakePreferenceDlg::useAllRda);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
@@ -134,6 +140,13 @@ void CIntakePreferenceDlg::useRda(int nutrient)
     showRange(nutrient, defaultPreference(m_requirements, nutrient));
 }
 
+void CIntakePreferenceDlg::useAllRda()
+{
+    for (int k = kFirstPreferenceNutrient; k <= kLastPreferenceNutrient; ++k) {
+        useRda(k);
+    }
+}
+
 PreferenceTexts CIntakePreferenceDlg::fieldTexts() const
 {
     PreferenceTexts fields;
@@ -181,6 +194,19 @@ void CIntakePreferenceDlg::accept()
         return;
     }
     QDialog::accept();
+}
+
+bool offerPreferencesFromRequirements(Settings& settings, const RequirementVector& requirements, QWidget* parent)
+{
+    if (!loadStoredIntakePreferences(settings) ||
+        Prompts::question(parent, texts::kProgramTitle, texts::kSetRangesFromRequirements,
+                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::Yes) {
+        return false;
+    }
+    IntakePreferences taken;
+    const PreferenceApplyResult result =
+        applyPreferenceTexts(settings, preferenceTexts(defaultPreferences(requirements)), taken);
+    return settingsStoredOrWarned(parent, result.storeError);
 }
 
 } // namespace mw::gui

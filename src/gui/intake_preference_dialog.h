@@ -18,12 +18,13 @@ namespace mw::gui {
 
 // The preferred daily intake range of nutrients 1 (Calories) .. 27 (Alcohol). Opens with the stored table,
 // the requirement-derived default standing in for every key never stored; "RDA" puts one row back to its
-// default. OK checks all 54 fields (a bad one is named and gets the focus), normalises the table, stores it
-// and hands it to the analysis; the dialog is then accepted, the sign that the analysis settings changed.
-// Escape or Cancel stores and changes nothing. When the profile cannot be written, OK tells why and the
-// dialog stays open with nothing changed, so the user may try again or cancel.
+// default and "All from Requirements" does so for every row. OK checks all 54 fields (a bad one is named and gets the
+// focus), normalises the table, stores it and hands it to the analysis; the dialog is then accepted, the sign that the
+// analysis settings changed. Escape or Cancel stores and changes nothing. When the profile cannot be written, OK tells
+// why and the dialog stays open with nothing changed, so the user may try again or cancel.
 //
-// Object names: from1 .. from27, to1 .. to27, rda1 .. rda27 (by NutrientIndex), buttonBox.
+// Object names: from1 .. from27, to1 .. to27, rda1 .. rda27 (by NutrientIndex), allFromRequirementsButton,
+// buttonBox.
 class CIntakePreferenceDlg : public QDialog
 {
     Q_OBJECT
@@ -51,6 +52,7 @@ private:
     QLineEdit* fieldEdit(PreferenceField field) const;
     void showRange(int nutrient, PreferenceRange range);
     void useRda(int nutrient);
+    void useAllRda();
     PreferenceTexts fieldTexts() const;
     void rejectField(const PreferenceFieldError& error);
     void takeUnsavedTable(const PreferenceTexts& fields);
@@ -66,5 +68,10 @@ private:
     std::array<QLineEdit*, kNutrientCount> m_from{};
     std::array<QLineEdit*, kNutrientCount> m_to{};
 };
+
+// After the caloric-need inputs changed: while ranges are stored, asks whether they should follow the new
+// requirements and, on Yes, stores the ranges derived from them (the defaults the dialog's "RDA" buttons set).
+// True when new ranges were stored; a profile that cannot be written is reported.
+bool offerPreferencesFromRequirements(Settings& settings, const RequirementVector& requirements, QWidget* parent);
 
 } // namespace mw::gui

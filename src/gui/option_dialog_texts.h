@@ -22,10 +22,10 @@ inline constexpr UiText kAddButton{QT_TRANSLATE_NOOP("Mealwright", "&Add")};    
 inline constexpr UiText kCloseButton{QT_TRANSLATE_NOOP("Mealwright", "&Close")}; // button 2
 inline constexpr UiText kNamePrompt{QT_TRANSLATE_NOOP("Mealwright", "Please enter food or recipe name here.")};
 inline constexpr UiText kDefaultUnit{QT_TRANSLATE_NOOP("Mealwright", "1 serving")};
-// After each Add, with the number of foods added since the dialog opened.
-inline constexpr UiText kAddedFoods{QT_TRANSLATE_NOOP("Mealwright", "You have added %1 food")};
-inline constexpr UiText kAddedOneEntry{QT_TRANSLATE_NOOP("Mealwright", " entry")};
-inline constexpr UiText kAddedEntries{QT_TRANSLATE_NOOP("Mealwright", " entries")};
+// Beside the buttons after each food written: the food's name with its unit, and its FoodId.
+inline constexpr UiText kWrittenAsPersonalFood{QT_TRANSLATE_NOOP("Mealwright", "“%1” is now personal food %2.")};
+// How many foods this dialog added; after the sentence above from the second food on.
+inline constexpr UiText kAddedFoodsCount{QT_TRANSLATE_NOOP("Mealwright", "%1 foods added so far.")};
 
 // Caption and unit beside each nutrient's value field, by NutrientIndex.
 struct AddFoodValueCaption
@@ -74,6 +74,10 @@ inline constexpr UiText kEnterNoMoreThan{QT_TRANSLATE_NOOP("Mealwright", "Please
 inline constexpr UiText kAddFoodFieldMessage{QT_TRANSLATE_NOOP("Mealwright", "%1: %2")};
 inline constexpr UiText kNameField{QT_TRANSLATE_NOOP("Mealwright", "Name")};
 inline constexpr UiText kUnitField{QT_TRANSLATE_NOOP("Mealwright", "Unit")};
+// A blank name would store a food no list can tell apart.
+inline constexpr UiText kEnterName{QT_TRANSLATE_NOOP("Mealwright", "Please type the food's name.")};
+inline constexpr UiText kPyramidGroupLabel{QT_TRANSLATE_NOOP("Mealwright", "&Pyramid group:")};
+inline constexpr UiText kNoPyramidGroup{QT_TRANSLATE_NOOP("Mealwright", "None (not counted in the pyramid)")};
 
 // New texts, no string ids: an Add that wrote nothing. %1 is the personal food file.
 inline constexpr UiText kFoodNotAdded{QT_TRANSLATE_NOOP("Mealwright", "The food was not added to %1.\n\n%2")};
@@ -93,6 +97,21 @@ inline constexpr UiText kNotAddedWriteFailed{QT_TRANSLATE_NOOP("Mealwright",
                                                                "Writing the file failed; it is as it was. "
                                                                "The disk may be full.")};
 
+// ---- Edit a personal food ---------------------------------------------------------------------------------------
+
+inline constexpr UiText kEditFoodTitle{QT_TRANSLATE_NOOP("Mealwright", "Edit Personal Food")};
+inline constexpr UiText kEditFoodChoice{QT_TRANSLATE_NOOP("Mealwright", "&Food:")}; // beside the choice of food
+inline constexpr UiText kSaveButton{QT_TRANSLATE_NOOP("Mealwright", "&Save")};
+inline constexpr UiText kNoPersonalFoods{
+    QT_TRANSLATE_NOOP("Mealwright", "There are no personal foods yet. Add one with Database > Add Food or Recipe.")};
+// A Save that wrote nothing. %1 is the personal food file.
+inline constexpr UiText kFoodNotChanged{QT_TRANSLATE_NOOP("Mealwright", "The food was not changed in %1.\n\n%2")};
+inline constexpr UiText kNotChangedNoSuchFood{QT_TRANSLATE_NOOP("Mealwright", "The file no longer holds this food.")};
+inline constexpr UiText kNotChangedUnreadable{QT_TRANSLATE_NOOP("Mealwright", "The file cannot be read.")};
+inline constexpr UiText kNotChangedFileChanged{
+    QT_TRANSLATE_NOOP("Mealwright", "Another program took foods out of the file since Mealwright read it. "
+                                    "Start Mealwright again to edit foods.")};
+
 // ---- Menu generator options -----------------------------------------------------------------------------------------
 
 inline constexpr UiText kGeneratorOptionsTitle{
@@ -103,6 +122,9 @@ inline constexpr UiText kOfApproximately{
     QT_TRANSLATE_NOOP("Mealwright", "of approximately")}; // before the calories field
 inline constexpr UiText kCaloriesWhenRequested{QT_TRANSLATE_NOOP("Mealwright", "Calories when requested!")};
 inline constexpr UiText kGeneratorOptionsOk{QT_TRANSLATE_NOOP("Mealwright", "OK")}; // button 1
+inline constexpr UiText kGeneratorOptionsCancel{QT_TRANSLATE_NOOP("Mealwright", "Cancel")};
+// No target: the generator picks a random one each time.
+inline constexpr UiText kRandomMenu{QT_TRANSLATE_NOOP("Mealwright", "&Random menu, no calorie target")};
 // The framework's message for a text that is not an unsigned whole number.
 inline constexpr UiText kEnterPositiveInteger{QT_TRANSLATE_NOOP("Mealwright", "Please enter a positive integer.")};
 

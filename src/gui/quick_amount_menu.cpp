@@ -1,13 +1,22 @@
 #include "quick_amount_menu.h"
 
+#include "food_list_box.h"
 #include "qt_bridge.h"
 #include "view_texts.h"
 
+#include "model/settings_keys.h"
+
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyleHints>
+#include <QTimer>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <iterator>
 #include <string_view>
 #include <utility>
 
@@ -107,7 +116,83 @@ QList<QAction*> QuickAmountMenu::amountActions() const
 
 void QuickAmountMenu::popupCentredAt(const QPoint& globalPos)
 {
+    m_keyTarget = QApplication::focusWidget();
     popup(globalPos - QPoint(sizeHint().width() / 2, 0));
+}
+
+void QuickAmountMenu::keyPressEvent(QKeyEvent* event)
+{
+    static constexpr int kMenuKeys[] = {Qt::Key_Up,     Qt::Key_Down,     Qt::Key_Home,   Qt::Key_End,
+                                        Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Return, Qt::Key_Enter,
+                                        Qt::Key_Space,  Qt::Key_Escape,   Qt::Key_Select};
+    if (std::find(std::begin(kMenuKeys), std::end(kMenuKeys), event->key()) != std::end(kMenuKeys)) {
+        QMenu::keyPressEvent(event);
+        return;
+    }
+    // Typing goes on where it was meant to go: the popup closes and hands the key over.
+    const QPointer<QWidget> target = m_keyTarget;
+    close();
+    if (target) {
+        QKeyEvent key(event->type(), event->key(), event->modifiers(), event->text(), event->isAutoRepeat());
+        QCoreApplication::sendEvent(target, &key);
+    }
+}
+
+QuickAmountInput::QuickAmountInput(CFoodListBox* mealList, const Settings& settings)
+    : QObject(mealList), m_list(mealList), m_settings(settings), m_hold(new QTimer(this))
+{
+    m_hold->setSingleShot(true);
+    m_hold->setInterval(QGuiApplication::styleHints()->mousePressAndHoldInterval());
+    connect(m_hold, &QTimer::timeout, this, [this] { open(Qt::LeftButton, m_pressedAt); });
+    mealList->viewport()->installEventFilter(this);
+}
+
+bool QuickAmountInput::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto point = [event] { return static_cast<QMouseEvent*>(event)->position().toPoint(); };
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+        if (button == Qt::RightButton) {
+            return open(Qt::RightButton, point());
+        }
+        if (button == Qt::LeftButton) {
+            m_pressedAt = point();
+            m_hold->start();
+        }
+        break;
+    }
+    case QEvent::MouseMove:
+        if ((point() - m_pressedAt).manhattanLength() >= QApplication::startDragDistance()) {
+            m_hold->stop();
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        m_hold->stop();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool QuickAmountInput::open(Qt::MouseButton button, const QPoint& point)
+{
+    const MouseOptions options = mouseOptions(m_settings);
+    const MouseChoice choice = button == Qt::LeftButton ? options.left : options.right;
+    const int row = m_list->indexAt(point).row();
+    if (choice == MouseChoice::kOff || row < 0) {
+        return false;
+    }
+    m_list->setCurrentRow(row);
+    delete m_popup.data();
+    auto* menu = new QuickAmountMenu(choice, m_list);
+    m_popup = menu;
+    connect(menu, &QuickAmountMenu::amountChosen, this, &QuickAmountInput::amountChosen);
+    connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+    menu->popupCentredAt(m_list->viewport()->mapToGlobal(point));
+    return true;
 }
 
 } // namespace mw::gui

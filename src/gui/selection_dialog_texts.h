@@ -81,7 +81,7 @@ inline constexpr std::array<UiText, 28> kNutrientCheckBoxLabels = {
 // ---- Food-list names ----------------------------------------------------------------------
 
 inline constexpr UiText kRenameGroupsTitle{QT_TRANSLATE_NOOP("Mealwright", "Rename Personal Food Groups")};
-inline constexpr UiText kGroupNameHeading{QT_TRANSLATE_NOOP("Mealwright", "Food Group name (max. 40 characters):")};
+inline constexpr UiText kGroupNameHeading{QT_TRANSLATE_NOOP("Mealwright", "Food list name (max. 40 characters):")};
 inline constexpr UiText kFoodCountHeading{QT_TRANSLATE_NOOP("Mealwright", "Food count:")};
 inline constexpr UiText kGroupRowLabel{QT_TRANSLATE_NOOP("Mealwright", "&%1.")}; // list number 1..7
 inline constexpr UiText kEmptyGroupButton{QT_TRANSLATE_NOOP("Mealwright", "Empty Group")};

@@ -10,15 +10,18 @@
 #include "day_window.h"
 #include "day_window_manager.h"
 #include "display_nutrients_dialog.h"
+#include "edit_food_dialog.h"
 #include "fat_warning_dialog.h"
 #include "first_start.h"
 #include "fof_view.h"
+#include "food_list_controller.h"
 #include "frame_texts.h"
 #include "generator_options_dialog.h"
 #include "healthy_weight_dialog.h"
 #include "help_window.h"
 #include "intake_preference_dialog.h"
 #include "mouse_option_dialog.h"
+#include "option_dialog_texts.h"
 #include "print_nutrients_dialog.h"
 #include "prompts.h"
 #include "qt_bridge.h"
@@ -77,6 +80,7 @@ ToolCommands::ToolCommands(AppContext& app, ActionRegistry& actions, DayWindowMa
     on(cmd::kIntakePreference, &ToolCommands::intakePreference);
     on(cmd::kAddFood, &ToolCommands::addPersonalFood);
     on(cmd::kAddUsdaFood, &ToolCommands::addUsdaFood);
+    on(cmd::kEditPersonalFood, &ToolCommands::editPersonalFood);
     on(cmd::kMenuGenerator, &ToolCommands::generateMenu);
     on(cmd::kFoodPyramid, &ToolCommands::foodPyramid);
     on(cmd::kManageFoodLists, &ToolCommands::manageFoodLists);
@@ -104,9 +108,15 @@ void ToolCommands::update(bool dayOpen)
 void ToolCommands::caloricNeed()
 {
     CCaloricNeedDlg dialog(m_app.settings(), m_frame);
-    if (dialog.exec() == QDialog::Accepted) {
-        m_app.analysisSettingsChanged();
+    const CaloricNeedInputs before = dialog.form().inputs();
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
     }
+    // Ranges set for other inputs would measure the day against another person's needs.
+    if (dialog.form().inputs() != before) {
+        offerPreferencesFromRequirements(m_app.settings(), dialog.form().requirements(), m_frame);
+    }
+    m_app.analysisSettingsChanged();
 }
 
 void ToolCommands::intakePreference()
@@ -141,6 +151,20 @@ void ToolCommands::addPersonalFood()
     CAddFoodDlg dialog(m_app.personalFoods(),
                        view->document().mealNutrients(static_cast<MealIndex>(view->currentMeal())), m_frame);
     connect(&dialog, &CAddFoodDlg::foodAdded, &m_app, &AppContext::personalFoodAdded);
+    dialog.exec();
+}
+
+void ToolCommands::editPersonalFood()
+{
+    if (m_app.personalFoods().listedCount() == 0) {
+        Prompts::information(m_frame, messageTitle(), option_texts::kNoPersonalFoods);
+        return;
+    }
+    // The food selected in the active day's food list, when it is a personal one, is shown first.
+    const CFofView* view = m_days.activeView();
+    const std::optional<FoodId> selected = view != nullptr ? view->foodList().listsState().selectedFood : std::nullopt;
+    CEditPersonalFoodDlg dialog(m_app.personalFoods(), selected, m_frame);
+    connect(&dialog, &CEditPersonalFoodDlg::foodChanged, &m_app, &AppContext::personalFoodChanged);
     dialog.exec();
 }
 

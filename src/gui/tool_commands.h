@@ -42,6 +42,7 @@ private:
     void caloricNeed();
     void intakePreference();
     void addPersonalFood();
+    void editPersonalFood();
     void addUsdaFood();
     void generateMenu();
     void foodPyramid();

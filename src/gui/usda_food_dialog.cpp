@@ -1,8 +1,8 @@
 #include "usda_food_dialog.h"
 
-#include "add_food_dialog.h"
 #include "dialog_texts.h"
 #include "option_dialog_texts.h"
+#include "personal_food_form.h"
 #include "prompts.h"
 #include "qt_bridge.h"
 #include "usda_food_texts.h"
@@ -323,8 +323,7 @@ void CUsdaFoodDlg::addFood()
         Prompts::warning(this, texts::kProgramTitle, foodNotAddedMessage(m_foods, added.status));
         return;
     }
-    m_added->setText(
-        QString(ut::kAdded).arg(added.id).arg(toQString(m_foods.record(added.id - kFirstPersonalFoodId)->text)));
+    m_added->setText(personalFoodWrittenMessage(m_foods, added.id));
     emit foodAdded(added.id);
 }
 

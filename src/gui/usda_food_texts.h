@@ -30,7 +30,6 @@ inline constexpr UiText kNothingMissing{QT_TRANSLATE_NOOP("Mealwright", "USDA gi
 inline constexpr UiText kNoFoodChosen{QT_TRANSLATE_NOOP("Mealwright", "Choose a food from the list.")};
 inline constexpr UiText kAddButton{QT_TRANSLATE_NOOP("Mealwright", "&Add")};
 inline constexpr UiText kCloseButton{QT_TRANSLATE_NOOP("Mealwright", "&Close")};
-inline constexpr UiText kAdded{QT_TRANSLATE_NOOP("Mealwright", "Added as personal food %1: %2")};
 inline constexpr UiText kValueTooLarge{
     QT_TRANSLATE_NOOP("Mealwright", "%1: %2 %3 in this portion is more than a personal food can hold (%4). "
                                     "Choose a smaller portion.")};

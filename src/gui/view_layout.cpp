@@ -106,7 +106,8 @@ ViewLayout computeViewLayout(const ViewMetrics& metrics, const QRect& client, in
     v.mealBoxVisibleItems = visibleDropDownItems(G + H, ct + 9 * L, L);
     v.groupBoxVisibleItems = visibleDropDownItems(G + H, ct + 32 * L, L);
     v.mealList = fromEdges(v.leftColumn, y0, v.leftColumn + W, yb);
-    v.foodList = fromEdges(v.rightColumn, y0, v.rightColumn + W, yb);
+    v.foodListCaption = fromEdges(v.rightColumn, y0, v.rightColumn + W, std::min(y0 + L, yb));
+    v.foodList = fromEdges(v.rightColumn, std::min(y0 + L, yb), v.rightColumn + W, yb);
 
     v.deleteButton = fromEdges(v.middleButtons, y0, v.middleButtons + B, y0 + 2 * L);
     v.amountOkButton = fromEdges(v.middleButtons, yb - 2 * L, v.middleButtons + B, yb);
@@ -142,7 +143,7 @@ QSize minimumViewSize(const ViewMetrics& metrics, int panelRows)
     // The middle column stacks delete, the amount edit and amount OK; the right one eat and the sort buttons.
     const int middleColumn = 4 * L + H + 2 * G;
     const int rightColumn = 2 * L + std::min(metrics.iconHeight, B / 2) + G;
-    const int listHeight = std::max({4 * L, middleColumn, rightColumn});
+    const int listHeight = std::max({5 * L, middleColumn, rightColumn});
     const int panelHeight = L * (std::max(0, panelRows) + 2);
     const int height = H + listHeight + 4 * G + G / 2 + panelHeight;
     return QSize(width, height);

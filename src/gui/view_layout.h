@@ -61,6 +61,8 @@ struct ViewLayout
     QRect groupBox;
     QRect searchEdit;
     QRect mealList;
+    // The food list starts a line lower than the meal list: the line above it names what it lists.
+    QRect foodListCaption;
     QRect foodList;
     QRect deleteButton;
     QRect amountOkButton;
@@ -85,7 +87,8 @@ struct ViewLayout
 // nutrients. Rectangles that would be inverted on a very small client are empty instead.
 ViewLayout computeViewLayout(const ViewMetrics& metrics, const QRect& client, int panelRows, int displayedCount);
 
-// The smallest client the layout still shows every control in: lists two items wide and four lines high.
+// The smallest client the layout still shows every control in: lists two items wide and four lines high, the
+// food list's caption above it.
 QSize minimumViewSize(const ViewMetrics& metrics, int panelRows);
 
 } // namespace mw::gui

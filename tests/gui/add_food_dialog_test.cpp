@@ -4,6 +4,7 @@
 #include "prompts.h"
 #include "support/temp_dir.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -198,18 +199,23 @@ private slots:
         f.open(stewTotals());
         typeInto(nameEdit(*f.dialog), QStringLiteral("Stew"));
         click(*f.dialog, "addButton");
-        QCOMPARE(nameEdit(*f.dialog)->text(), QStringLiteral("You have added 1 food entry"));
+        const auto told = [&f] { return f.dialog->findChild<QLabel*>(QStringLiteral("addedLabel"))->text(); };
+        QCOMPARE(told(), QStringLiteral("“Stew [1 serving]” is now personal food 643."));
+        QVERIFY(nameEdit(*f.dialog)->text().isEmpty());
         QCOMPARE(unitEdit(*f.dialog)->text(), QStringLiteral("1 serving"));
         QCOMPARE(valueEdit(*f.dialog, mw::kCalories)->text(), QStringLiteral("1234.57"));
         QCOMPARE(f.dialog->focusWidget(), nameEdit(*f.dialog));
 
-        // Enter presses Add; the confirmation itself becomes the next food's name.
+        // Enter presses Add; a second press without a new name stores nothing.
         QTest::keyClick(nameEdit(*f.dialog), Qt::Key_Return);
-        QCOMPARE(nameEdit(*f.dialog)->text(), QStringLiteral("You have added 2 food entries"));
+        QCOMPARE(Prompts::takeShownMessages(), QStringList{QStringLiteral("Name: Please type the food's name.")});
+        QCOMPARE(f.foods.count(), 1u);
+        typeInto(nameEdit(*f.dialog), QStringLiteral("Big stew"));
+        QTest::keyClick(nameEdit(*f.dialog), Qt::Key_Return);
         typeInto(valueEdit(*f.dialog, mw::kWeight), QStringLiteral("150"));
         typeInto(nameEdit(*f.dialog), QStringLiteral("Half stew"));
         click(*f.dialog, "addButton");
-        QCOMPARE(nameEdit(*f.dialog)->text(), QStringLiteral("You have added 3 food entries"));
+        QCOMPARE(told(), QStringLiteral("“Half stew [1 serving]” is now personal food 645. 3 foods added so far."));
         QVERIFY(f.dialog->isVisible());
 
         QCOMPARE(f.dialog->addedCount(), 3);
@@ -218,7 +224,7 @@ private slots:
         QCOMPARE(f.added->at(2).at(0).value<mw::FoodId>(), mw::FoodId{645});
         QCOMPARE(f.foods.count(), 3u);
         QCOMPARE(f.foods.record(0)->text, std::string("Stew [1 serving]"));
-        QCOMPARE(f.foods.record(1)->text, std::string("You have added 1 food entry [1 serving]"));
+        QCOMPARE(f.foods.record(1)->text, std::string("Big stew [1 serving]"));
         QCOMPARE(f.foods.record(2)->text, std::string("Half stew [1 serving]"));
         const QString stew =
             QStringLiteral("\"Stew [1 serving]\", 300, 1235, 20.25, 0, 12.35, 0, 0, 0, 0, 0, 0, 0, 0.1, ");
@@ -239,15 +245,16 @@ private slots:
         QCOMPARE(f.foods.record(0)->text, std::string("Mom's  best   stew  [1  big  bowl]"));
     }
 
-    void anEmptyNameIsWrittenAsAnEmptyQuotedName()
+    void aBlankNameIsRefused()
     {
         Fixture f;
         f.open(stewTotals());
-        typeInto(nameEdit(*f.dialog), QString());
-        typeInto(unitEdit(*f.dialog), QString());
+        typeInto(nameEdit(*f.dialog), QStringLiteral("  "));
         click(*f.dialog, "addButton");
-        QVERIFY(f.fileBytes().starts_with("\" []\", 300, "));
-        QCOMPARE(f.dialog->addedCount(), 1);
+        QCOMPARE(Prompts::takeShownMessages(), QStringList{QStringLiteral("Name: Please type the food's name.")});
+        QCOMPARE(f.dialog->focusWidget(), nameEdit(*f.dialog));
+        QCOMPARE(f.fileBytes(), std::string());
+        QCOMPARE(f.dialog->addedCount(), 0);
     }
 
     void theNameAndUnitTakeNoMoreThanTheirLength()
@@ -349,6 +356,7 @@ private slots:
         QCOMPARE(f.foods.record(0)->values[mw::kProtein], 2.5f);
 
         typeInto(valueEdit(*f.dialog, mw::kProtein), QStringLiteral("2,5"));
+        typeInto(nameEdit(*f.dialog), QStringLiteral("Stew"));
         click(*f.dialog, "addButton");
         QCOMPARE(Prompts::takeShownMessages(), QStringList{QStringLiteral("Protein: Please enter a number.")});
     }
@@ -401,6 +409,7 @@ private slots:
 
         // Another program adds a line behind this one's back: it is read in and this food goes after it.
         writeFile(f.file(), f.fileBytes() + line("Other [1 cup]", "10", "5"));
+        typeInto(nameEdit(*f.dialog), QStringLiteral("Second"));
         click(*f.dialog, "addButton");
         QVERIFY(Prompts::takeShownMessages().isEmpty());
         QCOMPARE(f.dialog->addedCount(), 2);
@@ -409,11 +418,12 @@ private slots:
 
         // A file cut back by another program cannot take the line at the end this one expects.
         writeFile(f.file(), foodFile(1));
+        typeInto(nameEdit(*f.dialog), QStringLiteral("Third"));
         click(*f.dialog, "addButton");
         const QStringList shown = Prompts::takeShownMessages();
         QCOMPARE(shown.size(), 1);
         QVERIFY2(shown.front().contains(QStringLiteral("changed")), qPrintable(shown.front()));
-        QCOMPARE(nameEdit(*f.dialog)->text(), QStringLiteral("You have added 2 food entries"));
+        QCOMPARE(nameEdit(*f.dialog)->text(), QStringLiteral("Third"));
         QCOMPARE(f.dialog->addedCount(), 2);
         QCOMPARE(f.added->count(), 2);
         QCOMPARE(f.foods.count(), 4u);

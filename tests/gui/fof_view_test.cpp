@@ -20,10 +20,12 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyleHints>
 #include <QTest>
 #include <QToolButton>
 
@@ -88,7 +90,20 @@ private:
         QTest::mouseClick(child<QPushButton>("amountOkButton"), Qt::LeftButton);
     }
 
-    // Opens the quick-amount menu with a press beside the meal list, where no control is.
+    // Opens the quick-amount menu over the first entry: the right button at once, the left one held down.
+    QuickAmountMenu* pressOnEntry(Qt::MouseButton button)
+    {
+        QWidget* viewport = mealList()->viewport();
+        const QPoint at = centreOfRow(*mealList(), 0);
+        QTest::mousePress(viewport, button, {}, at);
+        if (button == Qt::LeftButton) {
+            QTest::qWait(QGuiApplication::styleHints()->mousePressAndHoldInterval() + 100);
+        }
+        QTest::mouseRelease(viewport, button, {}, at);
+        return m_view->findChild<QuickAmountMenu*>(QStringLiteral("quickAmountMenu"));
+    }
+
+    // A press beside the meal list, where no control is.
     QuickAmountMenu* pressOnViewArea(Qt::MouseButton button)
     {
         QTest::mousePress(m_view.get(), button, {}, QPoint(2, m_view->height() / 3));
@@ -262,24 +277,32 @@ private slots:
         QVERIFY(status.first().first().toString().isEmpty());
     }
 
-    void typedAmountsReadFourCharactersAndFallBackTo100()
+    void typedAmountsReadUnitsAndRefuseWhatIsNoAmount()
     {
         makeView();
-        addFirstFoodOfGroup(3);
-        const DayTotals before = m_view->document().totals();
+        test::addToView(*m_view, *m_history, 0, 0); // milk, a cup of 244 g
+        clickEntry(0);
         const struct
         {
             const char* typed;
-            Grams stored;
-        } cases[] = {{"20000", 2000}, {"0", 100}, {"12345", 1234}, {"abc", 100}, {"150g", 150}, {"75", 75}};
+            Grams stored; // 0: refused, the amount stays
+        } cases[] = {{"2 cups", 488}, {"150g", 150}, {"1/2 serving", 122}, {"3 oz", 85}, {"0.5 lb", 227},
+                     {"75", 75},      {"12345", 0},  {"abc", 0},           {"0", 0}};
         for (const auto& c : cases) {
+            const Grams before = m_document->entry(kBreakfast, 0).amount();
             typeAmount(QString::fromLatin1(c.typed));
-            QCOMPARE(m_document->entry(kBreakfast, 0).amount(), c.stored);
-            QCOMPARE(amountEdit()->text(), QString::number(c.stored) + QStringLiteral("g"));
-            QCOMPARE(panel().food->totals[kWeight], static_cast<float>(c.stored));
+            const QStringList shown = Prompts::takeShownMessages();
+            QCOMPARE(shown.size(), c.stored == 0 ? 1 : 0);
+            const Grams now = c.stored == 0 ? before : c.stored;
+            QCOMPARE(m_document->entry(kBreakfast, 0).amount(), now);
+            QCOMPARE(panel().food->totals[kWeight], static_cast<float>(now));
+            if (c.stored != 0) {
+                QCOMPARE(amountEdit()->text(), QString::number(now) + QStringLiteral("g"));
+            } else {
+                QVERIFY2(shown.front().startsWith(QStringLiteral("\"%1\" ").arg(QLatin1String(c.typed))), c.typed);
+            }
             verifyTotalsMatchTheDocument();
         }
-        QVERIFY(!(m_view->document().totals() == before));
     }
 
     void reamountingAndDeletingReturnTheTotalsExactly()
@@ -323,9 +346,8 @@ private slots:
         m_history->setClean();
         typeAmount(QStringLiteral("250"));
         QTest::mouseClick(child<QPushButton>("deleteButton"), Qt::LeftButton);
-        QuickAmountMenu* menu = pressOnViewArea(Qt::LeftButton);
-        QVERIFY(menu);
-        actionWithValue(*menu, 2.0)->trigger();
+        // The grey area opens no quick-amount popup.
+        QVERIFY(!pressOnViewArea(Qt::LeftButton));
         QVERIFY(m_history->isClean());
         QCOMPARE(m_document->entryCount(kBreakfast), 1u);
     }
@@ -335,9 +357,10 @@ private slots:
         QVERIFY(!storeMouseOptions(*m_settings, {MouseChoice::kServingPortion, MouseChoice::kOunce}));
         makeView();
         test::addToView(*m_view, *m_history, kBigStew, 0);
-        clickEntry(0);
-
-        QuickAmountMenu* servings = pressOnViewArea(Qt::LeftButton);
+        mealList()->clearSelection();
+        // Only over an entry, which the press selects.
+        QVERIFY(!pressOnViewArea(Qt::RightButton));
+        QuickAmountMenu* servings = pressOnEntry(Qt::LeftButton);
         QVERIFY(servings);
         QCOMPARE(servings->kind(), QuickAmountKind::kServings);
         QCOMPARE(servings->amountActions().size(), 12);
@@ -349,8 +372,9 @@ private slots:
         QCOMPARE(amountEdit()->text(), QStringLiteral("10000g"));
         servings->hide();
 
-        QuickAmountMenu* ounces = pressOnViewArea(Qt::RightButton);
+        QuickAmountMenu* ounces = pressOnEntry(Qt::RightButton);
         QVERIFY(ounces);
+        QCOMPARE(mealList()->selectedRow(), 0);
         QCOMPARE(ounces->kind(), QuickAmountKind::kOunces);
         QCOMPARE(ounces->amountActions().size(), 8);
         QCOMPARE(ounces->amountActions().at(1)->text(), QStringLiteral("2 oz."));
@@ -361,14 +385,22 @@ private slots:
         ounces->hide();
 
         QVERIFY(!storeMouseOptions(*m_settings, {MouseChoice::kGram, MouseChoice::kOff}));
-        QuickAmountMenu* grams = pressOnViewArea(Qt::LeftButton);
+        QuickAmountMenu* grams = pressOnEntry(Qt::LeftButton);
         QVERIFY(grams);
         QCOMPARE(grams->amountActions().last()->text(), QStringLiteral("500 g"));
         actionWithValue(*grams, 150.0)->trigger();
         QCOMPARE(m_document->entry(kBreakfast, 0).amount(), Grams{150});
         grams->hide();
         QCoreApplication::processEvents();
-        QVERIFY(!pressOnViewArea(Qt::RightButton));
+        QVERIFY(!pressOnEntry(Qt::RightButton));
+
+        // A key the popup has no use for closes it and goes on: "o" finds the odd pie in the meal list.
+        test::addToView(*m_view, *m_history, kOddPie, 0);
+        QuickAmountMenu* keys = pressOnEntry(Qt::LeftButton);
+        QVERIFY(keys);
+        QTest::keyClick(keys, Qt::Key_O);
+        QVERIFY(!keys->isVisible());
+        QCOMPARE(mealList()->selectedRow(), 1);
     }
 
     void quickAmountArithmetic()
@@ -556,6 +588,7 @@ private slots:
                                "groupBox",
                                "mealList",
                                "foodList",
+                               "foodListCaption",
                                "deleteButton",
                                "eatButton",
                                "amountEdit",

@@ -4,6 +4,7 @@
 #include "model/settings_keys.h"
 #include "prompts.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,8 +27,15 @@ QLineEdit* caloriesEdit(const QDialog& dialog)
     return edit;
 }
 
+QCheckBox* randomMenuBox(const QDialog& dialog)
+{
+    return dialog.findChild<QCheckBox*>(QStringLiteral("randomMenuBox"));
+}
+
+// Typing a target means choosing one rather than a random menu.
 void typeInto(QLineEdit* field, const QString& text)
 {
+    randomMenuBox(*qobject_cast<QDialog*>(field->window()))->setChecked(false);
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(field, Qt::Key_Delete);
     QTest::keyClicks(field, text);
@@ -67,19 +75,21 @@ private slots:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("missing: random menu") << QString() << QStringLiteral("800");
-        QTest::newRow("0: random menu") << QStringLiteral("0") << QStringLiteral("800");
-        QTest::newRow("in range") << QStringLiteral("2000") << QStringLiteral("2000");
-        QTest::newRow("below") << QStringLiteral("500") << QStringLiteral("800");
-        QTest::newRow("above") << QStringLiteral("5000") << QStringLiteral("3000");
-        QTest::newRow("negative") << QStringLiteral("-40") << QStringLiteral("800");
-        QTest::newRow("not a number") << QStringLiteral("lots") << QStringLiteral("800");
+        QTest::addColumn<bool>("random");
+        QTest::newRow("missing: random menu") << QString() << QStringLiteral("800") << true;
+        QTest::newRow("0: random menu") << QStringLiteral("0") << QStringLiteral("800") << true;
+        QTest::newRow("in range") << QStringLiteral("2000") << QStringLiteral("2000") << false;
+        QTest::newRow("below") << QStringLiteral("500") << QStringLiteral("800") << false;
+        QTest::newRow("above") << QStringLiteral("5000") << QStringLiteral("3000") << false;
+        QTest::newRow("negative") << QStringLiteral("-40") << QStringLiteral("800") << false;
+        QTest::newRow("not a number") << QStringLiteral("lots") << QStringLiteral("800") << true;
     }
 
     void opensWithTheStoredTargetInRange()
     {
         QFETCH(QString, stored);
         QFETCH(QString, shown);
+        QFETCH(bool, random);
         MemorySettings settings;
         if (!stored.isNull()) {
             QVERIFY(!settings.writeText(mw::setting::kMenuTargetCalories.section, mw::setting::kMenuTargetCalories.key,
@@ -89,17 +99,22 @@ private slots:
         const auto dialog = openDialog(settings);
 
         QCOMPARE(caloriesEdit(*dialog)->text(), shown);
+        QCOMPARE(randomMenuBox(*dialog)->isChecked(), random);
+        QCOMPARE(caloriesEdit(*dialog)->isEnabled(), !random);
         QCOMPARE(settings.writeCount(), writes);
         QVERIFY(!dialog->calories());
     }
 
-    void hasOnlyAnOkButtonAndItsIcon()
+    void hasOkCancelAndItsIcon()
     {
         MemorySettings settings;
         const auto dialog = openDialog(settings);
         const QList<QPushButton*> buttons = dialog->findChildren<QPushButton*>();
-        QCOMPARE(buttons.size(), 1);
+        QCOMPARE(buttons.size(), 2);
         QVERIFY(buttons.front()->isDefault());
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
+        QCOMPARE(dialog->result(), int(QDialog::Rejected));
+        QVERIFY(settings.empty());
         auto* icon = dialog->findChild<QLabel*>(QStringLiteral("generatorIcon"));
         QVERIFY(icon);
         QVERIFY(!icon->pixmap().isNull());
@@ -186,14 +201,17 @@ private slots:
         QCOMPARE(mw::menuTargetCalories(settings), 2200);
     }
 
-    void openingWithZeroAndPressingOkChoosesTheLowestTarget()
+    void okKeepsARandomMenuAndTicksOneBack()
     {
-        // The random-menu 0 cannot be chosen here: OK on what the dialog shows stores 800.
         MemorySettings settings;
+        clickOk(*openDialog(settings));
+        QCOMPARE(storedText(settings), std::string("0"));
+        QVERIFY(!mw::storeMenuTargetCalories(settings, 1500));
         const auto dialog = openDialog(settings);
+        randomMenuBox(*dialog)->setChecked(true);
         clickOk(*dialog);
-        QCOMPARE(dialog->calories(), std::optional<int>(800));
-        QCOMPARE(storedText(settings), std::string("800"));
+        QCOMPARE(dialog->calories(), std::optional<int>(0));
+        QCOMPARE(mw::menuTargetCalories(settings), 0);
     }
 };
 

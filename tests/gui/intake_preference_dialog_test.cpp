@@ -169,6 +169,28 @@ private slots:
         QCOMPARE(range(*open->dialog, mw::kProtein), QStringLiteral("5..69"));
         QVERIFY(open->dialog->isVisible());
         QVERIFY(settings.empty());
+
+        // All rows at once.
+        QTest::mouseClick(open->dialog->findChild<QPushButton*>(QStringLiteral("allFromRequirementsButton")),
+                          Qt::LeftButton);
+        QCOMPARE(range(*open->dialog, mw::kProtein), QStringLiteral("52..69"));
+        QVERIFY(settings.empty());
+    }
+
+    void newRequirementsAreOfferedAsTheRanges()
+    {
+        MemorySettings settings;
+        // Without stored ranges there is nothing to replace.
+        QVERIFY(!mw::gui::offerPreferencesFromRequirements(settings, manOfForty(), nullptr));
+        QVERIFY(Prompts::takeShownMessages().isEmpty());
+        QVERIFY(!settings.writeText(mw::setting::kNip, "F1", "1000"));
+        Prompts::setNextAnswer(QMessageBox::No);
+        QVERIFY(!mw::gui::offerPreferencesFromRequirements(settings, manOfForty(), nullptr));
+        QCOMPARE(stored(settings, "F1"), std::string("1000"));
+        QVERIFY(mw::gui::offerPreferencesFromRequirements(settings, manOfForty(), nullptr));
+        QCOMPARE(stored(settings, "F1"), std::string("2343"));
+        QCOMPARE(stored(settings, "T2"), std::string("69"));
+        QCOMPARE(Prompts::takeShownMessages().size(), 2);
     }
 
     void aBadFieldIsNamedFocusedAndNothingIsStored()

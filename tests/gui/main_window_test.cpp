@@ -28,6 +28,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -652,8 +653,12 @@ private slots:
         tiled->view()->foodList().beginSearch();
         auto* search = tiled->view()->findChild<QLineEdit*>(QStringLiteral("searchEdit"));
         search->setText(QStringLiteral("cheddar"));
+        search->setFocus();
         QTest::keyClick(search, Qt::Key_G, Qt::AltModifier);
-        QVERIFY(tiled->view()->foodList().listsState().foodLines > 0);
+        QCOMPARE(search->text(), QStringLiteral("cheddar"));
+        auto* list = tiled->view()->findChild<mw::gui::CFoodListBox*>(QStringLiteral("foodList"));
+        QVERIFY(list->count() > 0);
+        QVERIFY(list->foodName(0).contains(QStringLiteral("cheddar"), Qt::CaseInsensitive));
         QVERIFY(!m_frame->menuBar()->activeAction());
     }
 
@@ -672,6 +677,16 @@ private slots:
         mw::test::whenDialogOpens([](QDialog*) {}, QDialog::Rejected);
         action("actionCaloricNeed")->trigger();
         QCOMPARE(changed.count(), 1);
+        QVERIFY(Prompts::takeShownMessages().isEmpty());
+
+        // New inputs offer to set the intake ranges from them.
+        mw::test::whenDialogOpens([](QDialog* dialog) {
+            dialog->findChild<QSpinBox*>(QStringLiteral("ageSpinBox"))->setValue(25);
+            dialog->accept();
+        });
+        action("actionCaloricNeed")->trigger();
+        QCOMPARE(Prompts::takeShownMessages().value(0).left(33), QStringLiteral("Your caloric need inputs changed."));
+        QCOMPARE(changed.count(), 2);
     }
 
     void theIntakePreferenceCommandTellsTheViewsAfterOk()

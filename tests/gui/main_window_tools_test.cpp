@@ -26,6 +26,7 @@
 #include "model/catalogue.h"
 #include "support/temp_dir.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -210,6 +211,7 @@ private slots:
         whenDialogOpens([](QDialog* dialog) {
             auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("caloriesEdit"));
             QCOMPARE(edit->text(), QStringLiteral("800"));
+            dialog->findChild<QCheckBox*>(QStringLiteral("randomMenuBox"))->setChecked(false);
             edit->setText(QStringLiteral("1800"));
             dialog->accept();
         });
@@ -411,6 +413,51 @@ private slots:
         action("actionAddFood")->trigger();
         QCOMPARE(foodList()->count(), before + 1);
         QVERIFY(foodList()->foodName(foodList()->count() - 1).contains(QStringLiteral("Morning milk")));
+    }
+
+    void anEditedFoodChangesEveryOpenDay()
+    {
+        action("actionEditPersonalFood")->trigger();
+        QCOMPARE(Prompts::takeShownMessages().size(), 1);
+        PersonalFoodValues values{};
+        values[kWeight] = 100.0f;
+        values[kCalories] = 200.0f;
+        QCOMPARE(m_app->personalFoods().append("Stew", "1 bowl", values).id, FoodId{643});
+        std::vector<CFofView*> views;
+        for (const Grams grams : {100, 50}) {
+            m_frame->newDay();
+            test::addToActiveDay(*m_frame, 643, grams);
+            views.push_back(view());
+        }
+        action("actionShowPersonalFoods")->trigger();
+        whenDialogOpens([](QDialog* dialog) {
+            const auto edit = [dialog](const char* name) { return dialog->findChild<QLineEdit*>(QLatin1String(name)); };
+            // The food selected in the day's list, as stored.
+            QCOMPARE(edit("nameEdit")->text(), QStringLiteral("Stew"));
+            QCOMPARE(edit("unitEdit")->text(), QStringLiteral("1 bowl"));
+            QCOMPARE(edit("value1")->text(), QStringLiteral("200"));
+            auto* pyramid = dialog->findChild<QComboBox*>(QStringLiteral("pyramidGroupBox"));
+            QCOMPARE(pyramid->currentIndex(), 0);
+            auto* save = dialog->findChild<QPushButton*>(QStringLiteral("saveButton"));
+            edit("nameEdit")->clear();
+            QTest::mouseClick(save, Qt::LeftButton);
+            QCOMPARE(Prompts::takeShownMessages(), QStringList{QStringLiteral("Name: Please type the food's name.")});
+            edit("nameEdit")->setText(QStringLiteral("Beef stew"));
+            edit("value1")->setText(QStringLiteral("300"));
+            pyramid->setCurrentIndex(1 + kPyramidMeat);
+            QTest::mouseClick(save, Qt::LeftButton);
+        });
+        action("actionEditPersonalFood")->trigger();
+
+        QVERIFY(test::readFile(m_dir->file("userfood.txt")).starts_with("\"Beef stew [1 bowl]\", 100, 300, "));
+        QVERIFY(foodList()->foodName(0).startsWith(QStringLiteral("Beef stew")));
+        for (std::size_t day = 0; day < views.size(); ++day) {
+            const CFofDoc& shown = views[day]->document();
+            QCOMPARE(shown.dayNutrients()[kCalories], day == 0 ? 300.0f : 150.0f);
+            QVERIFY(shown.mealPyramidServings(kBreakfast)[kPyramidMeat] > 0.0f);
+            auto* meal = views[day]->findChild<CFoodListBox*>(QStringLiteral("mealList"));
+            QVERIFY(meal->foodName(0).startsWith(QStringLiteral("Beef stew")));
+        }
     }
 
     // ---- Printing and exporting ----------------------------------------------------------------------------

@@ -11,6 +11,7 @@
 #include "prompts.h"
 #include "rename_groups_dialog.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTest>
@@ -106,8 +107,11 @@ const Row kRows[] = {
          return Opened(new CGeneratorOptionsDlg(p.settings),
                        [](auto& d) { return d.calories() ? QString::number(*d.calories()) : QString(); });
      },
-     [](auto& d) { typeOver(d, u"caloriesEdit"_s, u"1500"_s); }, [](auto& s) { return menuTargetCalories(s) == 1500; },
-     u"1500"_s},
+     [](auto& d) {
+         d.template findChild<QCheckBox*>(u"randomMenuBox"_s)->setChecked(false);
+         typeOver(d, u"caloriesEdit"_s, u"1500"_s);
+     },
+     [](auto& s) { return menuTargetCalories(s) == 1500; }, u"1500"_s},
     {"healthy weight", std::errc::read_only_file_system,
      [](auto& p) { return Opened(new CHealthyWeightDlg(p.settings)); }, [](auto&) {},
      [](auto& s) { return s.readInt(setting::kHeightInches.section, setting::kHeightInches.key, -1) == 70; }},

@@ -82,7 +82,8 @@ private slots:
             QCOMPARE(label(dialog, "preview1"), QStringLiteral("112"));    // 112.8 of 403 kcal per 100 g, as stored
             QCOMPARE(label(dialog, "preview10"), QStringLiteral("76.21")); // retinol equivalents
             QTest::mouseClick(child<QPushButton>(dialog, "addButton"), Qt::LeftButton);
-            QVERIFY(label(dialog, "addedLabel").contains(QStringLiteral("643: Cheese, cheddar [1 slice (1 oz)]")));
+            QVERIFY(label(dialog, "addedLabel")
+                        .contains(QStringLiteral("“Cheese, cheddar [1 slice (1 oz)]” is now personal food 643.")));
 
             // The same portion again is asked about; "No" adds nothing.
             Prompts::setNextAnswer(QMessageBox::No);

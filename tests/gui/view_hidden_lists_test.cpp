@@ -6,6 +6,7 @@
 #include "query/food_filters.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 
 #include <filesystem>
@@ -149,6 +150,15 @@ private slots:
         QCOMPARE(attributes().test(kRoastedBreast, kHidden), 0);
         QCOMPARE(f.foodList()->count(), 2);
         QCOMPARE(caption("actionShowHiddenFoods"), QStringLiteral("Show all hi&dden foods (2 items)"));
+
+        // The rest at once, selected together.
+        f.foodList()->selectAll();
+        test::FoodCommandsFixture::settle();
+        QCOMPARE(caption("actionUnhideFood"), QStringLiteral("&Unhide 2 selected foods"));
+        f.action("actionUnhideFood")->trigger();
+        QCOMPARE(attributes().count(kHidden), 0);
+        QCOMPARE(f.foodList()->count(), 0);
+        QCOMPARE(f.control<QLabel>("foodListCaption")->text(), QStringLiteral("Hidden foods"));
     }
 
     void hidingEveryFoodOfTheFoodList()
@@ -157,6 +167,13 @@ private slots:
         const QStringList shown = f.foodItems();
         f.frame().updateCommands();
         QVERIFY(f.action("actionHideListFoods")->isEnabled());
+        // More than one food is hidden only when the user says so.
+        f.action("actionHideListFoods")->trigger();
+        QCOMPARE(Prompts::takeShownMessages().value(0).section(u'\n', 0, 0),
+                 QStringLiteral("Hide these %1 foods?").arg(shown.size()));
+        QCOMPARE(attributes().count(kHidden), 0);
+        QCOMPARE(f.foodList()->count(), shown.size());
+        Prompts::setNextAnswer(QMessageBox::Yes);
         f.action("actionHideListFoods")->trigger();
         QCOMPARE(f.foodList()->count(), 0);
         QCOMPARE(attributes().count(kHidden), shown.size());
@@ -176,6 +193,7 @@ private slots:
         const DayTotals totals = f.view()->document().totals();
         f.frame().updateCommands();
         QVERIFY(f.action("actionHideMealFoods")->isEnabled());
+        Prompts::setNextAnswer(QMessageBox::Yes);
         f.action("actionHideMealFoods")->trigger();
         QVERIFY(attributes().test(kMilk, kHidden) != 0);
         QVERIFY(attributes().test(kRoastedBreast, kHidden) != 0);
@@ -210,7 +228,9 @@ private slots:
         f.groupBox()->setCurrentIndex(0);
         runListCommand("actionListShow1");
         QCOMPARE(f.foodItems(), QStringList({QStringLiteral("88;Chicken, breast, roasted [1/2 breast]")}));
-        QCOMPARE(f.groupBox()->currentIndex(), 0);
+        // The caption names the list; the group box names no group it does not show.
+        QCOMPARE(f.control<QLabel>("foodListCaption")->text(), QStringLiteral("Food List 1: Good Carbohydrates"));
+        QCOMPARE(f.groupBox()->currentIndex(), -1);
 
         selectFood(kRoastedBreast);
         runListCommand("actionListRemove1");

@@ -47,7 +47,8 @@ private slots:
         QCOMPARE(v.groupBox, edges(508, 8, 921, 32));
         QCOMPARE(v.searchEdit, v.groupBox);
         QCOMPARE(v.mealList, edges(8, 40, 421, 408));
-        QCOMPARE(v.foodList, edges(508, 40, 921, 408));
+        QCOMPARE(v.foodListCaption, edges(508, 40, 921, 56));
+        QCOMPARE(v.foodList, edges(508, 56, 921, 408));
         QCOMPARE(v.deleteButton, edges(429, 40, 492, 72));
         QCOMPARE(v.amountOkButton, edges(429, 376, 492, 408));
         QCOMPARE(v.amountEdit, edges(429, 344, 492, 368));
@@ -126,6 +127,7 @@ private slots:
             QVERIFY(v.amountEdit.bottom() <= v.amountOkButton.top());
             QVERIFY(v.sortAscendingButton.top() >= v.eatButton.bottom());
             QVERIFY(v.mealList.height() >= 4 * lineHeight);
+            QVERIFY(v.foodList.height() >= 4 * lineHeight);
         }
     }
 

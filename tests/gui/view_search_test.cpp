@@ -5,6 +5,7 @@
 #include "query/food_search.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QSignalSpy>
 
 using namespace mw;
@@ -94,6 +95,28 @@ private slots:
         // Group 0 again, whose first food is milk.
         QCOMPARE(test::idAt(f.foodList(), 0), 0UL);
         QVERIFY(f.foodList()->count() > 10);
+    }
+
+    void theCaptionNamesTheListingAndNothingStaysStale()
+    {
+        const auto caption = [this] { return f.control<QLabel>("foodListCaption")->text(); };
+        search(QStringLiteral("milk"));
+        QCOMPARE(caption(), QStringLiteral("Search: milk — %1 foods").arg(f.foodList()->count()));
+        search(QStringLiteral("almond"), "localSearchButton");
+        QCOMPARE(caption(), QStringLiteral("Search: milk, search: almond — 1 food"));
+
+        // Another listing puts the prompt back in the search field and takes the group out of the box.
+        f.action("actionShowPersonalFoods")->trigger();
+        QCOMPARE(caption(), QStringLiteral("Personal foods"));
+        QCOMPARE(f.searchEdit()->text(), kPrompt);
+        f.action("actionShowFoodGroups")->trigger();
+        QCOMPARE(f.groupBox()->currentIndex(), 0);
+        QCOMPARE(caption(), f.groupBox()->currentText());
+        f.action("actionShowPersonalFoods")->trigger();
+        QCOMPARE(f.groupBox()->currentIndex(), -1);
+        f.groupBox()->setCurrentIndex(0);
+        QCOMPARE(test::idAt(f.foodList(), 0), 0UL);
+        QCOMPARE(caption(), f.groupBox()->currentText());
     }
 
     void theWidthCommandsEndTheSearchAndTheWidestWidensTheField()

@@ -162,6 +162,17 @@ std::string& PreferenceTexts::text(PreferenceField field)
     return field.bound == PreferenceBound::kFrom ? from.at(slot) : to.at(slot);
 }
 
+PreferenceTexts preferenceTexts(const PreferenceTable& table)
+{
+    PreferenceTexts texts;
+    for (int k = kFirstPreferenceNutrient; k <= kLastPreferenceNutrient; ++k) {
+        const auto slot = static_cast<std::size_t>(k);
+        texts.from[slot] = std::to_string(table[slot].from);
+        texts.to[slot] = std::to_string(table[slot].to);
+    }
+    return texts;
+}
+
 PreferenceValue parsePreferenceText(std::string_view text)
 {
     text = trimBlanks(text);

@@ -102,6 +102,9 @@ struct PreferenceValue
 };
 PreferenceValue parsePreferenceText(std::string_view text);
 
+// The decimal texts the edits show for a table.
+PreferenceTexts preferenceTexts(const PreferenceTable& table);
+
 // Reads all 54 edits in order (nutrient 1 From, 1 To, 2 From, ...); the first one that does not hold a
 // whole number 0..9999 is reported, so the dialog can name it and give it the focus.
 struct PreferenceTextsResult

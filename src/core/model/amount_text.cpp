@@ -189,7 +189,7 @@ struct PortionUnit
 {
     double count = 0.0;
     std::string text;
-    std::vector<std::string_view> words;
+    std::vector<std::string> words; // owned: the unit is copied and moved after it is read
 };
 
 std::optional<PortionUnit> portionUnitOf(std::string_view portion)
@@ -204,7 +204,9 @@ std::optional<PortionUnit> portionUnitOf(std::string_view portion)
         const std::optional<Quantity> upper = takeQuantity(rest);
         count = upper ? std::optional(Quantity{(count->value + upper->value) / 2.0, true}) : std::nullopt;
     }
-    unit.words = wordsOf(rest);
+    for (const std::string_view word : wordsOf(rest)) {
+        unit.words.emplace_back(word);
+    }
     if (!count || !(count->value > 0.0) || unit.words.empty()) {
         return std::nullopt;
     }
@@ -216,7 +218,7 @@ std::optional<PortionUnit> portionUnitOf(std::string_view portion)
 // "1 cup sliced", "pitas" for "1 large pita".
 bool isPortionUnit(const std::vector<std::string_view>& typed, const PortionUnit& unit)
 {
-    const auto sameWords = [](const std::vector<std::string_view>& a, const std::vector<std::string_view>& b) {
+    const auto sameWords = [](const std::vector<std::string_view>& a, const std::vector<std::string>& b) {
         if (a.size() != b.size()) {
             return false;
         }
@@ -266,7 +268,7 @@ std::string portionExample(const PortionUnit& unit)
         return "2 " + plural(unit.words.front());
     }
     std::string example = "2";
-    for (const std::string_view word : unit.words) {
+    for (const std::string& word : unit.words) {
         example += ' ';
         example += word;
     }

@@ -82,6 +82,12 @@ void CFofDoc::replaceMeals(DayMeals meals)
     dayChanged(std::nullopt);
 }
 
+void CFofDoc::foodsChanged()
+{
+    m_totals = computeTotals(m_meals, *m_foods);
+    dayChanged(std::nullopt);
+}
+
 void CFofDoc::mealChanged(MealIndex m)
 {
     m_totals.recomputeMeal(m, meal(m).entries(), *m_foods);

@@ -63,6 +63,9 @@ public:
     void setMeals(DayMeals meals, std::optional<MealIndex> shownMeal);
     // Puts a day read from a file in place of the current one.
     void replaceMeals(DayMeals meals);
+    // Sums every meal anew after what a food weighs or holds changed (a personal food was edited); the
+    // entries stay as they are. Announced as a change of the whole day.
+    void foodsChanged();
 
     NutrientVector entryNutrients(const CFood& entry) const;
     float entryServings(const CFood& entry) const;

@@ -18,16 +18,4 @@ Grams acceptedAmount(long long grams)
     return grams <= 0 || grams > kMaxEntryAmount ? kFallbackAmount : static_cast<Grams>(grams);
 }
 
-Grams typedAmount(std::string_view text)
-{
-    long long grams = 0;
-    for (const char c : text.substr(0, kAmountTextLimit)) {
-        if (c < '0' || c > '9') {
-            break;
-        }
-        grams = grams * 10 + (c - '0');
-    }
-    return acceptedAmount(grams);
-}
-
 } // namespace mw

@@ -17,17 +17,6 @@ PreferenceRange rangeOf(const PreferenceTable& table, int nutrient)
     return table[static_cast<std::size_t>(nutrient)];
 }
 
-// The texts the dialog's edits show for a table.
-PreferenceTexts preferenceTexts(const PreferenceTable& table)
-{
-    PreferenceTexts texts;
-    for (int k = kFirstPreferenceNutrient; k <= kLastPreferenceNutrient; ++k) {
-        texts.from[static_cast<std::size_t>(k)] = std::to_string(rangeOf(table, k).from);
-        texts.to[static_cast<std::size_t>(k)] = std::to_string(rangeOf(table, k).to);
-    }
-    return texts;
-}
-
 TEST(PreferenceDefaults, ComeFromTheRequirements)
 {
     const PreferenceTable table = defaultPreferences(kManOfForty);

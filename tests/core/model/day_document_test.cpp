@@ -74,6 +74,19 @@ TEST_F(DayDocument, TotalsCountOnlyPositiveValuesAndAmountZeroIsOneServing)
     EXPECT_FLOAT_EQ(m_day.entryPyramidServings(m_day.entry(kBreakfast, 0))[kPyramidFruit], 0.5f);
 }
 
+TEST_F(DayDocument, AnEditedFoodIsSummedAnewInEveryMeal)
+{
+    m_day.appendEntry(kLunch, kOddFood, 100);
+    m_day.appendEntry(kDinner, kOddFood, 50);
+    int announced = 0;
+    m_day.addChangeListener([&announced](const DayChange& change) { announced += change.wholeDay ? 1 : 100; });
+    m_personal.edit(kOddFood).values[kProtein] = 30.0f;
+    m_day.foodsChanged();
+    EXPECT_EQ(m_day.mealNutrients(kLunch)[kProtein], 30.0f);
+    EXPECT_EQ(m_day.dayNutrients()[kProtein], 45.0f);
+    EXPECT_EQ(announced, 1);
+}
+
 TEST_F(DayDocument, EditsChangeOnlyTheirMealAndPosition)
 {
     m_day.appendEntry(kLunch, 1, 10);

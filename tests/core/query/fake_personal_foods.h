@@ -28,6 +28,8 @@ public:
         m_records.push_back({std::move(text), values, -1});
         return static_cast<FoodId>(kFirstPersonalFoodId + m_records.size() - 1);
     }
+    // A food's record, to change as an edit of the personal food does.
+    PersonalFoodRecord& edit(FoodId id) { return m_records.at(static_cast<std::size_t>(id - kFirstPersonalFoodId)); }
     std::size_t count() const override { return m_records.size(); }
     const PersonalFoodRecord* record(std::size_t index) const override
     {
