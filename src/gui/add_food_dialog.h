@@ -28,9 +28,6 @@ public:
     // The totals are copied: the dialog keeps nothing of the view they come from.
     CAddFoodDlg(PersonalFoodDatabase& foods, const NutrientVector& mealTotals, QWidget* parent = nullptr);
 
-    // Foods added since the dialog opened.
-    int addedCount() const { return m_addedCount; }
-
 signals:
     // After each food written to the database, with the FoodId it got.
     void foodAdded(mw::FoodId id);

@@ -245,7 +245,6 @@ void CDietApp::start(const CommandLine& commandLine)
         connect(m_splash, &CSplashDlg::dismissed, m_frame.get(), [this] { m_frame->update(); });
         m_splash->showCentred();
     }
-    m_splashStart.start();
 
     showStartupWarnings();
     switch (commandLine.action) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -67,8 +66,6 @@ public:
     CMainFrame* mainFrame() const { return m_frame.get(); }
     // While it is shown; nullptr once it has closed or when none was shown.
     CSplashDlg* splash() const;
-    // Milliseconds since the splash was (or would have been) shown.
-    qint64 sinceSplashStart() const { return m_splashStart.isValid() ? m_splashStart.elapsed() : 0; }
 
 private:
     QStringList dataFileWarnings() const;
@@ -77,7 +74,6 @@ private:
     std::unique_ptr<AppContext> m_context;
     std::unique_ptr<CMainFrame> m_frame;
     QPointer<CSplashDlg> m_splash;
-    QElapsedTimer m_splashStart;
     QStringList m_warnings;
 };
 

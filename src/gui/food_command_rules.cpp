@@ -119,16 +119,6 @@ std::optional<FoodListCommand> foodListCommandOf(int commandId)
     return std::nullopt;
 }
 
-int foodListCommandId(const FoodListCommand& command)
-{
-    for (const auto& [base, operation] : kListCommandBases) {
-        if (operation == command.operation) {
-            return base + command.list;
-        }
-    }
-    return 0;
-}
-
 QString foodListDisplayName(const Settings& settings, int list)
 {
     if (list >= 1 && list <= kNamedFoodListCount) {

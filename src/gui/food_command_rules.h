@@ -66,7 +66,6 @@ struct FoodListCommand
 
 // The list command of a command id (base + list); none for any other id.
 std::optional<FoodListCommand> foodListCommandOf(int commandId);
-int foodListCommandId(const FoodListCommand& command);
 
 // The name of list 1..14: the user's name (or the default) for 1..7, else the fixed one.
 QString foodListDisplayName(const Settings& settings, int list);

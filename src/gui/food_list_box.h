@@ -51,7 +51,6 @@ public:
     int selectedRow() const;
     // Every selected item, in list order.
     QList<int> selectedRows() const;
-    int currentRow() const { return currentIndex().row(); }
     // Makes the row current and selected; -1 clears both.
     void setCurrentRow(int row);
     QRect visualRowRect(int row) const;

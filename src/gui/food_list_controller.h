@@ -50,7 +50,6 @@ public:
     bool isSearching() const { return m_searching; }
     // The nutrient and direction of the sort in force, while the food list is sorted.
     std::optional<int> sortedNutrient() const { return m_sortNutrient; }
-    std::optional<SortDirection> sortedDirection() const { return m_sortDirection; }
     // What the sort popups compare: the basis last chosen in them, else the profile's.
     SortBasis sortBasisInUse() const;
     // The standard food group the group box's selection stands for; -1 when none is selected.

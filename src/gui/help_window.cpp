@@ -68,14 +68,6 @@ constexpr std::array kTopicPages = {
     TopicPage{HelpTopic::kCommandLineTool, "command-line.html", Section::kReference},
 };
 
-constexpr auto kAllTopics = [] {
-    std::array<HelpTopic, kTopicPages.size()> topics{};
-    for (std::size_t i = 0; i < kTopicPages.size(); ++i) {
-        topics[i] = kTopicPages[i].topic;
-    }
-    return topics;
-}();
-
 struct ObjectTopic
 {
     std::string_view objectName;
@@ -174,11 +166,6 @@ int widestTitle(QTreeWidget& tree)
 }
 
 } // namespace
-
-std::span<const HelpTopic> allHelpTopics()
-{
-    return kAllTopics;
-}
 
 QString helpPageName(HelpTopic topic)
 {
@@ -455,11 +442,6 @@ void HelpWindow::openTopic(HelpTopic topic)
     if (m_browser->source().adjusted(QUrl::RemoveFragment) != url) {
         m_browser->setSource(url);
     }
-}
-
-QUrl HelpWindow::currentPage() const
-{
-    return m_browser->source();
 }
 
 bool HelpWindow::findText(const QString& text)

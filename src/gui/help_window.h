@@ -6,7 +6,6 @@
 #include <QUrl>
 
 #include <optional>
-#include <span>
 
 class QAction;
 class QLineEdit;
@@ -45,8 +44,6 @@ inline constexpr int kIntroductionContext = 99623;
 inline constexpr int kTopTipsContext = 99624;
 inline constexpr int kFoodCatalogueContext = 99626;
 
-// Every topic, in the order of the contents.
-std::span<const HelpTopic> allHelpTopics();
 // "introduction.html" ...
 QString helpPageName(HelpTopic topic);
 // qrc:/help/introduction.html ...
@@ -77,8 +74,6 @@ public:
 
     // Goes to the topic; it also becomes the page Home returns to.
     void openTopic(HelpTopic topic);
-    QUrl currentPage() const;
-    QTextBrowser* browser() const { return m_browser; }
 
     // Finds the text in the page after the cursor, wrapping at the end once; false when it is nowhere.
     bool findText(const QString& text);

@@ -23,12 +23,6 @@ CIconFrameButton::CIconFrameButton(QWidget* parent) : QAbstractButton(parent), m
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-void CIconFrameButton::setFramedIcon(const QIcon& icon)
-{
-    m_icon = icon;
-    update();
-}
-
 QSize CIconFrameButton::sizeHint() const
 {
     const int icon = largeIconSize(this);

@@ -13,11 +13,8 @@ class CIconFrameButton : public QAbstractButton
     Q_OBJECT
 
 public:
+    // Frames the application's window icon; without one it draws the frame only.
     explicit CIconFrameButton(QWidget* parent = nullptr);
-
-    // Defaults to the application's window icon; a null icon draws the frame only.
-    void setFramedIcon(const QIcon& icon);
-    const QIcon& framedIcon() const { return m_icon; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }

@@ -72,11 +72,6 @@ void CLogWeightDialog::setDate(const DiaryDate& date)
     m_dateEdit->setDate(toQDate(date));
 }
 
-void CLogWeightDialog::setWeightText(const QString& text)
-{
-    m_weightEdit->setText(text);
-}
-
 void CLogWeightDialog::accept()
 {
     const WeightInput input = parseWeightInput(toStdString(m_weightEdit->text()), m_kilograms);

@@ -22,7 +22,6 @@ public:
     void setDate(const DiaryDate& date);
     // The weight typed, in tenths of a pound; valid once the dialog is accepted.
     WeightTenths weight() const { return m_weight; }
-    void setWeightText(const QString& text);
 
     void accept() override;
 

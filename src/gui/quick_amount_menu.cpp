@@ -102,18 +102,6 @@ void QuickAmountMenu::addAmountItem(const QString& text, double value)
     connect(action, &QAction::triggered, this, [this, value] { emit amountChosen(m_kind, value); });
 }
 
-QList<QAction*> QuickAmountMenu::amountActions() const
-{
-    QList<QAction*> result;
-    const QList<QAction*> all = actions();
-    for (QAction* action : all) {
-        if (action->data().isValid()) {
-            result.append(action);
-        }
-    }
-    return result;
-}
-
 void QuickAmountMenu::popupCentredAt(const QPoint& globalPos)
 {
     m_keyTarget = QApplication::focusWidget();

@@ -43,8 +43,6 @@ public:
     QuickAmountMenu(MouseChoice choice, QWidget* parent = nullptr);
 
     QuickAmountKind kind() const { return m_kind; }
-    // The items that choose an amount, in menu order.
-    QList<QAction*> amountActions() const;
     // Opens with its top at the point and centred on it horizontally.
     void popupCentredAt(const QPoint& globalPos);
 

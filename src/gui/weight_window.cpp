@@ -234,11 +234,6 @@ QStringList CWeightWindow::sentences() const
     return render::weightSentences(m_content);
 }
 
-void CWeightWindow::setRangeDays(int days)
-{
-    m_rangeBox->setCurrentIndex(m_rangeBox->findData(days));
-}
-
 QString CWeightWindow::hoverText(int shownDay) const
 {
     const std::span<const WeightTrendDay> days = render::shownWeightDays(m_content);

@@ -38,11 +38,8 @@ public:
     ~CWeightWindow() override;
 
     const render::WeightContent& content() const { return m_content; }
-    QUndoStack* undoStack() const { return m_undo; }
     QChart* chart() const { return m_chart; }
     QStringList sentences() const;
-    // The chart's range: 30, 90 or 365 days, or 0 for all.
-    void setRangeDays(int days);
     // What hovering over a shown day of the chart tells; empty when the chart has no such day.
     QString hoverText(int shownDay) const;
 

@@ -370,11 +370,6 @@ int panelLineHeight(const QFontMetrics& metrics)
     return std::max(metrics.height(), metrics.lineSpacing());
 }
 
-int analysisPanelHeight(const QFontMetrics& metrics, int rows)
-{
-    return panelFrameHeight(panelLineHeight(metrics), rows);
-}
-
 AnalysisPanelGeometry analysisPanelGeometry(const QRect& rect, const QFontMetrics& metrics,
                                             const AnalysisPanelState& state)
 {

@@ -63,8 +63,6 @@ inline const QColor kOddRowText(0, 0, 255);
 
 // L: the font's height with its external leading.
 int panelLineHeight(const QFontMetrics& metrics);
-// The height the panel needs for rows rows in this font, frame included.
-int analysisPanelHeight(const QFontMetrics& metrics, int rows);
 // The layout the painter uses for the state in rect with this font.
 AnalysisPanelGeometry analysisPanelGeometry(const QRect& rect, const QFontMetrics& metrics,
                                             const AnalysisPanelState& state);

@@ -89,7 +89,8 @@ Rendered render(const AnalysisPanelState& state, int width)
 {
     const QImage probe(1, 1, QImage::Format_RGB32);
     const int rows = mw::render::panelRowCount(static_cast<int>(state.displayed.size()), state.layout);
-    QImage image(width, mw::render::analysisPanelHeight(metricsFor(probe), rows), QImage::Format_RGB32);
+    QImage image(width, mw::render::panelFrameHeight(mw::render::panelLineHeight(metricsFor(probe)), rows),
+                 QImage::Format_RGB32);
     image.fill(kSentinel);
     {
         QPainter painter(&image);

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMdiArea>
 #include <QPushButton>
@@ -80,21 +81,25 @@ private slots:
 
     void theSplashClosesOnItsOwnOnceItsTimeIsUp()
     {
+        QElapsedTimer sinceStart;
+        sinceStart.start();
         const auto app = start({});
         QVERIFY(app->splash() != nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(app->splash() == nullptr || !app->splash()->isVisible(), 8000);
-        QVERIFY2(app->sinceSplashStart() >= 2500, qPrintable(QString::number(app->sinceSplashStart())));
+        QVERIFY2(sinceStart.elapsed() >= 2500, qPrintable(QString::number(sinceStart.elapsed())));
         mw::test::deleteClosedWindows();
         QVERIFY(app->splash() == nullptr);
     }
 
     void aKeyPressClosesTheSplashAtOnce()
     {
+        QElapsedTimer sinceStart;
+        sinceStart.start();
         const auto app = start({});
         QTest::keyClick(app->mainFrame()->mdiArea(), Qt::Key_Shift);
         mw::test::deleteClosedWindows();
         QVERIFY(app->splash() == nullptr);
-        QVERIFY(app->sinceSplashStart() < 2500);
+        QVERIFY(sinceStart.elapsed() < 2500);
         // The day is still there: the key did nothing else.
         QCOMPARE(app->mainFrame()->dayWindows().size(), qsizetype(1));
     }

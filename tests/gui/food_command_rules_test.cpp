@@ -1,5 +1,7 @@
 #include "food_command_rules.h"
 
+#include "command_ids.h"
+
 #include "core/query/fake_personal_foods.h"
 
 #include <QTest>
@@ -90,99 +92,104 @@ private slots:
         for (const int unused : {33000, 33015, 33020, 33035, 33040, 33055, 33060, 33075, 33100, 33115, 32961}) {
             QVERIFY2(!foodListCommandOf(unused).has_value(), qPrintable(QString::number(unused)));
         }
+        const std::pair<int, FoodListOperation> bases[] = {
+            {mw::gui::cmd::kListAddSelectedBase, FoodListOperation::kAddSelected},
+            {mw::gui::cmd::kListAddAllBase, FoodListOperation::kAddAll},
+            {mw::gui::cmd::kListAddMealBase, FoodListOperation::kAddMealFoods},
+            {mw::gui::cmd::kListShowBase, FoodListOperation::kShow},
+            {mw::gui::cmd::kListRemoveBase, FoodListOperation::kRemove}};
         for (int list = 1; list <= 14; ++list) {
-            for (const FoodListOperation operation :
-                 {FoodListOperation::kAddSelected, FoodListOperation::kAddAll, FoodListOperation::kAddMealFoods,
-                  FoodListOperation::kShow, FoodListOperation::kRemove}) {
-                const FoodListCommand command{list, operation};
-                QCOMPARE(foodListCommandOf(foodListCommandId(command)), std::optional(command));
+            for (const auto& [base, operation] : bases) {
+                QCOMPARE(foodListCommandOf(base + list), std::optional(FoodListCommand{list, operation}));
             }
         }
     }
+}
 
     void listNamesComeFromTheProfileOrAreFixed()
+{
+    MemorySettings settings;
+    const struct
     {
-        MemorySettings settings;
-        const struct
-        {
-            int list;
-            QString name;
-        } names[] = {{1, QStringLiteral("Good Carbohydrates")},
-                     {7, QStringLiteral("Omega-3 Foods")},
-                     {8, QStringLiteral("High (rapid insulin inducer) list")},
-                     {10, QStringLiteral("Low (reduced insulin secretion) list")},
-                     {14, QStringLiteral("Food List 14")},
-                     {0, QString()},
-                     {15, QString()}};
-        for (const auto& n : names) {
-            QCOMPARE(foodListDisplayName(settings, n.list), n.name);
-        }
-        QVERIFY(!settings.writeText("foodgroups", "3", "Fish & Chips"));
-        QCOMPARE(foodListDisplayName(settings, 3), QStringLiteral("Fish & Chips"));
-        QVERIFY(!settings.writeText("FoodGroups", "3", ""));
-        QCOMPARE(foodListDisplayName(settings, 3), QStringLiteral("Antioxidant Best Bets"));
+        int list;
+        QString name;
+    } names[] = {{1, QStringLiteral("Good Carbohydrates")},
+                 {7, QStringLiteral("Omega-3 Foods")},
+                 {8, QStringLiteral("High (rapid insulin inducer) list")},
+                 {10, QStringLiteral("Low (reduced insulin secretion) list")},
+                 {14, QStringLiteral("Food List 14")},
+                 {0, QString()},
+                 {15, QString()}};
+    for (const auto& n : names) {
+        QCOMPARE(foodListDisplayName(settings, n.list), n.name);
     }
+    QVERIFY(!settings.writeText("foodgroups", "3", "Fish & Chips"));
+    QCOMPARE(foodListDisplayName(settings, 3), QStringLiteral("Fish & Chips"));
+    QVERIFY(!settings.writeText("FoodGroups", "3", ""));
+    QCOMPARE(foodListDisplayName(settings, 3), QStringLiteral("Antioxidant Best Bets"));
+}
 
-    void listMenuItemsCountMembers()
-    {
-        MemorySettings settings;
-        CFoodAttributeDatabase attributes;
-        const FoodListsState none;
-        const FoodListCommand show1{1, FoodListOperation::kShow};
-        QCOMPARE(foodListMenuItem(show1, none, settings, attributes),
-                 (MenuItemState{QStringLiteral("Good Carbohydrates (0 items)"), false}));
-        attributes.set(700, CFoodAttributeDatabase::listMask(1));
-        QCOMPARE(foodListMenuItem(show1, none, settings, attributes),
-                 (MenuItemState{QStringLiteral("Good Carbohydrates (1 item)"), true}));
-        attributes.set(0, CFoodAttributeDatabase::listMask(1));
-        QCOMPARE(foodListMenuItem(show1, none, settings, attributes).caption,
-                 QStringLiteral("Good Carbohydrates (2 items)"));
-        QVERIFY(!settings.writeText("FoodGroups", "2", "Fish & Chips"));
-        QCOMPARE(foodListMenuItem({2, FoodListOperation::kAddAll}, none, settings, attributes).caption,
-                 QStringLiteral("Fish && Chips"));
-        QCOMPARE(foodListMenuItem({9, FoodListOperation::kRemove}, none, settings, attributes).caption,
-                 QStringLiteral("Medium (moderate inducer) list"));
-        QCOMPARE(foodListMenuItem({15, FoodListOperation::kShow}, none, settings, attributes), MenuItemState{});
-    }
+void listMenuItemsCountMembers()
+{
+    MemorySettings settings;
+    CFoodAttributeDatabase attributes;
+    const FoodListsState none;
+    const FoodListCommand show1{1, FoodListOperation::kShow};
+    QCOMPARE(foodListMenuItem(show1, none, settings, attributes),
+             (MenuItemState{QStringLiteral("Good Carbohydrates (0 items)"), false}));
+    attributes.set(700, CFoodAttributeDatabase::listMask(1));
+    QCOMPARE(foodListMenuItem(show1, none, settings, attributes),
+             (MenuItemState{QStringLiteral("Good Carbohydrates (1 item)"), true}));
+    attributes.set(0, CFoodAttributeDatabase::listMask(1));
+    QCOMPARE(foodListMenuItem(show1, none, settings, attributes).caption,
+             QStringLiteral("Good Carbohydrates (2 items)"));
+    QVERIFY(!settings.writeText("FoodGroups", "2", "Fish & Chips"));
+    QCOMPARE(foodListMenuItem({2, FoodListOperation::kAddAll}, none, settings, attributes).caption,
+             QStringLiteral("Fish && Chips"));
+    QCOMPARE(foodListMenuItem({9, FoodListOperation::kRemove}, none, settings, attributes).caption,
+             QStringLiteral("Medium (moderate inducer) list"));
+    QCOMPARE(foodListMenuItem({15, FoodListOperation::kShow}, none, settings, attributes), MenuItemState{});
+}
 
-    void listMenuItemsAreEnabledByWhatTheListsHold()
+void listMenuItemsAreEnabledByWhatTheListsHold()
+{
+    MemorySettings settings;
+    CFoodAttributeDatabase attributes;
+    attributes.set(0, CFoodAttributeDatabase::listMask(4));
+    const auto enabled = [&](FoodListOperation operation, const FoodListsState& lists) {
+        return foodListMenuItem({4, operation}, lists, settings, attributes).enabled;
+    };
+    const FoodListsState milk = selecting(0, 1);
+    const FoodListsState skim = selecting(3, 1);
+    const FoodListsState unselected = selecting(std::nullopt, 1);
+    const struct
     {
-        MemorySettings settings;
-        CFoodAttributeDatabase attributes;
-        attributes.set(0, CFoodAttributeDatabase::listMask(4));
-        const auto enabled = [&](FoodListOperation operation, const FoodListsState& lists) {
-            return foodListMenuItem({4, operation}, lists, settings, attributes).enabled;
-        };
-        const FoodListsState milk = selecting(0, 1);
-        const FoodListsState skim = selecting(3, 1);
-        const FoodListsState unselected = selecting(std::nullopt, 1);
-        const struct
-        {
-            FoodListOperation operation;
-            FoodListsState lists;
-            bool enabled;
-        } rules[] = {
-            {FoodListOperation::kAddSelected, milk, false}, // already in the list
-            {FoodListOperation::kAddSelected, skim, true},
-            {FoodListOperation::kAddSelected, unselected, false},
-            {FoodListOperation::kRemove, milk, true},
-            {FoodListOperation::kRemove, skim, false},
-            // Add all: two lines, or one selected line.
-            {FoodListOperation::kAddAll, skim, true},
-            {FoodListOperation::kAddAll, unselected, false},
-            {FoodListOperation::kAddAll, selecting(std::nullopt, 2), true},
-            {FoodListOperation::kAddAll, selecting(std::nullopt, 0), false},
-            {FoodListOperation::kAddMealFoods, unselected, false},
-            {FoodListOperation::kAddMealFoods, selecting(std::nullopt, 0, 1), true},
-            {FoodListOperation::kShow, unselected, true},
-        };
-        for (const auto& rule : rules) {
-            QCOMPARE(enabled(rule.operation, rule.lists), rule.enabled);
-        }
-        attributes.clear(0, CFoodAttributeDatabase::listMask(4));
-        QVERIFY(!enabled(FoodListOperation::kShow, unselected));
+        FoodListOperation operation;
+        FoodListsState lists;
+        bool enabled;
+    } rules[] = {
+        {FoodListOperation::kAddSelected, milk, false}, // already in the list
+        {FoodListOperation::kAddSelected, skim, true},
+        {FoodListOperation::kAddSelected, unselected, false},
+        {FoodListOperation::kRemove, milk, true},
+        {FoodListOperation::kRemove, skim, false},
+        // Add all: two lines, or one selected line.
+        {FoodListOperation::kAddAll, skim, true},
+        {FoodListOperation::kAddAll, unselected, false},
+        {FoodListOperation::kAddAll, selecting(std::nullopt, 2), true},
+        {FoodListOperation::kAddAll, selecting(std::nullopt, 0), false},
+        {FoodListOperation::kAddMealFoods, unselected, false},
+        {FoodListOperation::kAddMealFoods, selecting(std::nullopt, 0, 1), true},
+        {FoodListOperation::kShow, unselected, true},
+    };
+    for (const auto& rule : rules) {
+        QCOMPARE(enabled(rule.operation, rule.lists), rule.enabled);
     }
-};
+    attributes.clear(0, CFoodAttributeDatabase::listMask(4));
+    QVERIFY(!enabled(FoodListOperation::kShow, unselected));
+}
+}
+;
 
 QTEST_MAIN(FoodCommandRulesTest)
 #include "food_command_rules_test.moc"

@@ -21,6 +21,7 @@
 #include <QTreeWidget>
 
 #include <memory>
+#include <vector>
 
 using mw::gui::HelpTopic;
 using mw::gui::HelpWindow;
@@ -51,6 +52,26 @@ QStringList references(const QString& html, const QString& attribute)
         found.append(match.captured(1));
     }
     return found;
+}
+
+// Every topic, from the first to the last.
+std::vector<HelpTopic> allHelpTopics()
+{
+    std::vector<HelpTopic> topics;
+    for (int t = static_cast<int>(HelpTopic::kContents); t <= static_cast<int>(HelpTopic::kCommandLineTool); ++t) {
+        topics.push_back(static_cast<HelpTopic>(t));
+    }
+    return topics;
+}
+
+QTextBrowser* browserOf(const HelpWindow& window)
+{
+    return window.findChild<QTextBrowser*>(QStringLiteral("helpBrowser"));
+}
+
+QUrl currentPageOf(const HelpWindow& window)
+{
+    return browserOf(window)->source();
 }
 
 bool hasAnchor(const QString& html, const QString& name)
@@ -104,14 +125,14 @@ private slots:
     void everyTopicHasItsOwnPageWithATitle()
     {
         QSet<QString> pages;
-        for (const HelpTopic topic : mw::gui::allHelpTopics()) {
+        for (const HelpTopic topic : allHelpTopics()) {
             const QString page = mw::gui::helpPageName(topic);
             QVERIFY2(!pageText(page).isEmpty(), qPrintable(page));
             QVERIFY2(!mw::gui::helpPageTitle(topic).isEmpty(), qPrintable(page));
             QCOMPARE(mw::gui::helpTopicOfPage(mw::gui::helpTopicUrl(topic)), topic);
             pages.insert(page);
         }
-        QCOMPARE(pages.size(), static_cast<qsizetype>(mw::gui::allHelpTopics().size()));
+        QCOMPARE(pages.size(), static_cast<qsizetype>(allHelpTopics().size()));
         // Every page in the resources is a topic of the contents.
         for (const QString& page : helpPages()) {
             QVERIFY2(pages.contains(page), qPrintable(page));
@@ -167,11 +188,11 @@ private slots:
     void everyPageRendersWithItsStyleSheet()
     {
         HelpWindow window;
-        for (const HelpTopic topic : mw::gui::allHelpTopics()) {
+        for (const HelpTopic topic : allHelpTopics()) {
             window.openTopic(topic);
             const QString page = mw::gui::helpPageName(topic);
-            QCOMPARE(fileOf(window.currentPage()), page);
-            QTextDocument* document = window.browser()->document();
+            QCOMPARE(fileOf(currentPageOf(window)), page);
+            QTextDocument* document = browserOf(window)->document();
             QCOMPARE(document->metaInformation(QTextDocument::DocumentTitle), mw::gui::helpPageTitle(topic));
             const QString text = document->toPlainText();
             QVERIFY2(text.size() > 500, qPrintable(page));
@@ -193,10 +214,11 @@ private slots:
         HelpWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        for (const HelpTopic topic : mw::gui::allHelpTopics()) {
+        for (const HelpTopic topic : allHelpTopics()) {
             window.openTopic(topic);
             QCoreApplication::processEvents();
-            QVERIFY2(window.browser()->horizontalScrollBar()->maximum() == 0, qPrintable(mw::gui::helpPageName(topic)));
+            QVERIFY2(browserOf(window)->horizontalScrollBar()->maximum() == 0,
+                     qPrintable(mw::gui::helpPageName(topic)));
         }
     }
 
@@ -247,11 +269,11 @@ private slots:
         QVERIFY(window->isWindow());
         QVERIFY(!window->isModal());
         QCOMPARE(window->windowTitle(), QStringLiteral("Mealwright Help"));
-        QCOMPARE(fileOf(window->currentPage()), QStringLiteral("introduction.html"));
+        QCOMPARE(fileOf(currentPageOf(*window)), QStringLiteral("introduction.html"));
 
         HelpWindow::showHelpTopic(HelpTopic::kFoodCatalogue, owner.get());
         QCOMPARE(HelpWindow::instance(), window);
-        QCOMPARE(fileOf(window->currentPage()), QStringLiteral("food-catalogue.html"));
+        QCOMPARE(fileOf(currentPageOf(*window)), QStringLiteral("food-catalogue.html"));
 
         // Closed, it only hides: the next request shows it again where the reader left off.
         window->close();
@@ -259,7 +281,7 @@ private slots:
         HelpWindow::showHelpTopic(HelpTopic::kFoodCatalogue, owner.get());
         QCOMPARE(HelpWindow::instance(), window);
         QVERIFY(window->isVisible());
-        QVERIFY(window->browser()->isBackwardAvailable());
+        QVERIFY(browserOf(*window)->isBackwardAvailable());
 
         // It belongs to the top-level window it was asked from, not to the part that asked.
         delete part;
@@ -280,24 +302,24 @@ private slots:
         QVERIFY(!back->isEnabled());
         QVERIFY(!forward->isEnabled());
 
-        const std::optional<QPoint> link = linkPosition(*window.browser(), QStringLiteral("menu-edit.html"));
+        const std::optional<QPoint> link = linkPosition(*browserOf(window), QStringLiteral("menu-edit.html"));
         QVERIFY(link.has_value());
-        QTest::mouseClick(window.browser()->viewport(), Qt::LeftButton, {}, *link);
-        QCOMPARE(fileOf(window.currentPage()), QStringLiteral("menu-edit.html"));
+        QTest::mouseClick(browserOf(window)->viewport(), Qt::LeftButton, {}, *link);
+        QCOMPARE(fileOf(currentPageOf(window)), QStringLiteral("menu-edit.html"));
         QVERIFY(back->isEnabled());
 
         QTest::mouseClick(back, Qt::LeftButton);
-        QCOMPARE(fileOf(window.currentPage()), QStringLiteral("index.html"));
+        QCOMPARE(fileOf(currentPageOf(window)), QStringLiteral("index.html"));
         QVERIFY(!back->isEnabled());
         QVERIFY(forward->isEnabled());
 
         QTest::mouseClick(forward, Qt::LeftButton);
-        QCOMPARE(fileOf(window.currentPage()), QStringLiteral("menu-edit.html"));
+        QCOMPARE(fileOf(currentPageOf(window)), QStringLiteral("menu-edit.html"));
         QVERIFY(!forward->isEnabled());
 
         // Alt+Left is Back as in any browser.
-        QTest::keyClick(window.browser(), Qt::Key_Left, Qt::AltModifier);
-        QCOMPARE(fileOf(window.currentPage()), QStringLiteral("index.html"));
+        QTest::keyClick(browserOf(window), Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(fileOf(currentPageOf(window)), QStringLiteral("index.html"));
     }
 
     void homeReturnsToTheTopicAndContentsToTheIndex()
@@ -306,17 +328,17 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.openTopic(HelpTopic::kTopTips);
-        window.browser()->setSource(mw::gui::helpTopicUrl(HelpTopic::kAnalysisPanel));
+        browserOf(window)->setSource(mw::gui::helpTopicUrl(HelpTopic::kAnalysisPanel));
 
         QTest::mouseClick(buttonOf(window, "helpContentsAction"), Qt::LeftButton);
-        QCOMPARE(fileOf(window.currentPage()), QStringLiteral("index.html"));
+        QCOMPARE(fileOf(currentPageOf(window)), QStringLiteral("index.html"));
         QTest::mouseClick(buttonOf(window, "helpHomeAction"), Qt::LeftButton);
-        QCOMPARE(fileOf(window.currentPage()), QStringLiteral("top-tips.html"));
+        QCOMPARE(fileOf(currentPageOf(window)), QStringLiteral("top-tips.html"));
 
         // Asking again for the page on show adds nothing to the history.
         window.openTopic(HelpTopic::kTopTips);
-        window.browser()->backward();
-        QCOMPARE(fileOf(window.currentPage()), QStringLiteral("index.html"));
+        browserOf(window)->backward();
+        QCOMPARE(fileOf(currentPageOf(window)), QStringLiteral("index.html"));
     }
 
     void escapeAndCtrlWCloseTheWindow()
@@ -343,15 +365,15 @@ private slots:
             QStringLiteral("Edit menu: undo, redo and the meal clipboard"), Qt::MatchExactly | Qt::MatchRecursive);
         QCOMPARE(found.size(), 1);
         contents->setCurrentItem(found.front());
-        QCOMPARE(fileOf(window.currentPage()), QStringLiteral("menu-edit.html"));
-        QVERIFY(window.browser()->isBackwardAvailable());
+        QCOMPARE(fileOf(currentPageOf(window)), QStringLiteral("menu-edit.html"));
+        QVERIFY(browserOf(window)->isBackwardAvailable());
 
         // Every topic is listed once.
         int listed = 0;
         for (QTreeWidgetItemIterator it(contents); *it != nullptr; ++it) {
             listed += (*it)->data(0, Qt::UserRole).toString().isEmpty() ? 0 : 1;
         }
-        QCOMPARE(listed, static_cast<int>(mw::gui::allHelpTopics().size()));
+        QCOMPARE(listed, static_cast<int>(allHelpTopics().size()));
     }
 
     void findGoesOnAndWrapsAndSaysWhenTextIsMissing()
@@ -361,14 +383,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.openTopic(HelpTopic::kEditMenu);
         QVERIFY(window.findText(QStringLiteral("Clipboard")));
-        const int first = window.browser()->textCursor().selectionStart();
+        const int first = browserOf(window)->textCursor().selectionStart();
         QVERIFY(window.findText(QStringLiteral("Clipboard")));
-        QVERIFY(window.browser()->textCursor().selectionStart() > first);
+        QVERIFY(browserOf(window)->textCursor().selectionStart() > first);
         // After the last one the search starts again at the top.
-        while (window.browser()->textCursor().selectionStart() > first) {
+        while (browserOf(window)->textCursor().selectionStart() > first) {
             QVERIFY(window.findText(QStringLiteral("Clipboard")));
         }
-        QCOMPARE(window.browser()->textCursor().selectionStart(), first);
+        QCOMPARE(browserOf(window)->textCursor().selectionStart(), first);
         QVERIFY(!window.findText(QStringLiteral("no such words anywhere")));
         QVERIFY(!window.findText(QString()));
 

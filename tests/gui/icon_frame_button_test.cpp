@@ -25,7 +25,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
+    void init()
     {
         mw::gui::initResources();
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/mealwright.svg")));
@@ -37,15 +37,14 @@ private slots:
         const int icon = button.style()->pixelMetric(QStyle::PM_LargeIconSize, nullptr, &button);
         QCOMPARE(button.sizeHint(), QSize(2 * icon + 8, 2 * icon + 8));
         QCOMPARE(CIconFrameButton::iconRect(QSize(72, 72)), QRect(2, 2, 64, 64));
-        QVERIFY(!button.framedIcon().isNull());
     }
 
     void aFrameAShadowAndTheIconInside()
     {
-        CIconFrameButton button;
         QPixmap red(16, 16);
         red.fill(Qt::red);
-        button.setFramedIcon(QIcon(red));
+        QApplication::setWindowIcon(QIcon(red));
+        CIconFrameButton button;
         const QImage image = picture(button);
         const int w = image.width();
         const int h = image.height();
@@ -62,8 +61,8 @@ private slots:
 
     void withoutAnIconOnlyTheFrameIsDrawn()
     {
+        QApplication::setWindowIcon(QIcon());
         CIconFrameButton button;
-        button.setFramedIcon(QIcon());
         const QImage image = picture(button);
         QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2), button.palette().color(QPalette::Window));
         QCOMPARE(image.pixelColor(0, 0), QColor(Qt::black));

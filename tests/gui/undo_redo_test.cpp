@@ -105,7 +105,8 @@ private slots:
         }
         QCOMPARE(day()->history().count(), static_cast<int>(after.size()));
         QCOMPARE(after.size(), std::size_t{10});
-        QCOMPARE(undo->text(), QStringLiteral("&Undo Add ") + f.foodList()->foodName(f.foodList()->currentRow()));
+        QCOMPARE(undo->text(),
+                 QStringLiteral("&Undo Add ") + f.foodList()->foodName(f.foodList()->currentIndex().row()));
 
         // Back to the start by the keys, each step exactly as it was and showing its meal, then forward again.
         for (auto expected = before.rbegin(); expected != before.rend(); ++expected) {

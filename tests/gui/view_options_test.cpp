@@ -217,11 +217,11 @@ private slots:
         m_view->setFoodListWidth(FoodListWidth::kWidest);
         foodList()->setCurrentRow(3);
         m_view->setFoodListWidth(FoodListWidth::kWidest);
-        QCOMPARE(foodList()->currentRow(), 3);
+        QCOMPARE(foodList()->currentIndex().row(), 3);
         m_view->setFoodListWidth(FoodListWidth::kNormal);
         foodList()->setCurrentRow(2);
         m_view->setFoodListWidth(FoodListWidth::kNormal);
-        QCOMPARE(foodList()->currentRow(), 2);
+        QCOMPARE(foodList()->currentIndex().row(), 2);
     }
 
     void widerKeepsTheMiddleButtonsAndTakesTheRightColumn()
