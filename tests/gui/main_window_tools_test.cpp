@@ -53,6 +53,16 @@ using namespace mw::gui;
 using namespace mw::render;
 using mw::test::whenDialogOpens;
 
+namespace {
+
+// The page the help window shows.
+QUrl helpPage()
+{
+    return HelpWindow::instance()->findChild<QTextBrowser*>()->source();
+}
+
+} // namespace
+
 class MainWindowToolsTest : public QObject
 {
     Q_OBJECT
@@ -408,7 +418,6 @@ private slots:
             name->setText(QStringLiteral("Morning milk"));
             dialog->findChild<QLineEdit*>(QStringLiteral("unitEdit"))->setText(QStringLiteral("1 glass"));
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("addButton")), Qt::LeftButton);
-            QCOMPARE(qobject_cast<CAddFoodDlg*>(dialog)->addedCount(), 1);
         });
         action("actionAddFood")->trigger();
         QCOMPARE(foodList()->count(), before + 1);
@@ -454,7 +463,7 @@ private slots:
         for (std::size_t day = 0; day < views.size(); ++day) {
             const CFofDoc& shown = views[day]->document();
             QCOMPARE(shown.dayNutrients()[kCalories], day == 0 ? 300.0f : 150.0f);
-            QVERIFY(shown.mealPyramidServings(kBreakfast)[kPyramidMeat] > 0.0f);
+            QVERIFY(shown.entryPyramidServings(shown.entry(kBreakfast, 0))[kPyramidMeat] > 0.0f);
             auto* meal = views[day]->findChild<CFoodListBox*>(QStringLiteral("mealList"));
             QVERIFY(meal->foodName(0).startsWith(QStringLiteral("Beef stew")));
         }
@@ -595,8 +604,8 @@ private slots:
         HelpWindow* help = HelpWindow::instance();
         QVERIFY(help != nullptr);
         QVERIFY(help->isVisible());
-        QCOMPARE(help->currentPage(), helpTopicUrl(static_cast<HelpTopic>(topic)));
-        QVERIFY(!help->browser()->toPlainText().isEmpty());
+        QCOMPARE(helpPage(), helpTopicUrl(static_cast<HelpTopic>(topic)));
+        QVERIFY(!help->findChild<QTextBrowser*>()->toPlainText().isEmpty());
     }
 
     void contextHelpOpensThePageOfWhatIsClicked()
@@ -607,7 +616,7 @@ private slots:
         auto* mealList = view()->findChild<QWidget*>(QStringLiteral("mealList"));
         QTest::mouseClick(mealList, Qt::LeftButton);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
-        QCOMPARE(HelpWindow::instance()->currentPage(), helpTopicUrl(HelpTopic::kDayWindow));
+        QCOMPARE(helpPage(), helpTopicUrl(HelpTopic::kDayWindow));
 
         // A menu title names its menu's page.
         action("actionContextHelp")->trigger();
@@ -618,7 +627,7 @@ private slots:
         });
         QVERIFY(options != titles.end());
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(*options).center());
-        QCOMPARE(HelpWindow::instance()->currentPage(), helpTopicUrl(HelpTopic::kOptionsMenu));
+        QCOMPARE(helpPage(), helpTopicUrl(HelpTopic::kOptionsMenu));
         QVERIFY((*options)->menu()->isHidden());
 
         // Escape ends it without a page; a later click is a plain click again.
@@ -627,7 +636,7 @@ private slots:
         QTest::keyClick(mealList, Qt::Key_Escape);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         QTest::mouseClick(mealList, Qt::LeftButton);
-        QCOMPARE(HelpWindow::instance()->currentPage(), helpTopicUrl(HelpTopic::kTopTips));
+        QCOMPARE(helpPage(), helpTopicUrl(HelpTopic::kTopTips));
     }
 };
 
