@@ -138,7 +138,7 @@ struct FolderOption
 std::optional<FolderOption> folderOption(const QStringList& arguments, qsizetype& i)
 {
     const QString& argument = arguments.at(i);
-    for (const QString name : {QStringLiteral("--data-dir"), QStringLiteral("--diary")}) {
+    for (const QString& name : {QStringLiteral("--data-dir"), QStringLiteral("--diary")}) {
         if (argument == name) {
             return FolderOption{name, i + 1 < arguments.size() ? arguments.at(++i) : QString()};
         }

@@ -75,6 +75,8 @@ signals:
     // The days, their states or the active one changed: the commands' states may differ.
     void daysChanged();
     void statusMessage(const QString& text);
+    // A day was written to its file.
+    void daySaved(const QString& path);
 
 private:
     void connectCommands();

@@ -96,8 +96,8 @@ void DiaryNavigation::connectCommands()
 
     QAction* openToday = m_actions.action(cmd::kOpenTodayAtStart);
     openToday->setChecked(readSetting(m_app.settings(), setting::kOpenTodayAtStart));
-    connect(openToday, &QAction::toggled, this, [this](bool on) {
-        if (const std::error_code error = storeSetting(m_app.settings(), setting::kOpenTodayAtStart, on)) {
+    connect(openToday, &QAction::toggled, this, [this](bool openAtStart) {
+        if (const std::error_code error = storeSetting(m_app.settings(), setting::kOpenTodayAtStart, openAtStart)) {
             warn(toQString(texts::kSettingNotStored).arg(toQString(error.message())));
         }
     });

@@ -78,7 +78,7 @@ int reportPageCount(const render::DayReport& report, QPrinter& printer)
 ReportCommands::ReportCommands(AppContext& app, ActionRegistry& actions, DayWindowManager& days, QWidget* frame)
     : QObject(frame), m_app(app), m_days(days), m_frame(frame)
 {
-    const auto on = [&](int id, void (ReportCommands::*slot)()) {
+    const auto on = [&](int id, auto slot) {
         connect(actions.action(id), &QAction::triggered, this, slot);
     };
     on(cmd::kFilePrint, &ReportCommands::filePrint);

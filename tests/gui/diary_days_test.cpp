@@ -103,14 +103,16 @@ private slots:
         {
             const char* command;
             int offset;
-        } moves[] = {{"actionDiaryPreviousDay", -1}, {"actionDiaryPreviousDay", -2}, {"actionDiaryNextDay", -1},
-                     {"actionDiaryToday", 0}};
+            int windows;
+        } moves[] = {{"actionDiaryPreviousDay", -1, 1}, {"actionDiaryPreviousDay", -2, 1},
+                     {"actionDiaryNextDay", -1, 1}, {"actionDiaryToday", 0, 2}, {"actionDiaryToday", 0, 2}};
         for (const auto& move : moves) {
             trigger(move.command);
-            QCOMPARE(m_frame->dayWindows().size(), 1);
-            QCOMPARE(m_frame->activeDayWindow(), day);
-            QCOMPARE(*day->date(), mw::addDays(m_today, move.offset));
+            QCOMPARE(m_frame->dayWindows().size(), move.windows);
+            QCOMPARE(*m_frame->activeDayWindow()->date(), mw::addDays(m_today, move.offset));
         }
+        // Today opens a window of its own beside the one that moved away from it.
+        QCOMPARE(*day->date(), mw::addDays(m_today, -1));
         // Dates nobody edited leave no file, and no folder.
         QVERIFY(!std::filesystem::exists(diary().path()));
     }
