@@ -15,8 +15,7 @@
 
 namespace mw::gui {
 
-DatePickerDialog::DatePickerDialog(AppContext& app, const QString& caption, const DiaryDate& initial,
-                                   QWidget* parent)
+DatePickerDialog::DatePickerDialog(AppContext& app, const QString& caption, const DiaryDate& initial, QWidget* parent)
     : QDialog(parent), m_calendar(new DiaryCalendarView(app, this))
 {
     setObjectName(QStringLiteral("datePickerDialog"));
@@ -52,7 +51,8 @@ std::optional<DiaryDate> DatePickerDialog::pick(AppContext& app, const QString& 
 }
 
 DateRangeDialog::DateRangeDialog(const DateRange& initial, QWidget* parent)
-    : QDialog(parent), m_from(new QDateEdit(toQDate(initial.first), this)), m_to(new QDateEdit(toQDate(initial.last), this))
+    : QDialog(parent), m_from(new QDateEdit(toQDate(initial.first), this)),
+      m_to(new QDateEdit(toQDate(initial.last), this))
 {
     setObjectName(QStringLiteral("dateRangeDialog"));
     setWindowTitle(toQString(texts::kSummaryRangeCaption));

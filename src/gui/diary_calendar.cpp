@@ -37,11 +37,20 @@ DiaryCalendarView::DiaryCalendarView(AppContext& app, QWidget* parent) : QCalend
     setMaximumDate(toQDate(kLastDiaryDate));
     connect(this, &QCalendarWidget::currentPageChanged, this, &DiaryCalendarView::refreshMarks);
     connect(&app, &AppContext::analysisSettingsChangedSignal, this, &DiaryCalendarView::refreshMarks);
+}
+
+void DiaryCalendarView::showEvent(QShowEvent* event)
+{
+    QCalendarWidget::showEvent(event);
+    // Other programs may have written days while it was hidden.
     refreshMarks();
 }
 
 void DiaryCalendarView::refreshMarks()
 {
+    if (!isVisible()) {
+        return;
+    }
     setDateTextFormat(QDate(), QTextCharFormat());
     m_marks.clear();
     const std::filesystem::path folder = m_app.diaryFolder();
@@ -97,8 +106,7 @@ DiaryCalendarDock::DiaryCalendarDock(AppContext& app, QWidget* parent)
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     setWidget(m_calendar);
-    connect(m_calendar, &QCalendarWidget::clicked, this,
-            [this](QDate date) { emit dateClicked(fromQDate(date)); });
+    connect(m_calendar, &QCalendarWidget::clicked, this, [this](QDate date) { emit dateClicked(fromQDate(date)); });
 }
 
 } // namespace mw::gui

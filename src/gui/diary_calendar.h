@@ -27,10 +27,11 @@ public:
     explicit DiaryCalendarView(AppContext& app, QWidget* parent = nullptr);
 
 public slots:
-    // Reads the shown month's files again.
+    // Reads the shown month's files again; while hidden, waits until it is shown.
     void refreshMarks();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void paintCell(QPainter* painter, const QRect& rect, QDate date) const override;
 
 private:

@@ -84,13 +84,8 @@ void DiaryNavigation::connectCommands()
 
     QAction* calendar = m_actions.action(cmd::kDiaryCalendar);
     connect(calendar, &QAction::toggled, m_calendar, &QWidget::setVisible);
-    connect(m_calendar, &QDockWidget::visibilityChanged, this, [this, calendar](bool visible) {
-        calendar->setChecked(m_calendar->isVisible());
-        if (visible) {
-            // Other programs may have written days while it was hidden.
-            m_calendar->calendar()->refreshMarks();
-        }
-    });
+    connect(m_calendar, &QDockWidget::visibilityChanged, this,
+            [this, calendar] { calendar->setChecked(m_calendar->isVisible()); });
     connect(m_calendar, &DiaryCalendarDock::dateClicked, this, &DiaryNavigation::goToDate);
     connect(&m_days, &DayWindowManager::daySaved, m_calendar->calendar(), &DiaryCalendarView::refreshMarks);
 
@@ -103,9 +98,11 @@ void DiaryNavigation::connectCommands()
     });
 }
 
-void DiaryNavigation::addToolBarControls(QToolBar* toolBar)
+void DiaryNavigation::addToolBar(const QToolBar* beside)
 {
-    toolBar->addSeparator();
+    QToolBar* toolBar = m_frame->addToolBar(toQString(texts::kDiaryCaption));
+    toolBar->setObjectName(QStringLiteral("diaryToolBar"));
+    toolBar->setIconSize(beside->iconSize());
     toolBar->addAction(m_actions.action(cmd::kDiaryPreviousDay));
     m_dateButton = new QToolButton(toolBar);
     m_dateButton->setObjectName(QStringLiteral("diaryDateButton"));
@@ -222,9 +219,9 @@ void DiaryNavigation::copyYesterdaysMeal()
         meals = open->document().meals();
     } else if (fileStamp(file).exists) {
         if (const DayFileResult read = readDayFile(file, meals); !read.ok()) {
-            warn(toQString(texts::kYesterdayUnreadable)
-                     .arg(toQString(texts::kCannotOpenDay)
-                              .arg(shownPath(file), toQString(describeDayFileError(read)))));
+            warn(
+                toQString(texts::kYesterdayUnreadable)
+                    .arg(toQString(texts::kCannotOpenDay).arg(shownPath(file), toQString(describeDayFileError(read)))));
             return;
         }
     }
@@ -236,10 +233,10 @@ void DiaryNavigation::copyYesterdaysMeal()
         return;
     }
     CFofDoc& document = day->document();
-    pushDayEdit(day->history(), document,
-                insertEntriesEdit(document, meal, document.entryCount(meal),
-                                  std::vector<CFood>(source.begin(), source.end())),
-                toQString(texts::kCopyYesterdaysMealStep).arg(mealName));
+    pushDayEdit(
+        day->history(), document,
+        insertEntriesEdit(document, meal, document.entryCount(meal), std::vector<CFood>(source.begin(), source.end())),
+        toQString(texts::kCopyYesterdaysMealStep).arg(mealName));
 }
 
 void DiaryNavigation::copyDayTo()
@@ -296,8 +293,9 @@ bool DiaryNavigation::writeDayFile(const DayMeals& meals, const DiaryFolder& dia
     if (fileStamp(file).exists) {
         DayMeals existing;
         if (const DayFileResult read = readDayFile(file, existing); !read.ok()) {
-            warn(toQString(texts::kTargetUnreadable)
-                     .arg(toQString(texts::kCannotOpenDay).arg(shownPath(file), toQString(describeDayFileError(read)))));
+            warn(
+                toQString(texts::kTargetUnreadable)
+                    .arg(toQString(texts::kCannotOpenDay).arg(shownPath(file), toQString(describeDayFileError(read)))));
             return false;
         }
         if (hasEntries(existing) &&
@@ -318,8 +316,8 @@ bool DiaryNavigation::writeDayFile(const DayMeals& meals, const DiaryFolder& dia
 
 void DiaryNavigation::chooseDiaryFolder()
 {
-    const QString chosen = Prompts::existingFolder(m_frame, toQString(texts::kChooseDiaryFolder),
-                                                   fromPath(m_app.diaryFolder()));
+    const QString chosen =
+        Prompts::existingFolder(m_frame, toQString(texts::kChooseDiaryFolder), fromPath(m_app.diaryFolder()));
     if (chosen.isEmpty()) {
         return;
     }

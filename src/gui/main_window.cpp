@@ -166,7 +166,7 @@ void CMainFrame::createToolBar(int screenHeight)
             m_toolBar->addAction(commandAction(id));
         }
     }
-    m_diaryDays->addToolBarControls(m_toolBar);
+    m_diaryDays->addToolBar(m_toolBar);
 }
 
 void CMainFrame::createStatusBar()

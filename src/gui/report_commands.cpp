@@ -3,8 +3,8 @@
 #include "action_registry.h"
 #include "app_context.h"
 #include "command_ids.h"
-#include "day_window.h"
 #include "date_picker_dialog.h"
+#include "day_window.h"
 #include "day_window_manager.h"
 #include "diary_texts.h"
 #include "first_start.h"
@@ -78,9 +78,7 @@ int reportPageCount(const render::DayReport& report, QPrinter& printer)
 ReportCommands::ReportCommands(AppContext& app, ActionRegistry& actions, DayWindowManager& days, QWidget* frame)
     : QObject(frame), m_app(app), m_days(days), m_frame(frame)
 {
-    const auto on = [&](int id, auto slot) {
-        connect(actions.action(id), &QAction::triggered, this, slot);
-    };
+    const auto on = [&](int id, auto slot) { connect(actions.action(id), &QAction::triggered, this, slot); };
     on(cmd::kFilePrint, &ReportCommands::filePrint);
     on(cmd::kFilePrintPreview, &ReportCommands::filePrintPreview);
     on(cmd::kFilePrintSetup, &ReportCommands::filePrintSetup);

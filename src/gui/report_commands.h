@@ -17,7 +17,7 @@ class QPrinter;
 namespace mw {
 struct DateRange;
 struct DaysSummary;
-}
+} // namespace mw
 class QWidget;
 
 namespace mw::gui {

@@ -104,8 +104,11 @@ private slots:
             const char* command;
             int offset;
             int windows;
-        } moves[] = {{"actionDiaryPreviousDay", -1, 1}, {"actionDiaryPreviousDay", -2, 1},
-                     {"actionDiaryNextDay", -1, 1}, {"actionDiaryToday", 0, 2}, {"actionDiaryToday", 0, 2}};
+        } moves[] = {{"actionDiaryPreviousDay", -1, 1},
+                     {"actionDiaryPreviousDay", -2, 1},
+                     {"actionDiaryNextDay", -1, 1},
+                     {"actionDiaryToday", 0, 2},
+                     {"actionDiaryToday", 0, 2}};
         for (const auto& move : moves) {
             trigger(move.command);
             QCOMPARE(m_frame->dayWindows().size(), move.windows);
