@@ -26,6 +26,7 @@ enum class HelpTopic
     kDayWindow,
     kFileMenu,
     kEditMenu,
+    kDiaryMenu,
     kToolsMenu,
     kOptionsMenu,
     kDatabaseMenu,
