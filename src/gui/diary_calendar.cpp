@@ -11,6 +11,7 @@
 
 #include <QPainter>
 #include <QTextCharFormat>
+#include <QVBoxLayout>
 
 namespace mw::gui {
 namespace {
@@ -81,8 +82,9 @@ void DiaryCalendarView::paintCell(QPainter* painter, const QRect& rect, QDate da
     if (found == m_marks.end()) {
         return;
     }
-    const int size = std::max(4, rect.height() / 5);
-    const QRect mark(rect.right() - size - 1, rect.bottom() - size - 1, size, size);
+    const int size = std::max(5, rect.height() / 3);
+    // Beside the day's number, low in the cell: the last column's cell may reach past the visible edge.
+    const QRect mark(rect.center().x() + rect.width() / 4 - size / 2, rect.bottom() - size, size, size);
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     if (found->second.unreadable) {
@@ -100,12 +102,18 @@ void DiaryCalendarView::paintCell(QPainter* painter, const QRect& rect, QDate da
 }
 
 DiaryCalendarDock::DiaryCalendarDock(AppContext& app, QWidget* parent)
-    : QDockWidget(toQString(texts::kCalendarCaption), parent), m_calendar(new DiaryCalendarView(app, this))
+    : QDockWidget(toQString(texts::kCalendarCaption), parent), m_calendar(new DiaryCalendarView(app))
 {
     setObjectName(QStringLiteral("diaryCalendarDock"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-    setWidget(m_calendar);
+    // The month keeps its own height at the top; the dock's spare room stays below it.
+    auto* holder = new QWidget(this);
+    auto* layout = new QVBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_calendar);
+    layout->addStretch(1);
+    setWidget(holder);
     connect(m_calendar, &QCalendarWidget::clicked, this, [this](QDate date) { emit dateClicked(fromQDate(date)); });
 }
 

@@ -98,9 +98,11 @@ void DiaryNavigation::connectCommands()
     });
 }
 
-void DiaryNavigation::addToolBar(const QToolBar* beside)
+void DiaryNavigation::addToolBar(QToolBar* beside)
 {
-    QToolBar* toolBar = m_frame->addToolBar(toQString(texts::kDiaryCaption));
+    // Ahead of the long standard toolbar, so that on a narrow screen the arrows and the date stay in view.
+    auto* toolBar = new QToolBar(toQString(texts::kDiaryCaption), m_frame);
+    m_frame->insertToolBar(beside, toolBar);
     toolBar->setObjectName(QStringLiteral("diaryToolBar"));
     toolBar->setIconSize(beside->iconSize());
     toolBar->addAction(m_actions.action(cmd::kDiaryPreviousDay));

@@ -36,8 +36,8 @@ public:
     // The frame, its registry and its days must outlive the navigation.
     DiaryNavigation(AppContext& app, ActionRegistry& actions, DayWindowManager& days, QMainWindow* frame);
 
-    // The arrows and the date button between them, in a toolbar of their own after the one given.
-    void addToolBar(const QToolBar* beside);
+    // The arrows and the date button between them, in a toolbar of their own before the one given.
+    void addToolBar(QToolBar* beside);
     // The diary's folder; empty (and the user told) when none can be named.
     std::optional<DiaryFolder> diary();
 
