@@ -5,6 +5,7 @@
 #include "prompts.h"
 #include "qt_bridge.h"
 #include "resources.h"
+#include "summary_window.h"
 
 #include "format/day_file.h"
 #include "format/diary_folder.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QListWidget>
 #include <QTest>
 #include <QTextCharFormat>
 #include <QUndoStack>
@@ -185,6 +187,23 @@ private slots:
         emit calendar->clicked(mw::gui::toQDate(first));
         QCOMPARE(*m_frame->activeDayWindow()->date(), first);
         QCOMPARE(entriesShown(), 2);
+    }
+
+    void theLastWeekIsSummarizedOverItsRecordedDays()
+    {
+        writeDay(m_today, 1);
+        writeDay(mw::addDays(m_today, -6), 3);
+        writeDay(mw::addDays(m_today, -7), 5); // outside the week
+        mw::test::writeFile(fileOf(mw::addDays(m_today, -2)), std::string("\x01\x00", 2));
+        trigger("actionSummarizeLast7Days");
+        auto* window = m_frame->findChild<mw::gui::CSummaryWindow*>();
+        QVERIFY(window != nullptr);
+        QCOMPARE(window->content().summary.dayCount(), std::size_t{2});
+        QVERIFY(window->findChild<QLabel*>(QStringLiteral("summaryAverageLabel"))
+                    ->text()
+                    .startsWith(QStringLiteral("3 of 7 days recorded")));
+        QCOMPARE(window->findChild<QListWidget*>(QStringLiteral("summaryUnreadableList"))->count(), 1);
+        window->close();
     }
 
     void yesterdaysMealIsCopiedAsOneStep()
