@@ -102,7 +102,7 @@ constexpr CommandSpec kCommands[] = {
      QT_TRANSLATE_NOOP("Commands", "Show or hide the calendar of the diary's days")},
     {cmd::kCopyYesterdaysMeal,   "actionCopyYesterdaysMeal",    QT_TRANSLATE_NOOP("Commands", "Copy &Yesterday's Meal"),           "",                  "",                             N::kRule, false,
      QT_TRANSLATE_NOOP("Commands", "Add the same meal of the day before to the current meal")},
-    {cmd::kCopyDayTo,            "actionCopyDayTo",             QT_TRANSLATE_NOOP("Commands", "Copy Day &To..."),                  "",                  "",                             N::kActiveDay, false,
+    {cmd::kCopyDayTo,            "actionCopyDayTo",             QT_TRANSLATE_NOOP("Commands", "Copy Day &To..."),                  "",                  "",                             N::kRule, false,
      QT_TRANSLATE_NOOP("Commands", "Copy this whole day to another date of the diary")},
     {cmd::kDiaryFolder,          "actionDiaryFolder",           QT_TRANSLATE_NOOP("Commands", "Diary &Folder..."),                 "",                  "",                             N::kNothing, false,
      QT_TRANSLATE_NOOP("Commands", "Choose the folder that holds the diary's days")},

@@ -152,6 +152,8 @@ bool CDayWindow::changedOnDisk() const
 bool CDayWindow::reload()
 {
     const FileStamp stamp = fileStamp(toPath(m_path));
+    // Even a file that cannot be read is this version of it: only a later one is worth another try.
+    m_diskStamp = stamp;
     DayMeals meals;
     if (stamp.exists) {
         const DayFileResult result = readDayFile(toPath(m_path), meals);
@@ -163,7 +165,6 @@ bool CDayWindow::reload()
         }
     }
     m_readError.clear();
-    m_diskStamp = stamp;
     replaceDay(std::move(meals));
     followReadOnly();
     return true;

@@ -244,8 +244,11 @@ void DiaryNavigation::copyYesterdaysMeal()
 void DiaryNavigation::copyDayTo()
 {
     const CDayWindow* day = m_days.activeDayWindow();
+    if (day == nullptr || day->isReadOnly()) {
+        return;
+    }
     const std::optional<DiaryFolder> folder = diary();
-    if (day == nullptr || !folder) {
+    if (!folder) {
         return;
     }
     const DiaryDate initial = day->date() ? addDays(*day->date(), 1) : localToday();
@@ -342,6 +345,9 @@ void DiaryNavigation::update()
     m_actions.action(cmd::kDiaryNextDay)->setEnabled(dated != nullptr);
     m_actions.action(cmd::kCopyYesterdaysMeal)
         ->setEnabled(dated != nullptr && !dated->isReadOnly() && dated->view() != nullptr);
+    // A day that could not be read is only a stand-in: there is nothing to copy.
+    const CDayWindow* active = m_days.activeDayWindow();
+    m_actions.action(cmd::kCopyDayTo)->setEnabled(active != nullptr && !active->isReadOnly());
     if (m_dateButton != nullptr) {
         m_dateButton->setText(dated != nullptr ? shortDateText(*dated->date()) : toQString(texts::kGoToDateCaption));
     }

@@ -167,6 +167,7 @@ private slots:
         CDayWindow* day = m_frame->activeDayWindow();
         QVERIFY(day->isReadOnly());
         QVERIFY(!day->view()->isEnabled());
+        QVERIFY(!m_frame->findChild<QAction*>(QStringLiteral("actionCopyDayTo"))->isEnabled());
         QVERIFY(Prompts::takeShownMessages().join(QString()).contains(QStringLiteral("Cannot open the day file")));
         trigger("actionFileSave");
         QCOMPARE(mw::test::readFile(fileOf(yesterday)), unknown);
