@@ -188,6 +188,8 @@ void DiaryNavigation::showDateIn(CDayWindow* day, const DiaryFolder& diary, cons
     if (!mayLeave(day)) {
         return;
     }
+    // The new date's entries may name personal foods another program added meanwhile.
+    m_app.catchUpWithPersonalFoods();
     day->showDate(diary, date);
     if (day->isReadOnly()) {
         warn(day->readError());
