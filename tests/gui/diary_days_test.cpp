@@ -144,6 +144,18 @@ private slots:
         QVERIFY(Prompts::takeShownMessages().isEmpty());
     }
 
+    void aFolderThatCannotBeMadeIsNamedAndTheChangeKept()
+    {
+        // A file stands where the diary's parent folder should be.
+        mw::test::writeFile(m_dir->file("sync"), "not a folder");
+        trigger("actionDiaryToday");
+        mw::test::addToActiveDay(*m_frame, 0, 100);
+        const QString shown = Prompts::takeShownMessages().join(QString());
+        QVERIFY2(shown.contains(QDir::toNativeSeparators(mw::fromPath(diary().path()))), qPrintable(shown));
+        QVERIFY(m_frame->activeDayWindow()->isModified());
+        QCOMPARE(entriesShown(), 1);
+    }
+
     void aDayChangedOnDiskIsReadAgain()
     {
         writeDay(m_today, 1);
