@@ -5,9 +5,6 @@
 #include "prompts.h"
 #include "qt_bridge.h"
 
-#include "format/diary_folder.h"
-
-#include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 
@@ -28,13 +25,6 @@ DatedDaySaver::DatedDaySaver(CDayWindow& window)
 void DatedDaySaver::saveChange()
 {
     if (!m_window.date() || m_window.isReadOnly() || !m_window.isModified()) {
-        return;
-    }
-    const std::filesystem::path folder = toPath(m_window.filePath()).parent_path();
-    if (const std::error_code error = DiaryFolder(folder).ensureExists()) {
-        Prompts::warning(&m_window, toQString(texts::kMainFrameTitle),
-                         toQString(texts::kDiaryFolderNotCreated)
-                             .arg(QDir::toNativeSeparators(fromPath(folder)), toQString(error.message())));
         return;
     }
     m_window.saveTo(m_window.filePath());

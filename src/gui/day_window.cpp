@@ -209,6 +209,14 @@ bool CDayWindow::saveTo(const QString& path)
     std::unique_ptr<RewriteTurn> datedTurn;
     std::unique_ptr<FileLock> turn;
     if (m_date && ownFile) {
+        // The diary's folder is made by its first save.
+        const std::filesystem::path folder = toPath(path).parent_path();
+        if (const std::error_code error = DiaryFolder(folder).ensureExists()) {
+            Prompts::warning(
+                this, messageTitle(),
+                toQString(texts::kDiaryFolderNotCreated).arg(shownPath(fromPath(folder)), toQString(error.message())));
+            return false;
+        }
         datedTurn = std::make_unique<RewriteTurn>(toPath(path));
     } else {
         turn = FileLock::lockReplacedFile(toPath(path));
