@@ -1,5 +1,7 @@
 #include "app_context.h"
 
+#include "format/diary_folder.h"
+
 #include <QGuiApplication>
 
 namespace mw::gui {
@@ -54,6 +56,11 @@ void AppContext::catchUpWithPersonalFoods()
 void AppContext::analysisSettingsChanged()
 {
     emit analysisSettingsChangedSignal();
+}
+
+std::filesystem::path AppContext::diaryFolder() const
+{
+    return m_runDiaryFolder.empty() ? mw::diaryFolder(*m_settings) : m_runDiaryFolder;
 }
 
 void AppContext::setReversedGroupOrder(bool reversed)

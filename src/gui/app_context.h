@@ -49,6 +49,12 @@ public:
     // Call after the requirement or intake-preference settings changed.
     void analysisSettingsChanged();
 
+    // Where the diary's days live: the folder named for this run (--diary), else the profile's choice, else
+    // the default; empty when none can be named.
+    std::filesystem::path diaryFolder() const;
+    // A folder for this run only; empty gives the profile's choice back.
+    void setDiaryFolderForRun(std::filesystem::path folder) { m_runDiaryFolder = std::move(folder); }
+
     // The menu generator's random numbers, seeded from the clock when the context is made.
     LinearCongruentialRandom& random() { return m_random; }
     // The food-group box lists the groups in reverse order in every view; normal at every start.
@@ -74,6 +80,7 @@ private:
     FoodAttributeLoadResult m_attributesLoaded;
     LinearCongruentialRandom m_random{clockSeed()};
     bool m_reversedGroupOrder = false;
+    std::filesystem::path m_runDiaryFolder;
 };
 
 } // namespace mw::gui

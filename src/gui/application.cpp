@@ -13,6 +13,7 @@
 #include "format/personal_food_database.h"
 #include "model/settings.h"
 #include "model/settings_keys.h"
+#include "model/settings_table.h"
 
 #include <QApplication>
 #include <QDir>
@@ -127,6 +128,27 @@ private:
     bool m_quitting = false;
 };
 
+// "--data-dir DIR", "--data-dir=DIR" and the same of "--diary"; i moves past a separate value.
+struct FolderOption
+{
+    QString name;
+    QString value;
+};
+
+std::optional<FolderOption> folderOption(const QStringList& arguments, qsizetype& i)
+{
+    const QString& argument = arguments.at(i);
+    for (const QString& name : {QStringLiteral("--data-dir"), QStringLiteral("--diary")}) {
+        if (argument == name) {
+            return FolderOption{name, i + 1 < arguments.size() ? arguments.at(++i) : QString()};
+        }
+        if (argument.startsWith(name + QLatin1Char('='))) {
+            return FolderOption{name, argument.mid(name.size() + 1)};
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments)
@@ -156,16 +178,11 @@ CommandLine parseCommandLine(const QStringList& arguments)
             result.minimized = true;
         } else if (argument == QStringLiteral("--quit-when-painted")) {
             result.quitWhenPainted = true;
-        } else if (argument == QStringLiteral("--data-dir")) {
-            if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty()) {
-                return usageError(toQString(texts::kMissingOptionValue).arg(argument));
+        } else if (const std::optional<FolderOption> option = folderOption(arguments, i)) {
+            if (option->value.isEmpty()) {
+                return usageError(toQString(texts::kMissingOptionValue).arg(option->name));
             }
-            result.dataDir = arguments.at(++i);
-        } else if (argument.startsWith(QStringLiteral("--data-dir="))) {
-            result.dataDir = argument.mid(argument.indexOf(QLatin1Char('=')) + 1);
-            if (result.dataDir.isEmpty()) {
-                return usageError(toQString(texts::kMissingOptionValue).arg(QStringLiteral("--data-dir")));
-            }
+            (option->name == QStringLiteral("--diary") ? result.diaryDir : result.dataDir) = option->value;
         } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
             // A day file whose name begins with "-" can be named after "--" or as "./-name".
             return usageError(toQString(texts::kUnknownOption).arg(argument));
@@ -221,6 +238,9 @@ CSplashDlg* CDietApp::splash() const
 
 void CDietApp::start(const CommandLine& commandLine)
 {
+    if (!commandLine.diaryDir.isEmpty()) {
+        m_context->setDiaryFolderForRun(toPath(QDir(commandLine.diaryDir).absolutePath()));
+    }
     m_frame = std::make_unique<CMainFrame>(*m_context);
     if (commandLine.quitWhenPainted) {
         const bool dayExpected =
@@ -249,7 +269,9 @@ void CDietApp::start(const CommandLine& commandLine)
     showStartupWarnings();
     switch (commandLine.action) {
     case CommandLine::Action::kNewDay:
-        m_frame->newDay();
+        if (!readSetting(m_context->settings(), setting::kOpenTodayAtStart) || m_frame->openToday() == nullptr) {
+            m_frame->newDay();
+        }
         break;
     case CommandLine::Action::kOpenFiles:
         for (const QString& file : commandLine.files) {

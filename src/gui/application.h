@@ -34,6 +34,8 @@ struct CommandLine
     QStringList files;
     // Where userfood.txt and fad.dat live; empty: the working folder.
     QString dataDir;
+    // The diary's folder for this run; empty: the profile's choice.
+    QString diaryDir;
     bool minimized = false;
     // Quit once the first day window (or, with no day, the main window) has been painted: start-up timings.
     bool quitWhenPainted = false;

@@ -23,6 +23,22 @@ inline constexpr int kFileSummarizeDays = 32982;
 inline constexpr int kLogWeight = 32995;
 inline constexpr int kWeightChart = 32996;
 inline constexpr int kWeightsInKilograms = 32997;
+// The diary's dated days: moving between dates, the calendar, copying from one date to another, and where the
+// diary lives.
+inline constexpr int kDiaryToday = 33200;
+inline constexpr int kDiaryPreviousDay = 33201;
+inline constexpr int kDiaryNextDay = 33202;
+inline constexpr int kDiaryGoToDate = 33203;
+inline constexpr int kDiaryCalendar = 33204;
+inline constexpr int kCopyYesterdaysMeal = 33205;
+inline constexpr int kCopyDayTo = 33206;
+inline constexpr int kDiaryFolder = 33207;
+inline constexpr int kOpenTodayAtStart = 33208;
+// The diary's recorded days of a range side by side.
+inline constexpr int kSummarizeLast7Days = 33210;
+inline constexpr int kSummarizeLast30Days = 33211;
+inline constexpr int kSummarizeThisMonth = 33212;
+inline constexpr int kSummarizeDateRange = 33213;
 // The recent-file entries are kFileRecentFirst + 0 .. kFileRecentFirst + 3.
 inline constexpr int kFileRecentFirst = 57616;
 inline constexpr int kRecentFileCount = 4;

@@ -90,6 +90,33 @@ constexpr CommandSpec kCommands[] = {
     {cmd::kWeightsInKilograms,   "actionWeightsInKilograms",    QT_TRANSLATE_NOOP("Commands", "Weights in &Kilograms"),            "",                  "",                             N::kNothing, true,
      QT_TRANSLATE_NOOP("Commands", "Type and show weights in kilograms instead of pounds")},
 
+    {cmd::kDiaryToday,           "actionDiaryToday",            QT_TRANSLATE_NOOP("Commands", "&Today"),                           "diary-today",       "Alt+Home",                     N::kNothing, false,
+     QT_TRANSLATE_NOOP("Commands", "Open today's day of the diary")},
+    {cmd::kDiaryPreviousDay,     "actionDiaryPreviousDay",      QT_TRANSLATE_NOOP("Commands", "&Previous Day"),                    "diary-previous",    "Alt+Left",                     N::kRule, false,
+     QT_TRANSLATE_NOOP("Commands", "Show the day before in this window")},
+    {cmd::kDiaryNextDay,         "actionDiaryNextDay",          QT_TRANSLATE_NOOP("Commands", "&Next Day"),                        "diary-next",        "Alt+Right",                    N::kRule, false,
+     QT_TRANSLATE_NOOP("Commands", "Show the day after in this window")},
+    {cmd::kDiaryGoToDate,        "actionDiaryGoToDate",         QT_TRANSLATE_NOOP("Commands", "&Go to Date..."),                   "",                  "",                             N::kNothing, false,
+     QT_TRANSLATE_NOOP("Commands", "Pick a date of the diary from a calendar")},
+    {cmd::kDiaryCalendar,        "actionDiaryCalendar",         QT_TRANSLATE_NOOP("Commands", "&Calendar"),                        "",                  "",                             N::kNothing, true,
+     QT_TRANSLATE_NOOP("Commands", "Show or hide the calendar of the diary's days")},
+    {cmd::kCopyYesterdaysMeal,   "actionCopyYesterdaysMeal",    QT_TRANSLATE_NOOP("Commands", "Copy &Yesterday's Meal"),           "",                  "",                             N::kRule, false,
+     QT_TRANSLATE_NOOP("Commands", "Add the same meal of the day before to the current meal")},
+    {cmd::kCopyDayTo,            "actionCopyDayTo",             QT_TRANSLATE_NOOP("Commands", "Copy Day &To..."),                  "",                  "",                             N::kRule, false,
+     QT_TRANSLATE_NOOP("Commands", "Copy this whole day to another date of the diary")},
+    {cmd::kDiaryFolder,          "actionDiaryFolder",           QT_TRANSLATE_NOOP("Commands", "Diary &Folder..."),                 "",                  "",                             N::kNothing, false,
+     QT_TRANSLATE_NOOP("Commands", "Choose the folder that holds the diary's days")},
+    {cmd::kOpenTodayAtStart,     "actionOpenTodayAtStart",      QT_TRANSLATE_NOOP("Commands", "Open &Today at Start"),             "",                  "",                             N::kNothing, true,
+     QT_TRANSLATE_NOOP("Commands", "Start on today's day of the diary instead of an untitled day")},
+    {cmd::kSummarizeLast7Days,   "actionSummarizeLast7Days",    QT_TRANSLATE_NOOP("Commands", "Last &7 Days"),                     "",                  "",                             N::kNothing, false,
+     QT_TRANSLATE_NOOP("Commands", "Summarize the diary's days of the last week")},
+    {cmd::kSummarizeLast30Days,  "actionSummarizeLast30Days",   QT_TRANSLATE_NOOP("Commands", "Last &30 Days"),                    "",                  "",                             N::kNothing, false,
+     QT_TRANSLATE_NOOP("Commands", "Summarize the diary's days of the last 30 days")},
+    {cmd::kSummarizeThisMonth,   "actionSummarizeThisMonth",    QT_TRANSLATE_NOOP("Commands", "This &Month"),                      "",                  "",                             N::kNothing, false,
+     QT_TRANSLATE_NOOP("Commands", "Summarize the diary's days of this month")},
+    {cmd::kSummarizeDateRange,   "actionSummarizeDateRange",    QT_TRANSLATE_NOOP("Commands", "&From Date to Date..."),            "",                  "",                             N::kNothing, false,
+     QT_TRANSLATE_NOOP("Commands", "Summarize the diary's days from one date to another")},
+
     {cmd::kWindowCascade,        "actionWindowCascade",         QT_TRANSLATE_NOOP("Commands", "&Cascade"),                         "",                  "",                             N::kAnyDay},
     {cmd::kWindowTile,           "actionWindowTile",            QT_TRANSLATE_NOOP("Commands", "&Tile"),                            "",                  "",                             N::kAnyDay},
     {cmd::kWindowArrangeIcons,   "actionWindowArrangeIcons",    QT_TRANSLATE_NOOP("Commands", "&Arrange Icons"),                   "",                  "",                             N::kAnyDay},
@@ -158,10 +185,14 @@ constexpr MenuItemSpec lists(const char* title, int base, int first, int last)
     return {K::kListSubmenu, base, title, first, last};
 }
 
+constexpr MenuItemSpec kSummarizeDiary =
+    lists(QT_TRANSLATE_NOOP("Commands", "Summarize D&iary"), 0, cmd::kSummarizeLast7Days, cmd::kSummarizeDateRange);
+
 constexpr MenuItemSpec kNoDayFile[] = {
     command(cmd::kFileNew),
     command(cmd::kFileOpen),
     command(cmd::kFileSummarizeDays),
+    kSummarizeDiary,
     kSeparator,
     command(cmd::kFilePrintSetup),
     kSeparator,
@@ -179,6 +210,7 @@ constexpr MenuItemSpec kDayFile[] = {
     command(cmd::kFileNew),
     command(cmd::kFileOpen),
     command(cmd::kFileSummarizeDays),
+    kSummarizeDiary,
     command(cmd::kFileClose),
     command(cmd::kFileSave),
     command(cmd::kFileSaveAs),
@@ -223,6 +255,8 @@ constexpr MenuItemSpec kOptions[] = {
     command(cmd::kListWidthWidest),
     kSeparator,
     command(cmd::kWeightsInKilograms),
+    command(cmd::kDiaryFolder),
+    command(cmd::kOpenTodayAtStart),
 };
 constexpr MenuItemSpec kDatabase[] = {
     command(cmd::kAddFood),
@@ -260,7 +294,12 @@ constexpr MenuItemSpec kGlycemicIndex[] = {
     lists(QT_TRANSLATE_NOOP("Commands", "&Delete food > from"), cmd::kListRemoveBase, cmd::kFirstGlycemicList,
           cmd::kLastGlycemicList),
 };
-constexpr MenuItemSpec kDiary[] = {command(cmd::kLogWeight), command(cmd::kWeightChart)};
+constexpr MenuItemSpec kDiary[] = {
+    command(cmd::kDiaryToday),         command(cmd::kDiaryPreviousDay), command(cmd::kDiaryNextDay),
+    command(cmd::kDiaryGoToDate),      command(cmd::kDiaryCalendar),    kSeparator,
+    command(cmd::kCopyYesterdaysMeal), command(cmd::kCopyDayTo),        kSeparator,
+    command(cmd::kLogWeight),          command(cmd::kWeightChart),
+};
 constexpr MenuItemSpec kWindow[] = {
     command(cmd::kWindowCascade),
     command(cmd::kWindowTile),

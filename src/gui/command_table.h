@@ -42,7 +42,7 @@ struct MenuItemSpec
     {
         kCommand,
         kSeparator,
-        // A submenu of the food-list commands base + first .. base + last.
+        // A submenu of the commands base + first .. base + last (the food-list commands of an operation).
         kListSubmenu,
         // The recent files, or a disabled line while there are none.
         kRecentFiles,

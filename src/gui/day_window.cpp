@@ -1,13 +1,17 @@
 #include "day_window.h"
 
 #include "app_context.h"
+#include "dated_day_saver.h"
+#include "diary_date_text.h"
 #include "fof_view.h"
 #include "frame_texts.h"
 #include "prompts.h"
 #include "qt_bridge.h"
+#include "recent_file_list.h"
 
 #include "format/atomic_file.h"
 #include "format/day_file.h"
+#include "format/diary_folder.h"
 #include "format/file_lock.h"
 
 #include <QCloseEvent>
@@ -63,6 +67,14 @@ CDayWindow* CDayWindow::openFile(AppContext& app, const QString& path, QString* 
     return window;
 }
 
+CDayWindow* CDayWindow::openDate(AppContext& app, const DiaryFolder& diary, const DiaryDate& date)
+{
+    auto* window = new CDayWindow(app, std::make_unique<CFofDoc>(app.foods()), QString(), QString());
+    window->showDate(diary, date);
+    new DatedDaySaver(*window);
+    return window;
+}
+
 CDayWindow::CDayWindow(AppContext& app, std::unique_ptr<CFofDoc> document, const QString& path, const QString& title)
     : m_app(app), m_document(std::move(document)), m_history(new QUndoStack(this)), m_path(path), m_title(title)
 {
@@ -88,6 +100,7 @@ void CDayWindow::createView()
     connect(m_view, &CFofView::documentModified, this, &CDayWindow::refreshModifiedMark);
     connect(m_view, &CFofView::documentModified, this, &CDayWindow::documentModified);
     connect(m_view, &CFofView::statusMessage, this, &CDayWindow::statusMessage);
+    followReadOnly();
 }
 
 CDayWindow::~CDayWindow()
@@ -117,6 +130,60 @@ void CDayWindow::refreshModifiedMark()
     setWindowModified(isModified());
 }
 
+void CDayWindow::showDate(const DiaryFolder& diary, const DiaryDate& date)
+{
+    m_date = date;
+    m_path = fromPath(diary.dayFile(date));
+    m_title = longDateText(date);
+    setWindowTitle(m_title + QStringLiteral("[*]"));
+    setToolTip(shownPath(m_path));
+    if (!reload()) {
+        // What cannot be read is shown as an empty day that nothing is saved from.
+        replaceDay(DayMeals{});
+    }
+    emit dayReplaced();
+}
+
+bool CDayWindow::changedOnDisk() const
+{
+    return fileStamp(toPath(m_path)) != m_diskStamp;
+}
+
+bool CDayWindow::reload()
+{
+    const FileStamp stamp = fileStamp(toPath(m_path));
+    // Even a file that cannot be read is this version of it: only a later one is worth another try.
+    m_diskStamp = stamp;
+    DayMeals meals;
+    if (stamp.exists) {
+        const DayFileResult result = readDayFile(toPath(m_path), meals);
+        if (!result.ok()) {
+            m_readError =
+                toQString(texts::kCannotOpenDay).arg(shownPath(m_path), sentenceCase(describeDayFileError(result)));
+            followReadOnly();
+            return false;
+        }
+    }
+    m_readError.clear();
+    replaceDay(std::move(meals));
+    followReadOnly();
+    return true;
+}
+
+void CDayWindow::replaceDay(DayMeals meals)
+{
+    m_document->replaceMeals(std::move(meals));
+    m_history->clear();
+    refreshModifiedMark();
+}
+
+void CDayWindow::followReadOnly()
+{
+    if (m_view != nullptr) {
+        m_view->setEnabled(!isReadOnly());
+    }
+}
+
 bool CDayWindow::save()
 {
     return m_path.isEmpty() ? saveAs() : saveTo(m_path);
@@ -131,8 +198,29 @@ bool CDayWindow::saveAs()
 
 bool CDayWindow::saveTo(const QString& path)
 {
-    // Held from the check to the rename, so a command-line edit cannot slip in between.
-    const std::unique_ptr<FileLock> turn = FileLock::lockReplacedFile(toPath(path));
+    const bool ownFile = !m_path.isEmpty() && samePath(path, m_path);
+    if (ownFile && isReadOnly()) {
+        // A file that could not be read may hold what this program does not understand: it stays as it is.
+        Prompts::warning(this, messageTitle(), m_readError);
+        return false;
+    }
+    // Held from the check to the rename, so a command-line edit cannot slip in between. A diary date's file
+    // may not exist yet; then the turn covers its folder.
+    std::unique_ptr<RewriteTurn> datedTurn;
+    std::unique_ptr<FileLock> turn;
+    if (m_date && ownFile) {
+        // The diary's folder is made by its first save.
+        const std::filesystem::path folder = toPath(path).parent_path();
+        if (const std::error_code error = DiaryFolder(folder).ensureExists()) {
+            Prompts::warning(
+                this, messageTitle(),
+                toQString(texts::kDiaryFolderNotCreated).arg(shownPath(fromPath(folder)), toQString(error.message())));
+            return false;
+        }
+        datedTurn = std::make_unique<RewriteTurn>(toPath(path));
+    } else {
+        turn = FileLock::lockReplacedFile(toPath(path));
+    }
     if (!mayWriteOver(path)) {
         return false;
     }
@@ -145,7 +233,14 @@ bool CDayWindow::saveTo(const QString& path)
     }
     m_history->setClean();
     m_diskStamp = fileStamp(toPath(path));
-    setFile(path);
+    if (m_date && ownFile) {
+        refreshModifiedMark();
+    } else {
+        // Saved under a name of the user's choosing, the day is no longer the diary's.
+        m_date.reset();
+        setToolTip(QString());
+        setFile(path);
+    }
     emit saved(m_path);
     return true;
 }
@@ -153,6 +248,10 @@ bool CDayWindow::saveTo(const QString& path)
 bool CDayWindow::queryClose()
 {
     if (!isModified()) {
+        return true;
+    }
+    // A diary day asks nothing: its change is saved now. Only when that fails is the user asked.
+    if (m_date && !isReadOnly() && save()) {
         return true;
     }
     const auto answer =

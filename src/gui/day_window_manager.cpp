@@ -10,6 +10,8 @@
 #include "prompts.h"
 #include "qt_bridge.h"
 
+#include "format/diary_folder.h"
+
 #include <QAction>
 #include <QDir>
 #include <QMdiArea>
@@ -115,9 +117,13 @@ void DayWindowManager::addDayWindow(CDayWindow* window)
 {
     m_area->addSubWindow(window);
     m_history->addStack(&window->history());
-    connect(window, &CDayWindow::saved, this, [this](const QString& path) {
-        m_recentFiles.add(path);
-        refreshRecentFileActions();
+    connect(window, &CDayWindow::saved, this, [this, window](const QString& path) {
+        // The diary's days are reached by their dates, not through the recent files.
+        if (!window->date()) {
+            m_recentFiles.add(path);
+            refreshRecentFileActions();
+        }
+        emit daySaved(path);
     });
     connect(window, &CDayWindow::statusMessage, this, &DayWindowManager::statusMessage);
     connect(window, &CDayWindow::documentModified, this, &DayWindowManager::daysChanged);
@@ -144,13 +150,36 @@ CDayWindow* DayWindowManager::newDay()
     return window;
 }
 
-CDayWindow* DayWindowManager::openDay(const QString& path)
+CDayWindow* DayWindowManager::windowOfFile(const QString& path) const
 {
     for (CDayWindow* day : dayWindows()) {
         if (!day->filePath().isEmpty() && samePath(day->filePath(), path)) {
-            m_area->setActiveSubWindow(day);
             return day;
         }
+    }
+    return nullptr;
+}
+
+CDayWindow* DayWindowManager::openDate(const DiaryFolder& diary, const DiaryDate& date)
+{
+    if (CDayWindow* open = windowOfFile(fromPath(diary.dayFile(date)))) {
+        m_area->setActiveSubWindow(open);
+        return open;
+    }
+    m_app.catchUpWithPersonalFoods();
+    CDayWindow* window = CDayWindow::openDate(m_app, diary, date);
+    addDayWindow(window);
+    if (window->isReadOnly()) {
+        Prompts::warning(m_frame, toQString(texts::kMainFrameTitle), window->readError());
+    }
+    return window;
+}
+
+CDayWindow* DayWindowManager::openDay(const QString& path)
+{
+    if (CDayWindow* open = windowOfFile(path)) {
+        m_area->setActiveSubWindow(open);
+        return open;
     }
     m_app.catchUpWithPersonalFoods();
     QString error;

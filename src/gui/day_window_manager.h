@@ -5,6 +5,8 @@
 
 #include "recent_file_list.h"
 
+#include "model/diary_date.h"
+
 #include <QList>
 #include <QObject>
 
@@ -13,6 +15,10 @@ class QMdiArea;
 class QMenu;
 class QUndoGroup;
 class QWidget;
+
+namespace mw {
+class DiaryFolder;
+}
 
 namespace mw::gui {
 
@@ -44,6 +50,11 @@ public:
     // Opens the file in a window, or brings its window forward when it is open already. A file that
     // cannot be read is reported by name and cause; then nullptr.
     CDayWindow* openDay(const QString& path);
+    // The diary's day of the date in a window of its own, or its window brought forward when one shows it.
+    // A file that cannot be read is reported and its window stays read-only.
+    CDayWindow* openDate(const DiaryFolder& diary, const DiaryDate& date);
+    // The window that shows the date's file; nullptr when none does.
+    CDayWindow* windowOfFile(const QString& path) const;
     // Closes every day, asking to save modified ones; false when the user cancelled.
     bool closeAllDays();
 
@@ -64,6 +75,8 @@ signals:
     // The days, their states or the active one changed: the commands' states may differ.
     void daysChanged();
     void statusMessage(const QString& text);
+    // A day was written to its file.
+    void daySaved(const QString& path);
 
 private:
     void connectCommands();

@@ -33,7 +33,7 @@ void DiaryCommands::showWeightChart()
         open->activateWindow();
         return;
     }
-    const std::filesystem::path folder = diaryFolder(m_app.settings());
+    const std::filesystem::path folder = m_app.diaryFolder();
     if (folder.empty()) {
         Prompts::warning(m_frame, tr("Weight Chart"),
                          tr("There is no diary folder: HOME is not set. Choose one in the options."));

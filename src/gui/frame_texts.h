@@ -74,6 +74,13 @@ inline constexpr UiText kDayChangedOnDisk{
     QT_TRANSLATE_NOOP("Mealwright", "%1 was changed by another program. Save over it?")};
 inline constexpr UiText kCannotSaveDay{
     QT_TRANSLATE_NOOP("Mealwright", "Cannot save the day file\n%1\n\n%2.\n\nThe day has not been saved.")};
+// The diary's dated days.
+inline constexpr UiText kDiaryFolderNotCreated{QT_TRANSLATE_NOOP(
+    "Mealwright", "The diary folder\n%1\ncannot be created: %2.\n\nThe day's change is kept in its window.")};
+inline constexpr UiText kDayReloaded{
+    QT_TRANSLATE_NOOP("Mealwright", "%1 was changed by another program and has been read again")};
+inline constexpr UiText kNoDiaryFolder{
+    QT_TRANSLATE_NOOP("Mealwright", "There is no diary folder: HOME is not set. Choose one in the options.")};
 inline constexpr UiText kDropIsNotAFile{QT_TRANSLATE_NOOP("Mealwright", "Only files can be opened: %1")};
 
 // ---- Start-up and exit -------------------------------------------------------------------------------------
@@ -116,11 +123,14 @@ inline constexpr UiText kUsage{QT_TRANSLATE_NOOP(
     "Mealwright", "Usage: mealwright [OPTION]... [DAYFILE]...\n"
                   "Plan a day of meals and see its nutrients.\n"
                   "\n"
-                  "With no DAYFILE a new day is opened; each DAYFILE (.ypd) is opened in a window of its own.\n"
+                  "With no DAYFILE a new day is opened (today's day of the diary when \"Open Today at Start\" is\n"
+                  "on); each DAYFILE (.ypd) is opened in a window of its own.\n"
                   "\n"
                   "  -e, /e              start with no day open\n"
                   "      --data-dir DIR  read and write userfood.txt and fad.dat in DIR\n"
                   "                      (default: the working folder)\n"
+                  "      --diary DIR     keep the diary's dated days in DIR for this run\n"
+                  "                      (default: the folder chosen in the options)\n"
                   "      --minimized     start with the main window minimised\n"
                   "      --quit-when-painted\n"
                   "                      quit as soon as the first window is painted (to time the start)\n"

@@ -25,6 +25,7 @@ enum class HelpTopic
     kDayWindow,
     kFileMenu,
     kEditMenu,
+    kDiaryMenu,
     kToolsMenu,
     kOptionsMenu,
     kDatabaseMenu,

@@ -6,6 +6,7 @@
 #include "context_help.h"
 #include "day_window.h"
 #include "diary_commands.h"
+#include "diary_navigation.h"
 #include "food_commands.h"
 #include "frame_texts.h"
 #include "keyboard_locks.h"
@@ -93,6 +94,7 @@ CMainFrame::CMainFrame(AppContext& app, int screenHeight, QWidget* parent) : QMa
     m_foodCommands = new FoodCommands(app, *m_actions, *m_days, this);
     m_contextHelp = new ContextHelp(*m_actions, this);
     m_diary = new DiaryCommands(app, *m_actions, this);
+    m_diaryDays = new DiaryNavigation(app, *m_actions, *m_days, this);
     m_tools = new ToolCommands(app, *m_actions, *m_days, this);
     createToolBar(screenHeight);
     createStatusBar();
@@ -107,6 +109,11 @@ CMainFrame::~CMainFrame()
     // The days close while the frame is whole; what they report on the way out is no longer wanted.
     m_destroying = true;
     delete m_days->mdiArea();
+}
+
+CDayWindow* CMainFrame::openToday()
+{
+    return m_diaryDays->openToday();
 }
 
 QAction* CMainFrame::commandAction(int commandId) const
@@ -159,6 +166,7 @@ void CMainFrame::createToolBar(int screenHeight)
             m_toolBar->addAction(commandAction(id));
         }
     }
+    m_diaryDays->addToolBar(m_toolBar);
 }
 
 void CMainFrame::createStatusBar()
@@ -194,6 +202,7 @@ void CMainFrame::connectCommands()
     connect(m_days, &DayWindowManager::daysChanged, this, &CMainFrame::updateCommands);
     connect(m_days, &DayWindowManager::statusMessage, this, &CMainFrame::showStatusMessage);
     connect(m_reports, &ReportCommands::statusMessage, this, &CMainFrame::showStatusMessage);
+    connect(m_diaryDays, &DiaryNavigation::statusMessage, this, &CMainFrame::showStatusMessage);
     connect(m_foodCommands, &FoodCommands::commandDone, this, &CMainFrame::updateCommands);
     connect(m_contextHelp, &ContextHelp::statusMessage, this, &CMainFrame::showLastingStatusMessage);
     connect(commandAction(cmd::kAppExit), &QAction::triggered, this, &CMainFrame::close);
@@ -264,6 +273,7 @@ void CMainFrame::updateCommands()
     m_actions->enableByNeeds(active != nullptr, static_cast<int>(days.size()));
     m_tools->update(active != nullptr);
     m_foodCommands->update();
+    m_diaryDays->update();
     m_days->followActiveDay();
     if (windowTitle().contains(QStringLiteral("[*]"))) {
         setWindowModified(active != nullptr && active->isModified());

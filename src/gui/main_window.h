@@ -19,6 +19,7 @@ class AppContext;
 class CDayWindow;
 class ContextHelp;
 class DiaryCommands;
+class DiaryNavigation;
 class FoodCommands;
 class ReportCommands;
 class ToolCommands;
@@ -55,6 +56,8 @@ public:
     CDayWindow* activeDayWindow() const { return m_days->activeDayWindow(); }
     CDayWindow* newDay() { return m_days->newDay(); }
     CDayWindow* openDay(const QString& path) { return m_days->openDay(path); }
+    // Today's day of the diary; nullptr when there is no diary folder.
+    CDayWindow* openToday();
     bool closeAllDays() { return m_days->closeAllDays(); }
 
     // The status bar's message pane (what stays when no menu item is highlighted).
@@ -99,6 +102,7 @@ private:
     FoodCommands* m_foodCommands = nullptr;
     ContextHelp* m_contextHelp = nullptr;
     DiaryCommands* m_diary = nullptr;
+    DiaryNavigation* m_diaryDays = nullptr;
     ToolCommands* m_tools = nullptr;
     QTimer* m_messageTimer = nullptr;
     QToolBar* m_toolBar = nullptr;

@@ -106,6 +106,14 @@ QString Prompts::saveFileName(QWidget* parent, const QString& caption, const QSt
     return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
 }
 
+QString Prompts::existingFolder(QWidget* parent, const QString& caption, const QString& start)
+{
+    if (script().active) {
+        return script().fileNames.isEmpty() ? QString() : script().fileNames.dequeue();
+    }
+    return QFileDialog::getExistingDirectory(parent, caption, start);
+}
+
 QStringList Prompts::openFileNames(QWidget* parent, const QString& caption, const QString& filter,
                                    const QStringList& offered)
 {

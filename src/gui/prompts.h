@@ -24,6 +24,8 @@ public:
     static QString openFileName(QWidget* parent, const QString& caption, const QString& filter);
     static QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                                 const QString& filter);
+    // An existing folder, starting in start; an empty text when the user cancels.
+    static QString existingFolder(QWidget* parent, const QString& caption, const QString& start);
     // Several existing files at once, the offered ones chosen already; an empty list when the user cancels.
     static QStringList openFileNames(QWidget* parent, const QString& caption, const QString& filter,
                                      const QStringList& offered);

@@ -3,8 +3,10 @@
 #include "action_registry.h"
 #include "app_context.h"
 #include "command_ids.h"
+#include "date_picker_dialog.h"
 #include "day_window.h"
 #include "day_window_manager.h"
+#include "diary_texts.h"
 #include "first_start.h"
 #include "frame_texts.h"
 #include "prompts.h"
@@ -16,6 +18,7 @@
 #include "wait_cursor.h"
 
 #include "calc/days_summary.h"
+#include "calc/diary_summary.h"
 #include "format/atomic_file.h"
 #include "format/day_csv.h"
 
@@ -75,9 +78,7 @@ int reportPageCount(const render::DayReport& report, QPrinter& printer)
 ReportCommands::ReportCommands(AppContext& app, ActionRegistry& actions, DayWindowManager& days, QWidget* frame)
     : QObject(frame), m_app(app), m_days(days), m_frame(frame)
 {
-    const auto on = [&](int id, void (ReportCommands::*slot)()) {
-        connect(actions.action(id), &QAction::triggered, this, slot);
-    };
+    const auto on = [&](int id, auto slot) { connect(actions.action(id), &QAction::triggered, this, slot); };
     on(cmd::kFilePrint, &ReportCommands::filePrint);
     on(cmd::kFilePrintPreview, &ReportCommands::filePrintPreview);
     on(cmd::kFilePrintSetup, &ReportCommands::filePrintSetup);
@@ -85,6 +86,13 @@ ReportCommands::ReportCommands(AppContext& app, ActionRegistry& actions, DayWind
     on(cmd::kFileExportPdf, &ReportCommands::exportPdf);
     on(cmd::kFileExportCsv, &ReportCommands::exportCsv);
     on(cmd::kFileSummarizeDays, &ReportCommands::summarizeDays);
+    on(cmd::kSummarizeLast7Days, [this] { summarizeDiary(lastDays(localToday(), 7)); });
+    on(cmd::kSummarizeLast30Days, [this] { summarizeDiary(lastDays(localToday(), 30)); });
+    on(cmd::kSummarizeThisMonth, [this] {
+        const DiaryDate today = localToday();
+        summarizeDiary(DateRange{monthOf(today).first, today});
+    });
+    on(cmd::kSummarizeDateRange, &ReportCommands::summarizeDiaryDates);
 }
 
 ReportCommands::~ReportCommands() = default;
@@ -238,6 +246,40 @@ void ReportCommands::summarizeDays()
     for (const QString& file : chosen) {
         files.push_back(toPath(file));
     }
+    showSummary([&] { return mw::summarizeDays(files, m_app.foods()); }, QString());
+}
+
+void ReportCommands::summarizeDiary(const DateRange& range)
+{
+    const std::filesystem::path folder = m_app.diaryFolder();
+    if (folder.empty()) {
+        Prompts::warning(m_frame, messageTitle(), toQString(texts::kNoDiaryFolder));
+        return;
+    }
+    const DiaryFolder diary(folder);
+    const std::size_t recorded = diary.recordedDates(range).size();
+    if (recorded == 0) {
+        Prompts::information(m_frame, messageTitle(),
+                             toQString(texts::kNoDayRecorded)
+                                 .arg(toQString(isoDateText(range.first)), toQString(isoDateText(range.last)),
+                                      QDir::toNativeSeparators(fromPath(folder))));
+        return;
+    }
+    const long long total = range.dayCount();
+    const QString coverage = total == 1 ? toQString(texts::kDayRecordedOfOne).arg(recorded)
+                                        : toQString(texts::kDaysRecorded).arg(recorded).arg(total);
+    showSummary([&] { return mw::summarizeDiary(diary, range, m_app.foods()); }, coverage);
+}
+
+void ReportCommands::summarizeDiaryDates()
+{
+    if (const std::optional<DateRange> range = DateRangeDialog::pick(lastDays(localToday(), 7), m_frame)) {
+        summarizeDiary(*range);
+    }
+}
+
+void ReportCommands::showSummary(const std::function<DaysSummary()>& summarize, const QString& coverage)
+{
     // A personal food added meanwhile by another program may be named in the days.
     m_app.catchUpWithPersonalFoods();
     Settings& settings = m_app.settings();
@@ -249,8 +291,10 @@ void ReportCommands::summarizeDays()
     CSummaryWindow* window = nullptr;
     {
         const WaitCursor wait;
-        window =
-            new CSummaryWindow(render::daysSummaryContent(mw::summarizeDays(files, m_app.foods()), goals), m_frame);
+        window = new CSummaryWindow(render::daysSummaryContent(summarize(), goals), m_frame);
+    }
+    if (!coverage.isEmpty()) {
+        window->setCoverage(coverage);
     }
     window->show();
     window->raise();

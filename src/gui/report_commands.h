@@ -7,10 +7,17 @@
 
 #include <QObject>
 
+#include <functional>
+
 #include <memory>
 #include <optional>
 
 class QPrinter;
+
+namespace mw {
+struct DateRange;
+struct DaysSummary;
+} // namespace mw
 class QWidget;
 
 namespace mw::gui {
@@ -37,12 +44,18 @@ public:
     void exportCsv();
     // Several day files side by side; the open days' files are offered.
     void summarizeDays();
+    // The diary's recorded days of the range side by side; the dates without a file are left out and counted.
+    void summarizeDiary(const mw::DateRange& range);
+    // The dates of the diary's summary from a dialog.
+    void summarizeDiaryDates();
 
 signals:
     void statusMessage(const QString& text);
 
 private:
     QPrinter& reportPrinter();
+    // The summary in a window of its own, measured against the goals; coverage heads its average.
+    void showSummary(const std::function<DaysSummary()>& summarize, const QString& coverage);
     CDayWindow* activeDay() const;
 
     AppContext& m_app;

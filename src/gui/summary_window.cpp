@@ -199,6 +199,11 @@ void CSummaryWindow::setChartNutrient(int nutrient)
     m_nutrientBox->setCurrentIndex(m_nutrientBox->findData(nutrient));
 }
 
+void CSummaryWindow::setCoverage(const QString& coverage)
+{
+    m_averageLabel->setText(coverage + QStringLiteral(" \u2014 ") + m_averageLabel->text());
+}
+
 void CSummaryWindow::fillTable()
 {
     const QStringList header = render::summaryTableHeader();

@@ -45,6 +45,8 @@ public:
     CSummaryWindow(render::DaysSummaryContent content, QWidget* parent = nullptr);
 
     const render::DaysSummaryContent& content() const { return m_content; }
+    // How many of the dates asked for had a day ("5 of 7 days recorded"), ahead of the average's title.
+    void setCoverage(const QString& coverage);
     // The nutrient the chart shows as % of its goal.
     int chartNutrient() const;
     void setChartNutrient(int nutrient);

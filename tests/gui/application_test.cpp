@@ -9,6 +9,7 @@
 #include "qt_bridge.h"
 #include "splash_window.h"
 
+#include "model/settings_table.h"
 #include "support/temp_dir.h"
 
 #include <QApplication>
@@ -77,6 +78,18 @@ private slots:
         const QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
         QVERIFY(buttons.button(QDialogButtonBox::Ok)->icon().isNull());
         QVERIFY(buttons.button(QDialogButtonBox::Cancel)->icon().isNull());
+    }
+
+    void openTodayAtStartStartsOnTodaysDiaryDay()
+    {
+        auto profile = mw::test::profileWithAnalysisSettings();
+        QVERIFY(!mw::storeSetting(*profile, mw::setting::kOpenTodayAtStart, true));
+        CDietApp app(m_dir->path(), std::move(profile));
+        app.start(parseCommandLine({QStringLiteral("--diary"), mw::fromPath(m_dir->file("diary"))}));
+        const QList<mw::gui::CDayWindow*> days = app.mainFrame()->dayWindows();
+        QCOMPARE(days.size(), qsizetype(1));
+        QCOMPARE(days.at(0)->date(), std::optional(mw::localToday()));
+        QVERIFY(days.at(0)->filePath().startsWith(mw::fromPath(m_dir->file("diary"))));
     }
 
     void theSplashClosesOnItsOwnOnceItsTimeIsUp()

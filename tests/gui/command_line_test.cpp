@@ -66,16 +66,20 @@ private slots:
             parseCommandLine({QStringLiteral("--data-dir"), QStringLiteral("/srv/diet"), QStringLiteral("day.ypd")});
         QCOMPARE(line.dataDir, QStringLiteral("/srv/diet"));
         QCOMPARE(line.files, QStringList({QStringLiteral("day.ypd")}));
-        line = parseCommandLine({QStringLiteral("--data-dir=/srv/diet")});
+        line = parseCommandLine({QStringLiteral("--data-dir=/srv/diet"), QStringLiteral("--diary=/sync/diary")});
         QCOMPARE(line.dataDir, QStringLiteral("/srv/diet"));
+        QCOMPARE(line.diaryDir, QStringLiteral("/sync/diary"));
         QCOMPARE(line.action, Action::kNewDay);
+        QCOMPARE(parseCommandLine({QStringLiteral("--diary"), QStringLiteral("/sync/diary")}).diaryDir,
+                 QStringLiteral("/sync/diary"));
     }
 
     void usageErrors()
     {
         for (const QStringList& arguments :
              {QStringList({QStringLiteral("--data-dir")}), QStringList({QStringLiteral("--data-dir=")}),
-              QStringList({QStringLiteral("--colour")}), QStringList({QStringLiteral("-x")})}) {
+              QStringList({QStringLiteral("--diary")}), QStringList({QStringLiteral("--colour")}),
+              QStringList({QStringLiteral("-x")})}) {
             const CommandLine line = parseCommandLine(arguments);
             QCOMPARE(line.action, Action::kUsageError);
             QVERIFY(!line.error.isEmpty());

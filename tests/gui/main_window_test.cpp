@@ -168,15 +168,16 @@ private slots:
         QCOMPARE(
             items("menuDayFile"),
             QStringList({QStringLiteral("&New"), QStringLiteral("&Open..."), QStringLiteral("Summarize &Days..."),
-                         QStringLiteral("&Close"), QStringLiteral("&Save"), QStringLiteral("Save &As..."),
-                         QStringLiteral("-"), QStringLiteral("&Print..."), QStringLiteral("Print Pre&view"),
-                         QStringLiteral("P&rint Setup..."), QStringLiteral("-"), QStringLiteral("&Export to PDF..."),
-                         QStringLiteral("Export to CS&V..."), QStringLiteral("-"), QStringLiteral("Recent File"),
-                         QStringLiteral("-"), QStringLiteral("E&xit")}));
+                         QStringLiteral("Summarize D&iary"), QStringLiteral("&Close"), QStringLiteral("&Save"),
+                         QStringLiteral("Save &As..."), QStringLiteral("-"), QStringLiteral("&Print..."),
+                         QStringLiteral("Print Pre&view"), QStringLiteral("P&rint Setup..."), QStringLiteral("-"),
+                         QStringLiteral("&Export to PDF..."), QStringLiteral("Export to CS&V..."), QStringLiteral("-"),
+                         QStringLiteral("Recent File"), QStringLiteral("-"), QStringLiteral("E&xit")}));
         QCOMPARE(items("menuFile"),
                  QStringList({QStringLiteral("&New"), QStringLiteral("&Open..."), QStringLiteral("Summarize &Days..."),
-                              QStringLiteral("-"), QStringLiteral("P&rint Setup..."), QStringLiteral("-"),
-                              QStringLiteral("Recent File"), QStringLiteral("-"), QStringLiteral("E&xit")}));
+                              QStringLiteral("Summarize D&iary"), QStringLiteral("-"),
+                              QStringLiteral("P&rint Setup..."), QStringLiteral("-"), QStringLiteral("Recent File"),
+                              QStringLiteral("-"), QStringLiteral("E&xit")}));
         QCOMPARE(items("menuEdit"), QStringList({QStringLiteral("&Undo"), QStringLiteral("&Redo"), QStringLiteral("-"),
                                                  QStringLiteral("Cu&t Meal"), QStringLiteral("&Copy Meal"),
                                                  QStringLiteral("&Paste Meal"), QStringLiteral("C&lear Meal")}));
@@ -186,14 +187,20 @@ private slots:
                               QStringLiteral("Sort &descending ..."), QStringLiteral("-"),
                               QStringLiteral("Generate a random menu!"), QStringLiteral("Food &Pyramid Analysis"),
                               QStringLiteral("&Balance the Day..."), QStringLiteral("Menu Generator &Options ...")}));
-        QCOMPARE(items("menuDiary"), QStringList({QStringLiteral("Log &Weight..."), QStringLiteral("&Weight Chart")}));
+        QCOMPARE(items("menuDiary"),
+                 QStringList({QStringLiteral("&Today"), QStringLiteral("&Previous Day"), QStringLiteral("&Next Day"),
+                              QStringLiteral("&Go to Date..."), QStringLiteral("&Calendar"), QStringLiteral("-"),
+                              QStringLiteral("Copy &Yesterday's Meal"), QStringLiteral("Copy Day &To..."),
+                              QStringLiteral("-"), QStringLiteral("Log &Weight..."), QStringLiteral("&Weight Chart")}));
         QCOMPARE(items("menuWindow"),
                  QStringList({QStringLiteral("&Cascade"), QStringLiteral("&Tile"), QStringLiteral("&Arrange Icons")}));
         const QStringList options = items("menuOptions");
-        QCOMPARE(options.size(), 18);
+        QCOMPARE(options.size(), 20);
         QCOMPARE(options.at(6), QStringLiteral("Set &Nutrient Intake Preference ..."));
         QCOMPARE(options.at(15), QStringLiteral("Food Listbox Width > Widest"));
-        QCOMPARE(options.last(), QStringLiteral("Weights in &Kilograms"));
+        QCOMPARE(options.at(17), QStringLiteral("Weights in &Kilograms"));
+        QCOMPARE(options.mid(18),
+                 QStringList({QStringLiteral("Diary &Folder..."), QStringLiteral("Open &Today at Start")}));
         const QStringList database = items("menuDatabase");
         QCOMPARE(database.first(), QStringLiteral("&Add Food or Recipe to Personal Database ..."));
         // Named after the food the day's food list selects.

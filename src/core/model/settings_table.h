@@ -87,6 +87,8 @@ inline constexpr IntSetting kSortBasis{kOptions, "Sort basis", 0, 0, 2, 0};
 // The diary's folder when the user chose one, and whether weights are typed and shown in kilograms.
 inline constexpr TextSetting kDiaryFolder{kOptions, "Diary Folder", ""};
 inline constexpr BoolSetting kWeightsInKilograms{kOptions, "Weights in Kilograms"};
+// The desktop program starts on today's diary day instead of an untitled one.
+inline constexpr BoolSetting kOpenTodayAtStart{kOptions, "Open Today at Start"};
 // The menu generator's target: 0 for a random menu, else 800..3000 kcal.
 inline constexpr IntSetting kMenuTargetCalories{kOptions, "Wright calories", 0};
 // Mouse-button quick input: 0 off, 1 serving portions, 2 ounces, 3 grams; anything else is off.
