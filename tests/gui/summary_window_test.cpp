@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -102,6 +103,21 @@ private slots:
         const QString tip = chart->toolTipAt(geometry.calorieBars[1].center());
         QVERIFY2(tip.startsWith(QStringLiteral("tue.ypd\n300 kcal")), qPrintable(tip));
         QVERIFY(chart->toolTipAt(QPoint(1, 1)).isEmpty());
+        // The percent scale is marked every 25 % or 50 %.
+        QVERIFY(!geometry.percentTicks.empty());
+        const int step = geometry.percentTicks.front().percent;
+        QVERIFY2(step == 25 || step == 50, qPrintable(QString::number(step)));
+        for (std::size_t k = 1; k < geometry.percentTicks.size(); ++k) {
+            QCOMPARE(geometry.percentTicks[k].percent - geometry.percentTicks[k - 1].percent, step);
+        }
+
+        // Escape closes the window, as it closes a dialog.
+        const QPointer<CSummaryWindow> closing(window);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_Escape);
+        test::deleteClosedWindows();
+        QVERIFY(closing.isNull());
     }
 
     void theSummaryIsExportedAsCsvAndPdf()
