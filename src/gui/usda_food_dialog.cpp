@@ -30,7 +30,14 @@ namespace ot = option_texts;
 
 // A list of thousands of names helps nobody; the user narrows the search instead.
 constexpr std::size_t kMaxListed = 500;
-constexpr int kPreviewRows = 9;
+// The 27 values in two groups of caption, value and unit, so that the dialog fits a small screen.
+constexpr int kPreviewRows = 14;
+constexpr int kPreviewGroups = 2;
+// Caption, value, unit and a gap before the next group.
+constexpr int kPreviewGroupColumns = 4;
+constexpr int kPreviewGap = 14;
+// The result list shows this many characters of a name without scrolling; it widens with the dialog.
+constexpr int kResultListCharacters = 36;
 constexpr int kHundredGramsMeasure = -1;
 
 std::size_t slotOf(int nutrient)
@@ -114,7 +121,7 @@ QWidget* CUsdaFoodDlg::createSearchFields()
 
     m_results = new QListWidget(box);
     m_results->setObjectName(QStringLiteral("resultList"));
-    m_results->setMinimumWidth(fontMetrics().averageCharWidth() * 60);
+    m_results->setMinimumWidth(fontMetrics().averageCharWidth() * kResultListCharacters);
     connect(m_results, &QListWidget::currentRowChanged, this, &CUsdaFoodDlg::chooseFood);
     m_found = namedLabel(QStringLiteral("foundLabel"), box);
 
@@ -178,8 +185,7 @@ QWidget* CUsdaFoodDlg::createPreview()
     for (int nutrient = kCalories; nutrient < kNutrientCount; ++nutrient) {
         const auto& caption = ot::kAddFoodValueCaptions[slotOf(nutrient)];
         const int row = (nutrient - 1) % kPreviewRows;
-        // Caption, value, unit and a gap before the next column.
-        const int column = ((nutrient - 1) / kPreviewRows) * 4;
+        const int column = ((nutrient - 1) / kPreviewRows) * kPreviewGroupColumns;
         QLabel* value = namedLabel(QStringLiteral("preview%1").arg(nutrient), box);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setMinimumWidth(fontMetrics().horizontalAdvance(QCoreApplication::translate("Mealwright", "no data")) +
@@ -189,12 +195,12 @@ QWidget* CUsdaFoodDlg::createPreview()
         grid->addWidget(new QLabel(caption.unit, box), row, column + 2);
         m_preview[slotOf(nutrient)] = value;
     }
-    for (const int gap : {3, 7}) {
-        grid->setColumnMinimumWidth(gap, 14);
+    for (int group = 1; group < kPreviewGroups; ++group) {
+        grid->setColumnMinimumWidth(group * kPreviewGroupColumns - 1, kPreviewGap);
     }
     m_missing = namedLabel(QStringLiteral("missingLabel"), box);
     m_missing->setWordWrap(true);
-    grid->addWidget(m_missing, kPreviewRows, 0, 1, 11);
+    grid->addWidget(m_missing, kPreviewRows, 0, 1, kPreviewGroups * kPreviewGroupColumns - 1);
     grid->setRowStretch(kPreviewRows + 1, 1);
     return box;
 }
