@@ -37,7 +37,7 @@ constexpr int kPreviewGroups = 2;
 constexpr int kPreviewGroupColumns = 4;
 constexpr int kPreviewGap = 14;
 // The result list shows this many characters of a name without scrolling; it widens with the dialog.
-constexpr int kResultListCharacters = 36;
+constexpr int kResultListCharacters = 24;
 constexpr int kHundredGramsMeasure = -1;
 
 std::size_t slotOf(int nutrient)
@@ -111,6 +111,9 @@ QWidget* CUsdaFoodDlg::createSearchFields()
 
     m_group = new QComboBox(box);
     m_group->setObjectName(QStringLiteral("groupCombo"));
+    // Long group names show whole in the drop-down list; the box itself keeps to the list's width.
+    m_group->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_group->setMinimumContentsLength(kResultListCharacters / 2);
     m_group->addItem(ut::kAllGroups, kAllUsdaGroups);
     for (const UsdaGroup& group : usdaGroups()) {
         m_group->addItem(QStringLiteral("%1 %2").arg(group.code, 2, 10, QLatin1Char('0')).arg(toQString(group.name)),
@@ -148,7 +151,8 @@ QWidget* CUsdaFoodDlg::createPortionFields()
     m_measure = new QComboBox(box);
     m_measure->setObjectName(QStringLiteral("measureCombo"));
     m_measure->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_measure->setMinimumContentsLength(24);
+    // Long measures show whole in the drop-down list.
+    m_measure->setMinimumContentsLength(kResultListCharacters * 2 / 3);
     connect(m_measure, &QComboBox::currentIndexChanged, this, &CUsdaFoodDlg::updatePortion);
     m_amount = new QDoubleSpinBox(box);
     m_amount->setObjectName(QStringLiteral("amountSpin"));
