@@ -33,8 +33,7 @@ inline constexpr std::string_view kReportPercentSign = "%";
 inline constexpr UiText kPdfNotDrawn{QT_TRANSLATE_NOOP("Mealwright", "%1: the report could not be drawn as a PDF")};
 inline constexpr UiText kPdfNotWritten{QT_TRANSLATE_NOOP("Mealwright", "%1: cannot be written: %2")};
 // The report prints smaller than the chosen font; %1 is the chosen size, %2 the printed one, both in points.
-inline constexpr UiText kReportFontShrunk{
-    QT_TRANSLATE_NOOP("Mealwright", "The report prints in %2 pt instead of the chosen %1 pt, so that its title, "
-                                    "columns and numbers fit the page.")};
+inline constexpr UiText kReportFontShrunk{QT_TRANSLATE_NOOP(
+    "Mealwright", "The report prints in %2 pt instead of the chosen %1 pt, so that its numbers fit their columns.")};
 
 } // namespace mw::render
