@@ -454,7 +454,7 @@ private slots:
         for (std::size_t day = 0; day < views.size(); ++day) {
             const CFofDoc& shown = views[day]->document();
             QCOMPARE(shown.dayNutrients()[kCalories], day == 0 ? 300.0f : 150.0f);
-            QVERIFY(shown.mealPyramidServings(kBreakfast)[kPyramidMeat] > 0.0f);
+            QVERIFY(shown.entryPyramidServings(*shown.meal(kBreakfast).begin())[kPyramidMeat] > 0.0f);
             auto* meal = views[day]->findChild<CFoodListBox*>(QStringLiteral("mealList"));
             QVERIFY(meal->foodName(0).startsWith(QStringLiteral("Beef stew")));
         }
