@@ -297,8 +297,11 @@ ReportFontSize reportFontSize(const PrinterFontSetting& setting, const ReportPag
     };
     const QFont face = faceOf(setting);
     ReportFontSize size;
-    size.chosenPoints = points(pixelSizeOf(face, setting.height, metrics.dpiY, metrics.lineHeight));
     size.printedPoints = points(printed[static_cast<std::size_t>(ReportFont::kNormal)].pixelSize());
+    // Without a stored height no size was chosen, so none falls short.
+    size.chosenPoints = setting.height == 0
+                            ? size.printedPoints
+                            : points(pixelSizeOf(face, setting.height, metrics.dpiY, metrics.lineHeight));
     return size;
 }
 

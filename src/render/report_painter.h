@@ -48,8 +48,8 @@ ReportFontSet reportFonts(const PrinterFontSetting& setting, const ReportPageMet
 ReportFontSet fittedReportFonts(const ReportContent& content, const PrinterFontSetting& setting,
                                 const ReportPageMetrics& metrics, const QPaintDevice* device);
 
-// The report font's size in points: as the user chose it, and as the pages print it after shrinking it to what
-// a page and the columns hold.
+// The report font's size in points: as the user chose it (the printed size when no size is stored), and as the
+// pages print it after shrinking it to what a page and the columns hold.
 struct ReportFontSize
 {
     double chosenPoints = 0.0;
