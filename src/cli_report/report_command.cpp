@@ -113,23 +113,35 @@ public:
             context.err() << "mealwright-cli: warning: no fonts are installed; the report's text will not show\n";
         }
         int pages = 0;
+        render::ReportFontSize fontSize;
         if (output == "-") {
-            const QByteArray pdf = render::dayReportPdf(report, &pages);
+            const QByteArray pdf = render::dayReportPdf(report, &pages, &fontSize);
             if (pdf.isEmpty()) {
                 throw FileError("standard output: the report could not be drawn as a PDF");
             }
             context.out().write(pdf.constData(), pdf.size());
+            noteShrunkFont(context, fontSize);
             return 0;
         }
         QString error;
-        if (!render::exportDayReportPdf(report, mw::toQString(output), &error, &pages)) {
+        if (!render::exportDayReportPdf(report, mw::toQString(output), &error, &pages, &fontSize)) {
             throw FileError(mw::toStdString(error));
         }
+        noteShrunkFont(context, fontSize);
         print(context, output, pages);
         return 0;
     }
 
 private:
+    // The PDF is written all the same; the note only says why its text is smaller than the chosen font.
+    static void noteShrunkFont(Context& context, const render::ReportFontSize& size)
+    {
+        const QString note = render::reportFontNote(size);
+        if (!note.isEmpty()) {
+            context.err() << "mealwright-cli: note: " << mw::toStdString(note) << '\n';
+        }
+    }
+
     static void print(Context& context, const std::string& output, int pages)
     {
         if (context.json()) {

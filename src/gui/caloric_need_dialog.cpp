@@ -25,7 +25,7 @@ namespace {
 // The first group shows Calories .. Total Fat; the second the rest up to Potassium, then Alcohol and Energy.
 constexpr int kLastMainIntakeNutrient = kTotalFat;
 constexpr int kLastRequirementShown = kPotassium;
-constexpr int kOtherIntakeRows = 8;
+constexpr int kOtherIntakeRows = 12;
 
 QSpinBox* createSpinBox(const QString& objectName, IntRange range, QWidget* parent)
 {
@@ -169,7 +169,8 @@ QWidget* CCaloricNeedDlg::createOtherIntake()
     auto* group = new QGroupBox(texts::kRecommendedIntakeTitle, this);
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(6);
-    // Three columns of caption, value and unit, filled top to bottom, with a gap between the columns.
+    // Two columns of caption, value and unit, filled top to bottom, with a gap between them: narrow enough for a
+    // magnified small screen.
     int slot = 0;
     const auto cell = [grid](int index) {
         const int column = (index / kOtherIntakeRows) * 4;

@@ -143,15 +143,15 @@ struct ListOperation
 
 constexpr ListOperation kListOperations[] = {
     {cmd::kListAddSelectedBase, "actionListAddSelected",
-     QT_TRANSLATE_NOOP("Commands", "Add the highlighted food to this list"), cmd::kLastGlycemicList},
+     QT_TRANSLATE_NOOP("Commands", "Add the selected food to this list"), cmd::kLastGlycemicList},
     {cmd::kListAddAllBase, "actionListAddAll",
      QT_TRANSLATE_NOOP("Commands", "Add every food of the food listbox to this list"), kNamedFoodListCount},
     {cmd::kListAddMealBase, "actionListAddMeal",
      QT_TRANSLATE_NOOP("Commands", "Add the foods of the current meal to this list"), cmd::kLastGlycemicList},
     {cmd::kListShowBase, "actionListShow",
      QT_TRANSLATE_NOOP("Commands", "Show the foods of this list in the food listbox"), cmd::kLastGlycemicList},
-    {cmd::kListRemoveBase, "actionListRemove",
-     QT_TRANSLATE_NOOP("Commands", "Take the highlighted food out of this list"), cmd::kLastGlycemicList},
+    {cmd::kListRemoveBase, "actionListRemove", QT_TRANSLATE_NOOP("Commands", "Take the selected food out of this list"),
+     cmd::kLastGlycemicList},
 };
 
 // The food-list commands, lists 1..14 of each operation; their captions name the lists at run time.

@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QScrollArea>
 
 namespace mw::gui {
 namespace {
@@ -92,11 +93,17 @@ void CDayWindow::createView()
     if (m_view != nullptr) {
         return;
     }
-    m_view = new CFofView(m_app, *m_document, *m_history, this);
+    // On a small or magnified screen the day scrolls rather than squeezing its controls over one another.
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("dayScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    m_view = new CFofView(m_app, *m_document, *m_history, scroller);
     m_view->setObjectName(QStringLiteral("dayView"));
-    setWidget(m_view);
+    scroller->setWidget(m_view);
+    setWidget(scroller);
     // A child added to a window already on screen stays hidden until shown.
-    m_view->show();
+    scroller->show();
     connect(m_view, &CFofView::documentModified, this, &CDayWindow::refreshModifiedMark);
     connect(m_view, &CFofView::documentModified, this, &CDayWindow::documentModified);
     connect(m_view, &CFofView::statusMessage, this, &CDayWindow::statusMessage);

@@ -57,6 +57,19 @@ std::optional<std::size_t> selectedEntry(const CFoodListBox* mealList)
     return row >= 0 ? std::optional<std::size_t>(row) : std::nullopt;
 }
 
+// Every nutrient of the display selection gets its row: a window too small for them all scrolls rather than
+// leaving some out.
+std::vector<NutrientIndex> selectedNutrients(const NutrientSelection& selection)
+{
+    std::vector<NutrientIndex> shown;
+    for (int j = 0; j < kNutrientCount; ++j) {
+        if (selection[static_cast<std::size_t>(j)]) {
+            shown.push_back(static_cast<NutrientIndex>(j));
+        }
+    }
+    return shown;
+}
+
 } // namespace
 
 CFofView::CFofView(AppContext& app, CFofDoc& document, QUndoStack& history, QWidget* parent)
@@ -91,7 +104,7 @@ CFofView::CFofView(AppContext& app, CFofDoc& document, QUndoStack& history, QWid
 
     const ScreenMetrics screen = currentScreenMetrics();
     m_panelLayout = panelLayout(m_app.settings(), screen.height);
-    m_displayed = displayedNutrients(m_app.settings(), screen, m_panelLayout);
+    m_displayed = selectedNutrients(displaySelection(m_app.settings(), screen));
     m_controls.panel->setDisplay(m_displayed, m_panelLayout);
     showMealAndDayColumns();
     reloadAnalysisSettings();

@@ -53,16 +53,14 @@ inline constexpr UiText kNoRecentFile{QT_TRANSLATE_NOOP("Mealwright", "Recent Fi
 inline constexpr UiText kWindowListEntry{QT_TRANSLATE_NOOP("Mealwright", "&%1 %2")};
 inline constexpr UiText kWindowListPrompt{QT_TRANSLATE_NOOP("Mealwright", "Activate this window")};
 
-inline constexpr UiText kListAddSelectedPrompt{
-    QT_TRANSLATE_NOOP("Mealwright", "Add the highlighted food to this list")};
+inline constexpr UiText kListAddSelectedPrompt{QT_TRANSLATE_NOOP("Mealwright", "Add the selected food to this list")};
 inline constexpr UiText kListAddAllPrompt{
     QT_TRANSLATE_NOOP("Mealwright", "Add every food of the food listbox to this list")};
 inline constexpr UiText kListAddMealPrompt{
     QT_TRANSLATE_NOOP("Mealwright", "Add the foods of the current meal to this list")};
 inline constexpr UiText kListShowPrompt{
     QT_TRANSLATE_NOOP("Mealwright", "Show the foods of this list in the food listbox")};
-inline constexpr UiText kListRemovePrompt{
-    QT_TRANSLATE_NOOP("Mealwright", "Take the highlighted food out of this list")};
+inline constexpr UiText kListRemovePrompt{QT_TRANSLATE_NOOP("Mealwright", "Take the selected food out of this list")};
 
 // ---- Day documents -----------------------------------------------------------------------------------------
 

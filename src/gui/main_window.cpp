@@ -13,6 +13,7 @@
 #include "prompts.h"
 #include "qt_bridge.h"
 #include "report_commands.h"
+#include "screen_fit.h"
 #include "tool_commands.h"
 #include "tools_texts.h"
 
@@ -101,6 +102,11 @@ CMainFrame::CMainFrame(AppContext& app, int screenHeight, QWidget* parent) : QMa
     connectCommands();
     qApp->installEventFilter(this);
     prepareMenus();
+    fitWindowsToScreen(this);
+    // Restored from maximized, the frame keeps most of the screen rather than Qt's two thirds of it.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        resize(screen->availableSize() * 9 / 10);
+    }
 }
 
 CMainFrame::~CMainFrame()

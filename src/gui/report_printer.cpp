@@ -9,6 +9,8 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QLabel>
+#include <QLayout>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -50,7 +52,7 @@ std::unique_ptr<QPrinter> makeReportPrinter()
     return printer;
 }
 
-bool printDayReport(QPrinter* printer, const render::DayReport& report)
+bool printDayReport(QPrinter* printer, const render::DayReport& report, render::ReportFontSize* fontSize)
 {
     QPainter painter;
     if (!painter.begin(printer)) {
@@ -59,8 +61,8 @@ bool printDayReport(QPrinter* printer, const render::DayReport& report)
     // The print dialog numbers pages from 1; 0 means all of them.
     const int first = printer->fromPage() > 0 ? printer->fromPage() - 1 : 0;
     const int last = printer->toPage() > 0 ? printer->toPage() - 1 : -1;
-    render::paintDayReport(&painter, printerPage(*printer), report, first, last,
-                           [printer] { return printer->newPage(); });
+    render::paintDayReport(
+        &painter, printerPage(*printer), report, first, last, [printer] { return printer->newPage(); }, fontSize);
     return painter.end();
 }
 
@@ -83,8 +85,21 @@ QPrintPreviewDialog* createDayReportPreview(const render::DayReport& report, QWi
             preview, &QPrintPreviewWidget::previewChanged, dialog, [dialog, preview] { showAllPages(dialog, preview); },
             static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
     }
-    QObject::connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
-                     [report](QPrinter* printer) { printDayReport(printer, report); });
+    // Under the pages, a note when the chosen font had to shrink; the page set up in the preview decides it.
+    auto* note = new QLabel(dialog);
+    note->setObjectName(QStringLiteral("reportFontNote"));
+    note->setWordWrap(true);
+    note->hide();
+    if (dialog->layout() != nullptr) {
+        dialog->layout()->addWidget(note);
+    }
+    QObject::connect(dialog, &QPrintPreviewDialog::paintRequested, dialog, [report, note](QPrinter* printer) {
+        render::ReportFontSize size;
+        printDayReport(printer, report, &size);
+        const QString text = render::reportFontNote(size);
+        note->setText(text);
+        note->setVisible(!text.isEmpty());
+    });
     return dialog;
 }
 

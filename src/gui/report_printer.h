@@ -20,8 +20,8 @@ namespace mw::gui {
 // A printer set up for the report: high resolution, at kReportPrinterResolution.
 std::unique_ptr<QPrinter> makeReportPrinter();
 // Prints on a printer the user has set up (the print dialog's page range is honoured). False when the
-// printer cannot be started.
-bool printDayReport(QPrinter* printer, const render::DayReport& report);
+// printer cannot be started. When fontSize is given, it receives the font's chosen and printed size.
+bool printDayReport(QPrinter* printer, const render::DayReport& report, render::ReportFontSize* fontSize = nullptr);
 bool printDayReport(QPrinter* printer, const CFofDoc& document, const FoodOperations& foods, const Settings& settings,
                     const QString& documentPath);
 

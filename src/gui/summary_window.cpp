@@ -24,6 +24,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QToolTip>
@@ -186,6 +187,9 @@ CSummaryWindow::CSummaryWindow(render::DaysSummaryContent content, QWidget* pare
     layout->addWidget(m_unreadableList);
     layout->addWidget(splitter, 1);
     layout->addLayout(buttons);
+    // As a dialog does, Escape closes the window.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     resize(980, 760);
 }
 

@@ -30,7 +30,14 @@ namespace ot = option_texts;
 
 // A list of thousands of names helps nobody; the user narrows the search instead.
 constexpr std::size_t kMaxListed = 500;
-constexpr int kPreviewRows = 9;
+// The 27 values in two groups of caption, value and unit, so that the dialog fits a small screen.
+constexpr int kPreviewRows = 14;
+constexpr int kPreviewGroups = 2;
+// Caption, value, unit and a gap before the next group.
+constexpr int kPreviewGroupColumns = 4;
+constexpr int kPreviewGap = 14;
+// The result list shows this many characters of a name without scrolling; it widens with the dialog.
+constexpr int kResultListCharacters = 24;
 constexpr int kHundredGramsMeasure = -1;
 
 std::size_t slotOf(int nutrient)
@@ -104,6 +111,9 @@ QWidget* CUsdaFoodDlg::createSearchFields()
 
     m_group = new QComboBox(box);
     m_group->setObjectName(QStringLiteral("groupCombo"));
+    // Long group names show whole in the drop-down list; the box itself keeps to the list's width.
+    m_group->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_group->setMinimumContentsLength(kResultListCharacters / 2);
     m_group->addItem(ut::kAllGroups, kAllUsdaGroups);
     for (const UsdaGroup& group : usdaGroups()) {
         m_group->addItem(QStringLiteral("%1 %2").arg(group.code, 2, 10, QLatin1Char('0')).arg(toQString(group.name)),
@@ -114,7 +124,7 @@ QWidget* CUsdaFoodDlg::createSearchFields()
 
     m_results = new QListWidget(box);
     m_results->setObjectName(QStringLiteral("resultList"));
-    m_results->setMinimumWidth(fontMetrics().averageCharWidth() * 60);
+    m_results->setMinimumWidth(fontMetrics().averageCharWidth() * kResultListCharacters);
     connect(m_results, &QListWidget::currentRowChanged, this, &CUsdaFoodDlg::chooseFood);
     m_found = namedLabel(QStringLiteral("foundLabel"), box);
 
@@ -141,7 +151,8 @@ QWidget* CUsdaFoodDlg::createPortionFields()
     m_measure = new QComboBox(box);
     m_measure->setObjectName(QStringLiteral("measureCombo"));
     m_measure->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_measure->setMinimumContentsLength(24);
+    // Long measures show whole in the drop-down list.
+    m_measure->setMinimumContentsLength(kResultListCharacters * 2 / 3);
     connect(m_measure, &QComboBox::currentIndexChanged, this, &CUsdaFoodDlg::updatePortion);
     m_amount = new QDoubleSpinBox(box);
     m_amount->setObjectName(QStringLiteral("amountSpin"));
@@ -178,8 +189,7 @@ QWidget* CUsdaFoodDlg::createPreview()
     for (int nutrient = kCalories; nutrient < kNutrientCount; ++nutrient) {
         const auto& caption = ot::kAddFoodValueCaptions[slotOf(nutrient)];
         const int row = (nutrient - 1) % kPreviewRows;
-        // Caption, value, unit and a gap before the next column.
-        const int column = ((nutrient - 1) / kPreviewRows) * 4;
+        const int column = ((nutrient - 1) / kPreviewRows) * kPreviewGroupColumns;
         QLabel* value = namedLabel(QStringLiteral("preview%1").arg(nutrient), box);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setMinimumWidth(fontMetrics().horizontalAdvance(QCoreApplication::translate("Mealwright", "no data")) +
@@ -189,12 +199,12 @@ QWidget* CUsdaFoodDlg::createPreview()
         grid->addWidget(new QLabel(caption.unit, box), row, column + 2);
         m_preview[slotOf(nutrient)] = value;
     }
-    for (const int gap : {3, 7}) {
-        grid->setColumnMinimumWidth(gap, 14);
+    for (int group = 1; group < kPreviewGroups; ++group) {
+        grid->setColumnMinimumWidth(group * kPreviewGroupColumns - 1, kPreviewGap);
     }
     m_missing = namedLabel(QStringLiteral("missingLabel"), box);
     m_missing->setWordWrap(true);
-    grid->addWidget(m_missing, kPreviewRows, 0, 1, 11);
+    grid->addWidget(m_missing, kPreviewRows, 0, 1, kPreviewGroups * kPreviewGroupColumns - 1);
     grid->setRowStretch(kPreviewRows + 1, 1);
     return box;
 }

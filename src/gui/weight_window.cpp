@@ -112,6 +112,9 @@ CWeightWindow::CWeightWindow(AppContext& app, DiaryFolder diary, QWidget* parent
     m_sentences = new QLabel;
     m_sentences->setObjectName(QStringLiteral("weightSentences"));
     m_sentences->setWordWrap(true);
+    // A narrow window wraps the sentences onto more lines than their size hint counts: they keep room for three
+    // lines, so the chart above is never drawn over them.
+    m_sentences->setMinimumHeight(3 * m_sentences->fontMetrics().lineSpacing());
     m_problems = new QLabel;
     m_problems->setObjectName(QStringLiteral("weightProblems"));
     m_problems->setWordWrap(true);

@@ -71,6 +71,18 @@ int atLeastOne(int value)
     return std::max(value, 1);
 }
 
+// The fat marker ends a blank before the food's name, however wide the chosen font sets it.
+int markerGap(const ReportTextMeasure& measure)
+{
+    return atLeastOne(measure.textWidth(ReportFont::kNormal, QStringLiteral(" ")));
+}
+
+int markerWidth(const ReportTextMeasure& measure)
+{
+    return std::max(measure.textWidth(ReportFont::kNormal, toQString(kReportFatMarker)),
+                    measure.textWidth(ReportFont::kNormal, toQString(kReportNoFatMarker)));
+}
+
 // The page being filled: the header's and the body's vertical position and the items placed so far.
 class PageBuilder
 {
@@ -81,8 +93,10 @@ public:
           // Spacing follows the chosen font where it is larger than the printer's own.
           m_cw(atLeastOne(metrics.charWidth)),
           m_lh(atLeastOne(std::max(metrics.lineHeight, measure.lineHeight(ReportFont::kNormal)))), m_lg(m_lh / 6),
-          m_bottom(metrics.pageHeight - metrics.dpiY / 2),
-          m_foodIndent(m_columns.left + m_cw * 18 / 10), // 0.6 x 3 characters, truncated
+          m_bottom(metrics.pageHeight - metrics.dpiY / 2), m_markerGap(markerGap(measure)),
+          // 0.6 x 3 characters, truncated, or more where a large font's marker would reach into the margin.
+          m_foodIndent(m_columns.left + std::max(m_cw * 18 / 10, markerWidth(measure) + m_markerGap)),
+          m_columnGap(measure.textWidth(ReportFont::kBold, QStringLiteral("0")) / 2),
           m_ruleThickness(std::max(1, metrics.dpiY / 300))
     {
     }
@@ -101,6 +115,19 @@ private:
     ReportItem& leftText(ReportRole role, ReportFont font, int left, const QString& label);
     void rightText(ReportRole role, ReportFont font, int right, const QString& label);
     void centredText(ReportRole role, ReportFont font, int left, int right, const QString& label);
+    // The label from left on, broken into lines no wider than right - left; returns the height of the lines
+    // after the first, which the caller adds to its spacing.
+    int wrappedText(ReportRole role, ReportFont font, int left, int right, const QString& label);
+    // The extra height the label takes when wrapped so, without placing it.
+    int wrappedExtra(ReportFont font, int width, const QString& label) const;
+    // Room for a label on the line of a row of numbers: the name column, short of the first number's gap.
+    int nameColumnRoom() const { return std::max(1, m_columns.nameRight - m_columnGap - m_columns.left); }
+    // Such a label at the left margin, wrapped within the name column; returns the height of its further lines.
+    int labelBesideValues(ReportRole role, ReportFont font, const QString& label)
+    {
+        return wrappedText(role, font, m_columns.left, m_columns.left + nameColumnRoom(), label);
+    }
+    void fileName(const QString& title);
     void rule(ReportRole role, int height);
     void values(ReportRole role, ReportFont font, const NutrientVector& values);
     void tag(int meal, int entry);
@@ -117,7 +144,9 @@ private:
     const int m_lh;
     const int m_lg;
     const int m_bottom;
+    const int m_markerGap;
     const int m_foodIndent;
+    const int m_columnGap; // what keeps a column's head off its neighbour's
     const int m_ruleThickness;
     // The lines of an entry's text; entries of the same food and servings are wrapped once a page.
     const QStringList& entryLines(const ReportEntry& entry);
@@ -161,10 +190,37 @@ void PageBuilder::rightText(ReportRole role, ReportFont font, int right, const Q
     item.rect.moveRight(right - 1);
 }
 
+// A text wider than its span moves over, but never past the margins.
 void PageBuilder::centredText(ReportRole role, ReportFont font, int left, int right, const QString& label)
 {
     ReportItem& item = leftText(role, font, left, label);
-    item.rect.moveLeft(left + (right - left - item.rect.width()) / 2);
+    const int centred = left + (right - left - item.rect.width()) / 2;
+    item.rect.moveLeft(std::max(m_columns.left, std::min(centred, m_columns.right - item.rect.width())));
+}
+
+int PageBuilder::wrappedText(ReportRole role, ReportFont font, int left, int right, const QString& label)
+{
+    const int lineHeight = atLeastOne(m_measure.lineHeight(font));
+    // A line that fits keeps its blanks as written.
+    const QStringList lines = m_measure.textWidth(font, label) <= right - left
+                                  ? QStringList(label)
+                                  : wrapReportText(label, right - left, m_measure, font);
+    const int top = m_y;
+    for (const QString& line : lines) {
+        leftText(role, font, left, line);
+        m_y += lineHeight;
+    }
+    m_y = top;
+    return (static_cast<int>(lines.size()) - 1) * lineHeight;
+}
+
+int PageBuilder::wrappedExtra(ReportFont font, int width, const QString& label) const
+{
+    if (m_measure.textWidth(font, label) <= width) {
+        return 0;
+    }
+    const auto lines = static_cast<int>(wrapReportText(label, width, m_measure, font).size());
+    return (lines - 1) * atLeastOne(m_measure.lineHeight(font));
 }
 
 // Bars and thin lines reach one character beyond both margins.
@@ -198,23 +254,20 @@ void PageBuilder::header()
 {
     m_y = 2 * m_lh;
     const QString title = toQString(LoadString(kReportTitleText));
-    leftText(ReportRole::kTitle, ReportFont::kTitle, m_columns.left, title);
-    // The file name takes what the title leaves of the line, a long path losing its middle.
-    const QString label = toQString(LoadString(kReportFileNameText));
-    const int room = m_columns.right - m_columns.left - m_measure.textWidth(ReportFont::kTitle, title) - 2 * m_cw -
-                     m_measure.textWidth(ReportFont::kNormal, label);
-    rightText(ReportRole::kFileName, ReportFont::kNormal, m_columns.right,
-              label + elidedInMiddle(m_content.documentPath, room, m_measure, ReportFont::kNormal));
+    const int titleExtra = wrappedText(ReportRole::kTitle, ReportFont::kTitle, m_columns.left, m_columns.right, title);
+    m_y += titleExtra;
+    fileName(titleExtra > 0 ? QString() : title);
     m_y += std::max(m_lh * 3 / 2, m_measure.lineHeight(ReportFont::kTitle) + m_lh / 4);
     rule(ReportRole::kHeaderBar, m_lh / 4);
     m_y += m_lh / 3;
 
+    // A head fits its column with room to spare, or its neighbour's would read as its continuation.
     const TextWidthFunction boldWidth = [this](std::string_view name) {
         return m_measure.textWidth(ReportFont::kBold, toQString(name));
     };
     for (int k = 0; k < printedCount(); ++k) {
         const int nutrient = m_content.printed[static_cast<std::size_t>(k)];
-        const std::string_view name = fittingNutrientName(nutrient, m_columns.columnWidth, boldWidth, 2);
+        const std::string_view name = fittingNutrientName(nutrient, m_columns.columnWidth - m_columnGap, boldWidth, 2);
         rightText(ReportRole::kColumnName, ReportFont::kBold, m_columns.columnRight(k), toQString(name));
     }
     m_y += m_lh;
@@ -231,14 +284,38 @@ void PageBuilder::header()
     m_tagFrom = m_page.items.size();
 }
 
+// The file name takes what the title's last line leaves of it, a long path losing its middle; when too little
+// is left, it goes on a line of its own under the title.
+void PageBuilder::fileName(const QString& titleLine)
+{
+    const QString label = toQString(LoadString(kReportFileNameText));
+    const int width = m_columns.right - m_columns.left;
+    const int labelWidth = m_measure.textWidth(ReportFont::kNormal, label);
+    const int besideTitle =
+        titleLine.isEmpty() ? -1 : width - m_measure.textWidth(ReportFont::kTitle, titleLine) - 2 * m_cw - labelWidth;
+    // Beside the title, the path keeps at least its last few characters.
+    const int least = m_measure.textWidth(ReportFont::kNormal, QString(kEllipsis) + QStringLiteral("name.ypd"));
+    const bool ownLine =
+        besideTitle < std::min(least, m_measure.textWidth(ReportFont::kNormal, m_content.documentPath));
+    const int top = m_y;
+    if (ownLine) {
+        m_y += atLeastOne(m_measure.lineHeight(ReportFont::kTitle));
+    }
+    const QString text = label + elidedInMiddle(m_content.documentPath, ownLine ? width - labelWidth : besideTitle,
+                                                m_measure, ReportFont::kNormal);
+    rightText(ReportRole::kFileName, ReportFont::kNormal, m_columns.right,
+              elidedInMiddle(text, width, m_measure, ReportFont::kNormal));
+    m_y = top + (ownLine ? atLeastOne(m_measure.lineHeight(ReportFont::kNormal)) : 0);
+}
+
 bool PageBuilder::mealTitle(const ReportPrintState& state)
 {
     if (pageFull(m_bottom < m_y + 2 * m_lh)) {
         return false;
     }
     m_y += m_lh * 2 / 3;
-    leftText(ReportRole::kMealTitle, ReportFont::kBold, m_columns.left,
-             m_content.meals[static_cast<std::size_t>(state.meal)].title);
+    m_y += wrappedText(ReportRole::kMealTitle, ReportFont::kBold, m_columns.left, m_columns.right,
+                       m_content.meals[static_cast<std::size_t>(state.meal)].title);
     tag(state.meal, -1);
     m_y += m_lh / 3 + m_lh;
     m_bodyUsed = true;
@@ -264,9 +341,7 @@ bool PageBuilder::entries(ReportPrintState& state)
         m_y = top;
         values(ReportRole::kEntryValue, ReportFont::kNormal, entry.nutrients);
         const bool marked = fatWarning(entry.fatShare, m_content.fatWarningPercent, FatWarningPlace::kReport);
-        // The marker ends a blank before the name, however wide the chosen font sets it.
-        rightText(ReportRole::kFatMarker, ReportFont::kNormal,
-                  m_foodIndent - std::max(1, m_measure.textWidth(ReportFont::kNormal, QStringLiteral(" "))),
+        rightText(ReportRole::kFatMarker, ReportFont::kNormal, m_foodIndent - m_markerGap,
                   toQString(marked ? kReportFatMarker : kReportNoFatMarker));
         state.anyFoodMarked = state.anyFoodMarked || marked;
         tag(state.meal, static_cast<int>(state.food));
@@ -278,20 +353,27 @@ bool PageBuilder::entries(ReportPrintState& state)
 
 bool PageBuilder::mealTotal(const ReportPrintState& state)
 {
-    if (pageFull(m_bottom < m_y + 3 * m_lh)) {
+    const ReportMeal& meal = m_content.meals[static_cast<std::size_t>(state.meal)];
+    const QString totalLabel = toQString(LoadString(kReportMealTotalText));
+    const QString fatShare =
+        toQString(LoadString(kReportMealFatText)) + QString::number(meal.fatShare) + toQString(kReportPercentSign);
+    const int extra = wrappedExtra(ReportFont::kItalic, m_columns.right - m_columns.left, fatShare) +
+                      (printedCount() > 0 ? wrappedExtra(ReportFont::kBold, nameColumnRoom(), totalLabel) : 0);
+    if (pageFull(m_bottom < m_y + 3 * m_lh + extra)) {
         return false;
     }
-    const ReportMeal& meal = m_content.meals[static_cast<std::size_t>(state.meal)];
     m_y += m_lh / 2;
     if (printedCount() > 0) {
-        leftText(ReportRole::kMealTotalLabel, ReportFont::kBold, m_columns.left,
-                 toQString(LoadString(kReportMealTotalText)));
+        const int labelExtra = labelBesideValues(ReportRole::kMealTotalLabel, ReportFont::kBold, totalLabel);
         values(ReportRole::kMealTotalValue, ReportFont::kBold, meal.totals);
+        m_y += labelExtra;
     }
     m_y += m_lh;
-    centredText(ReportRole::kMealFatShare, ReportFont::kItalic, m_foodIndent, m_columns.nameRight,
-                toQString(LoadString(kReportMealFatText)) + QString::number(meal.fatShare) +
-                    toQString(kReportPercentSign));
+    if (m_measure.textWidth(ReportFont::kItalic, fatShare) <= m_columns.right - m_columns.left) {
+        centredText(ReportRole::kMealFatShare, ReportFont::kItalic, m_foodIndent, m_columns.nameRight, fatShare);
+    } else {
+        m_y += wrappedText(ReportRole::kMealFatShare, ReportFont::kItalic, m_columns.left, m_columns.right, fatShare);
+    }
     m_y += m_lh * 5 / 4;
     rule(ReportRole::kMealLine, m_ruleThickness);
     tag(state.meal, -1);
@@ -301,29 +383,40 @@ bool PageBuilder::mealTotal(const ReportPrintState& state)
 
 bool PageBuilder::daySummary(ReportPrintState& state)
 {
-    const int needed = (state.anyFoodMarked ? 8 : 6) * m_lh;
+    const int width = m_columns.right - m_columns.left;
+    const QString totalLabel = toQString(LoadString(kReportDayTotalText));
+    const QString fatShare = dayFatShareText(m_content.dayFatShare);
+    const QString important = toQString(LoadString(kReportImportantText));
+    const QString footnote = toQString(LoadString(kReportFatFootnoteText)) +
+                             QString::number(m_content.fatWarningPercent) + toQString(kReportPercentSign);
+    // Lines a large font wraps onto come on top of the summary's usual height.
+    int extra = wrappedExtra(ReportFont::kHeavy, width, fatShare) +
+                wrappedExtra(ReportFont::kSemiBold, width, important) +
+                (state.anyFoodMarked ? wrappedExtra(ReportFont::kSmallItalic, width, footnote) : 0);
+    if (printedCount() > 0) {
+        extra += wrappedExtra(ReportFont::kHeavy, nameColumnRoom(), totalLabel);
+    }
+    const int needed = (state.anyFoodMarked ? 8 : 6) * m_lh + extra;
     if (pageFull(m_bottom < m_y + needed)) {
         return false;
     }
     state.dayTotalPrinted = true;
     m_y += m_lh;
     if (printedCount() > 0) {
-        leftText(ReportRole::kDayTotalLabel, ReportFont::kHeavy, m_columns.left,
-                 toQString(LoadString(kReportDayTotalText)));
+        const int labelExtra = labelBesideValues(ReportRole::kDayTotalLabel, ReportFont::kHeavy, totalLabel);
         values(ReportRole::kDayTotalValue, ReportFont::kHeavy, m_content.dayTotals);
+        m_y += labelExtra;
     }
     m_y += m_lh;
-    leftText(ReportRole::kDayFatShare, ReportFont::kHeavy, m_columns.left, dayFatShareText(m_content.dayFatShare));
+    m_y += wrappedText(ReportRole::kDayFatShare, ReportFont::kHeavy, m_columns.left, m_columns.right, fatShare);
     m_y += m_lh * 3 / 2;
     rule(ReportRole::kDayBar, m_lh / 8);
     m_y += m_lh * 3 / 2;
-    leftText(ReportRole::kImportantNote, ReportFont::kSemiBold, m_columns.left,
-             toQString(LoadString(kReportImportantText)));
+    m_y += wrappedText(ReportRole::kImportantNote, ReportFont::kSemiBold, m_columns.left, m_columns.right, important);
     if (state.anyFoodMarked) {
         m_y += m_lh * 3 / 2;
-        leftText(ReportRole::kFatFootnote, ReportFont::kSmallItalic, m_columns.left,
-                 toQString(LoadString(kReportFatFootnoteText)) + QString::number(m_content.fatWarningPercent) +
-                     toQString(kReportPercentSign));
+        m_y +=
+            wrappedText(ReportRole::kFatFootnote, ReportFont::kSmallItalic, m_columns.left, m_columns.right, footnote);
     }
     m_bodyUsed = true;
     return true;

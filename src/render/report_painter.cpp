@@ -289,6 +289,22 @@ ReportFontSet fittedReportFonts(const ReportContent& content, const PrinterFontS
     return fonts;
 }
 
+ReportFontSize reportFontSize(const PrinterFontSetting& setting, const ReportPageMetrics& metrics,
+                              const ReportFontSet& printed)
+{
+    const auto points = [&metrics](double pixels) {
+        return metrics.dpiY > 0 ? pixels * kPointsPerInch / metrics.dpiY : 0.0;
+    };
+    const QFont face = faceOf(setting);
+    ReportFontSize size;
+    size.printedPoints = points(printed[static_cast<std::size_t>(ReportFont::kNormal)].pixelSize());
+    // Without a stored height no size was chosen, so none falls short.
+    size.chosenPoints = setting.height == 0
+                            ? size.printedPoints
+                            : points(pixelSizeOf(face, setting.height, metrics.dpiY, metrics.lineHeight));
+    return size;
+}
+
 DeviceTextMeasure::DeviceTextMeasure(const ReportFontSet& fonts, const QPaintDevice* device)
 {
     m_metrics.reserve(fonts.size());

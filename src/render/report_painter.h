@@ -48,6 +48,18 @@ ReportFontSet reportFonts(const PrinterFontSetting& setting, const ReportPageMet
 ReportFontSet fittedReportFonts(const ReportContent& content, const PrinterFontSetting& setting,
                                 const ReportPageMetrics& metrics, const QPaintDevice* device);
 
+// The report font's size in points: as the user chose it (the printed size when no size is stored), and as the
+// pages print it after shrinking it to what a page and the columns hold.
+struct ReportFontSize
+{
+    double chosenPoints = 0.0;
+    double printedPoints = 0.0;
+    // Shrunk by more than the half point a font dialog steps by.
+    bool shrunk() const { return printedPoints < chosenPoints - 0.25; }
+};
+ReportFontSize reportFontSize(const PrinterFontSetting& setting, const ReportPageMetrics& metrics,
+                              const ReportFontSet& printed);
+
 // Measures the report fonts on one device.
 class DeviceTextMeasure final : public ReportTextMeasure
 {

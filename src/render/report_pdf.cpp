@@ -16,6 +16,7 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <cmath>
 #include <string_view>
 
 namespace mw::render {
@@ -47,11 +48,14 @@ DayReport dayReport(const CFofDoc& document, const FoodOperations& foods, const 
 }
 
 int paintDayReport(QPainter* painter, const QRect& page, const DayReport& report, int first, int last,
-                   const std::function<bool()>& newPage)
+                   const std::function<bool()>& newPage, ReportFontSize* fontSize)
 {
     const QPaintDevice* device = painter->device();
     const ReportPageMetrics metrics = reportPageMetrics(page.size(), device);
     const ReportFontSet fonts = fittedReportFonts(report.content, report.font, metrics, device);
+    if (fontSize != nullptr) {
+        *fontSize = reportFontSize(report.font, metrics, fonts);
+    }
     const DeviceTextMeasure measure(fonts, device);
     // Page by page, each dropped once painted: a day of many entries never holds all its pages at once.
     first = std::max(first, 0);
@@ -67,6 +71,15 @@ int paintDayReport(QPainter* painter, const QRect& page, const DayReport& report
         }
     }
     return count;
+}
+
+QString reportFontNote(const ReportFontSize& size)
+{
+    if (!size.shrunk()) {
+        return {};
+    }
+    const auto points = [](double value) { return QString::number(std::round(value * 2) / 2, 'g', 4); };
+    return toQString(kReportFontShrunk).arg(points(size.chosenPoints), points(size.printedPoints));
 }
 
 QByteArray pagesPdf(const QString& title, const PagePainter& paintPages, int* pageCount)
@@ -95,19 +108,20 @@ QByteArray pagesPdf(const QString& title, const PagePainter& paintPages, int* pa
     return buffer.data();
 }
 
-QByteArray dayReportPdf(const DayReport& report, int* pageCount)
+QByteArray dayReportPdf(const DayReport& report, int* pageCount, ReportFontSize* fontSize)
 {
     return pagesPdf(
         toQString(LoadString(kReportTitleText)),
-        [&report](QPainter* painter, const QRect& page, const std::function<bool()>& newPage) {
-            return paintDayReport(painter, page, report, 0, -1, newPage);
+        [&report, fontSize](QPainter* painter, const QRect& page, const std::function<bool()>& newPage) {
+            return paintDayReport(painter, page, report, 0, -1, newPage, fontSize);
         },
         pageCount);
 }
 
-bool exportDayReportPdf(const DayReport& report, const QString& pdfPath, QString* error, int* pageCount)
+bool exportDayReportPdf(const DayReport& report, const QString& pdfPath, QString* error, int* pageCount,
+                        ReportFontSize* fontSize)
 {
-    const QByteArray pdf = dayReportPdf(report, pageCount);
+    const QByteArray pdf = dayReportPdf(report, pageCount, fontSize);
     if (pdf.isEmpty()) {
         setError(error, toQString(kPdfNotDrawn).arg(pdfPath));
         return false;

@@ -32,5 +32,8 @@ inline constexpr std::string_view kReportPercentSign = "%";
 // Why a PDF of the report was not written; %1 is the file, %2 the cause.
 inline constexpr UiText kPdfNotDrawn{QT_TRANSLATE_NOOP("Mealwright", "%1: the report could not be drawn as a PDF")};
 inline constexpr UiText kPdfNotWritten{QT_TRANSLATE_NOOP("Mealwright", "%1: cannot be written: %2")};
+// The report prints smaller than the chosen font; %1 is the chosen size, %2 the printed one, both in points.
+inline constexpr UiText kReportFontShrunk{QT_TRANSLATE_NOOP(
+    "Mealwright", "The report prints in %2 pt instead of the chosen %1 pt, so that its numbers fit their columns.")};
 
 } // namespace mw::render

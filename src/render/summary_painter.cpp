@@ -29,6 +29,23 @@ double scaleTop(double largest)
     return largest > 0.0 ? largest * 1.15 : 1.0;
 }
 
+// Marks of the percent scale are a label's height apart at least: 25 % where there is room, else 50 %, else
+// 100 %, 200 %, ...
+int percentTickStep(int height, double top, int lineHeight)
+{
+    const double pixelsPerPercent = top > 0.0 ? height / top : 0.0;
+    constexpr int kFinest = 25;
+    constexpr int kCoarse = 50;
+    if (pixelsPerPercent * kFinest >= lineHeight) {
+        return kFinest;
+    }
+    int step = kCoarse;
+    while (pixelsPerPercent * step < lineHeight && step < top) {
+        step *= 2;
+    }
+    return step;
+}
+
 int yOf(const QRect& area, double value, double top)
 {
     const double fraction = std::clamp(value / top, 0.0, 1.0);
@@ -178,6 +195,10 @@ SummaryChartGeometry summaryChartGeometry(const QRect& rect, const SummaryChartD
     geometry.calorieGoalFromY = yOf(geometry.calorieArea, data.calorieGoal.from, calorieTop);
     geometry.calorieGoalToY = yOf(geometry.calorieArea, data.calorieGoal.to, calorieTop);
     geometry.hundredPercentY = yOf(geometry.percentArea, 100.0, percentTop);
+    const int step = percentTickStep(geometry.percentArea.height(), percentTop, lineHeight);
+    for (int percent = step; percent <= percentTop; percent += step) {
+        geometry.percentTicks.push_back({percent, yOf(geometry.percentArea, percent, percentTop)});
+    }
     return geometry;
 }
 
@@ -263,7 +284,16 @@ void paintSummaryChart(QPainter* painter, const QRect& rect, const SummaryChartD
     if (geometry.calorieGoalFromY - geometry.calorieGoalToY >= line) {
         scaleLabel(geometry.calorieGoalFromY, cellText(data.calorieGoal.from));
     }
-    scaleLabel(geometry.hundredPercentY, QStringLiteral("100%"));
+    const int tickLength = std::max(2, line / 4);
+    for (const SummaryChartGeometry::Tick& tick : geometry.percentTicks) {
+        painter->setPen(kAxisColor);
+        painter->drawLine(percents.left() - tickLength, tick.y, percents.left(), tick.y);
+        painter->setPen(Qt::black);
+        scaleLabel(tick.y, QStringLiteral("%1%").arg(tick.percent));
+    }
+    if (geometry.percentTicks.empty() || geometry.percentTicks.front().percent > 100) {
+        scaleLabel(geometry.hundredPercentY, QStringLiteral("100%"));
+    }
     scaleLabel(calories.bottom(), QStringLiteral("0"));
     scaleLabel(percents.bottom(), QStringLiteral("0%"));
     const int widest = count > 0 ? slotOf(calories, 0, count).width() : 0;

@@ -69,6 +69,13 @@ struct SummaryChartGeometry
     int calorieGoalFromY = 0; // the goal band; one line when the goal is a single value
     int calorieGoalToY = 0;
     int hundredPercentY = 0;
+    // The percent scale's marks: every 25 %, or every 50 % (100 %, ...) where marks that close would crowd.
+    struct Tick
+    {
+        int percent = 0;
+        int y = 0;
+    };
+    std::vector<Tick> percentTicks;
 };
 
 SummaryChartGeometry summaryChartGeometry(const QRect& rect, const SummaryChartData& data, int lineHeight);

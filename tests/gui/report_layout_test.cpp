@@ -37,7 +37,7 @@ ReportPageMetrics pageMetrics(int pageHeight = 1100)
 }
 
 constexpr int kBodyTop = 215;   // 2 lh + 1.5 lh + lh / 3 + lh + 4 lh / 3 + lh
-constexpr int kFoodIndent = 68; // 50 + 1.8 cw
+constexpr int kFoodIndent = 70; // 50 + the marker and a blank, wider here than 1.8 cw
 constexpr int kBottom = 1050;
 
 std::vector<NutrientIndex> firstNutrients(int count)

@@ -315,6 +315,49 @@ private slots:
         QCOMPARE(fittedReportFonts(narrow, PrinterFontSetting{}, metrics, &pdf)[0].pixelSize(), plain[0].pixelSize());
     }
 
+    void noTextOverlapsOrLeavesTheMargins_data()
+    {
+        QTest::addColumn<int>("points");
+        QTest::addColumn<int>("printedCount");
+        for (const int points : {8, 12, 20, 28}) {
+            QTest::addRow("%d pt, 4 nutrients", points) << points << 4;
+            QTest::addRow("%d pt, 28 nutrients", points) << points << 28;
+        }
+    }
+
+    // Every text box of every page, measured as the PDF sets it, keeps clear of the others and of the rules and
+    // stays between the margins, at small and large chosen fonts; a font that had to shrink says so.
+    void noTextOverlapsOrLeavesTheMargins()
+    {
+        QFETCH(int, points);
+        QFETCH(int, printedCount);
+        const FoodOperations foods;
+        DayReport report = longDayReport(foods);
+        report.content.documentPath = QStringLiteral("/home/someone/Documents/Diet/2026/December/a-long-day.ypd");
+        report.content.printed.resize(static_cast<std::size_t>(printedCount));
+        report.content.fatWarningPercent = 20; // some foods get the marker, so the footnote prints
+        report.font = printerFontSetting(QFont(QStringLiteral("DejaVu Sans"), points));
+        QBuffer buffer;
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(600);
+        const ReportPageMetrics metrics = reportPageMetrics(QSize(4961, 7016), &pdf); // A4
+        const ReportFontSet fonts = fittedReportFonts(report.content, report.font, metrics, &pdf);
+        // The day's five-digit totals need more than a column of 28, or of 4 at 20 points, holds.
+        const bool shrinks = printedCount == 28 || points >= 20;
+        QCOMPARE(reportFontNote(reportFontSize(report.font, metrics, fonts)).isEmpty(), !shrinks);
+        const ReportColumns columns = reportColumns(metrics.pageWidth, metrics.dpiX, printedCount);
+        const QRect textArea(columns.left, 0, columns.right - columns.left, metrics.pageHeight);
+        for (const ReportPage& page : layoutReport(report.content, metrics, DeviceTextMeasure(fonts, &pdf))) {
+            for (const ReportItem& item : page.items) {
+                for (const ReportItem& other : page.items) {
+                    const bool apart = &other == &item || !item.rect.intersects(other.rect);
+                    QVERIFY2(isReportRule(item.role) || (apart && textArea.contains(item.rect)),
+                             qPrintable(item.text + QStringLiteral(" | ") + other.text));
+                }
+            }
+        }
+    }
+
     void aLongDayIsPaintedPageByPage()
     {
         const FoodOperations foods;

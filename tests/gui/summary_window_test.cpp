@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -102,6 +103,14 @@ private slots:
         const QString tip = chart->toolTipAt(geometry.calorieBars[1].center());
         QVERIFY2(tip.startsWith(QStringLiteral("tue.ypd\n300 kcal")), qPrintable(tip));
         QVERIFY(chart->toolTipAt(QPoint(1, 1)).isEmpty());
+        // The percent scale is marked every 25 % or 50 %, and Escape closes the window, as it closes a dialog.
+        QVERIFY(geometry.percentTicks.size() >= 2 && geometry.percentTicks[0].percent <= 50);
+        const QPointer<CSummaryWindow> closing(window);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_Escape);
+        test::deleteClosedWindows();
+        QVERIFY(closing.isNull());
     }
 
     void theSummaryIsExportedAsCsvAndPdf()
