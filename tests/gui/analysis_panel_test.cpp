@@ -204,9 +204,6 @@ private slots:
         AnalysisPanelState state = stateWith(28, PanelLayout::kTwoColumns);
         state.day[mw::kCalories] = 350.0f;
         const Rendered r = render(state, 800);
-        if (!qEnvironmentVariableIsEmpty("MW_PANEL_SHOTS")) {
-            r.image.save(qEnvironmentVariable("MW_PANEL_SHOTS") + QStringLiteral("/narrow-panel.png"));
-        }
         const QRect cell = r.geometry.percentCell(1);
         const QRect bar = mw::render::percentBarRect(cell, 350);
         const QFontMetrics metrics(panelFont(), &r.image);

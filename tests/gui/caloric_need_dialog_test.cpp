@@ -1,5 +1,6 @@
 #include "caloric_need_dialog.h"
 
+#include "dialog_test_support.h"
 #include "model/settings.h"
 #include "model/settings_keys.h"
 #include "prompts.h"
@@ -17,16 +18,15 @@
 using mw::MemorySettings;
 using mw::gui::CCaloricNeedDlg;
 using mw::gui::Prompts;
+using mw::test::child;
+using mw::test::clickButton;
+using mw::test::press;
 
 namespace {
 
 QSpinBox* spinBox(const QDialog& dialog, const char* name)
 {
-    auto* box = dialog.findChild<QSpinBox*>(QLatin1String(name));
-    if (!box) {
-        qFatal("no spin box %s", name);
-    }
-    return box;
+    return child<QSpinBox>(dialog, QLatin1String(name));
 }
 
 QString labelText(const QDialog& dialog, const QString& name)
@@ -40,26 +40,9 @@ QString requirementText(const QDialog& dialog, int nutrient)
     return labelText(dialog, QStringLiteral("requirementValue%1").arg(nutrient));
 }
 
-// Clicks an up-down arrow with the keyboard, as often as asked.
-void press(QSpinBox* box, Qt::Key key, int times)
-{
-    for (int i = 0; i < times; ++i) {
-        QTest::keyClick(box, key);
-    }
-}
-
-void clickButton(const QDialog& dialog, QDialogButtonBox::StandardButton which)
-{
-    auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-    QVERIFY(buttons);
-    QTest::mouseClick(buttons->button(which), Qt::LeftButton);
-}
-
 std::unique_ptr<CCaloricNeedDlg> openDialog(MemorySettings& settings)
 {
-    auto dialog = std::make_unique<CCaloricNeedDlg>(settings);
-    dialog->open();
-    return dialog;
+    return mw::test::openDialog<CCaloricNeedDlg>(settings);
 }
 
 } // namespace
@@ -224,26 +207,6 @@ private slots:
                  int(mw::kPregnant));
         QCOMPARE(settings.writeCount(), 1);
         QVERIFY(Prompts::takeShownMessages().isEmpty());
-    }
-
-    void escapeAndCancelStoreNothing()
-    {
-        MemorySettings settings;
-        {
-            const auto dialog = openDialog(settings);
-            press(spinBox(*dialog, "ageSpinBox"), Qt::Key_Up, 3);
-            QTest::keyClick(dialog.get(), Qt::Key_Escape);
-            QCOMPARE(dialog->result(), int(QDialog::Rejected));
-            QVERIFY(!dialog->isVisible());
-        }
-        {
-            const auto dialog = openDialog(settings);
-            press(spinBox(*dialog, "activitySpinBox"), Qt::Key_Up, 3);
-            clickButton(*dialog, QDialogButtonBox::Cancel);
-            QCOMPARE(dialog->result(), int(QDialog::Rejected));
-        }
-        QVERIFY(settings.empty());
-        QCOMPARE(settings.writeCount(), 0);
     }
 
     void acceptingUnsavedInputsClosesWithoutAWord()

@@ -104,92 +104,90 @@ private slots:
             }
         }
     }
-}
 
     void listNamesComeFromTheProfileOrAreFixed()
-{
-    MemorySettings settings;
-    const struct
     {
-        int list;
-        QString name;
-    } names[] = {{1, QStringLiteral("Good Carbohydrates")},
-                 {7, QStringLiteral("Omega-3 Foods")},
-                 {8, QStringLiteral("High (rapid insulin inducer) list")},
-                 {10, QStringLiteral("Low (reduced insulin secretion) list")},
-                 {14, QStringLiteral("Food List 14")},
-                 {0, QString()},
-                 {15, QString()}};
-    for (const auto& n : names) {
-        QCOMPARE(foodListDisplayName(settings, n.list), n.name);
+        MemorySettings settings;
+        const struct
+        {
+            int list;
+            QString name;
+        } names[] = {{1, QStringLiteral("Good Carbohydrates")},
+                     {7, QStringLiteral("Omega-3 Foods")},
+                     {8, QStringLiteral("High (rapid insulin inducer) list")},
+                     {10, QStringLiteral("Low (reduced insulin secretion) list")},
+                     {14, QStringLiteral("Food List 14")},
+                     {0, QString()},
+                     {15, QString()}};
+        for (const auto& n : names) {
+            QCOMPARE(foodListDisplayName(settings, n.list), n.name);
+        }
+        QVERIFY(!settings.writeText("foodgroups", "3", "Fish & Chips"));
+        QCOMPARE(foodListDisplayName(settings, 3), QStringLiteral("Fish & Chips"));
+        QVERIFY(!settings.writeText("FoodGroups", "3", ""));
+        QCOMPARE(foodListDisplayName(settings, 3), QStringLiteral("Antioxidant Best Bets"));
     }
-    QVERIFY(!settings.writeText("foodgroups", "3", "Fish & Chips"));
-    QCOMPARE(foodListDisplayName(settings, 3), QStringLiteral("Fish & Chips"));
-    QVERIFY(!settings.writeText("FoodGroups", "3", ""));
-    QCOMPARE(foodListDisplayName(settings, 3), QStringLiteral("Antioxidant Best Bets"));
-}
 
-void listMenuItemsCountMembers()
-{
-    MemorySettings settings;
-    CFoodAttributeDatabase attributes;
-    const FoodListsState none;
-    const FoodListCommand show1{1, FoodListOperation::kShow};
-    QCOMPARE(foodListMenuItem(show1, none, settings, attributes),
-             (MenuItemState{QStringLiteral("Good Carbohydrates (0 items)"), false}));
-    attributes.set(700, CFoodAttributeDatabase::listMask(1));
-    QCOMPARE(foodListMenuItem(show1, none, settings, attributes),
-             (MenuItemState{QStringLiteral("Good Carbohydrates (1 item)"), true}));
-    attributes.set(0, CFoodAttributeDatabase::listMask(1));
-    QCOMPARE(foodListMenuItem(show1, none, settings, attributes).caption,
-             QStringLiteral("Good Carbohydrates (2 items)"));
-    QVERIFY(!settings.writeText("FoodGroups", "2", "Fish & Chips"));
-    QCOMPARE(foodListMenuItem({2, FoodListOperation::kAddAll}, none, settings, attributes).caption,
-             QStringLiteral("Fish && Chips"));
-    QCOMPARE(foodListMenuItem({9, FoodListOperation::kRemove}, none, settings, attributes).caption,
-             QStringLiteral("Medium (moderate inducer) list"));
-    QCOMPARE(foodListMenuItem({15, FoodListOperation::kShow}, none, settings, attributes), MenuItemState{});
-}
-
-void listMenuItemsAreEnabledByWhatTheListsHold()
-{
-    MemorySettings settings;
-    CFoodAttributeDatabase attributes;
-    attributes.set(0, CFoodAttributeDatabase::listMask(4));
-    const auto enabled = [&](FoodListOperation operation, const FoodListsState& lists) {
-        return foodListMenuItem({4, operation}, lists, settings, attributes).enabled;
-    };
-    const FoodListsState milk = selecting(0, 1);
-    const FoodListsState skim = selecting(3, 1);
-    const FoodListsState unselected = selecting(std::nullopt, 1);
-    const struct
+    void listMenuItemsCountMembers()
     {
-        FoodListOperation operation;
-        FoodListsState lists;
-        bool enabled;
-    } rules[] = {
-        {FoodListOperation::kAddSelected, milk, false}, // already in the list
-        {FoodListOperation::kAddSelected, skim, true},
-        {FoodListOperation::kAddSelected, unselected, false},
-        {FoodListOperation::kRemove, milk, true},
-        {FoodListOperation::kRemove, skim, false},
-        // Add all: two lines, or one selected line.
-        {FoodListOperation::kAddAll, skim, true},
-        {FoodListOperation::kAddAll, unselected, false},
-        {FoodListOperation::kAddAll, selecting(std::nullopt, 2), true},
-        {FoodListOperation::kAddAll, selecting(std::nullopt, 0), false},
-        {FoodListOperation::kAddMealFoods, unselected, false},
-        {FoodListOperation::kAddMealFoods, selecting(std::nullopt, 0, 1), true},
-        {FoodListOperation::kShow, unselected, true},
-    };
-    for (const auto& rule : rules) {
-        QCOMPARE(enabled(rule.operation, rule.lists), rule.enabled);
+        MemorySettings settings;
+        CFoodAttributeDatabase attributes;
+        const FoodListsState none;
+        const FoodListCommand show1{1, FoodListOperation::kShow};
+        QCOMPARE(foodListMenuItem(show1, none, settings, attributes),
+                 (MenuItemState{QStringLiteral("Good Carbohydrates (0 items)"), false}));
+        attributes.set(700, CFoodAttributeDatabase::listMask(1));
+        QCOMPARE(foodListMenuItem(show1, none, settings, attributes),
+                 (MenuItemState{QStringLiteral("Good Carbohydrates (1 item)"), true}));
+        attributes.set(0, CFoodAttributeDatabase::listMask(1));
+        QCOMPARE(foodListMenuItem(show1, none, settings, attributes).caption,
+                 QStringLiteral("Good Carbohydrates (2 items)"));
+        QVERIFY(!settings.writeText("FoodGroups", "2", "Fish & Chips"));
+        QCOMPARE(foodListMenuItem({2, FoodListOperation::kAddAll}, none, settings, attributes).caption,
+                 QStringLiteral("Fish && Chips"));
+        QCOMPARE(foodListMenuItem({9, FoodListOperation::kRemove}, none, settings, attributes).caption,
+                 QStringLiteral("Medium (moderate inducer) list"));
+        QCOMPARE(foodListMenuItem({15, FoodListOperation::kShow}, none, settings, attributes), MenuItemState{});
     }
-    attributes.clear(0, CFoodAttributeDatabase::listMask(4));
-    QVERIFY(!enabled(FoodListOperation::kShow, unselected));
-}
-}
-;
+
+    void listMenuItemsAreEnabledByWhatTheListsHold()
+    {
+        MemorySettings settings;
+        CFoodAttributeDatabase attributes;
+        attributes.set(0, CFoodAttributeDatabase::listMask(4));
+        const auto enabled = [&](FoodListOperation operation, const FoodListsState& lists) {
+            return foodListMenuItem({4, operation}, lists, settings, attributes).enabled;
+        };
+        const FoodListsState milk = selecting(0, 1);
+        const FoodListsState skim = selecting(3, 1);
+        const FoodListsState unselected = selecting(std::nullopt, 1);
+        const struct
+        {
+            FoodListOperation operation;
+            FoodListsState lists;
+            bool enabled;
+        } rules[] = {
+            {FoodListOperation::kAddSelected, milk, false}, // already in the list
+            {FoodListOperation::kAddSelected, skim, true},
+            {FoodListOperation::kAddSelected, unselected, false},
+            {FoodListOperation::kRemove, milk, true},
+            {FoodListOperation::kRemove, skim, false},
+            // Add all: two lines, or one selected line.
+            {FoodListOperation::kAddAll, skim, true},
+            {FoodListOperation::kAddAll, unselected, false},
+            {FoodListOperation::kAddAll, selecting(std::nullopt, 2), true},
+            {FoodListOperation::kAddAll, selecting(std::nullopt, 0), false},
+            {FoodListOperation::kAddMealFoods, unselected, false},
+            {FoodListOperation::kAddMealFoods, selecting(std::nullopt, 0, 1), true},
+            {FoodListOperation::kShow, unselected, true},
+        };
+        for (const auto& rule : rules) {
+            QCOMPARE(enabled(rule.operation, rule.lists), rule.enabled);
+        }
+        attributes.clear(0, CFoodAttributeDatabase::listMask(4));
+        QVERIFY(!enabled(FoodListOperation::kShow, unselected));
+    }
+};
 
 QTEST_MAIN(FoodCommandRulesTest)
 #include "food_command_rules_test.moc"

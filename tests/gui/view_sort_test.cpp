@@ -3,8 +3,6 @@
 #include "model/catalogue.h"
 #include "qt_bridge.h"
 
-#include <QImage>
-#include <QPainter>
 #include <QSignalSpy>
 
 #include <algorithm>
@@ -296,31 +294,6 @@ private slots:
         find("actionFindHighest", kAlcohol);
         QCOMPARE(f.mealBox()->currentIndex(), int(kBreakfast));
         QCOMPARE(f.mealList()->selectedRow(), 0);
-    }
-
-    void lookOfASortedList()
-    {
-        f.groupBox()->setCurrentIndex(20);
-        QMenu* popup = openSortPopup("actionSortDescending");
-        const QImage popupImage = popup->grab().toImage();
-        test::FoodCommandsFixture::nutrientItem(popup, kIron)->trigger();
-        popup->hide();
-        f.foodList()->setCurrentRow(2);
-        QTRY_VERIFY(f.popup("nutrientInfoMenu") != nullptr);
-        QMenu* info = f.popup("nutrientInfoMenu");
-        QImage view = f.view()->grab().toImage();
-        QVERIFY(!view.isNull());
-        {
-            // The two popups drawn where they open.
-            QPainter painter(&view);
-            painter.drawImage(f.view()->mapFromGlobal(info->pos()), info->grab().toImage());
-        }
-        const QByteArray folder = qgetenv("MW_FIND_SHOTS");
-        if (!folder.isEmpty()) {
-            const QString path = QString::fromLocal8Bit(folder);
-            QVERIFY(view.save(path + QStringLiteral("/find-sorted.png")));
-            QVERIFY(popupImage.save(path + QStringLiteral("/find-sort-popup.png")));
-        }
     }
 };
 
