@@ -419,10 +419,8 @@ private slots:
     {
         QCOMPARE(quickAmount(QuickAmountKind::kServings, 0.1, 5.0f), Grams{1});
         QCOMPARE(quickAmount(QuickAmountKind::kServings, 0.33, 100.0f), Grams{33});
-        QCOMPARE(quickAmount(QuickAmountKind::kServings, 5.0, 2400.0f), Grams{10000});
         QCOMPARE(quickAmount(QuickAmountKind::kServings, 1.0, 0.0f), Grams{1});
         QCOMPARE(quickAmount(QuickAmountKind::kServings, 2.0, std::numeric_limits<float>::infinity()), Grams{10000});
-        QCOMPARE(quickAmount(QuickAmountKind::kOunces, 2.0, 0.0f), Grams{56});
         QCOMPARE(quickAmount(QuickAmountKind::kOunces, 8.0, 0.0f), Grams{226});
         QCOMPARE(quickAmount(QuickAmountKind::kGrams, 500.0, 0.0f), Grams{500});
     }
