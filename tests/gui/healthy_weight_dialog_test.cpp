@@ -128,19 +128,6 @@ private slots:
         QVERIFY(child<QToolButton>(*dialog, "heightDownButton")->isEnabled());
     }
 
-    void storedValuesOutsideTheChoicesOpenInRange()
-    {
-        MemorySettings settings;
-        store(settings, 90, 0, 2);
-        const auto dialog = openDialog(settings);
-
-        QCOMPARE(text(*dialog, "heightLabel"), QStringLiteral("7'0\"  or  213 cm"));
-        QVERIFY(checked(*dialog, "maleRadio"));
-        QCOMPARE(text(*dialog, "guidelines1989Label"), QStringLiteral("216 - 263 lbs  or  97 - 119 kg"));
-        QCOMPARE(text(*dialog, "guidelines1996Label"), QStringLiteral("195 - 243 lbs  or  88 - 110 kg"));
-        QCOMPARE(settings.writeCount(), 3); // only the three writes of store()
-    }
-
     void okStoresTheThreeValuesInTheirOwnSection()
     {
         MemorySettings settings;
@@ -154,9 +141,6 @@ private slots:
         QCOMPARE(stored(settings, mw::setting::kHeightInches.key), 72);
         QCOMPARE(stored(settings, mw::setting::kHealthyWeightAgeGroup.key), 1);
         QCOMPARE(stored(settings, mw::setting::kHealthyWeightSex.key), 1);
-        // The caloric-need keys of the same names are another section's.
-        QCOMPARE(settings.readInt(mw::setting::kSexCategory.section, mw::setting::kSexCategory.key, -1), -1);
-        QCOMPARE(settings.readInt(mw::setting::kAge.section, mw::setting::kAge.key, -1), -1);
 
         const auto reopened = openDialog(settings);
         QCOMPARE(reopened->form().inputs(), (mw::HealthyWeightInputs{72, true, true}));
