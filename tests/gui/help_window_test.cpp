@@ -212,10 +212,11 @@ private slots:
         }
     }
 
-    void contextsAndCommandsNameTheirPages()
+    void contextsCommandsMenusAndViewPartsNameTheirPages()
     {
         using mw::gui::helpTopicOfCommand;
         using mw::gui::helpTopicOfContext;
+        using mw::gui::helpTopicOfObjectName;
         QCOMPARE(helpTopicOfContext(99623), HelpTopic::kIntroduction);
         QCOMPARE(helpTopicOfContext(99624), HelpTopic::kTopTips);
         QCOMPARE(helpTopicOfContext(99626), HelpTopic::kFoodCatalogue);
@@ -227,11 +228,6 @@ private slots:
         QCOMPARE(helpTopicOfCommand(mw::gui::cmd::kHelpIndex), HelpTopic::kContents);
         QCOMPARE(helpTopicOfCommand(34089), std::nullopt);
         QCOMPARE(helpTopicOfCommand(mw::gui::cmd::kFileNew), std::nullopt);
-    }
-
-    void menusAndViewPartsNameTheirPages()
-    {
-        using mw::gui::helpTopicOfObjectName;
         QCOMPARE(helpTopicOfObjectName(u"menuDayFile"), HelpTopic::kFileMenu);
         QCOMPARE(helpTopicOfObjectName(u"menuFile"), HelpTopic::kFileMenu);
         QCOMPARE(helpTopicOfObjectName(u"menuEdit"), HelpTopic::kEditMenu);
