@@ -565,17 +565,6 @@ private slots:
         QVERIFY(mealList()->displayedText(0).startsWith(bullets));
     }
 
-    void backgroundHasTheProfilesScreenColour()
-    {
-        QVERIFY(!storeViewBackgroundColor(*m_settings, RgbColor{0, 128, 255}));
-        makeView();
-        const QImage image = m_view->grab().toImage();
-        QCOMPARE(image.pixelColor(2, m_view->height() / 3), QColor(0, 128, 255));
-        QVERIFY(!storeViewBackgroundColor(*m_settings, RgbColor{10, 20, 30}));
-        m_view->update();
-        QCOMPARE(m_view->grab().toImage().pixelColor(2, m_view->height() / 3), QColor(10, 20, 30));
-    }
-
     void controlsStayInsideTheViewAndApart_data()
     {
         QTest::addColumn<QSize>("size");
