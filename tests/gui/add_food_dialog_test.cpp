@@ -358,40 +358,44 @@ private slots:
         QCOMPARE(Prompts::takeShownMessages(), QStringList{QStringLiteral("Protein: Please enter a number.")});
     }
 
-    void aReadOnlyDatabaseIsReportedAndNothingCounted()
+    // A database that cannot take the food is reported; the dialog keeps what was typed and counts nothing.
+    void aDatabaseThatCannotTakeTheFoodIsReported_data()
     {
-        Fixture f;
-        writeFile(f.file(), foodFile(2));
-        f.open(stewTotals(), PersonalFoodDatabase::Access::kReadOnly);
-        typeInto(nameEdit(*f.dialog), QStringLiteral("Stew"));
-        click(*f.dialog, "addButton");
-
-        const QStringList shown = Prompts::takeShownMessages();
-        QCOMPARE(shown.size(), 1);
-        QVERIFY2(shown.front().contains(QStringLiteral("cannot be written")), qPrintable(shown.front()));
-        QVERIFY2(shown.front().contains(QStringLiteral("userfood.txt")), qPrintable(shown.front()));
-        QCOMPARE(nameEdit(*f.dialog)->text(), QStringLiteral("Stew"));
-        QCOMPARE(f.added->count(), 0);
-        QCOMPARE(f.foods.count(), 2u);
-        QCOMPARE(f.fileBytes(), foodFile(2));
-        QVERIFY(f.dialog->isVisible());
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("told");
+        QTest::newRow("read-only") << 2 << true << QStringLiteral("Stew")
+                                   << QStringList{QStringLiteral("cannot be written"), QStringLiteral("userfood.txt")};
+        QTest::newRow("full") << int(mw::kMaxPersonalFoods) << false << QString()
+                              << QStringList{QStringLiteral("full"), QStringLiteral("4000")};
     }
 
-    void aFullDatabaseIsReportedAndNothingCounted()
+    void aDatabaseThatCannotTakeTheFoodIsReported()
     {
+        QFETCH(int, stored);
+        QFETCH(bool, readOnly);
+        QFETCH(QString, name);
+        QFETCH(QStringList, told);
         Fixture f;
-        writeFile(f.file(), foodFile(mw::kMaxPersonalFoods));
-        f.open(stewTotals());
+        writeFile(f.file(), foodFile(stored));
+        f.open(stewTotals(),
+               readOnly ? PersonalFoodDatabase::Access::kReadOnly : PersonalFoodDatabase::Access::kReadWrite);
+        if (!name.isEmpty()) {
+            typeInto(nameEdit(*f.dialog), name);
+        }
         click(*f.dialog, "addButton");
 
         const QStringList shown = Prompts::takeShownMessages();
         QCOMPARE(shown.size(), 1);
-        QVERIFY2(shown.front().contains(QStringLiteral("full")), qPrintable(shown.front()));
-        QVERIFY2(shown.front().contains(QStringLiteral("4000")), qPrintable(shown.front()));
-        QCOMPARE(nameEdit(*f.dialog)->text(), kPrompt);
+        for (const QString& part : told) {
+            QVERIFY2(shown.front().contains(part), qPrintable(shown.front()));
+        }
+        QCOMPARE(nameEdit(*f.dialog)->text(), name.isEmpty() ? kPrompt : name);
         QCOMPARE(f.added->count(), 0);
-        QCOMPARE(f.foods.count(), std::size_t(mw::kMaxPersonalFoods));
-        QCOMPARE(f.fileBytes().size(), foodFile(mw::kMaxPersonalFoods).size());
+        QCOMPARE(f.foods.count(), std::size_t(stored));
+        QCOMPARE(f.fileBytes(), foodFile(stored));
+        QVERIFY(f.dialog->isVisible());
     }
 
     void foodsAnotherProgramAddedMeanwhileAreKeptButARewrittenFileIsReported()

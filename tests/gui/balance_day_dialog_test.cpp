@@ -2,6 +2,7 @@
 
 #include "app_context.h"
 #include "day_window.h"
+#include "dialog_test_support.h"
 #include "fof_view.h"
 #include "frame_test_support.h"
 #include "main_window.h"
@@ -33,11 +34,7 @@ private:
     template <typename Widget>
     static Widget* child(QDialog* dialog, const char* name)
     {
-        auto* found = dialog->findChild<Widget*>(QLatin1String(name));
-        if (found == nullptr) {
-            qFatal("no widget %s", name);
-        }
-        return found;
+        return mw::test::child<Widget>(*dialog, QLatin1String(name));
     }
 
 private slots:

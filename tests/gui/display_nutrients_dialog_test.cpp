@@ -1,8 +1,8 @@
 #include "display_nutrients_dialog.h"
 
+#include "dialog_test_support.h"
 #include "model/settings.h"
 #include "model/settings_keys.h"
-#include "nutrient_selection_test_support.h"
 #include "prompts.h"
 
 #include <QCheckBox>
@@ -33,23 +33,12 @@ const std::string kAll(28, '1');
 
 std::unique_ptr<CDisplayNutrientsDlg> openDialog(MemorySettings& settings, const DisplayMode& mode)
 {
-    auto dialog = std::make_unique<CDisplayNutrientsDlg>(settings, mode);
-    dialog->open();
-    return dialog;
-}
-
-QCheckBox* checkBox(const QDialog& dialog, const QString& name)
-{
-    auto* box = dialog.findChild<QCheckBox*>(name);
-    if (!box) {
-        qFatal("no check box %s", qPrintable(name));
-    }
-    return box;
+    return mw::test::openDialog<CDisplayNutrientsDlg>(settings, mode);
 }
 
 QCheckBox* oneColumnBox(const QDialog& dialog)
 {
-    return checkBox(dialog, QStringLiteral("oneColumnCheckBox"));
+    return mw::test::child<QCheckBox>(dialog, QStringLiteral("oneColumnCheckBox"));
 }
 
 QString labelText(const QDialog& dialog, const char* name)
@@ -92,41 +81,34 @@ private slots:
         QVERIFY(settings.empty());
     }
 
-    void storedOneColumnIsShownOnATallScreen()
-    {
-        MemorySettings settings;
-        QVERIFY(!mw::storePanelLayout(settings, PanelLayout::kOneColumn));
-        const auto dialog = openDialog(settings, kXga);
-        QVERIFY(oneColumnBox(*dialog)->isChecked());
-        QCOMPARE(labelText(*dialog, "maximumItemsLabel"), QStringLiteral("24"));
-    }
-
-    void vgaScreenKeepsOneColumn()
-    {
-        MemorySettings settings;
-        const auto dialog = openDialog(settings, kVga);
-        QCOMPARE(labelText(*dialog, "displayModeLabel"), QStringLiteral("VGA 640 x 480"));
-        QVERIFY(oneColumnBox(*dialog)->isChecked());
-        QVERIFY(!oneColumnBox(*dialog)->isEnabled());
-        QCOMPARE(labelText(*dialog, "maximumItemsLabel"), QStringLiteral("10"));
-    }
-
-    // The label, the layout choice and the room follow the screen and font, including at the edges.
+    // The label, the layout choice and the room follow the screen, the font and a stored layout, including at the
+    // edges; on a short screen the box shows the layout the panel uses, whatever is stored.
     void modesAtTheirEdges_data()
     {
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("height");
         QTest::addColumn<int>("font");
+        QTest::addColumn<int>("stored"); // a PanelLayout, or -1 for none
         QTest::addColumn<QString>("modeText");
         QTest::addColumn<bool>("choosable");
+        QTest::addColumn<bool>("oneColumn");
         QTest::addColumn<int>("maximum");
-        QTest::newRow("481 high") << 720 << 481 << 16 << QStringLiteral("SVGA 720 x 481") << false << 15;
-        QTest::newRow("599 high") << 800 << 599 << 18 << QStringLiteral("SVGA 800 x 599") << false << 11;
-        QTest::newRow("600 high") << 800 << 600 << 16 << QStringLiteral("SVGA 800 x 600") << true << 30;
-        QTest::newRow("large font") << 1024 << 768 << 24 << QStringLiteral("SVGA 1024 x 768") << true << 32;
+        const int one = int(PanelLayout::kOneColumn);
+        const int two = int(PanelLayout::kTwoColumns);
+        QTest::newRow("vga") << 640 << 480 << 16 << -1 << QStringLiteral("VGA 640 x 480") << false << true << 10;
+        QTest::newRow("481 high") << 720 << 481 << 16 << -1 << QStringLiteral("SVGA 720 x 481") << false << true << 15;
+        QTest::newRow("599 high") << 800 << 599 << 18 << -1 << QStringLiteral("SVGA 800 x 599") << false << true << 11;
+        QTest::newRow("600 high") << 800 << 600 << 16 << -1 << QStringLiteral("SVGA 800 x 600") << true << false << 30;
+        QTest::newRow("large font") << 1024 << 768 << 24 << -1 << QStringLiteral("SVGA 1024 x 768") << true << false
+                                    << 32;
         // The room of the panel, not the 28 nutrients there are.
-        QTest::newRow("tall screen") << 1920 << 1080 << 16 << QStringLiteral("SVGA 1920 x 1080") << true << 56;
-        QTest::newRow("tiny screen") << 400 << 300 << 16 << QStringLiteral("VGA 400 x 300") << false << 5;
+        QTest::newRow("tall screen") << 1920 << 1080 << 16 << -1 << QStringLiteral("SVGA 1920 x 1080") << true << false
+                                     << 56;
+        QTest::newRow("tiny screen") << 400 << 300 << 16 << -1 << QStringLiteral("VGA 400 x 300") << false << true << 5;
+        QTest::newRow("one column stored")
+            << 1024 << 768 << 16 << one << QStringLiteral("SVGA 1024 x 768") << true << true << 24;
+        QTest::newRow("two columns stored, short screen")
+            << 720 << 500 << 16 << two << QStringLiteral("SVGA 720 x 500") << false << false << 30;
     }
 
     void modesAtTheirEdges()
@@ -134,26 +116,20 @@ private slots:
         QFETCH(int, width);
         QFETCH(int, height);
         QFETCH(int, font);
+        QFETCH(int, stored);
         QFETCH(QString, modeText);
         QFETCH(bool, choosable);
+        QFETCH(bool, oneColumn);
         QFETCH(int, maximum);
         MemorySettings settings;
+        if (stored >= 0) {
+            QVERIFY(!mw::storePanelLayout(settings, PanelLayout(stored)));
+        }
         const auto dialog = openDialog(settings, DisplayMode{width, {height, font}});
         QCOMPARE(labelText(*dialog, "displayModeLabel"), modeText);
         QCOMPARE(oneColumnBox(*dialog)->isEnabled(), choosable);
-        QCOMPARE(oneColumnBox(*dialog)->isChecked(), !choosable);
+        QCOMPARE(oneColumnBox(*dialog)->isChecked(), oneColumn);
         QCOMPARE(labelText(*dialog, "maximumItemsLabel"), QString::number(maximum));
-    }
-
-    // A two-column layout stored on a taller screen is what the panel uses here too: the box says so.
-    void shortScreenShowsTheLayoutThePanelUses()
-    {
-        MemorySettings settings;
-        QVERIFY(!mw::storePanelLayout(settings, PanelLayout::kTwoColumns));
-        const auto dialog = openDialog(settings, DisplayMode{720, {500, 16}});
-        QVERIFY(!oneColumnBox(*dialog)->isChecked());
-        QVERIFY(!oneColumnBox(*dialog)->isEnabled());
-        QCOMPARE(labelText(*dialog, "maximumItemsLabel"), QStringLiteral("30"));
     }
 
     void theFirstFiveStayTickedAndSaySo()
@@ -240,18 +216,6 @@ private slots:
         clickOk(*dialog);
         QCOMPARE(storedSelection(settings, "480x16"), std::string("1111111110111111111111111111"));
         QVERIFY(!settings.readValue(mw::setting::kOneColumn.section, mw::setting::kOneColumn.key));
-    }
-
-    void escapeStoresNothing()
-    {
-        MemorySettings settings;
-        const auto dialog = openDialog(settings, kXga);
-        clickBox(nutrientBox(*dialog, 12));
-        clickBox(oneColumnBox(*dialog));
-        QTest::keyClick(dialog.get(), Qt::Key_Escape);
-        QCOMPARE(dialog->result(), int(QDialog::Rejected));
-        QVERIFY(settings.empty());
-        QVERIFY(Prompts::takeShownMessages().isEmpty());
     }
 };
 

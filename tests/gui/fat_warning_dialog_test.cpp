@@ -1,5 +1,6 @@
 #include "fat_warning_dialog.h"
 
+#include "dialog_test_support.h"
 #include "model/settings.h"
 #include "model/settings_keys.h"
 #include "prompts.h"
@@ -10,48 +11,24 @@
 #include <QTest>
 
 #include <memory>
-#include <optional>
 #include <string>
 
 using mw::MemorySettings;
 using mw::gui::CFatWarningDlg;
 using mw::gui::Prompts;
+using mw::test::clickOk;
+using mw::test::press;
 
 namespace {
 
 std::unique_ptr<CFatWarningDlg> openDialog(MemorySettings& settings)
 {
-    auto dialog = std::make_unique<CFatWarningDlg>(settings);
-    dialog->open();
-    return dialog;
+    return mw::test::openDialog<CFatWarningDlg>(settings);
 }
 
 QSpinBox* percentBox(const QDialog& dialog)
 {
-    auto* box = dialog.findChild<QSpinBox*>(QStringLiteral("percentSpinBox"));
-    if (!box) {
-        qFatal("no percent spin box");
-    }
-    return box;
-}
-
-void clickOk(const QDialog& dialog)
-{
-    auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-    QVERIFY(buttons);
-    QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
-}
-
-void press(QSpinBox* box, Qt::Key key, int times)
-{
-    for (int i = 0; i < times; ++i) {
-        QTest::keyClick(box, key);
-    }
-}
-
-std::optional<std::string> storedPercent(const MemorySettings& settings)
-{
-    return settings.readValue(mw::setting::kFatWarningPercent.section, mw::setting::kFatWarningPercent.key);
+    return mw::test::child<QSpinBox>(dialog, QStringLiteral("percentSpinBox"));
 }
 
 } // namespace
@@ -75,27 +52,6 @@ private slots:
         QVERIFY(settings.empty());
     }
 
-    void storedLevelsOutsideTheRangeShowAsTheNearerEnd_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("shown");
-        QTest::newRow("in range") << QStringLiteral("45") << 45;
-        QTest::newRow("above 99") << QStringLiteral("150") << 99;
-        QTest::newRow("negative") << QStringLiteral("-5") << 0;
-        QTest::newRow("not a number") << QStringLiteral("lots") << 0;
-    }
-
-    void storedLevelsOutsideTheRangeShowAsTheNearerEnd()
-    {
-        QFETCH(QString, stored);
-        QFETCH(int, shown);
-        MemorySettings settings;
-        QVERIFY(!settings.writeText(mw::setting::kFatWarningPercent.section, mw::setting::kFatWarningPercent.key,
-                                    stored.toStdString()));
-        const auto dialog = openDialog(settings);
-        QCOMPARE(percentBox(*dialog)->value(), shown);
-    }
-
     void arrowsStepByOneAndStopAtTheEnds()
     {
         MemorySettings settings;
@@ -110,17 +66,6 @@ private slots:
         QCOMPARE(box->value(), 0);
     }
 
-    void okStoresTheLevel()
-    {
-        MemorySettings settings;
-        const auto dialog = openDialog(settings);
-        press(percentBox(*dialog), Qt::Key_Up, 5);
-        clickOk(*dialog);
-        QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(storedPercent(settings), std::optional<std::string>("35"));
-        QCOMPARE(mw::fatWarningPercent(settings), 35);
-    }
-
     void typedLevelCountsOnOk()
     {
         MemorySettings settings;
@@ -129,20 +74,9 @@ private slots:
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(box, QStringLiteral("12"));
         clickOk(*dialog);
-        QCOMPARE(mw::fatWarningPercent(settings), 12);
-    }
-
-    void escapeStoresNothing()
-    {
-        MemorySettings settings;
-        QVERIFY(!mw::storeFatWarningPercent(settings, 40));
-        const auto dialog = openDialog(settings);
-        press(percentBox(*dialog), Qt::Key_Down, 10);
-        QTest::keyClick(dialog.get(), Qt::Key_Escape);
-        QCOMPARE(dialog->result(), int(QDialog::Rejected));
-        QVERIFY(!dialog->isVisible());
-        QCOMPARE(mw::fatWarningPercent(settings), 40);
-        QCOMPARE(settings.writeCount(), 1);
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(settings.readText(mw::setting::kFatWarningPercent.section, mw::setting::kFatWarningPercent.key, ""),
+                 std::string("12"));
     }
 };
 

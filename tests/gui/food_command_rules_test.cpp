@@ -1,7 +1,5 @@
 #include "food_command_rules.h"
 
-#include "command_ids.h"
-
 #include "core/query/fake_personal_foods.h"
 
 #include <QTest>
@@ -91,17 +89,6 @@ private slots:
         QCOMPARE(foodListCommandOf(33074), (FoodListCommand{14, FoodListOperation::kRemove}));
         for (const int unused : {33000, 33015, 33020, 33035, 33040, 33055, 33060, 33075, 33100, 33115, 32961}) {
             QVERIFY2(!foodListCommandOf(unused).has_value(), qPrintable(QString::number(unused)));
-        }
-        const std::pair<int, FoodListOperation> bases[] = {
-            {mw::gui::cmd::kListAddSelectedBase, FoodListOperation::kAddSelected},
-            {mw::gui::cmd::kListAddAllBase, FoodListOperation::kAddAll},
-            {mw::gui::cmd::kListAddMealBase, FoodListOperation::kAddMealFoods},
-            {mw::gui::cmd::kListShowBase, FoodListOperation::kShow},
-            {mw::gui::cmd::kListRemoveBase, FoodListOperation::kRemove}};
-        for (int list = 1; list <= 14; ++list) {
-            for (const auto& [base, operation] : bases) {
-                QCOMPARE(foodListCommandOf(base + list), std::optional(FoodListCommand{list, operation}));
-            }
         }
     }
 

@@ -59,9 +59,9 @@ public:
         gui::Prompts::takeShownMessages();
     }
 
-    gui::CMainFrame& frame() { return *m_frame; }
+    gui::CMainFrame& frame() const { return *m_frame; }
     gui::AppContext& app() const { return *m_app; }
-    MemorySettings& settings() { return *m_settings; }
+    MemorySettings& settings() const { return *m_settings; }
     const TempDir& dir() const { return *m_dir; }
 
     QAction* action(const char* name) const

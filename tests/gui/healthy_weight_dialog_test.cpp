@@ -1,5 +1,6 @@
 #include "healthy_weight_dialog.h"
 
+#include "dialog_test_support.h"
 #include "model/settings.h"
 #include "model/settings_keys.h"
 #include "prompts.h"
@@ -21,11 +22,7 @@ namespace {
 template <typename T>
 T* child(const QDialog& dialog, const char* name)
 {
-    auto* widget = dialog.findChild<T*>(QLatin1String(name));
-    if (!widget) {
-        qFatal("no child %s", name);
-    }
-    return widget;
+    return mw::test::child<T>(dialog, QLatin1String(name));
 }
 
 QString text(const QDialog& dialog, const char* name)
@@ -60,9 +57,7 @@ int stored(const MemorySettings& settings, std::string_view key)
 
 std::unique_ptr<CHealthyWeightDlg> openDialog(MemorySettings& settings)
 {
-    auto dialog = std::make_unique<CHealthyWeightDlg>(settings);
-    dialog->open();
-    return dialog;
+    return mw::test::openDialog<CHealthyWeightDlg>(settings);
 }
 
 } // namespace
@@ -133,19 +128,6 @@ private slots:
         QVERIFY(child<QToolButton>(*dialog, "heightDownButton")->isEnabled());
     }
 
-    void storedValuesOutsideTheChoicesOpenInRange()
-    {
-        MemorySettings settings;
-        store(settings, 90, 0, 2);
-        const auto dialog = openDialog(settings);
-
-        QCOMPARE(text(*dialog, "heightLabel"), QStringLiteral("7'0\"  or  213 cm"));
-        QVERIFY(checked(*dialog, "maleRadio"));
-        QCOMPARE(text(*dialog, "guidelines1989Label"), QStringLiteral("216 - 263 lbs  or  97 - 119 kg"));
-        QCOMPARE(text(*dialog, "guidelines1996Label"), QStringLiteral("195 - 243 lbs  or  88 - 110 kg"));
-        QCOMPARE(settings.writeCount(), 3); // only the three writes of store()
-    }
-
     void okStoresTheThreeValuesInTheirOwnSection()
     {
         MemorySettings settings;
@@ -159,27 +141,11 @@ private slots:
         QCOMPARE(stored(settings, mw::setting::kHeightInches.key), 72);
         QCOMPARE(stored(settings, mw::setting::kHealthyWeightAgeGroup.key), 1);
         QCOMPARE(stored(settings, mw::setting::kHealthyWeightSex.key), 1);
-        // The caloric-need keys of the same names are another section's.
-        QCOMPARE(settings.readInt(mw::setting::kSexCategory.section, mw::setting::kSexCategory.key, -1), -1);
-        QCOMPARE(settings.readInt(mw::setting::kAge.section, mw::setting::kAge.key, -1), -1);
 
         const auto reopened = openDialog(settings);
         QCOMPARE(reopened->form().inputs(), (mw::HealthyWeightInputs{72, true, true}));
         QVERIFY(checked(*reopened, "femaleRadio"));
         QVERIFY(checked(*reopened, "age19To34Radio"));
-    }
-
-    void escapeStoresNothing()
-    {
-        MemorySettings settings;
-        const auto dialog = openDialog(settings);
-        click(*dialog, "femaleRadio");
-        click(*dialog, "heightUpButton");
-        QTest::keyClick(dialog.get(), Qt::Key_Escape);
-
-        QCOMPARE(dialog->result(), int(QDialog::Rejected));
-        QVERIFY(!dialog->isVisible());
-        QVERIFY(settings.empty());
     }
 };
 

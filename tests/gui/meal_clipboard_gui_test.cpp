@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QPushButton>
-#include <QToolBar>
 
 using namespace mw;
 using namespace mw::gui;
@@ -208,20 +207,6 @@ private slots:
         QCOMPARE(f.view()->document().entryCount(kBreakfast), std::size_t(0));
         QCOMPARE(MealClipboard::instance().entries().size(), std::size_t(2));
         checkTotals();
-    }
-
-    void theEditMenuAndToolbarOfferTheFourCommands()
-    {
-        QMenu* edit = f.menu("menuEdit");
-        QStringList captions;
-        for (const QAction* item : edit->actions()) {
-            captions.append(item->text());
-        }
-        QCOMPARE(captions.mid(3, 4), QStringList({QStringLiteral("Cu&t Meal"), QStringLiteral("&Copy Meal"),
-                                                  QStringLiteral("&Paste Meal"), QStringLiteral("C&lear Meal")}));
-        for (const char* name : {"actionMealCut", "actionMealCopy", "actionMealPaste", "actionMealClear"}) {
-            QVERIFY2(f.frame().toolBar()->actions().contains(f.action(name)), name);
-        }
     }
 };
 

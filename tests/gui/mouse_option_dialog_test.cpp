@@ -1,5 +1,6 @@
 #include "mouse_option_dialog.h"
 
+#include "dialog_test_support.h"
 #include "model/settings.h"
 #include "model/settings_keys.h"
 #include "prompts.h"
@@ -16,30 +17,18 @@ using mw::MouseChoice;
 using mw::MouseOptions;
 using mw::gui::CMouseOptionDlg;
 using mw::gui::Prompts;
+using mw::test::clickOk;
 
 namespace {
 
 std::unique_ptr<CMouseOptionDlg> openDialog(MemorySettings& settings)
 {
-    auto dialog = std::make_unique<CMouseOptionDlg>(settings);
-    dialog->open();
-    return dialog;
+    return mw::test::openDialog<CMouseOptionDlg>(settings);
 }
 
 QComboBox* choiceList(const QDialog& dialog, const char* name)
 {
-    auto* list = dialog.findChild<QComboBox*>(QLatin1String(name));
-    if (!list) {
-        qFatal("no list %s", name);
-    }
-    return list;
-}
-
-void clickOk(const QDialog& dialog)
-{
-    auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-    QVERIFY(buttons);
-    QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    return mw::test::child<QComboBox>(dialog, QLatin1String(name));
 }
 
 void storeRaw(MemorySettings& settings, int left, int right)
@@ -88,17 +77,6 @@ private slots:
         QCOMPARE(dialog->options(), (MouseOptions{MouseChoice::kGram, MouseChoice::kOff}));
     }
 
-    void numbersThatNameNoChoiceShowAsOff()
-    {
-        MemorySettings settings;
-        storeRaw(settings, 4, -1);
-        const auto dialog = openDialog(settings);
-        QCOMPARE(choiceList(*dialog, "leftComboBox")->currentIndex(), 0);
-        QCOMPARE(choiceList(*dialog, "rightComboBox")->currentIndex(), 0);
-        clickOk(*dialog);
-        QCOMPARE(mw::mouseOptions(settings), (MouseOptions{MouseChoice::kOff, MouseChoice::kOff}));
-    }
-
     void okStoresBothButtons()
     {
         MemorySettings settings;
@@ -111,16 +89,6 @@ private slots:
         QCOMPARE(settings.readInt(mw::setting::kMouseLeft.section, mw::setting::kMouseLeft.key, -1), 2);
         QCOMPARE(settings.readInt(mw::setting::kMouseRight.section, mw::setting::kMouseRight.key, -1), 0);
         QCOMPARE(settings.writeCount(), 1);
-    }
-
-    void escapeStoresNothing()
-    {
-        MemorySettings settings;
-        const auto dialog = openDialog(settings);
-        QTest::keyClick(choiceList(*dialog, "leftComboBox"), Qt::Key_Down);
-        QTest::keyClick(dialog.get(), Qt::Key_Escape);
-        QCOMPARE(dialog->result(), int(QDialog::Rejected));
-        QVERIFY(settings.empty());
     }
 };
 

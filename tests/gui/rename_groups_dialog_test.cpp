@@ -1,5 +1,6 @@
 #include "rename_groups_dialog.h"
 
+#include "dialog_test_support.h"
 #include "format/food_attribute_database.h"
 #include "model/settings.h"
 #include "model/settings_keys.h"
@@ -20,6 +21,8 @@ using mw::FoodId;
 using mw::MemorySettings;
 using mw::gui::CRenameGroupsDlg;
 using mw::gui::Prompts;
+using mw::test::clickButton;
+using mw::test::typeOver;
 
 namespace {
 
@@ -31,18 +34,12 @@ const QStringList kDefaultNames = {
 
 std::unique_ptr<CRenameGroupsDlg> openDialog(MemorySettings& settings, CFoodAttributeDatabase& attributes)
 {
-    auto dialog = std::make_unique<CRenameGroupsDlg>(settings, attributes);
-    dialog->open();
-    return dialog;
+    return mw::test::openDialog<CRenameGroupsDlg>(settings, attributes);
 }
 
 QLineEdit* nameEdit(const QDialog& dialog, int list)
 {
-    auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("nameEdit%1").arg(list));
-    if (!edit) {
-        qFatal("no name edit %d", list);
-    }
-    return edit;
+    return mw::test::child<QLineEdit>(dialog, QStringLiteral("nameEdit%1").arg(list));
 }
 
 QString countText(const QDialog& dialog, int list)
@@ -57,21 +54,6 @@ void clickEmpty(const QDialog& dialog, int list)
     QVERIFY(button);
     QCOMPARE(button->text(), QStringLiteral("Empty Group"));
     QTest::mouseClick(button, Qt::LeftButton);
-}
-
-void clickButton(const QDialog& dialog, QDialogButtonBox::StandardButton which)
-{
-    auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-    QVERIFY(buttons);
-    QTest::mouseClick(buttons->button(which), Qt::LeftButton);
-}
-
-void retype(QLineEdit* edit, const QString& text)
-{
-    edit->setFocus();
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
 }
 
 std::string storedName(const MemorySettings& settings, int list)
@@ -140,9 +122,9 @@ private slots:
         CFoodAttributeDatabase attributes = sampleLists();
         const auto dialog = openDialog(settings, attributes);
         QSignalSpy changed(dialog.get(), &CRenameGroupsDlg::foodListsChanged);
-        retype(nameEdit(*dialog, 3), QStringLiteral("Berries & Greens"));
-        retype(nameEdit(*dialog, 5), QStringLiteral("  Winter skin\t"));
-        retype(nameEdit(*dialog, 6), QString());
+        typeOver(nameEdit(*dialog, 3), QStringLiteral("Berries & Greens"));
+        typeOver(nameEdit(*dialog, 5), QStringLiteral("  Winter skin\t"));
+        typeOver(nameEdit(*dialog, 6), QString());
         clickButton(*dialog, QDialogButtonBox::Ok);
 
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
@@ -168,7 +150,7 @@ private slots:
         CFoodAttributeDatabase attributes = sampleLists();
         const auto dialog = openDialog(settings, attributes);
         QSignalSpy changed(dialog.get(), &CRenameGroupsDlg::foodListsChanged);
-        retype(nameEdit(*dialog, 2), QStringLiteral("Sweets"));
+        typeOver(nameEdit(*dialog, 2), QStringLiteral("Sweets"));
         clickEmpty(*dialog, 1);
 
         QCOMPARE(countText(*dialog, 1), QStringLiteral("0"));
@@ -199,43 +181,21 @@ private slots:
         QCOMPARE(countText(*dialog, 7), QStringLiteral("0"));
     }
 
-    void escapeStoresNoName()
-    {
-        MemorySettings settings;
-        CFoodAttributeDatabase attributes = sampleLists();
-        const auto dialog = openDialog(settings, attributes);
-        retype(nameEdit(*dialog, 1), QStringLiteral("Changed"));
-        QTest::keyClick(dialog.get(), Qt::Key_Escape);
-        QCOMPARE(dialog->result(), int(QDialog::Rejected));
-        QVERIFY(!dialog->listsChanged());
-        QVERIFY(settings.empty());
-    }
-
-    void typingStopsAtFortyCharacters()
+    // Typed or pasted, a name stops at 40 characters, letters beyond ASCII counting one each.
+    void namesStopAtFortyCharacters()
     {
         MemorySettings settings;
         CFoodAttributeDatabase attributes;
         const auto dialog = openDialog(settings, attributes);
-        QLineEdit* edit = nameEdit(*dialog, 2);
-        retype(edit, QString(45, QLatin1Char('x')));
-        QCOMPARE(edit->text(), QString(40, QLatin1Char('x')));
+        typeOver(nameEdit(*dialog, 2), QString(45, QLatin1Char('x')));
+        QCOMPARE(nameEdit(*dialog, 2)->text(), QString(40, QLatin1Char('x')));
+        const QString accented(40, QChar(0x00E9));
+        nameEdit(*dialog, 4)->clear();
+        nameEdit(*dialog, 4)->insert(accented + QChar(0x00E9));
+        QCOMPARE(nameEdit(*dialog, 4)->text(), accented);
         clickButton(*dialog, QDialogButtonBox::Ok);
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(storedName(settings, 2), std::string(40, 'x'));
-    }
-
-    void nameOfFortyAccentedLettersIsAccepted()
-    {
-        MemorySettings settings;
-        CFoodAttributeDatabase attributes;
-        const auto dialog = openDialog(settings, attributes);
-        const QString accented(40, QChar(0x00E9));
-        QLineEdit* edit = nameEdit(*dialog, 4);
-        edit->clear();
-        edit->insert(accented + QChar(0x00E9)); // as a paste: cut at the limit
-        QCOMPARE(edit->text(), accented);
-        clickButton(*dialog, QDialogButtonBox::Ok);
-        QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(QString::fromStdString(storedName(settings, 4)), accented);
     }
 
@@ -248,7 +208,7 @@ private slots:
         const auto dialog = openDialog(settings, attributes);
         QLineEdit* edit = nameEdit(*dialog, 5);
         QCOMPARE(edit->text(), QString::fromStdString(longName));
-        retype(nameEdit(*dialog, 1), QStringLiteral("Renamed"));
+        typeOver(nameEdit(*dialog, 1), QStringLiteral("Renamed"));
         clickButton(*dialog, QDialogButtonBox::Ok);
 
         QVERIFY(dialog->isVisible());

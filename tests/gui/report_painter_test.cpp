@@ -251,10 +251,6 @@ private slots:
         QCOMPARE(printerFontSetting(initial), setting);
         const double fresh = printerFontInPoints(PrinterFontSetting{}).pointSizeF();
         QVERIFY2(fresh >= 5.5 && fresh <= 8.0, qPrintable(QString::number(fresh))); // about 0.6 x 12 points
-        // Through the settings profile.
-        MemorySettings settings;
-        QVERIFY(!storePrinterFont(settings, setting));
-        QCOMPARE(printerFont(settings), setting);
     }
 
     void aMissingFaceFallsBackToAnInstalledOne()

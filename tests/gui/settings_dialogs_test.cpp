@@ -1,4 +1,5 @@
 #include "caloric_need_dialog.h"
+#include "dialog_test_support.h"
 #include "display_nutrients_dialog.h"
 #include "fat_warning_dialog.h"
 #include "format/food_attribute_database.h"
@@ -6,7 +7,6 @@
 #include "healthy_weight_dialog.h"
 #include "intake_preference_dialog.h"
 #include "mouse_option_dialog.h"
-#include "nutrient_selection_test_support.h"
 #include "print_nutrients_dialog.h"
 #include "prompts.h"
 #include "rename_groups_dialog.h"
@@ -65,14 +65,6 @@ void typeOver(const QDialog& dialog, const QString& name, const QString& text)
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(field, Qt::Key_Delete);
     QTest::keyClicks(field, text);
-}
-
-// The OK of the button box, or the lone OK button of the dialogs without a box.
-void pressOk(const QDialog& dialog)
-{
-    auto* box = dialog.findChild<QDialogButtonBox*>(u"buttonBox"_s);
-    QTest::mouseClick(box ? box->button(QDialogButtonBox::Ok) : dialog.findChild<QPushButton*>(u"okButton"_s),
-                      Qt::LeftButton);
 }
 
 struct Row
@@ -149,17 +141,20 @@ class SettingsDialogsTest : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase() { Prompts::setScripted(true); }
-    void cleanup() { Prompts::takeShownMessages(); }
-
-    void okOnAnUnwritableProfileTellsWhyAndStaysOpenUntilItCanStore_data()
+private:
+    static void everyDialog()
     {
         QTest::addColumn<int>("index");
         for (int index = 0; index < int(std::size(kRows)); ++index) {
             QTest::newRow(kRows[index].name) << index;
         }
     }
+
+private slots:
+    void initTestCase() { Prompts::setScripted(true); }
+    void cleanup() { Prompts::takeShownMessages(); }
+
+    void okOnAnUnwritableProfileTellsWhyAndStaysOpenUntilItCanStore_data() { everyDialog(); }
 
     void okOnAnUnwritableProfileTellsWhyAndStaysOpenUntilItCanStore()
     {
@@ -170,7 +165,7 @@ private slots:
         profile.settings.failWritesWith(error);
         const Opened opened = row.open(profile);
         row.change(*opened.dialog);
-        pressOk(*opened.dialog);
+        clickOk(*opened.dialog);
         QVERIFY(opened.dialog->isVisible());
         QCOMPARE(opened.storeError(), error);
         const QStringList shown = Prompts::takeShownMessages();
@@ -180,11 +175,38 @@ private slots:
         QCOMPARE(opened.handedOn(), QString());
 
         profile.settings.failWritesWith({});
-        pressOk(*opened.dialog);
+        clickOk(*opened.dialog);
         QCOMPARE(opened.dialog->result(), int(QDialog::Accepted));
         QCOMPARE(opened.storeError(), std::error_code());
         QVERIFY(row.stored(profile.settings));
         QCOMPARE(opened.handedOn(), row.handedOn);
+    }
+
+    void escapeAndCancelStoreAndHandOnNothing_data() { everyDialog(); }
+
+    // After a change, Escape (and Cancel where there is one) closes the dialog and the profile stays as it was.
+    void escapeAndCancelStoreAndHandOnNothing()
+    {
+        QFETCH(int, index);
+        const Row& row = kRows[index];
+        for (const bool escape : {true, false}) {
+            Profile profile;
+            const Opened opened = row.open(profile);
+            row.change(*opened.dialog);
+            QPushButton* cancel = dialogButton(*opened.dialog, QDialogButtonBox::Cancel);
+            if (escape) {
+                QTest::keyClick(opened.dialog.get(), Qt::Key_Escape);
+            } else if (cancel) {
+                QTest::mouseClick(cancel, Qt::LeftButton);
+            } else {
+                continue;
+            }
+            QCOMPARE(opened.dialog->result(), int(QDialog::Rejected));
+            QVERIFY(!opened.dialog->isVisible());
+            QCOMPARE(profile.settings.writeCount(), 0);
+            QCOMPARE(opened.handedOn(), QString());
+            QVERIFY(Prompts::takeShownMessages().isEmpty());
+        }
     }
 };
 

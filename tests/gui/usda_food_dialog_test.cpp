@@ -2,6 +2,7 @@
 
 #include "app_context.h"
 #include "day_window.h"
+#include "dialog_test_support.h"
 #include "fof_view.h"
 #include "food_list_box.h"
 #include "frame_test_support.h"
@@ -31,11 +32,7 @@ private:
     template <typename Widget>
     static Widget* child(QDialog* dialog, const char* name)
     {
-        auto* found = dialog->findChild<Widget*>(QLatin1String(name));
-        if (found == nullptr) {
-            qFatal("no widget %s", name);
-        }
-        return found;
+        return mw::test::child<Widget>(*dialog, QLatin1String(name));
     }
 
     static QString label(QDialog* dialog, const char* name) { return child<QLabel>(dialog, name)->text(); }

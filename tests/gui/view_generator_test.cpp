@@ -69,10 +69,7 @@ private slots:
         QTest::addColumn<uint>("seed");
         QTest::addColumn<int>("requested");
         QTest::newRow("random menu, seed 1") << 1u << 0;
-        QTest::newRow("800 kcal, seed 7") << 7u << 800;
-        QTest::newRow("1400 kcal, seed 99") << 99u << 1400;
         QTest::newRow("2000 kcal, seed 7") << 7u << 2000;
-        QTest::newRow("2400 kcal, seed 4242") << 4242u << 2400;
         QTest::newRow("3000 kcal, seed 123456") << 123456u << 3000;
     }
 

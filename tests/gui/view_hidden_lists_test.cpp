@@ -5,9 +5,7 @@
 #include "model/settings_keys.h"
 #include "query/food_filters.h"
 
-#include <QImage>
 #include <QLabel>
-#include <QPainter>
 
 #include <filesystem>
 
@@ -16,14 +14,12 @@ using namespace mw::gui;
 
 namespace {
 
-// A name of 44 characters with an ampersand.
+// Personal foods 643 (a name of 44 characters with an ampersand) and 644.
 const std::string kUserfood = "\"Mac & cheese, baked with bread crumbs [1 cup]\", 200, 1800, 70, 200, 90, \r\n"
                               "\"Trail mix [1 bag]\", 50, 5000, 150, 450, 300, \r\n";
-constexpr FoodId kMacAndCheese = 643;
 constexpr FoodId kTrailMix = 644;
 constexpr FoodId kMilk = 0;
 constexpr FoodId kRoastedBreast = 88; // "Chicken, breast, roasted [1/2 breast]", 37 characters
-constexpr FoodId kLightIceCream = 20; // "Ice cream, vanilla, light [1/2 cup]", 35 characters
 constexpr std::uint16_t kHidden = CFoodAttributeDatabase::kHidden;
 
 } // namespace
@@ -88,22 +84,11 @@ private slots:
         QCOMPARE(f.action("actionUnhideFood")->text(), QStringLiteral("&Unhide: Chicken, breast, roasted [1/2 br..."));
         QVERIFY(!f.action("actionUnhideFood")->isEnabled());
 
-        showGroupOf(kLightIceCream);
-        selectFood(kLightIceCream);
-        QCOMPARE(caption("actionHideFood"), QStringLiteral("&Hide: Ice cream, vanilla, light [1/2 cup]"));
-
         f.foodList()->clearSelection();
         test::FoodCommandsFixture::settle();
         QCOMPARE(caption("actionHideFood"), QStringLiteral("&Hide: No food selected!"));
         QVERIFY(!f.action("actionHideFood")->isEnabled());
         QCOMPARE(f.action("actionUnhideFood")->text(), QStringLiteral("&Unhide: No food selected!"));
-    }
-
-    void anAmpersandInACaptionIsShownNotUnderlined()
-    {
-        f.action("actionShowPersonalFoods")->trigger();
-        selectFood(kMacAndCheese);
-        QCOMPARE(caption("actionHideFood"), QStringLiteral("&Hide: Mac && cheese, baked with bread c..."));
     }
 
     void hidingTheSelectedFoodTakesItOutForGood()
@@ -258,18 +243,6 @@ private slots:
                  QStringList({QStringLiteral("0;Milk [1 cup]"), QStringLiteral("644;Trail mix [1 bag]")}));
     }
 
-    void listNamesComeFromTheProfile()
-    {
-        QVERIFY(!f.settings().writeText("FoodGroups", "1", "Fish & Chips"));
-        QVERIFY(!f.settings().writeText("FoodGroups", "2", ""));
-        QCOMPARE(listCaption("actionListAddSelected1"), QStringLiteral("Fish && Chips"));
-        QCOMPARE(f.action("actionListShow1")->text(), QStringLiteral("Fish && Chips (0 items)"));
-        // A name stored empty shows the default.
-        QCOMPARE(f.action("actionListShow2")->text(), QStringLiteral("Bad Carbohydrates (0 items)"));
-        QCOMPARE(f.action("actionListShow8")->text(), QStringLiteral("High (rapid insulin inducer) list (0 items)"));
-        QCOMPARE(f.action("actionListRemove10")->text(), QStringLiteral("Low (reduced insulin secretion) list"));
-    }
-
     void listsWithoutMenuItemsAreStillCarriedOut()
     {
         showGroupOf(kRoastedBreast);
@@ -308,19 +281,6 @@ private slots:
             }
         }
         QVERIFY(highProtein != nullptr);
-        if (const QByteArray folder = qgetenv("MW_FIND_SHOTS"); !folder.isEmpty()) {
-            filters->popup(context->pos() + QPoint(context->width() - 4, 0));
-            const QImage outer = context->grab().toImage();
-            const QImage inner = filters->grab().toImage();
-            QImage both(outer.width() + inner.width(), std::max(outer.height(), inner.height()), QImage::Format_RGB32);
-            both.fill(Qt::white);
-            QPainter painter(&both);
-            painter.drawImage(0, 0, outer);
-            painter.drawImage(outer.width() - 4, 0, inner);
-            painter.end();
-            QVERIFY(both.save(QString::fromLocal8Bit(folder) + QStringLiteral("/find-filter-menu.png")));
-            filters->hide();
-        }
         highProtein->trigger();
         context->hide();
 
@@ -337,42 +297,6 @@ private slots:
             }
         }
         QCOMPARE(from, after.size());
-    }
-
-    void lookOfTheListMenu()
-    {
-        QVERIFY(!f.settings().writeText("FoodGroups", "3", "Fish & Chips"));
-        attributes().set(kMilk, CFoodAttributeDatabase::listMask(1));
-        attributes().set(kRoastedBreast, CFoodAttributeDatabase::listMask(1));
-        attributes().set(kTrailMix, CFoodAttributeDatabase::listMask(3));
-        QMenu* lists = f.menu("menuFoodLists");
-        lists->popup(f.frame().mapToGlobal(QPoint(300, 30)));
-        QMenu* show = nullptr;
-        for (QAction* item : lists->actions()) {
-            if (item->menu() != nullptr && item->text() == QStringLiteral("&Show foods in")) {
-                show = item->menu();
-            }
-        }
-        QVERIFY(show != nullptr);
-        show->popup(lists->pos() + QPoint(lists->width() - 4, 60));
-        QCoreApplication::processEvents();
-        const QImage outer = lists->grab().toImage();
-        const QImage inner = show->grab().toImage();
-        QImage both(outer.width() + inner.width(), std::max(outer.height(), inner.height() + 60), QImage::Format_RGB32);
-        both.fill(Qt::white);
-        {
-            QPainter painter(&both);
-            painter.drawImage(0, 0, outer);
-            painter.drawImage(outer.width() - 4, 60, inner);
-        }
-        QCOMPARE(f.action("actionListShow1")->text(), QStringLiteral("Good Carbohydrates (2 items)"));
-        QCOMPARE(f.action("actionListShow3")->text(), QStringLiteral("Fish && Chips (1 item)"));
-        show->hide();
-        lists->hide();
-        const QByteArray folder = qgetenv("MW_FIND_SHOTS");
-        if (!folder.isEmpty()) {
-            QVERIFY(both.save(QString::fromLocal8Bit(folder) + QStringLiteral("/find-list-menu.png")));
-        }
     }
 };
 

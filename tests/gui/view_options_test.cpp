@@ -1,18 +1,15 @@
 #include "fof_view.h"
-#include "frame_test_support.h"
+#include "view_test_support.h"
 
 #include "app_context.h"
 #include "food_list_box.h"
 #include "prompts.h"
 #include "qt_bridge.h"
 
-#include "calc/intake_preferences.h"
-#include "calc/requirements.h"
 #include "model/catalogue.h"
 #include "model/settings.h"
 #include "model/settings_keys.h"
 #include "query/food_listing.h"
-#include "support/temp_dir.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -28,13 +25,6 @@ using namespace mw::gui;
 
 namespace {
 
-void storeAnalysisProfile(Settings& settings)
-{
-    const CaloricNeedInputs inputs{40, 160, 5, kMale};
-    QVERIFY(!storeCaloricNeed(settings, inputs));
-    QVERIFY(!storePreferences(settings, defaultPreferences(ComputeRequirements(inputs))));
-}
-
 // The right edge of a rectangle, one past its last pixel.
 int rightOf(const QRect& rect)
 {
@@ -43,36 +33,15 @@ int rightOf(const QRect& rect)
 
 } // namespace
 
-class ViewOptionsTest : public QObject
+class ViewOptionsTest : public QObject, protected test::ViewFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempDir> m_dir;
-    std::unique_ptr<AppContext> m_app;
-    std::unique_ptr<CFofDoc> m_document;
-    QUndoStack m_history;
-    std::unique_ptr<CFofView> m_view;
-
-    std::unique_ptr<CFofView> makeView()
+    QComboBox* groupBox(CFofView* view = nullptr)
     {
-        auto view = std::make_unique<CFofView>(*m_app, *m_document, m_history);
-        view->resize(1000, 700);
-        view->show();
-        return view;
+        return view != nullptr ? view->findChild<QComboBox*>(QStringLiteral("groupBox")) : child<QComboBox>("groupBox");
     }
-
-    template <typename T>
-    T* child(const char* name, CFofView* view = nullptr)
-    {
-        T* widget = (view != nullptr ? view : m_view.get())->findChild<T*>(QString::fromLatin1(name));
-        if (widget == nullptr) {
-            qFatal("no child %s", name);
-        }
-        return widget;
-    }
-
-    QComboBox* groupBox(CFofView* view = nullptr) { return child<QComboBox>("groupBox", view); }
     CFoodListBox* foodList() { return child<CFoodListBox>("foodList"); }
 
     // The food list holds exactly the visible foods of the group.
@@ -90,21 +59,13 @@ private slots:
 
     void init()
     {
-        m_dir = std::make_unique<test::TempDir>();
-        auto settings = std::make_unique<MemorySettings>();
-        storeAnalysisProfile(*settings);
-        m_app = std::make_unique<AppContext>(m_dir->path(), std::move(settings));
-        m_document = std::make_unique<CFofDoc>(m_app->foods());
-        m_view = makeView();
-        QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+        startApp();
+        makeView();
     }
 
     void cleanup()
     {
-        m_view.reset();
-        m_document.reset();
-        m_app.reset();
-        m_dir.reset();
+        stopApp();
         Prompts::takeShownMessages();
     }
 
@@ -174,7 +135,7 @@ private slots:
         const auto later = std::make_unique<CFofView>(*m_app, third, thirdHistory);
         QCOMPARE(groupBox(later.get())->itemText(0), toQString(foodGroupTitle(kFoodGroupCount - 1)));
         QCOMPARE(later->foodList().selectedFoodGroup(), kFoodGroupCount - 1);
-        QVERIFY(child<QToolButton>("reverseOrderButton", later.get())->isChecked());
+        QVERIFY(later->findChild<QToolButton*>(QStringLiteral("reverseOrderButton"))->isChecked());
     }
 
     // ---- Food list width -----------------------------------------------------------------------------------

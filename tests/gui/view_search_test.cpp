@@ -4,7 +4,6 @@
 #include "model/food_item_text.h"
 #include "query/food_search.h"
 
-#include <QImage>
 #include <QLabel>
 #include <QSignalSpy>
 
@@ -13,24 +12,15 @@ using namespace mw::gui;
 
 namespace {
 
-// Milk only in the portion, a name with letters beyond ASCII, and one to hide.
+// Personal foods 643 to 646: milk only in the portion, letters beyond ASCII, one to hide, MILK in capitals.
 const std::string kUserfood = "\"Cocoa drink [1 cup with milk]\", 250, 1500, 80, 200, 40, \r\n"
                               "\"Crème brûlée [1 ramekin]\", 150, 3000, 40, 300, 190, \r\n"
                               "\"Hidden milk pudding [1 cup]\", 200, 2000, 60, 300, 50, \r\n"
                               "\"Almond MILK shake [1 glass]\", 300, 1800, 50, 250, 60, \r\n";
-constexpr FoodId kCocoaDrink = 643;
-constexpr FoodId kCremeBrulee = 644;
 constexpr FoodId kHiddenPudding = 645;
 constexpr FoodId kAlmondShake = 646;
 
 const QString kPrompt = QStringLiteral("Enter text to be searched, or !text to exclude");
-
-QString nameWithoutPortion(const QString& item)
-{
-    const QString shown = item.mid(item.indexOf(u';') + 1);
-    const qsizetype bracket = shown.indexOf(u'[');
-    return bracket < 0 ? shown : shown.left(bracket);
-}
 
 } // namespace
 
@@ -142,81 +132,20 @@ private slots:
         QCOMPARE(f.searchEdit()->geometry(), standard);
     }
 
-    void globalSearchFindsNamesNotPortionsBestFirst()
+    // What the search matches and in which order is the core's ranked search (its tests say which names match);
+    // the list shows its result over the profile's hidden foods, the best match selected.
+    void globalSearchListsTheCoresRankedResult()
     {
         search(QStringLiteral("milk"));
-        const QList<unsigned long> ids = listedIds();
-        QVERIFY(ids.size() >= 10);
-        QCOMPARE(ids.first(), 0UL);
-        // The list is the core's ranked search: names that start with the text first, not the table's order.
         const std::vector<FoodId> ranked =
             globalSearch(*parseSearchPattern("milk"), f.app().foods(), f.app().attributes());
-        QCOMPARE(ids, QList<unsigned long>(ranked.begin(), ranked.end()));
-        QVERIFY(!std::is_sorted(ids.begin(), ids.end()));
-        for (const QString& item : f.foodItems()) {
-            const unsigned long id = item.section(u';', 0, 0).toULong();
-            if (id < kFirstPersonalFoodId) {
-                QVERIFY2(nameWithoutPortion(item).contains(QStringLiteral("milk"), Qt::CaseInsensitive),
-                         qPrintable(item));
-            }
-        }
-        // A personal food is looked for in its stored name, portion included; a hidden one is skipped.
-        QVERIFY(ids.contains(kCocoaDrink));
-        QVERIFY(ids.contains(kAlmondShake));
-        QVERIFY(!ids.contains(kHiddenPudding));
-        QVERIFY(!ids.contains(kCremeBrulee));
+        QVERIFY(ranked.size() >= 10);
+        QCOMPARE(listedIds(), QList<unsigned long>(ranked.begin(), ranked.end()));
+        QVERIFY(listedIds().contains(kAlmondShake));
+        QVERIFY(!listedIds().contains(kHiddenPudding));
         QCOMPARE(f.foodList()->selectedRow(), 0);
         QCOMPARE(f.searchEdit()->selectedText(), QStringLiteral("milk"));
-        QVERIFY(f.app().foods().itemText(kAlmondShake).find("Almond MILK shake") != std::string::npos);
         QVERIFY(Prompts::takeShownMessages().isEmpty());
-    }
-
-    void caseDoesNotMatter()
-    {
-        search(QStringLiteral("milk"));
-        const QList<unsigned long> lower = listedIds();
-        search(QStringLiteral("MILK"));
-        QCOMPARE(listedIds(), lower);
-        search(QStringLiteral("Milk"));
-        QCOMPARE(listedIds(), lower);
-    }
-
-    void lettersBeyondAsciiMatchInEitherCase()
-    {
-        search(QStringLiteral("CRÈME BRÛLÉE"));
-        QCOMPARE(listedIds(), QList<unsigned long>({kCremeBrulee}));
-    }
-
-    void portionsAndFoodIdsNeverMatchStandardFoods()
-    {
-        search(QStringLiteral("cup"));
-        for (const QString& item : f.foodItems()) {
-            if (item.section(u';', 0, 0).toULong() < kFirstPersonalFoodId) {
-                QVERIFY2(nameWithoutPortion(item).contains(QStringLiteral("cup"), Qt::CaseInsensitive),
-                         qPrintable(item));
-            }
-        }
-        Prompts::takeShownMessages();
-        search(QStringLiteral("12"));
-        for (const QString& item : f.foodItems()) {
-            QVERIFY2(item.mid(item.indexOf(u';') + 1).contains(QStringLiteral("12")), qPrintable(item));
-        }
-    }
-
-    void exclusionListsEveryVisibleFoodWithoutTheText()
-    {
-        search(QStringLiteral("milk"));
-        const qsizetype matching = f.foodList()->count();
-        search(QStringLiteral("!milk"));
-        // 643 standard foods and three visible personal ones, less those with milk in their names.
-        QCOMPARE(f.foodList()->count(), 643 + 3 - matching);
-        for (const QString& item : f.foodItems()) {
-            QVERIFY2(!nameWithoutPortion(item).contains(QStringLiteral("milk"), Qt::CaseInsensitive) ||
-                         item.section(u';', 0, 0).toULong() >= kFirstPersonalFoodId,
-                     qPrintable(item));
-        }
-        QVERIFY(listedIds().contains(kCremeBrulee));
-        QVERIFY(!listedIds().contains(kCocoaDrink));
     }
 
     void nothingFoundIsReported()
@@ -285,17 +214,6 @@ private slots:
         search(QStringLiteral("milk"));
         QVERIFY(!f.view()->foodList().sortedNutrient());
         QVERIFY(!f.control<QToolButton>("sortDescendingButton")->isChecked());
-    }
-
-    void lookOfTheSearch()
-    {
-        search(QStringLiteral("milk"));
-        const QByteArray folder = qgetenv("MW_FIND_SHOTS");
-        const QImage image = f.view()->grab().toImage();
-        QVERIFY(!image.isNull());
-        if (!folder.isEmpty()) {
-            QVERIFY(image.save(QString::fromLocal8Bit(folder) + QStringLiteral("/find-search.png")));
-        }
     }
 };
 
