@@ -54,16 +54,6 @@ using namespace mw::gui;
 using namespace mw::render;
 using mw::test::whenDialogOpens;
 
-namespace {
-
-// The page the help window shows.
-QUrl helpPage()
-{
-    return HelpWindow::instance()->findChild<QTextBrowser*>()->source();
-}
-
-} // namespace
-
 class MainWindowToolsTest : public QObject
 {
     Q_OBJECT
