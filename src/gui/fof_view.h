@@ -44,8 +44,6 @@ public:
     FoodListController& foodList() { return *m_foodList; }
     const FoodListController& foodList() const { return *m_foodList; }
     // The entry last added, shown or re-amounted (zero once the Food column is cleared).
-    const NutrientVector& currentFoodTotals() const { return m_currentFood; }
-    FoodListWidth foodListWidth() const { return m_listWidth; }
     // The panel keeps rows 0..4 in one column, where the pyramid's tiers go.
     bool pyramidFits() const;
 

@@ -269,7 +269,6 @@ void FoodListController::beginSearch()
     c.searchEdit->show();
     c.globalSearchButton->show();
     c.localSearchButton->show();
-    m_searching = true;
     c.searchEdit->setText(toQString(LoadString(kSearchPromptText)));
     c.searchEdit->selectAll();
     c.searchEdit->setFocus();
@@ -284,7 +283,6 @@ void FoodListController::endSearchMode()
     c.groupBox->show();
     c.normalOrderButton->show();
     c.reverseOrderButton->show();
-    m_searching = false;
 }
 
 void FoodListController::globalSearch()

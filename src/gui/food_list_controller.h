@@ -47,9 +47,6 @@ public:
 
     // What the command rules read.
     FoodListsState listsState() const;
-    bool isSearching() const { return m_searching; }
-    // The nutrient and direction of the sort in force, while the food list is sorted.
-    std::optional<int> sortedNutrient() const { return m_sortNutrient; }
     // What the sort popups compare: the basis last chosen in them, else the profile's.
     SortBasis sortBasisInUse() const;
     // The standard food group the group box's selection stands for; -1 when none is selected.
@@ -107,7 +104,6 @@ private:
     QTimer* m_nutrientPopupTimer = nullptr;
     QPointer<QMenu> m_popup;
     FoodListCaption* m_caption = nullptr;
-    bool m_searching = false;
     std::optional<int> m_sortNutrient;
     std::optional<SortDirection> m_sortDirection;
     // The basis chosen in the sort popups this session, and the one the list is sorted on.

@@ -148,7 +148,6 @@ private slots:
         const QRect eatButton = child<QPushButton>("eatButton")->geometry();
 
         m_view->setFoodListWidth(FoodListWidth::kWidest);
-        QCOMPARE(m_view->foodListWidth(), FoodListWidth::kWidest);
         for (const char* name : {"eatButton", "deleteButton", "amountOkButton"}) {
             QVERIFY2(child<QPushButton>(name)->isHidden(), name);
         }
@@ -227,7 +226,6 @@ private slots:
         m_view->setFoodListWidth(FoodListWidth::kWider);
         QVERIFY(!groupBox()->isHidden());
         QVERIFY(child<QLineEdit>("searchEdit")->isHidden());
-        QVERIFY(!m_view->foodList().isSearching());
         verifyFoodListShowsGroup(7);
     }
 };

@@ -61,7 +61,7 @@ private slots:
 
     void beginSearchPutsTheSearchFieldInTheGroupBoxPlace()
     {
-        QVERIFY(f.view()->foodList().isSearching());
+        QVERIFY(!f.searchEdit()->isHidden());
         QVERIFY(f.searchEdit()->isVisible());
         QVERIFY(!f.groupBox()->isVisible());
         QVERIFY(f.control<QToolButton>("globalSearchButton")->isVisible());
@@ -77,7 +77,7 @@ private slots:
     {
         search(QStringLiteral("milk"));
         f.action("actionShowFoodGroups")->trigger();
-        QVERIFY(!f.view()->foodList().isSearching());
+        QVERIFY(f.searchEdit()->isHidden());
         QVERIFY(!f.searchEdit()->isVisible());
         QVERIFY(f.groupBox()->isVisible());
         QVERIFY(f.control<QToolButton>("normalOrderButton")->isVisible());
@@ -113,7 +113,7 @@ private slots:
     {
         const QRect standard = f.searchEdit()->geometry();
         f.action("actionListWidthWidest")->trigger();
-        QVERIFY(!f.view()->foodList().isSearching());
+        QVERIFY(f.searchEdit()->isHidden());
         QVERIFY(!f.searchEdit()->isVisible());
         QVERIFY(f.groupBox()->isVisible());
         QVERIFY(f.control<QToolButton>("normalOrderButton")->isVisible());
@@ -127,7 +127,7 @@ private slots:
         QVERIFY(widest.left() < f.foodList()->geometry().left() + 1);
 
         f.action("actionListWidthNormal")->trigger();
-        QVERIFY(!f.view()->foodList().isSearching());
+        QVERIFY(f.searchEdit()->isHidden());
         f.action("actionSearchFood")->trigger();
         QCOMPARE(f.searchEdit()->geometry(), standard);
     }
@@ -212,7 +212,8 @@ private slots:
         QVERIFY(f.control<QToolButton>("sortDescendingButton")->isChecked());
         f.action("actionSearchFood")->trigger();
         search(QStringLiteral("milk"));
-        QVERIFY(!f.view()->foodList().sortedNutrient());
+        QVERIFY(!f.control<QToolButton>("sortAscendingButton")->isChecked());
+        QVERIFY(!f.control<QToolButton>("sortDescendingButton")->isChecked());
         QVERIFY(!f.control<QToolButton>("sortDescendingButton")->isChecked());
     }
 };
