@@ -8,6 +8,7 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mw::cli {
@@ -27,40 +28,32 @@ CommandResult healthyWeight(const std::vector<std::string>& arguments)
 constexpr const char* kManOf70Over34 = "U.S. Guidelines 1989: 156 - 190 lbs  or  70 - 86 kg\n"
                                        "U.S. Guidelines 1996: 140 - 175 lbs  or  63 - 79 kg\n";
 
-TEST(HealthyWeightCommand, PrintsBothLinesAfterTheirLabels)
+TEST(HealthyWeightCommand, PrintsBothLinesAfterTheirLabelsOrAsJson)
 {
-    const CommandResult r = healthyWeight({"--height", "70", "--sex", "male", "--age-group", "over-34"});
-    ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out, kManOf70Over34);
-
-    const CommandResult woman = healthyWeight({"--height", "64", "--sex", "female", "--age-group", "19-34"});
-    ASSERT_EQ(woman.code, 0) << woman.err;
-    EXPECT_EQ(woman.out, "U.S. Guidelines 1989: 112 - 138 lbs  or  50 - 62 kg\n"
-                         "U.S. Guidelines 1996: 112 - 138 lbs  or  50 - 62 kg\n");
-}
-
-TEST(HealthyWeightCommand, Json)
-{
-    const CommandResult r = healthyWeight({"--json", "--height", "57", "--sex", "female", "--age-group", "over-34"});
-    ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out, "{\"height_inches\": 57, \"lines\": ["
-                     "{\"label\": \"U.S. Guidelines 1989:\", \"pounds\": [96, 115], \"kilograms\": [43, 52], "
-                     "\"text\": \"96 - 115 lbs  or  43 - 52 kg\"}, "
-                     "{\"label\": \"U.S. Guidelines 1996:\", \"pounds\": [86, 106], \"kilograms\": [39, 48], "
-                     "\"text\": \"86 - 106 lbs  or  39 - 48 kg\"}]}\n");
-}
-
-TEST(HealthyWeightCommand, HeightIsBroughtIntoRange)
-{
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--height", "70", "--sex", "male", "--age-group", "over-34"}, kManOf70Over34},
+        {{"--height", "64", "--sex", "female", "--age-group", "19-34"},
+         "U.S. Guidelines 1989: 112 - 138 lbs  or  50 - 62 kg\n"
+         "U.S. Guidelines 1996: 112 - 138 lbs  or  50 - 62 kg\n"},
+        // A height below the range counts as 57 inches.
+        {{"--height", "-4", "--sex", "female", "--age-group", "over-34"},
+         "U.S. Guidelines 1989: 96 - 115 lbs  or  43 - 52 kg\n"
+         "U.S. Guidelines 1996: 86 - 106 lbs  or  39 - 48 kg\n"},
+        {{"--json", "--height", "57", "--sex", "female", "--age-group", "over-34"},
+         "{\"height_inches\": 57, \"lines\": ["
+         "{\"label\": \"U.S. Guidelines 1989:\", \"pounds\": [96, 115], \"kilograms\": [43, 52], "
+         "\"text\": \"96 - 115 lbs  or  43 - 52 kg\"}, "
+         "{\"label\": \"U.S. Guidelines 1996:\", \"pounds\": [86, 106], \"kilograms\": [39, 48], "
+         "\"text\": \"86 - 106 lbs  or  39 - 48 kg\"}]}\n"},
+    };
+    for (const auto& [args, expected] : cases) {
+        const CommandResult r = healthyWeight(args);
+        ASSERT_EQ(r.code, 0) << r.err;
+        EXPECT_EQ(r.out, expected);
+    }
     const CommandResult tall = healthyWeight({"--json", "--height", "90", "--sex", "male", "--age-group", "over-34"});
-    ASSERT_EQ(tall.code, 0) << tall.err;
     EXPECT_EQ(tall.out.rfind("{\"height_inches\": 84,", 0), 0u) << tall.out;
     EXPECT_NE(tall.out.find("\"text\": \"216 - 263 lbs  or  97 - 119 kg\""), std::string::npos);
-
-    const CommandResult small = healthyWeight({"--height", "-4", "--sex", "female", "--age-group", "over-34"});
-    ASSERT_EQ(small.code, 0) << small.err;
-    EXPECT_EQ(small.out, "U.S. Guidelines 1989: 96 - 115 lbs  or  43 - 52 kg\n"
-                         "U.S. Guidelines 1996: 86 - 106 lbs  or  39 - 48 kg\n");
 }
 
 TEST(HealthyWeightCommand, MissingOptionsComeFromTheProfile)
