@@ -11,6 +11,7 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mw::cli {
@@ -159,21 +160,18 @@ TEST_F(AnalyzeCommandTest, TextShowsTheTableAndTheCalorieSources)
 TEST_F(AnalyzeCommandTest, UnreadableFilesAreFileErrors)
 {
     const std::string settings = profile(kCaloricNeed);
-    CommandResult r = analyze({"--settings", settings, m_dir.file("missing.ypd").string()});
-    EXPECT_EQ(r.code, cli::kExitFile);
-    EXPECT_NE(r.err.find("missing.ypd"), std::string::npos);
-    EXPECT_TRUE(r.out.empty());
-
     writeFile(m_dir.file("cut.ypd"), std::string("\x01\x00\xff\xff", 4));
-    r = analyze({"--settings", settings, m_dir.file("cut.ypd").string()});
-    EXPECT_EQ(r.code, cli::kExitFile);
-    EXPECT_NE(r.err.find("cut.ypd: "), std::string::npos) << r.err;
-    EXPECT_TRUE(r.out.empty());
-
-    r = analyze({"--settings", m_dir.path().string(), dayFile()});
-    EXPECT_EQ(r.code, cli::kExitFile);
-    EXPECT_NE(r.err.find("settings profile"), std::string::npos);
-
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--settings", settings, m_dir.file("missing.ypd").string()}, "missing.ypd"},
+        {{"--settings", settings, m_dir.file("cut.ypd").string()}, "cut.ypd: "},
+        {{"--settings", m_dir.path().string(), dayFile()}, "settings profile"},
+    };
+    for (const auto& [arguments, named] : cases) {
+        const CommandResult r = analyze(arguments);
+        EXPECT_EQ(r.code, cli::kExitFile) << named;
+        EXPECT_NE(r.err.find(named), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
     EXPECT_EQ(analyze({"--settings", settings}).code, cli::kExitUsage);
     // Two files are two days and their average, not a usage error.
     EXPECT_NE(analyze({"--settings", settings, dayFile(), dayFile()}).out.find("Average of 2 days"), std::string::npos);

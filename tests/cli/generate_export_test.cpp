@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace mw::cli {
@@ -118,14 +119,6 @@ TEST_F(GenerateExportTest, WrongArgumentsAreUsageErrorsAndWriteNothing)
     EXPECT_EQ(generate({"--calories", "800", "--seed", "4294967295", "-o", path("x.ypd")}).code, 0);
 }
 
-TEST_F(GenerateExportTest, UnwritableOutputIsAFileError)
-{
-    const CommandResult r = generate({"--calories", "2000", "--seed", "1", "-o", path("no/such/folder/day.ypd")});
-    EXPECT_EQ(r.code, cli::kExitFile);
-    EXPECT_NE(r.err.find("day.ypd"), std::string::npos);
-    EXPECT_TRUE(r.out.empty());
-}
-
 TEST_F(GenerateExportTest, OutputsGoToADeviceOrStandardOutputAsGiven)
 {
     EXPECT_EQ(generate({"--calories", "2000", "--seed", "7", "-o", "/dev/null"}).code, 0);
@@ -180,23 +173,24 @@ TEST_F(GenerateExportTest, ExportNamesPersonalFoods)
         << readFile(path("day.csv"));
 }
 
-TEST_F(GenerateExportTest, ExportFailuresWriteNothing)
+TEST_F(GenerateExportTest, FilesThatCannotBeReadOrWrittenAreFileErrorsThatWriteNothing)
 {
-    CommandResult r = exportDay({path("missing.ypd"), "-o", path("out.csv")});
-    EXPECT_EQ(r.code, cli::kExitFile);
-    EXPECT_NE(r.err.find("missing.ypd"), std::string::npos);
-
     writeFile(m_dir.file("cut.ypd"), std::string("\x01\x00\xff\xff", 4));
-    r = exportDay({path("cut.ypd"), "-o", path("out.csv")});
-    EXPECT_EQ(r.code, cli::kExitFile);
-    EXPECT_NE(r.err.find("cut.ypd: "), std::string::npos) << r.err;
-    EXPECT_FALSE(std::filesystem::exists(path("out.csv")));
-
     writeFile(m_dir.file("empty.ypd"), std::string(12, '\0'));
-    r = exportDay({path("empty.ypd"), "-o", path("no/such/folder/out.csv")});
-    EXPECT_EQ(r.code, cli::kExitFile);
-    EXPECT_NE(r.err.find("Cannot write " + path("no/such/folder/out.csv") + ": "), std::string::npos) << r.err;
-
+    const std::string unwritable = path("no/such/folder/out.csv");
+    const std::tuple<bool, std::vector<std::string>, std::string> cases[] = {
+        {true, {"--calories", "2000", "--seed", "1", "-o", path("no/such/folder/day.ypd")}, "day.ypd"},
+        {false, {path("missing.ypd"), "-o", path("out.csv")}, "missing.ypd"},
+        {false, {path("cut.ypd"), "-o", path("out.csv")}, "cut.ypd: "},
+        {false, {path("empty.ypd"), "-o", unwritable}, "Cannot write " + unwritable + ": "},
+    };
+    for (const auto& [generating, arguments, named] : cases) {
+        const CommandResult r = generating ? generate(arguments) : exportDay(arguments);
+        EXPECT_EQ(r.code, cli::kExitFile) << named;
+        EXPECT_NE(r.err.find(named), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
+    EXPECT_FALSE(std::filesystem::exists(path("out.csv")));
     EXPECT_EQ(exportDay({path("empty.ypd")}).code, cli::kExitUsage);
     EXPECT_EQ(exportDay({"-o", path("out.csv")}).code, cli::kExitUsage);
 }
