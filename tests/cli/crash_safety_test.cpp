@@ -167,33 +167,6 @@ TEST_F(CliCrashSafety, KilledAppendLeavesWholeLinesOnly)
     RecordProperty("foods", foods);
 }
 
-TEST_F(CliCrashSafety, FullDiskFailsTheCommandAndKeepsTheOldFiles)
-{
-    const fs::path day = m_dir.file("day.ypd");
-    const std::string dayBytes = encodeDayFile(startingDay());
-    test::writeFile(day, dayBytes);
-    ASSERT_EQ(run(addFood("Food 0")), 0);
-    const std::string foods = test::readFile(m_dir.file("userfood.txt"));
-    const auto limit = static_cast<long>(foods.size() + 10);
-
-    const auto failsOnAFullDisk = [&](const std::vector<std::string>& arguments) {
-        const pid_t tool = test::startProgram(kCli, command(arguments), m_dir.file("out"), m_dir.file("err"), limit);
-        const test::ChildExit exit = test::waitForChild(tool);
-        EXPECT_FALSE(exit.killed);
-        EXPECT_NE(exit.code, 0);
-        EXPECT_FALSE(test::readFile(m_dir.file("err")).empty()) << "the failure is reported";
-    };
-    failsOnAFullDisk(addBreakfast(day, 5));
-    EXPECT_EQ(test::readFile(day), dayBytes);
-    failsOnAFullDisk(addFood("Food 1"));
-    EXPECT_EQ(test::readFile(m_dir.file("userfood.txt")), foods);
-    for (const fs::directory_entry& entry : fs::directory_iterator(m_dir.path())) {
-        const std::string name = entry.path().filename().string();
-        EXPECT_TRUE(name == "day.ypd" || name == "userfood.txt" || name == "out" || name == "err")
-            << "left behind: " << name;
-    }
-}
-
 TEST_F(CliCrashSafety, TwoToolsAddingToOneDayLoseNoEntry)
 {
     constexpr int kAddsEach = 40;
