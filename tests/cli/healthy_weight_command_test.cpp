@@ -20,7 +20,7 @@ namespace mw::test {
 namespace {
 
 // Runs the command as the tool would: global options, the command's own options, exit codes.
-CommandResult healthyWeight(const std::vector<std::string>& arguments)
+CliResult healthyWeight(const std::vector<std::string>& arguments)
 {
     return runCommand(*cli::makeHealthyWeightCommand(), arguments);
 }
@@ -47,11 +47,11 @@ TEST(HealthyWeightCommand, PrintsBothLinesAfterTheirLabelsOrAsJson)
          "\"text\": \"86 - 106 lbs  or  39 - 48 kg\"}]}\n"},
     };
     for (const auto& [args, expected] : cases) {
-        const CommandResult r = healthyWeight(args);
+        const CliResult r = healthyWeight(args);
         ASSERT_EQ(r.code, 0) << r.err;
         EXPECT_EQ(r.out, expected);
     }
-    const CommandResult tall = healthyWeight({"--json", "--height", "90", "--sex", "male", "--age-group", "over-34"});
+    const CliResult tall = healthyWeight({"--json", "--height", "90", "--sex", "male", "--age-group", "over-34"});
     EXPECT_EQ(tall.out.rfind("{\"height_inches\": 84,", 0), 0u) << tall.out;
     EXPECT_NE(tall.out.find("\"text\": \"216 - 263 lbs  or  97 - 119 kg\""), std::string::npos);
 }
@@ -61,12 +61,12 @@ TEST(HealthyWeightCommand, MissingOptionsComeFromTheProfile)
     TempDir dir;
     const std::string profile = dir.file("profile.ini").string();
     writeFile(profile, "[Recommended Weight]\nHeight=64\nAge=1\nSex=1\n[Caloric Need]\nSex=0\nAge=40\n");
-    const CommandResult stored = healthyWeight({"--settings", profile});
+    const CliResult stored = healthyWeight({"--settings", profile});
     ASSERT_EQ(stored.code, 0) << stored.err;
     EXPECT_EQ(stored.out, "U.S. Guidelines 1989: 112 - 138 lbs  or  50 - 62 kg\n"
                           "U.S. Guidelines 1996: 112 - 138 lbs  or  50 - 62 kg\n");
 
-    const CommandResult overridden =
+    const CliResult overridden =
         healthyWeight({"--settings", profile, "--height", "70", "--sex", "male", "--age-group", "over-34"});
     EXPECT_EQ(overridden.out, kManOf70Over34);
 
@@ -80,12 +80,12 @@ TEST(HealthyWeightCommand, UnreadableProfileMattersOnlyWhenAnOptionIsLeftOut)
 {
     TempDir dir;
     const std::string folder = dir.path().string(); // a folder cannot be read as a profile
-    const CommandResult all =
+    const CliResult all =
         healthyWeight({"--settings", folder, "--height", "70", "--sex", "male", "--age-group", "over-34"});
     EXPECT_EQ(all.code, 0) << all.err;
     EXPECT_EQ(all.out, kManOf70Over34);
 
-    const CommandResult partial = healthyWeight({"--settings", folder, "--height", "70", "--sex", "male"});
+    const CliResult partial = healthyWeight({"--settings", folder, "--height", "70", "--sex", "male"});
     EXPECT_EQ(partial.code, cli::kExitFile);
     EXPECT_TRUE(partial.out.empty());
     EXPECT_NE(partial.err.find(folder), std::string::npos) << partial.err;
@@ -102,7 +102,7 @@ TEST(HealthyWeightCommand, BadArgumentsAreUsageErrorsWithNoOutput)
              {"--height", "70", "--sex", "male", "--age-group", "over-34", "extra"},
              {"--height", "70", "--sex", "male", "--age-group"},
              {"--height", "70", "--sex", "male", "--age-group", "over-34", "--weight", "160"}}) {
-        const CommandResult r = healthyWeight(args);
+        const CliResult r = healthyWeight(args);
         EXPECT_EQ(r.code, cli::kExitUsage) << args.back();
         EXPECT_TRUE(r.out.empty()) << r.out;
         EXPECT_FALSE(r.err.empty());
