@@ -11,6 +11,7 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mw::cli {
@@ -22,19 +23,19 @@ std::unique_ptr<Command> makeAnalyzeCommand();
 namespace mw::test {
 namespace {
 
-CommandResult requirements(const std::vector<std::string>& arguments)
+CliResult requirements(const std::vector<std::string>& arguments)
 {
     return runCommand(*cli::makeRequirementsCommand(), arguments);
 }
 
-CommandResult analyze(const std::vector<std::string>& arguments)
+CliResult analyze(const std::vector<std::string>& arguments)
 {
     return runCommand(*cli::makeAnalyzeCommand(), arguments);
 }
 
 TEST(RequirementsCommand, JsonForTheManOfForty)
 {
-    const CommandResult r = requirements({"--age", "40", "--weight", "160", "--activity", "5", "--sex", "0", "--json"});
+    const CliResult r = requirements({"--age", "40", "--weight", "160", "--activity", "5", "--sex", "0", "--json"});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out, "{\"requirements\": [1.0, 2604.0, 58.0, 325.0, 86.0, 28.0, 26.0, 26.0, 300.0, 30.0, 1000.0, "
                      "10.0, 60.0, 1500.0, 1700.0, 19.0, 2000.0, 200.0, 2.0, 800.0, 800.0, 350.0, 10.0, 15.0, 2.0, "
@@ -43,7 +44,7 @@ TEST(RequirementsCommand, JsonForTheManOfForty)
 
 TEST(RequirementsCommand, TextNamesEveryNutrientAndTheEnergy)
 {
-    const CommandResult r = requirements({"--age", "5", "--weight", "40", "--activity", "5", "--sex", "0"});
+    const CliResult r = requirements({"--age", "5", "--weight", "40", "--activity", "5", "--sex", "0"});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out.rfind("Calories       1583 kcal\n", 0), 0u);
     EXPECT_NE(r.out.find("Potassium      1234 mg\n"), std::string::npos);
@@ -54,8 +55,8 @@ TEST(RequirementsCommand, TextNamesEveryNutrientAndTheEnergy)
 
 TEST(RequirementsCommand, TakesAnyWholeNumbersButNeedsAllFour)
 {
-    const CommandResult odd = requirements({"--age", "-3", "--weight", "20", "--activity", "5", "--sex", "7"});
-    const CommandResult same = requirements({"--age", "1", "--weight", "20", "--activity", "5", "--sex", "0"});
+    const CliResult odd = requirements({"--age", "-3", "--weight", "20", "--activity", "5", "--sex", "7"});
+    const CliResult same = requirements({"--age", "1", "--weight", "20", "--activity", "5", "--sex", "0"});
     EXPECT_EQ(odd.code, 0);
     EXPECT_EQ(odd.out, same.out);
     for (const auto& args : std::vector<std::vector<std::string>>{
@@ -64,7 +65,7 @@ TEST(RequirementsCommand, TakesAnyWholeNumbersButNeedsAllFour)
              {"--age", "40", "--weight", "99999999999", "--activity", "5", "--sex", "0"},
              {"--age", "40", "--weight", "160", "--activity", "5", "--sex", "0", "extra"},
              {"--age", "40", "--weight", "160", "--activity", "5", "--sex"}}) {
-        const CommandResult r = requirements(args);
+        const CliResult r = requirements(args);
         EXPECT_EQ(r.code, cli::kExitUsage) << r.out;
         EXPECT_TRUE(r.out.empty());
     }
@@ -95,7 +96,7 @@ protected:
 
 TEST_F(AnalyzeCommandTest, JsonAgainstTheRequirements)
 {
-    const CommandResult r = analyze({"--settings", profile(kCaloricNeed), dayFile(), "--json"});
+    const CliResult r = analyze({"--settings", profile(kCaloricNeed), dayFile(), "--json"});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out.rfind("{\"goal\": \"rda\", \"requirements\": [1.0, 2604.0, 58.0, ", 0), 0u) << r.out;
     EXPECT_NE(r.out.find("\"meals\": [{\"title\": \"BREAKFAST\", \"totals\": [244.0, 149.816, 8.0276, "),
@@ -116,7 +117,7 @@ TEST_F(AnalyzeCommandTest, JsonAgainstThePersonalPreference)
 {
     const std::string settings =
         profile(std::string(kCaloricNeed) + "[Options]\nUse PDA=1\nFat Warning Percent=45\n[NIP]\nF1=100\nT1=200\n");
-    const CommandResult r = analyze({dayFile(), "--json", "--settings", settings});
+    const CliResult r = analyze({dayFile(), "--json", "--settings", settings});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out.rfind("{\"goal\": \"personal\", ", 0), 0u);
     // Calories 149.816 of To 200; protein's To defaults to 9999 once a table is stored.
@@ -127,8 +128,8 @@ TEST_F(AnalyzeCommandTest, JsonAgainstThePersonalPreference)
 
 TEST_F(AnalyzeCommandTest, OptionsOverrideTheStoredInputs)
 {
-    const CommandResult stored = analyze({"--settings", profile(kCaloricNeed), dayFile(), "--json"});
-    const CommandResult overridden =
+    const CliResult stored = analyze({"--settings", profile(kCaloricNeed), dayFile(), "--json"});
+    const CliResult overridden =
         analyze({"--settings", profile(kCaloricNeed), dayFile(), "--json", "--sex", "1", "--age", "30"});
     ASSERT_EQ(overridden.code, 0) << overridden.err;
     EXPECT_NE(stored.out, overridden.out);
@@ -137,7 +138,7 @@ TEST_F(AnalyzeCommandTest, OptionsOverrideTheStoredInputs)
     // Nothing stored: all four are needed.
     const std::string empty = profile("");
     EXPECT_EQ(analyze({"--settings", empty, dayFile(), "--age", "40"}).code, cli::kExitUsage);
-    const CommandResult given = analyze(
+    const CliResult given = analyze(
         {"--settings", empty, dayFile(), "--json", "--age", "40", "--weight", "160", "--activity", "5", "--sex", "0"});
     ASSERT_EQ(given.code, 0) << given.err;
     EXPECT_EQ(given.out, stored.out);
@@ -145,7 +146,7 @@ TEST_F(AnalyzeCommandTest, OptionsOverrideTheStoredInputs)
 
 TEST_F(AnalyzeCommandTest, TextShowsTheTableAndTheCalorieSources)
 {
-    const CommandResult r = analyze({"--settings", profile(kCaloricNeed), dayFile()});
+    const CliResult r = analyze({"--settings", profile(kCaloricNeed), dayFile()});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out.rfind("Goal: RDA\n", 0), 0u);
     EXPECT_NE(r.out.find("Calories            150    2604      5%            kcal\n"), std::string::npos) << r.out;
@@ -159,21 +160,18 @@ TEST_F(AnalyzeCommandTest, TextShowsTheTableAndTheCalorieSources)
 TEST_F(AnalyzeCommandTest, UnreadableFilesAreFileErrors)
 {
     const std::string settings = profile(kCaloricNeed);
-    CommandResult r = analyze({"--settings", settings, m_dir.file("missing.ypd").string()});
-    EXPECT_EQ(r.code, cli::kExitFile);
-    EXPECT_NE(r.err.find("missing.ypd"), std::string::npos);
-    EXPECT_TRUE(r.out.empty());
-
     writeFile(m_dir.file("cut.ypd"), std::string("\x01\x00\xff\xff", 4));
-    r = analyze({"--settings", settings, m_dir.file("cut.ypd").string()});
-    EXPECT_EQ(r.code, cli::kExitFile);
-    EXPECT_NE(r.err.find("cut.ypd: "), std::string::npos) << r.err;
-    EXPECT_TRUE(r.out.empty());
-
-    r = analyze({"--settings", m_dir.path().string(), dayFile()});
-    EXPECT_EQ(r.code, cli::kExitFile);
-    EXPECT_NE(r.err.find("settings profile"), std::string::npos);
-
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--settings", settings, m_dir.file("missing.ypd").string()}, "missing.ypd"},
+        {{"--settings", settings, m_dir.file("cut.ypd").string()}, "cut.ypd: "},
+        {{"--settings", m_dir.path().string(), dayFile()}, "settings profile"},
+    };
+    for (const auto& [arguments, named] : cases) {
+        const CliResult r = analyze(arguments);
+        EXPECT_EQ(r.code, cli::kExitFile) << named;
+        EXPECT_NE(r.err.find(named), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
     EXPECT_EQ(analyze({"--settings", settings}).code, cli::kExitUsage);
     // Two files are two days and their average, not a usage error.
     EXPECT_NE(analyze({"--settings", settings, dayFile(), dayFile()}).out.find("Average of 2 days"), std::string::npos);
@@ -181,7 +179,7 @@ TEST_F(AnalyzeCommandTest, UnreadableFilesAreFileErrors)
 
 TEST_F(AnalyzeCommandTest, AMissingProfileMeansNothingIsStored)
 {
-    const CommandResult r = analyze({"--settings", m_dir.file("none.ini").string(), dayFile()});
+    const CliResult r = analyze({"--settings", m_dir.file("none.ini").string(), dayFile()});
     EXPECT_EQ(r.code, cli::kExitUsage);
     EXPECT_NE(r.err.find("--age"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(m_dir.file("none.ini")));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli_app.h"
+#include "cli/cli_test_support.h"
 #include "command.h"
 
 #include <sstream>
@@ -9,15 +9,8 @@
 
 namespace mw::test {
 
-struct CommandResult
-{
-    int code;
-    std::string out;
-    std::string err;
-};
-
 // Runs one command as the tool would: global options, the command's own options, exit codes.
-inline CommandResult runCommand(cli::Command& command, const std::vector<std::string>& arguments)
+inline CliResult runCommand(cli::Command& command, const std::vector<std::string>& arguments)
 {
     std::vector<cli::OptionSpec> specs = {{"--data-dir", true}, {"--settings", true}, {"--json", false}};
     const std::vector<cli::OptionSpec> own = command.options();

@@ -1,10 +1,9 @@
 // The command-line tool killed at random moments while it saves a day or appends a personal food
-// leaves each file as it was before or after that command, and two tools appending at once lose
+// leaves each file as it was before or after that command, and two tools adding to one day lose
 // nothing. The tool runs as a child process of the test.
 #include "core/reliability/child_process.h"
 
 #include "format/day_file.h"
-#include "format/personal_food_database.h"
 #include "format/userfood_line.h"
 #include "support/temp_dir.h"
 
@@ -168,33 +167,6 @@ TEST_F(CliCrashSafety, KilledAppendLeavesWholeLinesOnly)
     RecordProperty("foods", foods);
 }
 
-TEST_F(CliCrashSafety, FullDiskFailsTheCommandAndKeepsTheOldFiles)
-{
-    const fs::path day = m_dir.file("day.ypd");
-    const std::string dayBytes = encodeDayFile(startingDay());
-    test::writeFile(day, dayBytes);
-    ASSERT_EQ(run(addFood("Food 0")), 0);
-    const std::string foods = test::readFile(m_dir.file("userfood.txt"));
-    const auto limit = static_cast<long>(foods.size() + 10);
-
-    const auto failsOnAFullDisk = [&](const std::vector<std::string>& arguments) {
-        const pid_t tool = test::startProgram(kCli, command(arguments), m_dir.file("out"), m_dir.file("err"), limit);
-        const test::ChildExit exit = test::waitForChild(tool);
-        EXPECT_FALSE(exit.killed);
-        EXPECT_NE(exit.code, 0);
-        EXPECT_FALSE(test::readFile(m_dir.file("err")).empty()) << "the failure is reported";
-    };
-    failsOnAFullDisk(addBreakfast(day, 5));
-    EXPECT_EQ(test::readFile(day), dayBytes);
-    failsOnAFullDisk(addFood("Food 1"));
-    EXPECT_EQ(test::readFile(m_dir.file("userfood.txt")), foods);
-    for (const fs::directory_entry& entry : fs::directory_iterator(m_dir.path())) {
-        const std::string name = entry.path().filename().string();
-        EXPECT_TRUE(name == "day.ypd" || name == "userfood.txt" || name == "out" || name == "err")
-            << "left behind: " << name;
-    }
-}
-
 TEST_F(CliCrashSafety, TwoToolsAddingToOneDayLoseNoEntry)
 {
     constexpr int kAddsEach = 40;
@@ -216,59 +188,6 @@ TEST_F(CliCrashSafety, TwoToolsAddingToOneDayLoseNoEntry)
     DayMeals meals;
     ASSERT_TRUE(decodeDayFile(test::readFile(day), meals).ok());
     EXPECT_EQ(meals[kBreakfast].size(), std::size_t{2 * kAddsEach});
-}
-
-TEST_F(CliCrashSafety, TwoToolsAppendingAtOnceLoseNothing)
-{
-    constexpr int kRunsEach = 12;
-    struct Run
-    {
-        std::string name;
-        fs::path output;
-        fs::path errors;
-        int code = -1;
-    };
-    std::vector<Run> runs;
-    std::vector<pid_t> running(2, -1);
-    std::vector<int> started(2, 0);
-    std::vector<std::size_t> current(2, 0);
-    auto startNext = [&](int tool) {
-        Run run;
-        run.name = (tool == 0 ? "Left " : "Right ") + std::to_string(started[tool]++);
-        run.output = m_dir.file("out-" + run.name);
-        run.errors = m_dir.file("err-" + run.name);
-        running[tool] = test::startProgram(kCli, command(addFood(run.name)), run.output, run.errors);
-        current[tool] = runs.size();
-        runs.push_back(run);
-    };
-    startNext(0);
-    startNext(1);
-    while (running[0] > 0 || running[1] > 0) {
-        int status = 0;
-        const pid_t ended = ::wait(&status);
-        ASSERT_GT(ended, 0);
-        const int tool = ended == running[0] ? 0 : 1;
-        runs[current[tool]].code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        running[tool] = -1;
-        if (started[tool] < kRunsEach) {
-            startNext(tool);
-        }
-    }
-
-    PersonalFoodDatabase database;
-    ASSERT_EQ(database.open(m_dir.path(), PersonalFoodDatabase::Access::kReadOnly).status, PersonalFoodStatus::kOk);
-    std::size_t added = 0;
-    for (const Run& run : runs) {
-        SCOPED_TRACE(run.name);
-        ASSERT_EQ(run.code, 0) << test::readFile(run.errors);
-        ++added;
-        const int id = std::stoi(test::readFile(run.output));
-        ASSERT_TRUE(database.exists(static_cast<FoodId>(id)));
-        EXPECT_EQ(*database.recordText(static_cast<FoodId>(id)),
-                  lineOf(run.name).substr(0, lineOf(run.name).size() - 2));
-    }
-    EXPECT_EQ(database.count(), added) << "a line nobody reported, or a food reported that is not there";
-    EXPECT_EQ(added, std::size_t{2 * kRunsEach});
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace mw::cli {
@@ -28,7 +29,7 @@ namespace mw::test {
 namespace {
 
 // Runs one command as the tool would, in a data folder of the test's own.
-CommandResult runInFolder(cli::Command& command, const TempDir& dir, std::vector<std::string> arguments)
+CliResult runInFolder(cli::Command& command, const TempDir& dir, std::vector<std::string> arguments)
 {
     arguments.insert(arguments.begin(), {"--data-dir", dir.path().string()});
     return mw::test::runCommand(command, arguments);
@@ -37,11 +38,11 @@ CommandResult runInFolder(cli::Command& command, const TempDir& dir, std::vector
 class GenerateExportTest : public ::testing::Test
 {
 protected:
-    CommandResult generate(const std::vector<std::string>& arguments)
+    CliResult generate(const std::vector<std::string>& arguments)
     {
         return runInFolder(*cli::makeGenerateCommand(), m_dir, arguments);
     }
-    CommandResult exportDay(const std::vector<std::string>& arguments)
+    CliResult exportDay(const std::vector<std::string>& arguments)
     {
         return runInFolder(*cli::makeExportCommand(), m_dir, arguments);
     }
@@ -60,7 +61,7 @@ long long jsonNumber(const std::string& json, const std::string& key)
 
 TEST_F(GenerateExportTest, TextNamesTheFileTheTargetAndTheSeed)
 {
-    const CommandResult r = generate({"--calories", "2000", "--seed", "42", "-o", path("a.ypd")});
+    const CliResult r = generate({"--calories", "2000", "--seed", "42", "-o", path("a.ypd")});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out.find(path("a.ypd") + ": a 2000-calorie menu of "), 0u) << r.out;
     EXPECT_NE(r.out.find("(seed 42)\n"), std::string::npos);
@@ -70,7 +71,7 @@ TEST_F(GenerateExportTest, TextNamesTheFileTheTargetAndTheSeed)
 
 TEST_F(GenerateExportTest, WritesTheDayTheGeneratorComposes)
 {
-    const CommandResult r = generate({"--calories", "0", "--seed", "7", "-o", path("day.ypd"), "--json"});
+    const CliResult r = generate({"--calories", "0", "--seed", "7", "-o", path("day.ypd"), "--json"});
     ASSERT_EQ(r.code, 0) << r.err;
 
     const FoodOperations foods;
@@ -88,7 +89,7 @@ TEST_F(GenerateExportTest, WritesTheDayTheGeneratorComposes)
 
 TEST_F(GenerateExportTest, SeedFromTheClockIsReportedAndRepeatsTheDay)
 {
-    const CommandResult r = generate({"--calories", "1500", "-o", path("clock.ypd"), "--json"});
+    const CliResult r = generate({"--calories", "1500", "-o", path("clock.ypd"), "--json"});
     ASSERT_EQ(r.code, 0) << r.err;
     const long long seed = jsonNumber(r.out, "seed");
     ASSERT_GE(seed, 0);
@@ -110,7 +111,7 @@ TEST_F(GenerateExportTest, WrongArgumentsAreUsageErrorsAndWriteNothing)
         {"--calories", "2000", "-o", path("x.ypd"), "extra"},
     };
     for (const auto& arguments : cases) {
-        const CommandResult r = generate(arguments);
+        const CliResult r = generate(arguments);
         EXPECT_EQ(r.code, cli::kExitUsage) << arguments.front() << " " << arguments[1];
         EXPECT_TRUE(r.out.empty());
     }
@@ -118,19 +119,11 @@ TEST_F(GenerateExportTest, WrongArgumentsAreUsageErrorsAndWriteNothing)
     EXPECT_EQ(generate({"--calories", "800", "--seed", "4294967295", "-o", path("x.ypd")}).code, 0);
 }
 
-TEST_F(GenerateExportTest, UnwritableOutputIsAFileError)
-{
-    const CommandResult r = generate({"--calories", "2000", "--seed", "1", "-o", path("no/such/folder/day.ypd")});
-    EXPECT_EQ(r.code, cli::kExitFile);
-    EXPECT_NE(r.err.find("day.ypd"), std::string::npos);
-    EXPECT_TRUE(r.out.empty());
-}
-
 TEST_F(GenerateExportTest, OutputsGoToADeviceOrStandardOutputAsGiven)
 {
     EXPECT_EQ(generate({"--calories", "2000", "--seed", "7", "-o", "/dev/null"}).code, 0);
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
-    const CommandResult r = generate({"--calories", "2000", "--seed", "7", "-o", "-"});
+    const CliResult r = generate({"--calories", "2000", "--seed", "7", "-o", "-"});
     DayMeals meals;
     EXPECT_TRUE(decodeDayFile(r.out, meals).ok());
     EXPECT_EQ(meals[kBreakfast].empty(), false);
@@ -139,7 +132,7 @@ TEST_F(GenerateExportTest, OutputsGoToADeviceOrStandardOutputAsGiven)
 TEST_F(GenerateExportTest, ExportsAGeneratedDayAsCsv)
 {
     ASSERT_EQ(generate({"--calories", "2400", "--seed", "5", "-o", path("day.ypd")}).code, 0);
-    const CommandResult r = exportDay({path("day.ypd"), "-o", path("day.csv")});
+    const CliResult r = exportDay({path("day.ypd"), "-o", path("day.csv")});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_TRUE(r.out.empty());
 
@@ -159,7 +152,7 @@ TEST_F(GenerateExportTest, ExportsAGeneratedDayAsCsv)
     EXPECT_EQ(csv.rfind("Meal,FoodId,Food,Grams,Servings,Weight (g),Calories (kcal),", 0), 0u);
     EXPECT_NE(csv.find("\r\nDay,,Total,,,"), std::string::npos);
 
-    const CommandResult toStdout = exportDay({path("day.ypd"), "-o", "-"});
+    const CliResult toStdout = exportDay({path("day.ypd"), "-o", "-"});
     ASSERT_EQ(toStdout.code, 0);
     EXPECT_EQ(toStdout.out, csv);
 }
@@ -180,23 +173,24 @@ TEST_F(GenerateExportTest, ExportNamesPersonalFoods)
         << readFile(path("day.csv"));
 }
 
-TEST_F(GenerateExportTest, ExportFailuresWriteNothing)
+TEST_F(GenerateExportTest, FilesThatCannotBeReadOrWrittenAreFileErrorsThatWriteNothing)
 {
-    CommandResult r = exportDay({path("missing.ypd"), "-o", path("out.csv")});
-    EXPECT_EQ(r.code, cli::kExitFile);
-    EXPECT_NE(r.err.find("missing.ypd"), std::string::npos);
-
     writeFile(m_dir.file("cut.ypd"), std::string("\x01\x00\xff\xff", 4));
-    r = exportDay({path("cut.ypd"), "-o", path("out.csv")});
-    EXPECT_EQ(r.code, cli::kExitFile);
-    EXPECT_NE(r.err.find("cut.ypd: "), std::string::npos) << r.err;
-    EXPECT_FALSE(std::filesystem::exists(path("out.csv")));
-
     writeFile(m_dir.file("empty.ypd"), std::string(12, '\0'));
-    r = exportDay({path("empty.ypd"), "-o", path("no/such/folder/out.csv")});
-    EXPECT_EQ(r.code, cli::kExitFile);
-    EXPECT_NE(r.err.find("Cannot write " + path("no/such/folder/out.csv") + ": "), std::string::npos) << r.err;
-
+    const std::string unwritable = path("no/such/folder/out.csv");
+    const std::tuple<bool, std::vector<std::string>, std::string> cases[] = {
+        {true, {"--calories", "2000", "--seed", "1", "-o", path("no/such/folder/day.ypd")}, "day.ypd"},
+        {false, {path("missing.ypd"), "-o", path("out.csv")}, "missing.ypd"},
+        {false, {path("cut.ypd"), "-o", path("out.csv")}, "cut.ypd: "},
+        {false, {path("empty.ypd"), "-o", unwritable}, "Cannot write " + unwritable + ": "},
+    };
+    for (const auto& [generating, arguments, named] : cases) {
+        const CliResult r = generating ? generate(arguments) : exportDay(arguments);
+        EXPECT_EQ(r.code, cli::kExitFile) << named;
+        EXPECT_NE(r.err.find(named), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
+    EXPECT_FALSE(std::filesystem::exists(path("out.csv")));
     EXPECT_EQ(exportDay({path("empty.ypd")}).code, cli::kExitUsage);
     EXPECT_EQ(exportDay({"-o", path("out.csv")}).code, cli::kExitUsage);
 }

@@ -8,6 +8,7 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mw::cli {
@@ -19,7 +20,7 @@ namespace mw::test {
 namespace {
 
 // Runs the command as the tool would: global options, the command's own options, exit codes.
-CommandResult healthyWeight(const std::vector<std::string>& arguments)
+CliResult healthyWeight(const std::vector<std::string>& arguments)
 {
     return runCommand(*cli::makeHealthyWeightCommand(), arguments);
 }
@@ -27,40 +28,32 @@ CommandResult healthyWeight(const std::vector<std::string>& arguments)
 constexpr const char* kManOf70Over34 = "U.S. Guidelines 1989: 156 - 190 lbs  or  70 - 86 kg\n"
                                        "U.S. Guidelines 1996: 140 - 175 lbs  or  63 - 79 kg\n";
 
-TEST(HealthyWeightCommand, PrintsBothLinesAfterTheirLabels)
+TEST(HealthyWeightCommand, PrintsBothLinesAfterTheirLabelsOrAsJson)
 {
-    const CommandResult r = healthyWeight({"--height", "70", "--sex", "male", "--age-group", "over-34"});
-    ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out, kManOf70Over34);
-
-    const CommandResult woman = healthyWeight({"--height", "64", "--sex", "female", "--age-group", "19-34"});
-    ASSERT_EQ(woman.code, 0) << woman.err;
-    EXPECT_EQ(woman.out, "U.S. Guidelines 1989: 112 - 138 lbs  or  50 - 62 kg\n"
-                         "U.S. Guidelines 1996: 112 - 138 lbs  or  50 - 62 kg\n");
-}
-
-TEST(HealthyWeightCommand, Json)
-{
-    const CommandResult r = healthyWeight({"--json", "--height", "57", "--sex", "female", "--age-group", "over-34"});
-    ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out, "{\"height_inches\": 57, \"lines\": ["
-                     "{\"label\": \"U.S. Guidelines 1989:\", \"pounds\": [96, 115], \"kilograms\": [43, 52], "
-                     "\"text\": \"96 - 115 lbs  or  43 - 52 kg\"}, "
-                     "{\"label\": \"U.S. Guidelines 1996:\", \"pounds\": [86, 106], \"kilograms\": [39, 48], "
-                     "\"text\": \"86 - 106 lbs  or  39 - 48 kg\"}]}\n");
-}
-
-TEST(HealthyWeightCommand, HeightIsBroughtIntoRange)
-{
-    const CommandResult tall = healthyWeight({"--json", "--height", "90", "--sex", "male", "--age-group", "over-34"});
-    ASSERT_EQ(tall.code, 0) << tall.err;
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--height", "70", "--sex", "male", "--age-group", "over-34"}, kManOf70Over34},
+        {{"--height", "64", "--sex", "female", "--age-group", "19-34"},
+         "U.S. Guidelines 1989: 112 - 138 lbs  or  50 - 62 kg\n"
+         "U.S. Guidelines 1996: 112 - 138 lbs  or  50 - 62 kg\n"},
+        // A height below the range counts as 57 inches.
+        {{"--height", "-4", "--sex", "female", "--age-group", "over-34"},
+         "U.S. Guidelines 1989: 96 - 115 lbs  or  43 - 52 kg\n"
+         "U.S. Guidelines 1996: 86 - 106 lbs  or  39 - 48 kg\n"},
+        {{"--json", "--height", "57", "--sex", "female", "--age-group", "over-34"},
+         "{\"height_inches\": 57, \"lines\": ["
+         "{\"label\": \"U.S. Guidelines 1989:\", \"pounds\": [96, 115], \"kilograms\": [43, 52], "
+         "\"text\": \"96 - 115 lbs  or  43 - 52 kg\"}, "
+         "{\"label\": \"U.S. Guidelines 1996:\", \"pounds\": [86, 106], \"kilograms\": [39, 48], "
+         "\"text\": \"86 - 106 lbs  or  39 - 48 kg\"}]}\n"},
+    };
+    for (const auto& [args, expected] : cases) {
+        const CliResult r = healthyWeight(args);
+        ASSERT_EQ(r.code, 0) << r.err;
+        EXPECT_EQ(r.out, expected);
+    }
+    const CliResult tall = healthyWeight({"--json", "--height", "90", "--sex", "male", "--age-group", "over-34"});
     EXPECT_EQ(tall.out.rfind("{\"height_inches\": 84,", 0), 0u) << tall.out;
     EXPECT_NE(tall.out.find("\"text\": \"216 - 263 lbs  or  97 - 119 kg\""), std::string::npos);
-
-    const CommandResult small = healthyWeight({"--height", "-4", "--sex", "female", "--age-group", "over-34"});
-    ASSERT_EQ(small.code, 0) << small.err;
-    EXPECT_EQ(small.out, "U.S. Guidelines 1989: 96 - 115 lbs  or  43 - 52 kg\n"
-                         "U.S. Guidelines 1996: 86 - 106 lbs  or  39 - 48 kg\n");
 }
 
 TEST(HealthyWeightCommand, MissingOptionsComeFromTheProfile)
@@ -68,12 +61,12 @@ TEST(HealthyWeightCommand, MissingOptionsComeFromTheProfile)
     TempDir dir;
     const std::string profile = dir.file("profile.ini").string();
     writeFile(profile, "[Recommended Weight]\nHeight=64\nAge=1\nSex=1\n[Caloric Need]\nSex=0\nAge=40\n");
-    const CommandResult stored = healthyWeight({"--settings", profile});
+    const CliResult stored = healthyWeight({"--settings", profile});
     ASSERT_EQ(stored.code, 0) << stored.err;
     EXPECT_EQ(stored.out, "U.S. Guidelines 1989: 112 - 138 lbs  or  50 - 62 kg\n"
                           "U.S. Guidelines 1996: 112 - 138 lbs  or  50 - 62 kg\n");
 
-    const CommandResult overridden =
+    const CliResult overridden =
         healthyWeight({"--settings", profile, "--height", "70", "--sex", "male", "--age-group", "over-34"});
     EXPECT_EQ(overridden.out, kManOf70Over34);
 
@@ -87,12 +80,12 @@ TEST(HealthyWeightCommand, UnreadableProfileMattersOnlyWhenAnOptionIsLeftOut)
 {
     TempDir dir;
     const std::string folder = dir.path().string(); // a folder cannot be read as a profile
-    const CommandResult all =
+    const CliResult all =
         healthyWeight({"--settings", folder, "--height", "70", "--sex", "male", "--age-group", "over-34"});
     EXPECT_EQ(all.code, 0) << all.err;
     EXPECT_EQ(all.out, kManOf70Over34);
 
-    const CommandResult partial = healthyWeight({"--settings", folder, "--height", "70", "--sex", "male"});
+    const CliResult partial = healthyWeight({"--settings", folder, "--height", "70", "--sex", "male"});
     EXPECT_EQ(partial.code, cli::kExitFile);
     EXPECT_TRUE(partial.out.empty());
     EXPECT_NE(partial.err.find(folder), std::string::npos) << partial.err;
@@ -109,7 +102,7 @@ TEST(HealthyWeightCommand, BadArgumentsAreUsageErrorsWithNoOutput)
              {"--height", "70", "--sex", "male", "--age-group", "over-34", "extra"},
              {"--height", "70", "--sex", "male", "--age-group"},
              {"--height", "70", "--sex", "male", "--age-group", "over-34", "--weight", "160"}}) {
-        const CommandResult r = healthyWeight(args);
+        const CliResult r = healthyWeight(args);
         EXPECT_EQ(r.code, cli::kExitUsage) << args.back();
         EXPECT_TRUE(r.out.empty()) << r.out;
         EXPECT_FALSE(r.err.empty());

@@ -29,7 +29,7 @@ class ReportCommandTest : public ::testing::Test
 {
 protected:
     // Runs the command as the tool would, with a data folder and a profile of the test's own.
-    CommandResult report(std::vector<std::string> arguments)
+    CliResult report(std::vector<std::string> arguments)
     {
         arguments.insert(arguments.begin(), {"--data-dir", m_dir.path().string(), "--settings", path("profile.ini")});
         const std::unique_ptr<cli::Command> command = cli::makeReportCommand();
@@ -55,7 +55,7 @@ protected:
 
 TEST_F(ReportCommandTest, WritesThePrintedAnalysisAsAPdf)
 {
-    const CommandResult r = report({longDay(), "-o", path("day.pdf")});
+    const CliResult r = report({longDay(), "-o", path("day.pdf")});
     ASSERT_EQ(r.code, 0) << r.err;
     const std::string pdf = readFile(path("day.pdf"));
     EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
@@ -68,7 +68,7 @@ TEST_F(ReportCommandTest, WritesThePrintedAnalysisAsAPdf)
 TEST_F(ReportCommandTest, AnEmptyDayIsOnePage)
 {
     writeFile(path("empty.ypd"), std::string(12, '\0'));
-    const CommandResult r = report({path("empty.ypd"), "-o", path("empty.pdf"), "--json"});
+    const CliResult r = report({path("empty.ypd"), "-o", path("empty.pdf"), "--json"});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out, "{\"file\": \"" + path("empty.pdf") + "\", \"pages\": 1}\n");
     EXPECT_EQ(pdfPageCount(readFile(path("empty.pdf"))), 1);
@@ -76,7 +76,7 @@ TEST_F(ReportCommandTest, AnEmptyDayIsOnePage)
 
 TEST_F(ReportCommandTest, ADashWritesThePdfToStandardOutput)
 {
-    const CommandResult r = report({longDay(), "-o", "-"});
+    const CliResult r = report({longDay(), "-o", "-"});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out.rfind("%PDF-", 0), 0u);
     EXPECT_GE(pdfPageCount(r.out), 2);
@@ -93,7 +93,7 @@ TEST_F(ReportCommandTest, UsageErrorsWriteNothing)
 
 TEST_F(ReportCommandTest, FilesThatCannotBeReadOrWrittenAreNamed)
 {
-    const CommandResult missing = report({path("missing.ypd"), "-o", path("x.pdf")});
+    const CliResult missing = report({path("missing.ypd"), "-o", path("x.pdf")});
     EXPECT_EQ(missing.code, cli::kExitFile);
     EXPECT_EQ(missing.err.rfind(path("missing.ypd") + ": ", 0), 0u) << missing.err;
 
@@ -102,7 +102,7 @@ TEST_F(ReportCommandTest, FilesThatCannotBeReadOrWrittenAreNamed)
     EXPECT_FALSE(std::filesystem::exists(path("x.pdf")));
 
     const std::string unwritable = (m_dir.path() / "no-folder" / "x.pdf").string();
-    const CommandResult blocked = report({longDay(), "-o", unwritable});
+    const CliResult blocked = report({longDay(), "-o", unwritable});
     EXPECT_EQ(blocked.code, cli::kExitFile);
     EXPECT_EQ(blocked.err.rfind(unwritable + ": cannot be written: ", 0), 0u) << blocked.err;
 }
@@ -122,7 +122,7 @@ TEST_F(ReportCommandTest, ThePrintSelectionComesFromTheProfile)
     // Without printed nutrients the pages hold no columns of numbers; the profile is read, never written.
     const std::string profile = "[Options]\nPrint nutrients=0000000000000000000000000000\n";
     writeFile(path("profile.ini"), profile);
-    const CommandResult r = report({day, "-o", path("none.pdf")});
+    const CliResult r = report({day, "-o", path("none.pdf")});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(readFile(path("profile.ini")), profile);
     EXPECT_LT(readFile(path("none.pdf")).size(), readFile(path("all.pdf")).size());

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cmath>
 
 namespace mw {
 namespace {
@@ -91,8 +90,7 @@ TEST(Requirements, ChildrenGetChildRowsAndPotassiumFromCalories)
 TEST(Requirements, ElevenYearOldGirlGetsFemaleEnergyButTheBoysRow)
 {
     const RequirementVector r = ComputeRequirements(11, 80, 5, kFemale);
-    const double kg = PoundsToKilograms(80);
-    EXPECT_EQ(r[kCalories], static_cast<float>(std::trunc(kg * 0.97 * 47)));
+    EXPECT_EQ(r[kCalories], 1654.0f);
     EXPECT_NE(r[kCalories], ComputeRequirements(11, 80, 5, kMale)[kCalories]);
     expectAllowanceRow(r, {1000, 10, 50, 1300, 1500, 17, 1700, 150, 2, 1200, 1200, 270, 12, 15});
     // At 12 the female row applies.
@@ -101,10 +99,12 @@ TEST(Requirements, ElevenYearOldGirlGetsFemaleEnergyButTheBoysRow)
 
 TEST(Requirements, ActivityFactorRunsFromThreeQuartersTo1245)
 {
-    const double kg = PoundsToKilograms(160);
-    EXPECT_EQ(ComputeRequirements(40, 160, 1, kMale)[kCalories], static_cast<float>(std::trunc(kg * 0.75 * 37)));
-    EXPECT_EQ(ComputeRequirements(40, 160, 10, kMale)[kCalories], static_cast<float>(std::trunc(kg * 1.245 * 37)));
+    EXPECT_EQ(ComputeRequirements(40, 160, 1, kMale)[kCalories], 2013.0f);
+    EXPECT_EQ(ComputeRequirements(40, 160, 10, kMale)[kCalories], 3343.0f);
     EXPECT_EQ(ComputeRequirements(1, 10, 4, kMale)[kCalories], 423.0f);
+    EXPECT_EQ(energyKilojoules(423), 1776); // 1776.6
+    EXPECT_EQ(energyKilojoules(0), 0);
+    EXPECT_DOUBLE_EQ(PoundsToKilograms(160), 72.57472); // in double precision
 }
 
 TEST(Requirements, AgeBandsStartAtTheirLowerBounds)
@@ -133,14 +133,6 @@ TEST(Requirements, InputsOutsideTheDialogsRangesNeverReachPastATable)
     EXPECT_GT(negative[kCalories], 0.0f); // negative weight times negative factor
     EXPECT_EQ(ComputeRequirements(40, -160, 5, kMale)[kCalories], -2604.0f);
     EXPECT_EQ(ComputeRequirements(40, -160, 5, kMale)[kCarbohydrate], -325.0f); // truncated toward zero
-}
-
-TEST(Requirements, PoundsToKilogramsInDoublePrecision)
-{
-    EXPECT_DOUBLE_EQ(PoundsToKilograms(160), 160 * 453.592 * 0.001);
-    EXPECT_EQ(PoundsToKilograms(0), 0.0);
-    EXPECT_EQ(energyKilojoules(0), 0);
-    EXPECT_EQ(energyKilojoules(423), 1776); // 1776.6
 }
 
 TEST(StoredRequirements, NeedAgeAndIdealWeightInRange)

@@ -167,18 +167,6 @@ TEST_F(FoodAttributeFile, EveryCutOfAValidFileKeepsTheWordsItHas)
     }
 }
 
-TEST_F(FoodAttributeFile, AnUnreadableFileIsLeftAloneUntilTheFlagsChange)
-{
-    std::filesystem::create_directory(fad());
-    Store store;
-    const FoodAttributeLoadResult result = store.load(fad());
-    EXPECT_EQ(result.status, FoodAttributeLoadStatus::kUnreadable);
-    EXPECT_TRUE(result.ioError);
-    EXPECT_FALSE(store.hasUnsavedChanges());
-    EXPECT_FALSE(store.saveIfChanged());
-    EXPECT_TRUE(std::filesystem::is_directory(fad()));
-}
-
 TEST_F(FoodAttributeFile, FailedSaveIsReportedAndKeepsTheOldFile)
 {
     Store unattached;

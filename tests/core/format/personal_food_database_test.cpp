@@ -342,23 +342,6 @@ TEST(PersonalFoodDatabase, FileThatCannotBeWrittenIsUsedReadOnly)
     EXPECT_EQ(test::readFile(dir.file("userfood.txt")), bytes);
 }
 
-TEST(PersonalFoodDatabase, FileThatCannotBeReadIsReportedAndLeftAlone)
-{
-    test::TempDir dir;
-    const std::string bytes = kStewLine + "\r\n";
-    test::writeFile(dir.file("userfood.txt"), bytes);
-    fs::permissions(dir.file("userfood.txt"), fs::perms::none);
-    if (!permissionsAreEnforced(dir.file("userfood.txt"))) {
-        GTEST_SKIP() << "file permissions are not enforced for this user";
-    }
-    PersonalFoodDatabase database;
-    EXPECT_EQ(database.open(dir.path()).status, Status::kUnreadable);
-    EXPECT_EQ(database.count(), 0u);
-    EXPECT_EQ(database.append("Soup", "1 cup", soupValues()).status, Status::kNoFile);
-    fs::permissions(dir.file("userfood.txt"), fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(test::readFile(dir.file("userfood.txt")), bytes);
-}
-
 TEST(PersonalFoodDatabase, AppendFailsWhenTheFileWasReplacedByAFolder)
 {
     test::TempDir dir;

@@ -52,28 +52,6 @@ TEST_F(DayDocument, SameFoodTwiceMakesTwoEntriesTotalledSeparately)
     EXPECT_EQ(m_day.entryPyramidServings(m_day.entry(kLunch, 1))[kPyramidMilk], 1.0f);
 }
 
-TEST_F(DayDocument, TotalsCountOnlyPositiveValuesAndAmountZeroIsOneServing)
-{
-    m_day.appendEntry(kBreakfast, kOddFood, 50);
-    m_day.appendEntry(kDinner, kOddFood, 0);
-    m_day.appendEntry(kDinner, kMilk, 244);
-
-    const NutrientVector breakfast = m_day.mealNutrients(kBreakfast);
-    EXPECT_EQ(breakfast[kWeight], 50.0f);
-    EXPECT_EQ(breakfast[kCalories], 0.0f);
-    EXPECT_EQ(breakfast[kProtein], 5.0f);
-
-    const NutrientVector dinner = m_day.mealNutrients(kDinner);
-    EXPECT_EQ(dinner[kWeight], 100.0f + 244.0f);
-    EXPECT_FLOAT_EQ(dinner[kCalories], m_foods.entryCalories(kMilk, 244));
-
-    NutrientVector expectedDay = breakfast;
-    expectedDay.add(dinner);
-    EXPECT_EQ(m_day.dayNutrients(), expectedDay);
-    EXPECT_FLOAT_EQ(m_day.entryServings(m_day.entry(kBreakfast, 0)), 0.5f);
-    EXPECT_FLOAT_EQ(m_day.entryPyramidServings(m_day.entry(kBreakfast, 0))[kPyramidFruit], 0.5f);
-}
-
 TEST_F(DayDocument, AnEditedFoodIsSummedAnewInEveryMeal)
 {
     m_day.appendEntry(kLunch, kOddFood, 100);

@@ -111,6 +111,7 @@ TEST(StandardFoodTable, CandidateListsNameFoodsOfTheirKind)
         EXPECT_EQ(ids, std::vector<FoodId>(table.begin(), table.end())) << "list " << list;
         const std::regex kind(kinds.at(i, "pattern"), std::regex::icase);
         for (const FoodId id : ids) {
+            ASSERT_TRUE(isStandardFood(id)) << "list " << list; // and so has a generator portion in every class
             EXPECT_TRUE(std::regex_search(nameOf(id), kind))
                 << "list " << list << " (" << kinds.at(i, "description") << "): " << kStandardFoodRows[id].item;
         }

@@ -284,8 +284,11 @@ TEST(HostileInput, FoodAttributeFileThatIsNotAFile)
 {
     readEachHostileEntry("fad.dat", [](const fs::path& file, const HostileEntry&) {
         CFoodAttributeDatabase store;
-        EXPECT_EQ(store.load(file).status, FoodAttributeLoadStatus::kUnreadable);
+        const FoodAttributeLoadResult result = store.load(file);
+        EXPECT_EQ(result.status, FoodAttributeLoadStatus::kUnreadable);
+        EXPECT_TRUE(result.ioError);
         EXPECT_EQ(store.count(0xFFFF), 0);
+        EXPECT_FALSE(store.hasUnsavedChanges());
         // Whatever stands there is left alone unless the user changes a flag.
         EXPECT_FALSE(store.saveIfChanged());
     });
