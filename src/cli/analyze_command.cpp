@@ -60,7 +60,7 @@ public:
                "                 \"nutrients\": [28]}], \"average\": {\"days\", \"nutrients\": [28], \"percent_goal\": "
                "[28]}}\n";
     }
-    std::vector<OptionSpec> options() const override
+    std::vector<OptionRule> options() const override
     {
         return {{"--age", true}, {"--weight", true}, {"--activity", true}, {"--sex", true},
                 kDateOption,     {"--last", true},   {"--from", true},     {"--to", true}};

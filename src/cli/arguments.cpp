@@ -58,7 +58,8 @@ std::string ParsedArguments::singlePositional(const std::string& what) const
     return m_positionals.front();
 }
 
-ParsedArguments ParsedArguments::parse(const std::vector<std::string>& tokens, const std::vector<OptionSpec>& specs)
+ParsedArguments ParsedArguments::parse(const std::vector<std::string>& tokens,
+                                       const std::vector<OptionRule>& optionRules)
 {
     ParsedArguments parsed;
     bool optionsEnded = false;
@@ -79,8 +80,8 @@ ParsedArguments ParsedArguments::parse(const std::vector<std::string>& tokens, c
             inlineValue = token.substr(eq + 1);
         }
         const auto option =
-            std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) { return s.name == name; });
-        if (option == specs.end()) {
+            std::find_if(optionRules.begin(), optionRules.end(), [&](const OptionRule& s) { return s.name == name; });
+        if (option == optionRules.end()) {
             throw UsageError("unknown option '" + name + "'");
         }
         if (!option->takesValue) {

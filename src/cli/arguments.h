@@ -22,7 +22,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-struct OptionSpec
+struct OptionRule
 {
     std::string name; // "--grams", "-o"
     bool takesValue = false;
@@ -42,7 +42,7 @@ public:
     // The only positional argument, named in the message when it is missing.
     std::string singlePositional(const std::string& what) const;
 
-    static ParsedArguments parse(const std::vector<std::string>& tokens, const std::vector<OptionSpec>& specs);
+    static ParsedArguments parse(const std::vector<std::string>& tokens, const std::vector<OptionRule>& optionRules);
 
 private:
     std::map<std::string, std::string> m_options;

@@ -171,7 +171,7 @@ public:
                "                 \"grams_before\", \"grams_after\"}], \"out_of_range\": [{\"nutrient\", \"name\",\n"
                "                 \"value\", \"from\", \"to\", \"reason\"}]}\n";
     }
-    std::vector<OptionSpec> options() const override
+    std::vector<OptionRule> options() const override
     {
         return {{"--add", true},     {"--meal", true},    {"--list", true}, {"--personal", false},
                 {"--adjust", false}, {"--seconds", true}, {"-o", true}};

@@ -7,13 +7,13 @@
 namespace mw::cli {
 namespace {
 
-const std::vector<OptionSpec> kGlobalOptions = {{"--data-dir", true}, {"--settings", true}, {"--diary", true},
+const std::vector<OptionRule> kGlobalOptions = {{"--data-dir", true}, {"--settings", true}, {"--diary", true},
                                                 {"--json", false},    {"--help", false},    {"-h", false}};
 
 bool takesValue(const std::string& token)
 {
     return std::any_of(kGlobalOptions.begin(), kGlobalOptions.end(),
-                       [&](const OptionSpec& option) { return option.takesValue && option.name == token; });
+                       [&](const OptionRule& option) { return option.takesValue && option.name == token; });
 }
 
 // The command word is the first token that is neither a global option nor its value.
@@ -89,11 +89,11 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
     std::vector<std::string> rest(arguments.begin(), word);
     rest.insert(rest.end(), word + 1, arguments.end());
-    std::vector<OptionSpec> specs = kGlobalOptions;
-    const std::vector<OptionSpec> own = (*command)->options();
-    specs.insert(specs.end(), own.begin(), own.end());
+    std::vector<OptionRule> optionRules = kGlobalOptions;
+    const std::vector<OptionRule> own = (*command)->options();
+    optionRules.insert(optionRules.end(), own.begin(), own.end());
     try {
-        Context context(ParsedArguments::parse(rest, specs), out, err);
+        Context context(ParsedArguments::parse(rest, optionRules), out, err);
         if (context.args().has("--help") || context.args().has("-h")) {
             out << (*command)->help();
             return kExitSuccess;

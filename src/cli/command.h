@@ -73,7 +73,7 @@ public:
     virtual std::string_view summary() const = 0;
     // The command's own help text: usage line and options.
     virtual std::string_view help() const = 0;
-    virtual std::vector<OptionSpec> options() const = 0;
+    virtual std::vector<OptionRule> options() const = 0;
     // Returns the exit code; throws UsageError or FileError.
     virtual int run(Context& context) = 0;
 };

@@ -12,7 +12,7 @@
 namespace mw::cli {
 
 // The option that names a diary day in place of a FILE.
-inline const OptionSpec kDateOption{"--date", true};
+inline const OptionRule kDateOption{"--date", true};
 
 // A date option's value ("YYYY-MM-DD", "today", "yesterday", "-N"); a UsageError naming it otherwise.
 DiaryDate dateOption(Context& context, const std::string& option);

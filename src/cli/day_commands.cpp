@@ -69,7 +69,7 @@ public:
         return "Usage: mealwright-cli new FILE|--date DATE\n\n"
                "Writes an empty day (six empty meals) to FILE or the diary's day of DATE, replacing it.\n";
     }
-    std::vector<OptionSpec> options() const override { return {kDateOption}; }
+    std::vector<OptionRule> options() const override { return {kDateOption}; }
     int run(Context& context) override
     {
         const DayArgument day = dayArgument(context);
@@ -96,7 +96,7 @@ public:
                "Lists the six meals of the day in FILE with their entries (food and grams).\n\n"
                "  --json   {\"meals\": [{\"title\", \"entries\": [{\"id\", \"grams\", \"text\"}]}, ...six]}\n";
     }
-    std::vector<OptionSpec> options() const override { return {kDateOption}; }
+    std::vector<OptionRule> options() const override { return {kDateOption}; }
     int run(Context& context) override
     {
         CFofDoc document(context.foods());
@@ -156,7 +156,7 @@ public:
                "                 unit, \"1.5 servings\", \"1/2 serving\", \"100 g\", \"3 oz\", \"0.5 lb\", or a\n"
                "                 bare number of grams\n";
     }
-    std::vector<OptionSpec> options() const override
+    std::vector<OptionRule> options() const override
     {
         return {{"--meal", true}, {"--food", true}, {"--grams", true}, {"--amount", true}, kDateOption};
     }
@@ -187,7 +187,7 @@ public:
                "                 portion unit, \"1.5 servings\", \"1/2 serving\", \"100 g\", \"3 oz\", \"0.5 lb\",\n"
                "                 or a bare number of grams\n";
     }
-    std::vector<OptionSpec> options() const override
+    std::vector<OptionRule> options() const override
     {
         return {{"--meal", true}, {"--entry", true}, {"--grams", true}, {"--amount", true}, kDateOption};
     }
@@ -215,7 +215,7 @@ public:
         return "Usage: mealwright-cli remove FILE|--date DATE --meal M --entry K\n\nRemoves entry K (from 0) of meal "
                "M.\n";
     }
-    std::vector<OptionSpec> options() const override { return {{"--meal", true}, {"--entry", true}, kDateOption}; }
+    std::vector<OptionRule> options() const override { return {{"--meal", true}, {"--entry", true}, kDateOption}; }
     int run(Context& context) override
     {
         const MealIndex meal = mealOption(context.args());
@@ -234,7 +234,7 @@ public:
     {
         return "Usage: mealwright-cli clear FILE|--date DATE --meal M\n\nRemoves all entries of meal M.\n";
     }
-    std::vector<OptionSpec> options() const override { return {{"--meal", true}, kDateOption}; }
+    std::vector<OptionRule> options() const override { return {{"--meal", true}, kDateOption}; }
     int run(Context& context) override
     {
         const MealIndex meal = mealOption(context.args());

@@ -35,7 +35,7 @@ public:
                "  --json   {\"days\": [{\"date\", \"entries\", \"calories\", \"percent_goal\", \"error\"}]}; an\n"
                "           unreadable day has null figures and its error as text\n";
     }
-    std::vector<OptionSpec> options() const override { return {{"--from", true}, {"--to", true}}; }
+    std::vector<OptionRule> options() const override { return {{"--from", true}, {"--to", true}}; }
 
     int run(Context& context) override
     {

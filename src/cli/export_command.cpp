@@ -30,7 +30,7 @@ public:
                "                the diary's recorded days in that range, as several files\n"
                "  -o OUT.csv   the file to write; - writes to standard output\n";
     }
-    std::vector<OptionSpec> options() const override
+    std::vector<OptionRule> options() const override
     {
         return {{"-o", true}, kDateOption, {"--from", true}, {"--to", true}};
     }

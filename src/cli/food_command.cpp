@@ -21,7 +21,7 @@ public:
                "  --grams G   the amount in grams (0..65535); 0 or absent means one serving\n"
                "  --json      {\"id\", \"name\", \"grams\", \"servings\", \"pyramid\": [6], \"nutrients\": [28]}\n";
     }
-    std::vector<OptionSpec> options() const override { return {{"--grams", true}}; }
+    std::vector<OptionRule> options() const override { return {{"--grams", true}}; }
 
     int run(Context& context) override
     {

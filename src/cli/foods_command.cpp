@@ -39,7 +39,7 @@ public:
                "                 (serving), as the food list's sort popups offer\n"
                "  --json         {\"items\": [{\"id\": 0, \"text\": \"0;Milk [1 cup]\"}, ...]}\n";
     }
-    std::vector<OptionSpec> options() const override
+    std::vector<OptionRule> options() const override
     {
         return {{"--group", true},     {"--search", true}, {"--list", true},       {"--hidden", false},
                 {"--personal", false}, {"--sort", true},   {"--ascending", false}, {"--descending", false},

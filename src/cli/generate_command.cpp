@@ -61,7 +61,7 @@ public:
                "  --date DATE    write the diary's day of DATE instead (YYYY-MM-DD, today, yesterday, -N)\n"
                "  --json         {\"file\", \"target\", \"seed\", \"calories\", \"entries\"}\n";
     }
-    std::vector<OptionSpec> options() const override
+    std::vector<OptionRule> options() const override
     {
         return {{"--calories", true}, {"--seed", true}, {"-o", true}, kDateOption};
     }

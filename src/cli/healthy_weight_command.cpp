@@ -35,7 +35,7 @@ public:
                "An option left out takes the value the dialog last stored in the settings profile\n"
                "(70 inches, male, over 34 when nothing was stored).\n";
     }
-    std::vector<OptionSpec> options() const override
+    std::vector<OptionRule> options() const override
     {
         return {{"--height", true}, {"--sex", true}, {"--age-group", true}};
     }

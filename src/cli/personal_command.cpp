@@ -71,7 +71,7 @@ public:
                "edit  changes food ID in place, with the same checks: what is not given stays; the food keeps\n"
                "      its FoodId and its line in userfood.txt, so the days that use it keep working\n";
     }
-    std::vector<OptionSpec> options() const override
+    std::vector<OptionRule> options() const override
     {
         return {{"--name", true}, {"--unit", true}, {"--values", true}};
     }

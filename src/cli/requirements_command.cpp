@@ -30,7 +30,7 @@ public:
                "Any whole numbers are taken as they are; an age below 1 counts as 1 and a category\n"
                "outside 0..4 as male.\n";
     }
-    std::vector<OptionSpec> options() const override
+    std::vector<OptionRule> options() const override
     {
         return {{"--age", true}, {"--weight", true}, {"--activity", true}, {"--sex", true}};
     }

@@ -68,7 +68,7 @@ public:
                "        (from 1; default the first, or 100 g), or G grams; TEXT replaces the USDA name\n"
                "        (--json: {\"id\", \"name\", \"portion\", \"grams\"}); missing values are stored as 0\n";
     }
-    std::vector<OptionSpec> options() const override
+    std::vector<OptionRule> options() const override
     {
         return {{"--group", true}, {"--limit", true}, {"--measure", true}, {"--grams", true}, {"--name", true}};
     }

@@ -90,7 +90,7 @@ public:
                "           \"rate_lb_per_week\", \"daily_balance_kcal\", \"maintenance\": {\"calories\", \"days\"}},\n"
                "           null where there is too little data\n";
     }
-    std::vector<OptionSpec> options() const override
+    std::vector<OptionRule> options() const override
     {
         return {kDateOption, {"--from", true}, {"--to", true}, {"--kg", false}};
     }

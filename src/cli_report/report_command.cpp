@@ -90,7 +90,7 @@ public:
                "  -o OUT.pdf   the file to write; - writes the PDF to standard output\n"
                "  --json       {\"file\", \"pages\"}\n";
     }
-    std::vector<OptionSpec> options() const override { return {{"-o", true}, kDateOption}; }
+    std::vector<OptionRule> options() const override { return {{"-o", true}, kDateOption}; }
 
     int run(Context& context) override
     {

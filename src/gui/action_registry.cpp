@@ -36,33 +36,33 @@ QString withoutMnemonic(QString caption)
 
 ActionRegistry::ActionRegistry(QWidget* window) : QObject(window), m_window(window)
 {
-    for (const CommandSpec& spec : commandTable()) {
-        m_actions[spec.id] = makeAction(spec);
+    for (const CommandRow& row : commandTable()) {
+        m_actions[row.id] = makeAction(row);
     }
     m_noRecent = new QAction(toQString(texts::kNoRecentFile), window);
     m_noRecent->setObjectName(QStringLiteral("actionFileNoRecent"));
     m_noRecent->setEnabled(false);
 }
 
-QAction* ActionRegistry::makeAction(const CommandSpec& spec)
+QAction* ActionRegistry::makeAction(const CommandRow& row)
 {
-    auto* action = new QAction(translated(spec.caption), m_window);
-    action->setObjectName(QString::fromLatin1(spec.objectName));
-    action->setData(spec.id);
+    auto* action = new QAction(translated(row.caption), m_window);
+    action->setObjectName(QString::fromLatin1(row.objectName));
+    action->setData(row.id);
     // Connected first, so that a message the command itself shows stays.
     connect(action, &QAction::triggered, this, &ActionRegistry::commandStarting);
-    if (*spec.icon != '\0') {
-        action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(spec.icon))));
+    if (*row.icon != '\0') {
+        action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(row.icon))));
     }
-    action->setShortcuts(QKeySequence::listFromString(QLatin1String(spec.keys), QKeySequence::PortableText));
-    action->setCheckable(spec.checkable);
+    action->setShortcuts(QKeySequence::listFromString(QLatin1String(row.keys), QKeySequence::PortableText));
+    action->setCheckable(row.checkable);
     // The prompt of a command: its status-bar text, after "\n" its tooltip.
-    const QString prompt = *spec.statusTip != '\0' ? translated(spec.statusTip) : toQString(LoadString(spec.id));
+    const QString prompt = *row.statusTip != '\0' ? translated(row.statusTip) : toQString(LoadString(row.id));
     const qsizetype lineBreak = prompt.indexOf(QLatin1Char('\n'));
     action->setStatusTip(lineBreak < 0 ? prompt : prompt.left(lineBreak));
     action->setToolTip(lineBreak < 0 ? withoutMnemonic(action->text()) : prompt.mid(lineBreak + 1));
     // The rules enable these once they know the state.
-    action->setEnabled(spec.needs != CommandNeeds::kRule);
+    action->setEnabled(row.needs != CommandNeeds::kRule);
     // Held by the window as well as by the menus, so that the keys work whichever menu set is shown.
     m_window->addAction(action);
     return action;
@@ -83,26 +83,26 @@ QList<QAction*> ActionRegistry::recentFileActions() const
     return actions;
 }
 
-QMenu* ActionRegistry::makeMenu(const MenuSpec& spec)
+QMenu* ActionRegistry::makeMenu(const MenuRow& row)
 {
-    auto* menu = new QMenu(translated(spec.title), m_window);
-    menu->setObjectName(QString::fromLatin1(spec.objectName));
-    for (const MenuItemSpec& item : spec.items) {
+    auto* menu = new QMenu(translated(row.title), m_window);
+    menu->setObjectName(QString::fromLatin1(row.objectName));
+    for (const MenuItemRow& item : row.items) {
         switch (item.kind) {
-        case MenuItemSpec::Kind::kCommand:
+        case MenuItemRow::Kind::kCommand:
             menu->addAction(action(item.id));
             break;
-        case MenuItemSpec::Kind::kSeparator:
+        case MenuItemRow::Kind::kSeparator:
             menu->addSeparator();
             break;
-        case MenuItemSpec::Kind::kListSubmenu: {
+        case MenuItemRow::Kind::kListSubmenu: {
             QMenu* submenu = menu->addMenu(translated(item.title));
             for (int list = item.first; list <= item.last; ++list) {
                 submenu->addAction(action(item.id + list));
             }
             break;
         }
-        case MenuItemSpec::Kind::kRecentFiles:
+        case MenuItemRow::Kind::kRecentFiles:
             menu->addAction(m_noRecent);
             menu->addActions(recentFileActions());
             break;
@@ -111,13 +111,13 @@ QMenu* ActionRegistry::makeMenu(const MenuSpec& spec)
     return menu;
 }
 
-QList<QMenu*> ActionRegistry::menus(std::span<const MenuSpec> specs)
+QList<QMenu*> ActionRegistry::menus(std::span<const MenuRow> rows)
 {
     QList<QMenu*> made;
-    for (const MenuSpec& spec : specs) {
-        QMenu*& menu = m_menus[QString::fromLatin1(spec.objectName)];
+    for (const MenuRow& row : rows) {
+        QMenu*& menu = m_menus[QString::fromLatin1(row.objectName)];
         if (menu == nullptr) {
-            menu = makeMenu(spec);
+            menu = makeMenu(row);
             m_made.append(menu);
         }
         made.append(menu);
@@ -127,9 +127,9 @@ QList<QMenu*> ActionRegistry::menus(std::span<const MenuSpec> specs)
 
 void ActionRegistry::enableByNeeds(bool activeDay, int dayCount)
 {
-    for (const CommandSpec& spec : commandTable()) {
+    for (const CommandRow& row : commandTable()) {
         bool enabled = true;
-        switch (spec.needs) {
+        switch (row.needs) {
         case CommandNeeds::kNothing:
             break;
         case CommandNeeds::kActiveDay:
@@ -144,7 +144,7 @@ void ActionRegistry::enableByNeeds(bool activeDay, int dayCount)
         case CommandNeeds::kRule:
             continue;
         }
-        action(spec.id)->setEnabled(enabled);
+        action(row.id)->setEnabled(enabled);
     }
 }
 

@@ -31,8 +31,8 @@ public:
     QAction* noRecentFileAction() const { return m_noRecent; }
     // The recent-file entries, in their order.
     QList<QAction*> recentFileActions() const;
-    // The menus of the specs; a spec's menu is made once and shared by every set that has it.
-    QList<QMenu*> menus(std::span<const MenuSpec> specs);
+    // The menus of the rows; a row's menu is made once and shared by every set that has it.
+    QList<QMenu*> menus(std::span<const MenuRow> rows);
     // Every menu made so far, in the order they were made.
     QList<QMenu*> allMenus() const { return m_made; }
 
@@ -44,8 +44,8 @@ signals:
     void commandStarting();
 
 private:
-    QAction* makeAction(const CommandSpec& spec);
-    QMenu* makeMenu(const MenuSpec& spec);
+    QAction* makeAction(const CommandRow& row);
+    QMenu* makeMenu(const MenuRow& row);
 
     QWidget* m_window;
     std::map<int, QAction*> m_actions;

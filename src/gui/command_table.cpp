@@ -18,7 +18,7 @@ namespace {
 using N = CommandNeeds;
 
 // clang-format off
-constexpr CommandSpec kCommands[] = {
+constexpr CommandRow kCommands[] = {
     // id                        object name                    caption                                      icon                 keys                            needs
     {cmd::kFileNew,              "actionFileNew",               QT_TRANSLATE_NOOP("Commands", "&New"),                             "file-new",          "Ctrl+N",                       N::kNothing},
     {cmd::kFileOpen,             "actionFileOpen",              QT_TRANSLATE_NOOP("Commands", "&Open..."),                         "file-open",         "Ctrl+O",                       N::kNothing},
@@ -155,10 +155,10 @@ constexpr ListOperation kListOperations[] = {
 };
 
 // The food-list commands, lists 1..14 of each operation; their captions name the lists at run time.
-std::vector<CommandSpec> withListCommands()
+std::vector<CommandRow> withListCommands()
 {
     static std::deque<std::string> names;
-    std::vector<CommandSpec> table(std::begin(kCommands), std::end(kCommands));
+    std::vector<CommandRow> table(std::begin(kCommands), std::end(kCommands));
     for (const ListOperation& operation : kListOperations) {
         for (int list = 1; list <= CFoodAttributeDatabase::kListCount; ++list) {
             const int id = operation.base + list;
@@ -171,24 +171,24 @@ std::vector<CommandSpec> withListCommands()
     return table;
 }
 
-using K = MenuItemSpec::Kind;
+using K = MenuItemRow::Kind;
 
-constexpr MenuItemSpec command(int id)
+constexpr MenuItemRow command(int id)
 {
     return {K::kCommand, id};
 }
 
-constexpr MenuItemSpec kSeparator{K::kSeparator};
+constexpr MenuItemRow kSeparator{K::kSeparator};
 
-constexpr MenuItemSpec lists(const char* title, int base, int first, int last)
+constexpr MenuItemRow lists(const char* title, int base, int first, int last)
 {
     return {K::kListSubmenu, base, title, first, last};
 }
 
-constexpr MenuItemSpec kSummarizeDiary =
+constexpr MenuItemRow kSummarizeDiary =
     lists(QT_TRANSLATE_NOOP("Commands", "Summarize D&iary"), 0, cmd::kSummarizeLast7Days, cmd::kSummarizeDateRange);
 
-constexpr MenuItemSpec kNoDayFile[] = {
+constexpr MenuItemRow kNoDayFile[] = {
     command(cmd::kFileNew),
     command(cmd::kFileOpen),
     command(cmd::kFileSummarizeDays),
@@ -200,13 +200,13 @@ constexpr MenuItemSpec kNoDayFile[] = {
     kSeparator,
     command(cmd::kAppExit),
 };
-constexpr MenuItemSpec kNoDayTools[] = {command(cmd::kDesirableWeight), command(cmd::kCaloricNeed)};
-constexpr MenuItemSpec kHelp[] = {
+constexpr MenuItemRow kNoDayTools[] = {command(cmd::kDesirableWeight), command(cmd::kCaloricNeed)};
+constexpr MenuItemRow kHelp[] = {
     command(cmd::kHelp),        command(cmd::kContextHelp),   kSeparator, command(cmd::kHelpIntroduction),
     command(cmd::kHelpTopTips), command(cmd::kHelpCatalogue),
 };
 
-constexpr MenuItemSpec kDayFile[] = {
+constexpr MenuItemRow kDayFile[] = {
     command(cmd::kFileNew),
     command(cmd::kFileOpen),
     command(cmd::kFileSummarizeDays),
@@ -226,17 +226,17 @@ constexpr MenuItemSpec kDayFile[] = {
     kSeparator,
     command(cmd::kAppExit),
 };
-constexpr MenuItemSpec kEdit[] = {
+constexpr MenuItemRow kEdit[] = {
     command(cmd::kEditUndo),  command(cmd::kEditRedo),  kSeparator, command(cmd::kMealCut), command(cmd::kMealCopy),
     command(cmd::kMealPaste), command(cmd::kMealClear),
 };
-constexpr MenuItemSpec kDayTools[] = {
+constexpr MenuItemRow kDayTools[] = {
     command(cmd::kDesirableWeight),      command(cmd::kCaloricNeed),    kSeparator,
     command(cmd::kSortAscending),        command(cmd::kSortDescending), kSeparator,
     command(cmd::kMenuGenerator),        command(cmd::kFoodPyramid),    command(cmd::kBalanceDay),
     command(cmd::kMenuGeneratorOptions),
 };
-constexpr MenuItemSpec kOptions[] = {
+constexpr MenuItemRow kOptions[] = {
     command(cmd::kDisplayNutrients),
     command(cmd::kPrintNutrients),
     kSeparator,
@@ -258,7 +258,7 @@ constexpr MenuItemSpec kOptions[] = {
     command(cmd::kDiaryFolder),
     command(cmd::kOpenTodayAtStart),
 };
-constexpr MenuItemSpec kDatabase[] = {
+constexpr MenuItemRow kDatabase[] = {
     command(cmd::kAddFood),
     command(cmd::kAddUsdaFood),
     command(cmd::kEditPersonalFood),
@@ -274,7 +274,7 @@ constexpr MenuItemSpec kDatabase[] = {
     command(cmd::kShowHiddenFoods),
     command(cmd::kUnhideFood),
 };
-constexpr MenuItemSpec kFoodLists[] = {
+constexpr MenuItemRow kFoodLists[] = {
     lists(QT_TRANSLATE_NOOP("Commands", "Add the selected &food > to"), cmd::kListAddSelectedBase, 1,
           kNamedFoodListCount),
     lists(QT_TRANSLATE_NOOP("Commands", "Add &all foods > to"), cmd::kListAddAllBase, 1, kNamedFoodListCount),
@@ -284,7 +284,7 @@ constexpr MenuItemSpec kFoodLists[] = {
     kSeparator,
     command(cmd::kManageFoodLists),
 };
-constexpr MenuItemSpec kGlycemicIndex[] = {
+constexpr MenuItemRow kGlycemicIndex[] = {
     lists(QT_TRANSLATE_NOOP("Commands", "Add &food > to"), cmd::kListAddSelectedBase, cmd::kFirstGlycemicList,
           cmd::kLastGlycemicList),
     lists(QT_TRANSLATE_NOOP("Commands", "Add &meal foods < to"), cmd::kListAddMealBase, cmd::kFirstGlycemicList,
@@ -294,26 +294,26 @@ constexpr MenuItemSpec kGlycemicIndex[] = {
     lists(QT_TRANSLATE_NOOP("Commands", "&Delete food > from"), cmd::kListRemoveBase, cmd::kFirstGlycemicList,
           cmd::kLastGlycemicList),
 };
-constexpr MenuItemSpec kDiary[] = {
+constexpr MenuItemRow kDiary[] = {
     command(cmd::kDiaryToday),         command(cmd::kDiaryPreviousDay), command(cmd::kDiaryNextDay),
     command(cmd::kDiaryGoToDate),      command(cmd::kDiaryCalendar),    kSeparator,
     command(cmd::kCopyYesterdaysMeal), command(cmd::kCopyDayTo),        kSeparator,
     command(cmd::kLogWeight),          command(cmd::kWeightChart),
 };
-constexpr MenuItemSpec kWindow[] = {
+constexpr MenuItemRow kWindow[] = {
     command(cmd::kWindowCascade),
     command(cmd::kWindowTile),
     command(cmd::kWindowArrangeIcons),
 };
 
-const MenuSpec kNoDayMenus[] = {
+const MenuRow kNoDayMenus[] = {
     {"menuFile", QT_TRANSLATE_NOOP("Commands", "&File"), kNoDayFile},
     {"menuDiary", QT_TRANSLATE_NOOP("Commands", "&Diary"), kDiary},
     {"menuTools", QT_TRANSLATE_NOOP("Commands", "&Tools"), kNoDayTools},
     {"menuHelp", QT_TRANSLATE_NOOP("Commands", "&Help"), kHelp},
 };
 
-const MenuSpec kDayMenus[] = {
+const MenuRow kDayMenus[] = {
     {"menuDayFile", QT_TRANSLATE_NOOP("Commands", "&File"), kDayFile},
     {"menuEdit", QT_TRANSLATE_NOOP("Commands", "Ed&it"), kEdit},
     {"menuDiary", QT_TRANSLATE_NOOP("Commands", "&Diary"), kDiary},
@@ -328,18 +328,18 @@ const MenuSpec kDayMenus[] = {
 
 } // namespace
 
-std::span<const CommandSpec> commandTable()
+std::span<const CommandRow> commandTable()
 {
-    static const std::vector<CommandSpec> table = withListCommands();
+    static const std::vector<CommandRow> table = withListCommands();
     return table;
 }
 
-std::span<const MenuSpec> noDayMenus()
+std::span<const MenuRow> noDayMenus()
 {
     return kNoDayMenus;
 }
 
-std::span<const MenuSpec> dayMenus()
+std::span<const MenuRow> dayMenus()
 {
     return kDayMenus;
 }

@@ -17,7 +17,7 @@ enum class CommandNeeds
     kRule,
 };
 
-struct CommandSpec
+struct CommandRow
 {
     int id;
     const char* objectName;
@@ -33,10 +33,10 @@ struct CommandSpec
     const char* statusTip = "";
 };
 
-std::span<const CommandSpec> commandTable();
+std::span<const CommandRow> commandTable();
 
 // One line of a menu.
-struct MenuItemSpec
+struct MenuItemRow
 {
     enum class Kind
     {
@@ -54,15 +54,15 @@ struct MenuItemSpec
     int last = 0;
 };
 
-struct MenuSpec
+struct MenuRow
 {
     const char* objectName;
     const char* title; // translated in the "Commands" context
-    std::span<const MenuItemSpec> items;
+    std::span<const MenuItemRow> items;
 };
 
 // The menu bar while no day is open, and while one is.
-std::span<const MenuSpec> noDayMenus();
-std::span<const MenuSpec> dayMenus();
+std::span<const MenuRow> noDayMenus();
+std::span<const MenuRow> dayMenus();
 
 } // namespace mw::gui

@@ -12,13 +12,13 @@ namespace mw::test {
 // Runs one command as the tool would: global options, the command's own options, exit codes.
 inline CliResult runCommand(cli::Command& command, const std::vector<std::string>& arguments)
 {
-    std::vector<cli::OptionSpec> specs = {{"--data-dir", true}, {"--settings", true}, {"--json", false}};
-    const std::vector<cli::OptionSpec> own = command.options();
-    specs.insert(specs.end(), own.begin(), own.end());
+    std::vector<cli::OptionRule> optionRules = {{"--data-dir", true}, {"--settings", true}, {"--json", false}};
+    const std::vector<cli::OptionRule> own = command.options();
+    optionRules.insert(optionRules.end(), own.begin(), own.end());
     std::ostringstream out;
     std::ostringstream err;
     try {
-        cli::Context context(cli::ParsedArguments::parse(arguments, specs), out, err);
+        cli::Context context(cli::ParsedArguments::parse(arguments, optionRules), out, err);
         const int code = command.run(context);
         return {code, out.str(), err.str()};
     } catch (const cli::UsageError& e) {
