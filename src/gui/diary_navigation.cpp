@@ -221,13 +221,8 @@ void DiaryNavigation::copyYesterdaysMeal()
     // An open window of the day before holds its day as the file will.
     if (const CDayWindow* open = m_days.windowOfFile(fromPath(file))) {
         meals = open->document().meals();
-    } else if (fileStamp(file).exists) {
-        if (const DayFileResult read = readDayFile(file, meals); !read.ok()) {
-            warn(
-                toQString(texts::kYesterdayUnreadable)
-                    .arg(toQString(texts::kCannotOpenDay).arg(shownPath(file), toQString(describeDayFileError(read)))));
-            return;
-        }
+    } else if (!readRecordedDay(file, meals, texts::kYesterdayUnreadable)) {
+        return;
     }
     const auto meal = static_cast<MealIndex>(day->view()->currentMeal());
     const QString mealName = toQString(mealTitle(meal));
@@ -288,6 +283,19 @@ void DiaryNavigation::copyDayInto(const CDayWindow& source, const DiaryFolder& d
     emit statusMessage(toQString(texts::kDayCopiedTo).arg(title));
 }
 
+bool DiaryNavigation::readRecordedDay(const std::filesystem::path& file, DayMeals& meals, UiText problem)
+{
+    if (!fileStamp(file).exists) {
+        return true;
+    }
+    const DayFileResult read = readDayFile(file, meals);
+    if (!read.ok()) {
+        warn(toQString(problem).arg(
+            toQString(texts::kCannotOpenDay).arg(shownPath(file), toQString(describeDayFileError(read)))));
+    }
+    return read.ok();
+}
+
 bool DiaryNavigation::writeDayFile(const DayMeals& meals, const DiaryFolder& diary, const DiaryDate& target)
 {
     if (const std::error_code error = diary.ensureExists()) {
@@ -297,20 +305,15 @@ bool DiaryNavigation::writeDayFile(const DayMeals& meals, const DiaryFolder& dia
     const std::filesystem::path file = diary.dayFile(target);
     // Held from reading what is there to the rename, so another program's save cannot slip in between.
     const RewriteTurn turn(file);
-    if (fileStamp(file).exists) {
-        DayMeals existing;
-        if (const DayFileResult read = readDayFile(file, existing); !read.ok()) {
-            warn(
-                toQString(texts::kTargetUnreadable)
-                    .arg(toQString(texts::kCannotOpenDay).arg(shownPath(file), toQString(describeDayFileError(read)))));
-            return false;
-        }
-        if (hasEntries(existing) &&
-            Prompts::question(m_frame, toQString(texts::kMainFrameTitle),
-                              toQString(texts::kReplaceDayQuestion).arg(longDateText(target)),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
-            return false;
-        }
+    DayMeals existing;
+    if (!readRecordedDay(file, existing, texts::kTargetUnreadable)) {
+        return false;
+    }
+    if (hasEntries(existing) &&
+        Prompts::question(m_frame, toQString(texts::kMainFrameTitle),
+                          toQString(texts::kReplaceDayQuestion).arg(longDateText(target)),
+                          QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
+        return false;
     }
     CFofDoc copy(m_app.foods());
     copy.replaceMeals(meals);

@@ -7,8 +7,11 @@
 #include "model/diary_date.h"
 #include "model/meal.h"
 
+#include "ui_text.h"
+
 #include <QObject>
 
+#include <filesystem>
 #include <optional>
 
 class QLabel;
@@ -69,6 +72,8 @@ private:
     void copyDayInto(const CDayWindow& source, const DiaryFolder& diary, const DiaryDate& target);
     // Writes the meals as the date's file unless it holds entries the user wants to keep. False when nothing
     // was written.
+    // Reads a date's file into meals when there is one; an unreadable one is reported after problem.
+    bool readRecordedDay(const std::filesystem::path& file, DayMeals& meals, UiText problem);
     bool writeDayFile(const DayMeals& meals, const DiaryFolder& diary, const DiaryDate& target);
     void warn(const QString& text);
 
